@@ -1,0 +1,17 @@
+#pragma once
+
+#include "database/database.h"
+
+#include <QString>
+
+namespace zrt::cli {
+
+class Arguments;
+
+// The file named by --db, else zrtell.T99 in the program's data folder.
+QString databasePath(const Arguments& arguments);
+
+// Opens an existing database and brings an older layout up to date.
+Database openExisting(const QString& path);
+
+} // namespace zrt::cli

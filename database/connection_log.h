@@ -1,0 +1,59 @@
+#pragma once
+
+#include "engine/local_date_time.h"
+
+#include <QList>
+#include <QString>
+
+#include <optional>
+
+namespace zrt {
+
+class Database;
+
+inline const QString kServizioNonDisponibile = QStringLiteral("Non disponibile");
+
+// One row of the connection log. A row without `fine` is still open: its
+// connection is being metered, or the program stopped before closing it.
+struct LogRow {
+    int id = 0;
+    QString data;        // "YYYY-MM-DD", the start date
+    QString connessione;
+    QString inizio;      // "HH:MM:SS"
+    QString fine;        // "HH:MM:SS", empty while open
+    std::optional<qint64> scatti;
+    std::optional<qint64> costo; // whole Lire, VAT included
+    QString servizio;
+    std::optional<qint64> secondi; // elapsed seconds at the last checkpoint or at the end
+};
+
+// The meter's figures for a connection so far.
+struct LogFigures {
+    qint64 costo = 0;
+    qint64 scatti = 0;
+    qint64 secondi = 0;
+};
+
+// The connection log: a row opened when a connection starts, checkpointed
+// while it runs and closed when it ends, each write a short transaction.
+class ConnectionLog {
+public:
+    explicit ConnectionLog(Database& database) : database_(database) {}
+
+    // Opens a row and returns its key.
+    int open(const QString& connessione, LocalDateTime inizio, const QString& servizio);
+    void checkpoint(int id, const LogFigures& figures);
+    void close(int id, TimeOfDay fine, const LogFigures& figures);
+
+    std::optional<LogRow> row(int id) const;
+    QList<LogRow> openRows() const;
+
+    // The rows dated within a month, in stored order, and their total cost.
+    QList<LogRow> month(int year, int month) const;
+    qint64 monthTotal(int year, int month) const;
+
+private:
+    Database& database_;
+};
+
+} // namespace zrt

@@ -1,0 +1,81 @@
+#include "data_folder.h"
+
+#include "database.h"
+#include "database_error.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace zrt {
+
+namespace {
+
+const QString kAppFolderName = QStringLiteral("zrtellix");
+
+void seedFrom(const QString& shipped, const QString& target)
+{
+    if (shipped.isEmpty())
+        throw DatabaseError(QStringLiteral("%1: no database here and no default database installed to copy")
+                                .arg(target));
+    if (!QFile::copy(shipped, target))
+        throw DatabaseError(QStringLiteral("%1: cannot copy the default database from %2").arg(target, shipped));
+    QFile::setPermissions(target, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+}
+
+} // namespace
+
+QString joinPath(const QString& folder, const QString& fileName)
+{
+    if (folder.isEmpty())
+        return fileName;
+    if (folder.endsWith(QLatin1Char('/')))
+        return folder + fileName;
+    return folder + QLatin1Char('/') + fileName;
+}
+
+DataFolder chooseDataFolder(const DataFolderInputs& inputs)
+{
+    if (!inputs.commandLineDir.isEmpty())
+        return {inputs.commandLineDir, false};
+    if (!inputs.environmentDir.isEmpty())
+        return {inputs.environmentDir, false};
+    if (!inputs.executableDir.isEmpty() && QFileInfo::exists(joinPath(inputs.executableDir, kDatabaseFileName)))
+        return {inputs.executableDir, false};
+    const QString dataHome = inputs.xdgDataHome.isEmpty() ? joinPath(inputs.homeDir, QStringLiteral(".local/share"))
+                                                          : inputs.xdgDataHome;
+    return {joinPath(dataHome, kAppFolderName), true};
+}
+
+DataFolderInputs currentDataFolderInputs(const QString& commandLineDir)
+{
+    return {commandLineDir,
+            qEnvironmentVariable("ZRTELLIX_DATA_DIR"),
+            QCoreApplication::applicationDirPath(),
+            qEnvironmentVariable("XDG_DATA_HOME"),
+            QDir::homePath()};
+}
+
+QString shippedDatabasePath()
+{
+    const QString candidate = QDir::cleanPath(QCoreApplication::applicationDirPath()
+                                              + QStringLiteral("/../share/zrtellix/") + kDatabaseFileName);
+    return QFileInfo::exists(candidate) ? candidate : QString();
+}
+
+QString prepareDataFolder(const QString& commandLineDir)
+{
+    const DataFolder folder = chooseDataFolder(currentDataFolderInputs(commandLineDir));
+    if (!folder.perUser)
+        return folder.path;
+    if (!QDir().mkpath(folder.path))
+        throw DatabaseError(QStringLiteral("%1: cannot create the data folder").arg(folder.path));
+    QFile::setPermissions(folder.path, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    const QString database = joinPath(folder.path, kDatabaseFileName);
+    if (!QFileInfo::exists(database))
+        seedFrom(shippedDatabasePath(), database);
+    return folder.path;
+}
+
+} // namespace zrt

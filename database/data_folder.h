@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QString>
+
+namespace zrt {
+
+// Joins a folder and a file name with exactly one separator between them,
+// none doubled when the folder already ends with one (as "/" does).
+QString joinPath(const QString& folder, const QString& fileName);
+
+// What decides where the program's files live.
+struct DataFolderInputs {
+    QString commandLineDir; // --data-dir DIR
+    QString environmentDir; // ZRTELLIX_DATA_DIR
+    QString executableDir;  // the program's own folder
+    QString xdgDataHome;    // XDG_DATA_HOME
+    QString homeDir;
+};
+
+struct DataFolder {
+    QString path;
+    bool perUser = false; // the per-user folder, created and seeded on first use
+};
+
+// The folder holding zrtell.T99: the one named on the command line or in
+// the environment; else the program's own folder when it holds the
+// database (a portable install); else the per-user data folder.
+DataFolder chooseDataFolder(const DataFolderInputs& inputs);
+
+DataFolderInputs currentDataFolderInputs(const QString& commandLineDir);
+
+// Chooses the folder and, for the per-user folder, creates it and seeds it
+// with a copy of the shipped default database. Throws DatabaseError when
+// that is not possible.
+QString prepareDataFolder(const QString& commandLineDir);
+
+// The default database installed with the program, or an empty text.
+QString shippedDatabasePath();
+
+} // namespace zrt

@@ -1,0 +1,73 @@
+#pragma once
+
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QString>
+#include <QVariant>
+
+#include <initializer_list>
+
+namespace zrt {
+
+inline constexpr char kDatabaseFileName[] = "zrtell.T99";
+
+// One open connection to a tariff database file. Opening checks that the
+// file exists, is a SQLite database and holds our tables, so a caller never
+// works on a half-opened or foreign file. Every statement is prepared and
+// takes its values as bound parameters.
+class Database {
+public:
+    enum class Access { ReadWrite, ReadOnly };
+
+    // Opens an existing database; throws DatabaseError when the file is
+    // missing, unreadable, not a database or not ours.
+    static Database open(const QString& path, Access access = Access::ReadWrite);
+    // Creates a new file with the empty schema; refuses an existing file.
+    static Database create(const QString& path);
+
+    Database(Database&& other) noexcept;
+    Database& operator=(Database&& other) noexcept;
+    Database(const Database&) = delete;
+    Database& operator=(const Database&) = delete;
+    ~Database();
+
+    const QString& path() const { return path_; }
+
+    // Prepares a statement; throws DatabaseError when it does not compile.
+    QSqlQuery prepare(const QString& sql) const;
+    // Binds the values in order and runs a prepared statement.
+    static void execute(QSqlQuery& query, std::initializer_list<QVariant> values = {});
+    // Prepares, binds and runs in one step.
+    QSqlQuery query(const QString& sql, std::initializer_list<QVariant> values = {}) const;
+
+    void begin();
+    void commit();
+    void rollback();
+
+    bool hasTable(const QString& table) const;
+
+private:
+    Database(QSqlDatabase connection, QString path);
+    void close();
+
+    QSqlDatabase connection_;
+    QString path_;
+};
+
+// Holds a write transaction for its scope: committed by commit(), rolled
+// back if the scope is left before that (an exception included).
+class Transaction {
+public:
+    explicit Transaction(Database& database);
+    Transaction(const Transaction&) = delete;
+    Transaction& operator=(const Transaction&) = delete;
+    ~Transaction();
+
+    void commit();
+
+private:
+    Database& database_;
+    bool open_ = true;
+};
+
+} // namespace zrt

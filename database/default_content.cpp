@@ -1,0 +1,57 @@
+#include "default_content.h"
+
+#include "database.h"
+#include "database_error.h"
+#include "sql_script.h"
+#include "vat_store.h"
+
+#include <QFile>
+
+#include <exception>
+
+namespace zrt {
+
+namespace {
+
+constexpr int kDefaultVat = 20;
+
+QString defaultTariffsScript()
+{
+    QFile script(QStringLiteral(":/zrtellix/default_tariffs.sql"));
+    if (!script.open(QIODevice::ReadOnly))
+        throw DatabaseError(QStringLiteral("the default tariffs are missing from the program"));
+    return QString::fromUtf8(script.readAll());
+}
+
+void fill(Database& database, Content content)
+{
+    if (content == Content::Empty) {
+        VatStore(database).write(kDefaultVat);
+        return;
+    }
+    Transaction transaction(database);
+    runSqlScript(database, defaultTariffsScript());
+    transaction.commit();
+}
+
+} // namespace
+
+void createDatabaseFile(const QString& path, Content content)
+{
+    std::exception_ptr failure;
+    {
+        Database database = Database::create(path);
+        try {
+            fill(database, content);
+        } catch (...) {
+            failure = std::current_exception();
+        }
+    }
+    // A file we could not fill is ours alone: remove it rather than leave half a database.
+    if (failure) {
+        QFile::remove(path);
+        std::rethrow_exception(failure);
+    }
+}
+
+} // namespace zrt

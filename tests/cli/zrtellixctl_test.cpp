@@ -1,0 +1,172 @@
+#include "tests/database/scratch_database.h"
+
+#include "database/association_store.h"
+#include "database/connection_log.h"
+
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace zrt {
+namespace {
+
+struct ToolRun {
+    int status = -1;
+    QString out;
+    QString err;
+};
+
+ToolRun zrtellixctl(const QStringList& arguments)
+{
+    QProcess process;
+    process.start(QStringLiteral(ZRTELLIXCTL_PATH), arguments);
+    process.waitForFinished(30000);
+    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+            QString::fromUtf8(process.readAllStandardError())};
+}
+
+// The shipped tariffs with "Casa" on the pulse tariff and "Ufficio" on the
+// per-minute one.
+class Zrtellixctl : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        Database database = scratch_.open();
+        AssociationStore(database).associate(QStringLiteral("Casa"), 2);
+        AssociationStore(database).associate(QStringLiteral("Ufficio"), 1);
+    }
+
+    QJsonObject cost(const char* entry, const char* start, int seconds)
+    {
+        const ToolRun run = zrtellixctl({QStringLiteral("cost"), QStringLiteral("--db"), scratch_.path(),
+                                     QStringLiteral("--entry"), QString::fromUtf8(entry), QStringLiteral("--start"),
+                                     QString::fromUtf8(start), QStringLiteral("--seconds"), QString::number(seconds)});
+        EXPECT_EQ(run.status, 0) << run.err.toStdString();
+        return QJsonDocument::fromJson(run.out.toUtf8()).object();
+    }
+
+    test::ScratchDatabase scratch_;
+};
+
+TEST_F(Zrtellixctl, CostPricesEachMomentAtItsOwnBand)
+{
+    const struct {
+        const char* entry;
+        const char* start;
+        int seconds;
+        int pulses;
+        double lire;
+        const char* lireText;
+        const char* euroText;
+    } cases[] = {
+        {"Casa", "2026-12-07 10:00:00", 179, 0, 152.4, "152", ",079"},
+        {"Casa", "2026-12-07 10:00:00", 180, 1, 304.8, "305", ",157"},
+        {"Casa", "2026-12-07 17:30:00", 5400, 25, 3962.4, "3.962", "2,046"}, // across 18:30
+        {"casa", "2026-12-08 10:00:00", 340, 1, 304.8, "305", ",157"},      // holiday, reduced rate
+        {"Ufficio", "2026-12-07 10:00:00", 60, 1, 156.72, "157", ",081"},   // 100 + 30.60, with VAT
+    };
+    for (const auto& c : cases) {
+        const QJsonObject result = cost(c.entry, c.start, c.seconds);
+        EXPECT_EQ(result.value(QStringLiteral("seconds")).toInt(), c.seconds) << c.start;
+        EXPECT_EQ(result.value(QStringLiteral("pulses")).toInt(), c.pulses) << c.start;
+        EXPECT_NEAR(result.value(QStringLiteral("cost_lire")).toDouble(), c.lire, 1e-9) << c.start;
+        EXPECT_EQ(result.value(QStringLiteral("display_lire")).toString(), QString::fromUtf8(c.lireText));
+        EXPECT_EQ(result.value(QStringLiteral("display_euro")).toString(), QString::fromUtf8(c.euroText));
+    }
+}
+
+TEST_F(Zrtellixctl, FailuresGiveTheirExitStatusAndLeaveTheFileAlone)
+{
+    QTemporaryDir folder;
+    const QString garbage = folder.filePath(QStringLiteral("garbage.T99"));
+    {
+        QFile file(garbage);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("this is not a database");
+    }
+    const QString db = scratch_.path();
+    const QByteArray before = test::fileDigest(db);
+    const struct {
+        QStringList arguments;
+        int status;
+        const char* message;
+    } cases[] = {
+        {{}, 2, "no command"},
+        {{"frobnicate"}, 2, "unknown command"},
+        {{"daytype"}, 2, "expected 1"},
+        {{"daytype", "2026-02-30"}, 2, "real date"},
+        {{"cost", "--db", db, "--entry", "Casa", "--start", "2026-12-07", "--seconds", "1"}, 2, "--start"},
+        {{"cost", "--db", db, "--entry", "Casa", "--start", "2026-12-07 10:00:00", "--seconds", "dieci"}, 2,
+         "--seconds"},
+        {{"cost", "--db", db, "--entry", "Casa", "--start", "2026-12-07 10:00:00"}, 2, "--seconds is required"},
+        {{"log", "--db", db, "--year", "2026", "--month", "13"}, 2, "--month"},
+        {{"log", "--db", db, "--year", "2026", "--month", "1", "--bogus"}, 2, "unknown option"},
+        {{"cost", "--db", db, "--entry", "Nessuno", "--start", "2026-12-07 10:00:00", "--seconds", "1"}, 1,
+         "not associated"},
+        {{"tariffs", "--db", folder.filePath(QStringLiteral("missing.T99"))}, 1, "does not exist"},
+        {{"tariffs", "--db", garbage}, 1, "not a SQLite file"},
+        {{"init", "--db", db}, 1, "already exists"},
+    };
+    for (const auto& c : cases) {
+        const ToolRun run = zrtellixctl(c.arguments);
+        EXPECT_EQ(run.status, c.status) << c.arguments.join(' ').toStdString();
+        EXPECT_TRUE(run.err.contains(QString::fromUtf8(c.message))) << run.err.toStdString();
+    }
+    EXPECT_EQ(test::fileDigest(db), before);
+    EXPECT_FALSE(QFile::exists(folder.filePath(QStringLiteral("missing.T99"))));
+}
+
+TEST_F(Zrtellixctl, DayTypeAndBand)
+{
+    EXPECT_EQ(zrtellixctl({"daytype", "2027-12-24"}).out, QStringLiteral("PRE\n"));
+    EXPECT_EQ(zrtellixctl({"daytype", "2026-04-25"}).out, QStringLiteral("FES\n"));
+    EXPECT_EQ(zrtellixctl({"daytype", "2026-11-04"}).out, QStringLiteral("FER\n"));
+
+    const ToolRun inside = zrtellixctl({"band", "--db", scratch_.path(), "--entry", "Casa", "--at", "2026-12-07 18:29:59"});
+    EXPECT_EQ(inside.status, 0);
+    EXPECT_TRUE(inside.out.contains(QStringLiteral("FER 08:00:00-18:30:00"))) << inside.out.toStdString();
+    const ToolRun boundary =
+        zrtellixctl({"band", "--db", scratch_.path(), "--entry", "Casa", "--at", "2026-12-07 18:30:00"});
+    EXPECT_EQ(boundary.status, 1);
+    EXPECT_TRUE(boundary.out.contains(QStringLiteral("No band"))) << boundary.out.toStdString();
+}
+
+TEST_F(Zrtellixctl, InitEmptyHasNoCompanies)
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("new.T99"));
+    EXPECT_EQ(zrtellixctl({"init", "--db", path, "--empty"}).status, 0);
+    const ToolRun listing = zrtellixctl({"tariffs", "--db", path});
+    EXPECT_EQ(listing.status, 0);
+    EXPECT_EQ(listing.out, QStringLiteral("IVA 20%\n"));
+}
+
+TEST_F(Zrtellixctl, LogListsTheMonthWithItsTotal)
+{
+    {
+        Database database = scratch_.open();
+        ConnectionLog log(database);
+        const int first = log.open(QStringLiteral("Casa, \"mia\""), *parseLocalDateTime("2026-12-01 09:00:00"),
+                                   QStringLiteral("Telecom Italia 1998"));
+        log.close(first, *parseTimeOfDay("10:00:00"), {1234000, 20, 3600});
+        const int second = log.open(QStringLiteral("Ufficio"), *parseLocalDateTime("2026-12-31 23:00:00"),
+                                    QStringLiteral("Telecom Italia"));
+        log.close(second, *parseTimeOfDay("00:10:00"), {567, 70, 4200});
+    }
+    const ToolRun table = zrtellixctl({"log", "--db", scratch_.path(), "--year", "2026", "--month", "12"});
+    EXPECT_EQ(table.status, 0);
+    EXPECT_TRUE(table.out.contains(QStringLiteral("01/12/2026 09:00:00"))) << table.out.toStdString();
+    EXPECT_TRUE(table.out.contains(QStringLiteral("Totale Spesa nel periodo: 1.234.567")));
+
+    const ToolRun csv = zrtellixctl({"log", "--db", scratch_.path(), "--year", "2026", "--month", "12", "--csv"});
+    const QStringList lines = csv.out.split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 4);
+    EXPECT_EQ(lines[1], QStringLiteral("2026-12-01,09:00:00,10:00:00,20,1234000,\"Casa, \"\"mia\"\"\",Telecom Italia 1998"));
+    EXPECT_EQ(lines[3], QStringLiteral("Totale,,,,1234567,,"));
+}
+
+} // namespace
+} // namespace zrt
