@@ -27,6 +27,9 @@ Commands:
   log [--db FILE] --year Y --month M [--csv]
                                     list a month's connections and their total
   status [--db FILE]                show the database in use and this month's total
+  export-update [--db FILE] --company NAME --out FILE
+                                    write an update file (telecom.mdb) holding one
+                                    company with its tariffs and bands
 
 Without --db the database of the data folder is used: $ZRTELLIX_DATA_DIR,
 else the program's own folder when it holds zrtell.T99, else
@@ -41,6 +44,7 @@ const QMap<QString, Command>& commands()
         {QStringLiteral("band"), zrt::cli::runBand},       {QStringLiteral("cost"), zrt::cli::runCost},
         {QStringLiteral("tariffs"), zrt::cli::runTariffs}, {QStringLiteral("log"), zrt::cli::runLog},
         {QStringLiteral("status"), zrt::cli::runStatus},
+        {QStringLiteral("export-update"), zrt::cli::runExportUpdate},
     };
     return table;
 }

@@ -8,6 +8,8 @@
 #include <QFileInfo>
 #include <QSqlError>
 
+#include <exception>
+
 namespace zrt {
 
 namespace {
@@ -37,7 +39,7 @@ void checkOpenable(const QString& path)
     if (!info.isReadable())
         throw DatabaseError(QStringLiteral("%1: the database file cannot be read").arg(path));
     if (!hasSqliteHeader(path))
-        throw DatabaseError(QStringLiteral("%1: not a ZR Tellix 99 database (not a SQLite file)").arg(path));
+        throw DatabaseError(QStringLiteral("%1: not a SQLite database file").arg(path));
 }
 
 QSqlDatabase connect(const QString& path, const QString& options)
@@ -65,10 +67,15 @@ QString connectOptions(Database::Access access)
 
 } // namespace
 
-Database Database::open(const QString& path, Access access)
+Database Database::openSqliteFile(const QString& path, Access access)
 {
     checkOpenable(path);
-    Database database(connect(path, connectOptions(access)), path);
+    return Database(connect(path, connectOptions(access)), path);
+}
+
+Database Database::open(const QString& path, Access access)
+{
+    Database database = openSqliteFile(path, access);
     const QString missing = missingTable(database);
     if (!missing.isEmpty())
         throw DatabaseError(QStringLiteral("%1: not a ZR Tellix 99 database (no table \"%2\")")
@@ -76,19 +83,34 @@ Database Database::open(const QString& path, Access access)
     return database;
 }
 
-Database Database::create(const QString& path)
+Database Database::createEmpty(const QString& path)
 {
     if (QFileInfo::exists(path))
         throw DatabaseError(QStringLiteral("%1: the file already exists").arg(path));
-    Database database(connect(path, connectOptions(Access::ReadWrite)), path);
-    try {
-        createSchema(database);
-    } catch (...) {
-        database.close();
-        QFile::remove(path);
-        throw;
+    return Database(connect(path, connectOptions(Access::ReadWrite)), path);
+}
+
+Database Database::create(const QString& path)
+{
+    buildNewFile(path, createSchema);
+    return open(path);
+}
+
+void buildNewFile(const QString& path, const std::function<void(Database&)>& fill)
+{
+    std::exception_ptr failure;
+    {
+        Database database = Database::createEmpty(path);
+        try {
+            fill(database);
+        } catch (...) {
+            failure = std::current_exception();
+        }
     }
-    return database;
+    if (failure) {
+        QFile::remove(path);
+        std::rethrow_exception(failure);
+    }
 }
 
 Database::Database(QSqlDatabase connection, QString path)

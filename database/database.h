@@ -5,6 +5,7 @@
 #include <QString>
 #include <QVariant>
 
+#include <functional>
 #include <initializer_list>
 
 namespace zrt {
@@ -22,8 +23,12 @@ public:
     // Opens an existing database; throws DatabaseError when the file is
     // missing, unreadable, not a database or not ours.
     static Database open(const QString& path, Access access = Access::ReadWrite);
+    // Opens any existing SQLite file, whatever its tables (an update file).
+    static Database openSqliteFile(const QString& path, Access access);
     // Creates a new file with the empty schema; refuses an existing file.
     static Database create(const QString& path);
+    // Creates a new SQLite file with no tables; refuses an existing file.
+    static Database createEmpty(const QString& path);
 
     Database(Database&& other) noexcept;
     Database& operator=(Database&& other) noexcept;
@@ -53,6 +58,10 @@ private:
     QSqlDatabase connection_;
     QString path_;
 };
+
+// Creates a new file and fills it; a file that could not be filled is
+// removed rather than left half written. Refuses an existing file.
+void buildNewFile(const QString& path, const std::function<void(Database&)>& fill);
 
 // Holds a write transaction for its scope: committed by commit(), rolled
 // back if the scope is left before that (an exception included).

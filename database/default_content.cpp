@@ -2,12 +2,11 @@
 
 #include "database.h"
 #include "database_error.h"
+#include "schema.h"
 #include "sql_script.h"
 #include "vat_store.h"
 
 #include <QFile>
-
-#include <exception>
 
 namespace zrt {
 
@@ -38,20 +37,10 @@ void fill(Database& database, Content content)
 
 void createDatabaseFile(const QString& path, Content content)
 {
-    std::exception_ptr failure;
-    {
-        Database database = Database::create(path);
-        try {
-            fill(database, content);
-        } catch (...) {
-            failure = std::current_exception();
-        }
-    }
-    // A file we could not fill is ours alone: remove it rather than leave half a database.
-    if (failure) {
-        QFile::remove(path);
-        std::rethrow_exception(failure);
-    }
+    buildNewFile(path, [content](Database& database) {
+        createSchema(database);
+        fill(database, content);
+    });
 }
 
 } // namespace zrt

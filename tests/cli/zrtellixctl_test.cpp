@@ -107,7 +107,7 @@ TEST_F(Zrtellixctl, FailuresGiveTheirExitStatusAndLeaveTheFileAlone)
         {{"cost", "--db", db, "--entry", "Nessuno", "--start", "2026-12-07 10:00:00", "--seconds", "1"}, 1,
          "not associated"},
         {{"tariffs", "--db", folder.filePath(QStringLiteral("missing.T99"))}, 1, "does not exist"},
-        {{"tariffs", "--db", garbage}, 1, "not a SQLite file"},
+        {{"tariffs", "--db", garbage}, 1, "not a SQLite database file"},
         {{"init", "--db", db}, 1, "already exists"},
     };
     for (const auto& c : cases) {

@@ -53,9 +53,9 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         BadFileCase{"Missing", [](const QString&) {}, "does not exist"},
         BadFileCase{"Folder", [](const QString& path) { QDir().mkpath(path); }, "not a file"},
-        BadFileCase{"Empty", [](const QString& path) { writeFile(path, {}); }, "not a SQLite file"},
-        BadFileCase{"Garbage", [](const QString& path) { writeFile(path, QByteArray(4096, 'x')); }, "not a SQLite file"},
-        BadFileCase{"TruncatedHeader", [](const QString& path) { writeFile(path, "SQLite form"); }, "not a SQLite file"},
+        BadFileCase{"Empty", [](const QString& path) { writeFile(path, {}); }, "not a SQLite database file"},
+        BadFileCase{"Garbage", [](const QString& path) { writeFile(path, QByteArray(4096, 'x')); }, "not a SQLite database file"},
+        BadFileCase{"TruncatedHeader", [](const QString& path) { writeFile(path, "SQLite form"); }, "not a SQLite database file"},
         BadFileCase{"ForeignDatabase",
                     [](const QString& path) {
                         Database::create(path);
