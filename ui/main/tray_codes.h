@@ -1,0 +1,15 @@
+#pragma once
+
+namespace zrt {
+
+// The mouse codes the tray icon acts on.
+inline constexpr int kTrayLeftButtonDown = 513;
+inline constexpr int kTrayRightButtonUp = 517;
+
+enum class TrayAction { None, ShowWindow, ShowMenu };
+
+// A left press brings the window to its saved position, a right release
+// opens the pop-up menu; anything else does nothing.
+TrayAction trayActionFor(int mouseCode);
+
+} // namespace zrt
