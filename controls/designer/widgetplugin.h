@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QObject>
+#include <QtUiPlugin/QDesignerCustomWidgetInterface>
+
+#include <functional>
+
+namespace zrt::designer {
+
+// Offers one control of the library in Qt Designer's widget box.
+class WidgetPlugin : public QObject, public QDesignerCustomWidgetInterface
+{
+    Q_OBJECT
+    Q_INTERFACES(QDesignerCustomWidgetInterface)
+
+public:
+    using Factory = std::function<QWidget*(QWidget* parent)>;
+
+    WidgetPlugin(const QString& className, const QString& header, const QString& toolTip,
+                 Factory factory, QObject* parent);
+
+    QString name() const override { return className_; }
+    QString group() const override;
+    QString toolTip() const override { return toolTip_; }
+    QString whatsThis() const override { return toolTip_; }
+    QString includeFile() const override { return header_; }
+    QIcon icon() const override;
+    bool isContainer() const override { return false; }
+    QWidget* createWidget(QWidget* parent) override { return factory_(parent); }
+    bool isInitialized() const override { return initialized_; }
+    void initialize(QDesignerFormEditorInterface*) override { initialized_ = true; }
+    QString domXml() const override;
+
+private:
+    QString className_;
+    QString header_;
+    QString toolTip_;
+    Factory factory_;
+    bool initialized_ = false;
+};
+
+} // namespace zrt::designer

@@ -1,0 +1,14 @@
+#pragma once
+
+class QPainter;
+
+namespace zrt {
+
+inline constexpr int digitalBackgroundWidth = 191;
+inline constexpr int digitalBackgroundHeight = 60;
+
+// The display's background picture, 191 x 60 pixels at the painter's origin:
+// a pale liquid-crystal panel sunk into its surround.
+void paintDigitalBackground(QPainter& painter);
+
+} // namespace zrt

@@ -1,0 +1,238 @@
+#include "samples.h"
+
+#include "controls/altro.h"
+#include "controls/clogo.h"
+#include "controls/colorvalue.h"
+#include "controls/digital.h"
+#include "controls/dropdown.h"
+#include "controls/fltbutton.h"
+#include "controls/info.h"
+#include "controls/linkicon.h"
+#include "controls/linklabel.h"
+#include "controls/separator.h"
+
+#include <QApplication>
+#include <QEnterEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPixmap>
+
+namespace zrt::gallery {
+namespace {
+
+QPixmap phonePicture()
+{
+    QPixmap picture(16, 16);
+    picture.fill(Qt::transparent);
+    QPainter painter(&picture);
+    painter.setPen(Qt::black);
+    painter.setBrush(QColor(0x80, 0x00, 0x00));
+    painter.drawRoundedRect(QRect(1, 6, 13, 8), 2, 2);
+    painter.drawRect(QRect(3, 2, 9, 3));
+    painter.setBrush(Qt::white);
+    painter.drawEllipse(QRect(5, 8, 5, 5));
+    return picture;
+}
+
+void hover(QWidget* widget)
+{
+    const QPointF inside(widget->width() / 2.0, widget->height() / 2.0);
+    QEnterEvent enter(inside, inside, widget->mapToGlobal(inside));
+    QApplication::sendEvent(widget, &enter);
+}
+
+void press(QWidget* widget, QPointF at)
+{
+    QMouseEvent event(QEvent::MouseButtonPress, at, widget->mapToGlobal(at), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(widget, &event);
+}
+
+void release(QWidget* widget, QPointF at)
+{
+    QMouseEvent event(QEvent::MouseButtonRelease, at, widget->mapToGlobal(at), Qt::LeftButton,
+                      Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(widget, &event);
+}
+
+Sample digitalSample(QWidget* parent, const char* name, const QString& value, int altezza,
+                     ColorValue color = rgbValue(0, 0, 0))
+{
+    auto* display = new Digital(parent);
+    display->setFixedSize(display->sizeHint());
+    display->setAltezza(altezza);
+    display->setForeColor(color);
+    display->SetValue(value);
+    return {QString::fromLatin1(name), display, {}};
+}
+
+fltbutton* makeButton(QWidget* parent, const QString& caption, QSize size)
+{
+    auto* button = new fltbutton(parent);
+    button->setCaption(caption);
+    button->setFixedSize(size);
+    return button;
+}
+
+QList<Sample> fltbuttonSamples(QWidget* parent)
+{
+    const QSize wide(90, 24);
+    const QSize tall(24, 80);
+    auto* flat = makeButton(parent, QStringLiteral("Chiudi"), wide);
+    auto* raised = makeButton(parent, QStringLiteral("Chiudi"), wide);
+    auto* pressed = makeButton(parent, QStringLiteral("Chiudi"), wide);
+    auto* disabled = makeButton(parent, QStringLiteral("Avanti >"), wide);
+    disabled->setEnabled(false);
+    auto* picture = makeButton(parent, QStringLiteral("Imposta"), wide);
+    picture->setStyle(FltStyle::PictureLeft);
+    picture->setPicture(phonePicture());
+    auto* label = makeButton(parent, QStringLiteral("Etichetta"), wide);
+    label->setStyle(FltStyle::Label);
+    label->setAlignment(FltAlignment::Right);
+    auto* up = makeButton(parent, QStringLiteral("Tariffe"), tall);
+    up->setCaptionDirection(FltDirection::Up);
+    auto* down = makeButton(parent, QStringLiteral("Tariffe"), tall);
+    down->setCaptionDirection(FltDirection::Down);
+    auto* upsideDown = makeButton(parent, QStringLiteral("Tariffe"), wide);
+    upsideDown->setCaptionDirection(FltDirection::UpsideDown);
+    auto* clipped = makeButton(parent, QStringLiteral("Una didascalia troppo lunga"), wide);
+    return {
+        {QStringLiteral("fltbutton-flat"), flat, {}},
+        {QStringLiteral("fltbutton-raised"), raised, [raised] { raised->Rialza(); }},
+        {QStringLiteral("fltbutton-pressed"), pressed, [pressed] { press(pressed, {5, 5}); }},
+        {QStringLiteral("fltbutton-disabled"), disabled, {}},
+        {QStringLiteral("fltbutton-picture"), picture, [picture] { picture->Rialza(); }},
+        {QStringLiteral("fltbutton-label"), label, {}},
+        {QStringLiteral("fltbutton-up"), up, [up] { up->Rialza(); }},
+        {QStringLiteral("fltbutton-down"), down, {}},
+        {QStringLiteral("fltbutton-180"), upsideDown, {}},
+        {QStringLiteral("fltbutton-clipped"), clipped, [clipped] { clipped->Rialza(); }},
+    };
+}
+
+dropdown* makeDropdown(QWidget* parent)
+{
+    auto* button = new dropdown(parent);
+    button->setCaption(QStringLiteral("Opzioni"));
+    button->setPicture(phonePicture());
+    button->setFixedSize(100, 24);
+    return button;
+}
+
+QList<Sample> dropdownSamples(QWidget* parent)
+{
+    auto* up = makeDropdown(parent);
+    auto* hovered = makeDropdown(parent);
+    auto* dropped = makeDropdown(parent);
+    auto* disabled = makeDropdown(parent);
+    disabled->setEnabled(false);
+    const auto dropDown = [dropped] {
+        hover(dropped);
+        const QPointF arrow = dropped->arrowRect().center();
+        press(dropped, arrow);
+        release(dropped, arrow);
+    };
+    return {
+        {QStringLiteral("dropdown-up"), up, {}},
+        {QStringLiteral("dropdown-hover"), hovered, [hovered] { hover(hovered); }},
+        {QStringLiteral("dropdown-down"), dropped, dropDown},
+        {QStringLiteral("dropdown-disabled"), disabled, {}},
+    };
+}
+
+LinkLabel* makeLink(QWidget* parent, int style, QSize size)
+{
+    auto* link = new LinkLabel(parent);
+    link->setCaption(QStringLiteral("www.zrtellix.it"));
+    link->setStyle(style);
+    link->setForeColor(rgbValue(0, 0, 128));
+    link->setFixedSize(size);
+    return link;
+}
+
+QList<Sample> linkLabelSamples(QWidget* parent)
+{
+    auto* left = makeLink(parent, LinkLabel::IconLeft, {120, 20});
+    auto* hovered = makeLink(parent, LinkLabel::IconLeft, {120, 20});
+    auto* right = makeLink(parent, LinkLabel::IconRight, {120, 20});
+    auto* above = makeLink(parent, LinkLabel::IconAbove, {120, 40});
+    return {
+        {QStringLiteral("linklabel-left"), left, {}},
+        {QStringLiteral("linklabel-hover"), hovered, [hovered] { hover(hovered); }},
+        {QStringLiteral("linklabel-right"), right, {}},
+        {QStringLiteral("linklabel-above"), above, {}},
+    };
+}
+
+QList<Sample> separatorSamples(QWidget* parent)
+{
+    auto* horizontal = new Separator(parent);
+    horizontal->setFixedWidth(120);
+    auto* vertical = new Separator(parent);
+    vertical->setStyle(1);
+    vertical->setFixedHeight(40);
+    return {
+        {QStringLiteral("separator-horizontal"), horizontal, {}},
+        {QStringLiteral("separator-vertical"), vertical, {}},
+    };
+}
+
+QList<Sample> logoSamples(QWidget* parent)
+{
+    auto* banner = new QLabel(parent);
+    banner->setFixedSize(40, 240);
+    QFont font(QStringLiteral("Liberation Sans"), 14);
+    font.setBold(true);
+    banner->setFont(font);
+    QPalette palette = banner->palette();
+    palette.setColor(QPalette::WindowText, Qt::white);
+    banner->setPalette(palette);
+    auto* logo = new cLogo(banner);
+    logo->setDrawingObject(banner);
+    logo->setCaption(QStringLiteral("ZR Tellix 99"));
+    logo->setStartColor(rgbValue(0xC0, 0xC0, 0xC0));
+    logo->setEndColor(rgbValue(0x00, 0x00, 0x80));
+    return {{QStringLiteral("logo"), banner, {}}};
+}
+
+QList<Sample> pageSamples(QWidget* parent)
+{
+    auto* subject = new fltbutton(parent);
+    subject->setCaption(QStringLiteral("Chiudi"));
+    subject->setStyle(FltStyle::Label);
+    subject->hide();
+    auto* altro = new Altro(parent);
+    altro->setSelectedControls({subject});
+    auto* info = new Info(parent);
+    info->setFixedSize(260, 150);
+    return {
+        {QStringLiteral("page-altro"), altro, {}},
+        {QStringLiteral("page-info"), info, {}},
+    };
+}
+
+} // namespace
+
+QList<SampleGroup> makeSampleGroups(QWidget* parent)
+{
+    return {
+        {QStringLiteral("Digital"),
+         {
+             digitalSample(parent, "digital-default", QStringLiteral("0"), Digital::defaultAltezza),
+             digitalSample(parent, "digital-cost", QStringLiteral("1.250"), 240),
+             digitalSample(parent, "digital-euro", QStringLiteral("12,50"), 150),
+             digitalSample(parent, "digital-time", QStringLiteral("12:34:56"), 120,
+                           rgbValue(0x80, 0x00, 0x00)),
+             digitalSample(parent, "digital-thin", QStringLiteral("0123456789"), 74),
+         }},
+        {QStringLiteral("fltbutton"), fltbuttonSamples(parent)},
+        {QStringLiteral("dropdown"), dropdownSamples(parent)},
+        {QStringLiteral("LinkLabel"), linkLabelSamples(parent)},
+        {QStringLiteral("Separator"), separatorSamples(parent)},
+        {QStringLiteral("cLogo"), logoSamples(parent)},
+        {QStringLiteral("Property pages"), pageSamples(parent)},
+    };
+}
+
+} // namespace zrt::gallery

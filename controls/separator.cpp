@@ -1,0 +1,125 @@
+#include "controls/separator.h"
+
+#include "controls/propertybag.h"
+
+#include <QPainter>
+#include <QSignalBlocker>
+
+#include <algorithm>
+
+namespace zrt {
+namespace {
+
+// An axis-aligned line from p1 up to, not including, p2.
+void drawLine(QPainter& painter, const QLine& line, const QColor& color)
+{
+    painter.fillRect(QRect(line.p1(), QSize(std::max(1, line.dx()), std::max(1, line.dy()))), color);
+}
+
+} // namespace
+
+Separator::Separator(QWidget* parent) : QWidget(parent)
+{
+    applyThickness();
+}
+
+void Separator::setStyle(int style)
+{
+    if (style == style_)
+        return;
+    const bool wasHorizontal = isHorizontal();
+    style_ = style;
+    if (wasHorizontal != isHorizontal())
+        applyThickness();
+    changed("Style");
+}
+
+void Separator::setLineCleearColor(ColorValue color)
+{
+    if (color == lineChiara_)
+        return;
+    lineChiara_ = color;
+    changed("LineCleearColor");
+}
+
+void Separator::setLineDarkColor(ColorValue color)
+{
+    if (color == lineScura_)
+        return;
+    lineScura_ = color;
+    changed("LineDarkColor");
+}
+
+void Separator::setBackColor(ColorValue color)
+{
+    if (color == backColor_)
+        return;
+    backColor_ = color;
+    changed("BackColor");
+}
+
+QLine Separator::lineScura() const
+{
+    if (isHorizontal())
+        return {1, 1, width() - 1, 1};
+    return {1, 1, 1, height() - 1};
+}
+
+QLine Separator::lineChiara() const
+{
+    if (isHorizontal())
+        return {1, 2, width() - 1, 2};
+    return {2, 1, 2, height() - 1};
+}
+
+void Separator::writeProperties(PropertyBag& bag) const
+{
+    bag.write(QStringLiteral("Style"), style_, Horizontal);
+    bag.write(QStringLiteral("LineCleearColor"), lineChiara_, whiteColor);
+    bag.write(QStringLiteral("LineDarkColor"), lineScura_, greyColor);
+    bag.write(QStringLiteral("BackColor"), backColor_, buttonFaceColor);
+}
+
+void Separator::readProperties(const PropertyBag& bag)
+{
+    const QSignalBlocker loading(this);
+    setStyle(bag.read(QStringLiteral("Style"), Horizontal).toInt());
+    setLineCleearColor(colorValueFrom(bag.read(QStringLiteral("LineCleearColor")), whiteColor));
+    setLineDarkColor(colorValueFrom(bag.read(QStringLiteral("LineDarkColor")), greyColor));
+    setBackColor(colorValueFrom(bag.read(QStringLiteral("BackColor")), buttonFaceColor));
+}
+
+QSize Separator::sizeHint() const
+{
+    return isHorizontal() ? QSize(100, thicknessPixels) : QSize(thicknessPixels, 100);
+}
+
+void Separator::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), toQColor(backColor_, palette()));
+    drawLine(painter, lineScura(), toQColor(lineScura_, palette()));
+    drawLine(painter, lineChiara(), toQColor(lineChiara_, palette()));
+}
+
+void Separator::applyThickness()
+{
+    if (isHorizontal()) {
+        setMinimumSize(0, thicknessPixels);
+        setMaximumSize(QWIDGETSIZE_MAX, thicknessPixels);
+        setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    } else {
+        setMinimumSize(thicknessPixels, 0);
+        setMaximumSize(thicknessPixels, QWIDGETSIZE_MAX);
+        setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
+    }
+    updateGeometry();
+}
+
+void Separator::changed(const char* name)
+{
+    emit propertyChanged(QString::fromLatin1(name));
+    update();
+}
+
+} // namespace zrt
