@@ -3,11 +3,12 @@
 
 #include "database/database_error.h"
 
-#include <QCoreApplication>
+#include <QGuiApplication>
 #include <QMap>
 
 #include <cstdio>
 #include <functional>
+#include <memory>
 
 namespace {
 
@@ -27,6 +28,9 @@ Commands:
   log [--db FILE] --year Y --month M [--csv]
                                     list a month's connections and their total
   status [--db FILE]                show the database in use and this month's total
+  print [--db FILE] --year Y --month M [--pdf FILE]
+                                    print a month's connections on the default
+                                    printer, or write them to a PDF file
   export-update [--db FILE] --company NAME --out FILE
                                     write an update file (telecom.mdb) holding one
                                     company with its tariffs and bands
@@ -43,7 +47,7 @@ const QMap<QString, Command>& commands()
         {QStringLiteral("init"), zrt::cli::runInit},       {QStringLiteral("daytype"), zrt::cli::runDayType},
         {QStringLiteral("band"), zrt::cli::runBand},       {QStringLiteral("cost"), zrt::cli::runCost},
         {QStringLiteral("tariffs"), zrt::cli::runTariffs}, {QStringLiteral("log"), zrt::cli::runLog},
-        {QStringLiteral("status"), zrt::cli::runStatus},
+        {QStringLiteral("status"), zrt::cli::runStatus},   {QStringLiteral("print"), zrt::cli::runPrint},
         {QStringLiteral("export-update"), zrt::cli::runExportUpdate},
     };
     return table;
@@ -55,16 +59,27 @@ int usageError(zrt::cli::Console& console, const QString& problem)
     return 2;
 }
 
+// Printing lays text out with the system's fonts, which takes a GUI
+// application; it never opens a window, so it needs no display.
+std::unique_ptr<QCoreApplication> makeApplication(int& argc, char* argv[])
+{
+    if (argc < 2 || qstrcmp(argv[1], "print") != 0)
+        return std::make_unique<QCoreApplication>(argc, argv);
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    return std::make_unique<QGuiApplication>(argc, argv);
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
 {
-    QCoreApplication application(argc, argv);
+    const std::unique_ptr<QCoreApplication> application = makeApplication(argc, argv);
     QTextStream out(stdout);
     QTextStream err(stderr);
     zrt::cli::Console console{out, err};
 
-    QStringList words = application.arguments().mid(1);
+    QStringList words = QCoreApplication::arguments().mid(1);
     if (words.isEmpty())
         return usageError(console, QStringLiteral("no command given"));
     const QString name = words.takeFirst();
