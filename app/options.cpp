@@ -1,0 +1,42 @@
+#include "options.h"
+
+#include "monitor/dialup/dialup_factory.h"
+
+#include <QCommandLineParser>
+
+namespace zrt::app {
+
+const char kUsage[] = R"(Usage: zrtellix [--headless] [--dialup KIND] [--data-dir DIR]
+
+Meters the dial-up connections made on this machine and logs them.
+
+  --headless       no windows: print the state of the line, the cost and
+                   the elapsed time once a second, until interrupted
+  --dialup KIND    where connections are watched: ppp (pppd, the default),
+                   sim:DIR (the files DIR/entries and DIR/connected) or none
+  --data-dir DIR   the folder of zrtell.T99; else $ZRTELLIX_DATA_DIR, the
+                   program's own folder when it holds zrtell.T99, or
+                   $XDG_DATA_HOME/zrtellix (~/.local/share/zrtellix)
+  --help           show this text
+
+Exit status: 0 done, 1 failed (message on stderr), 2 bad arguments.
+)";
+
+std::variant<Options, OptionsError> parseOptions(const QStringList& commandLine)
+{
+    const QCommandLineOption help(QStringLiteral("help"));
+    const QCommandLineOption headless(QStringLiteral("headless"));
+    const QCommandLineOption dialUp(QStringLiteral("dialup"), {}, QStringLiteral("KIND"),
+                                    QString::fromUtf8(kDefaultDialUpKind.data(), kDefaultDialUpKind.size()));
+    const QCommandLineOption dataDir(QStringLiteral("data-dir"), {}, QStringLiteral("DIR"));
+
+    QCommandLineParser parser;
+    parser.addOptions({help, headless, dialUp, dataDir});
+    if (!parser.parse(commandLine))
+        return OptionsError{parser.errorText()};
+    if (!parser.positionalArguments().isEmpty())
+        return OptionsError{QStringLiteral("unexpected argument \"%1\"").arg(parser.positionalArguments().first())};
+    return Options{parser.isSet(help), parser.isSet(headless), parser.value(dialUp), parser.value(dataDir)};
+}
+
+} // namespace zrt::app

@@ -1,0 +1,10 @@
+#include "status_line.h"
+
+namespace zrt::app {
+
+QString StatusLine::text() const
+{
+    return QStringLiteral("%1 | %2 Lire | %3").arg(caption_, cost_, elapsed_);
+}
+
+} // namespace zrt::app

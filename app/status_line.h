@@ -1,0 +1,30 @@
+#pragma once
+
+#include "monitor/monitor_display.h"
+
+namespace zrt::app {
+
+// The display of the headless program: the state of the line, the cost
+// with its currency word and the elapsed time, as one line of text:
+// "Connessione attiva Casa | 305 Lire | Tempo: 00:03:00". Always in Lire;
+// the news page is never opened.
+class StatusLine final : public MonitorDisplay {
+public:
+    QString text() const;
+
+    void showConnection(const QString& caption) override { caption_ = caption; }
+    void setHangUpEnabled(bool) override {}
+    void showCost(const QString& text) override { cost_ = text; }
+    void showElapsed(const QString& text) override { elapsed_ = text; }
+    Currency currency() const override { return Currency::Lire; }
+    bool newsEnabled() const override { return false; }
+    void openNewsPage() override {}
+    void logChanged() override {}
+
+private:
+    QString caption_ = kNonConnesso;
+    QString cost_ = QStringLiteral("0");
+    QString elapsed_ = QStringLiteral("Tempo: 00:00:00");
+};
+
+} // namespace zrt::app

@@ -1,0 +1,85 @@
+#pragma once
+
+#include "clock.h"
+#include "connection_state.h"
+#include "log_writer.h"
+#include "meter.h"
+#include "monitor_display.h"
+#include "tariff_source.h"
+
+#include "monitor/dialup/dialup_service.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace zrt {
+
+class DatabaseError;
+struct ResumedRow;
+
+struct MonitorServices {
+    DialUpService& dialUp;
+    Clock& clock;
+    LogStore& log;
+    TariffSource& tariffs;
+    MonitorDisplay& display;
+};
+
+// Follows the dial-up connections. Once a second, tick() sees whether a
+// line is up and which phonebook entry it belongs to, opens a row of the
+// connection log when a connection starts and completes it when it ends.
+// While a connection is metered the meter runs: meterTick(), once a second,
+// shows its time and cost and checkpoints them to its row.
+//
+// A step that cannot be carried out (the database locked or missing) is
+// logged and tried again on a later tick; the connection is still followed.
+class ConnectionMonitor {
+public:
+    explicit ConnectionMonitor(MonitorServices services);
+
+    // Reads the phonebook and settles the rows an earlier run left open,
+    // metering on the one of a connection that is still up.
+    void start();
+
+    void tick();
+    void meterTick();
+    bool meterRunning() const { return state_.connected; }
+
+    // The user's command: every line is asked to hang up; the next tick
+    // sees the connection end.
+    void hangUp();
+
+    // At the program's end: the metered connection's row is completed with
+    // its cost so far.
+    void shutDown();
+
+
+private:
+    bool recover(const Instant& now);
+    void resume(const std::string& entry, const ResumedRow& row);
+
+    void showNoConnection(const Instant& now);
+    void followConnection(const Instant& now);
+    void showNewsOnce();
+    std::optional<std::string> findConnectedEntry();
+    std::optional<std::string> lastConnectedEntry() const;
+
+    void refreshTerms(const std::string& entry);
+    void beginConnection(const std::string& entry, const Instant& now);
+    void endConnection(const Instant& now);
+    void checkpointIfDue();
+    RowStart rowStart() const;
+
+    static void logSkipped(const char* step, const DatabaseError& error);
+
+    MonitorServices services_;
+    Meter meter_;
+    LogWriter writer_;
+    ConnectionState state_;
+    PricingTerms terms_;
+    std::vector<std::string> entries_;
+    bool recovered_ = false;
+};
+
+} // namespace zrt

@@ -1,0 +1,48 @@
+#include "monitor_database.h"
+
+#include "database/database_error.h"
+
+#include <QFile>
+
+#include <sys/stat.h>
+
+#include <utility>
+
+namespace zrt {
+
+MonitorDatabase::MonitorDatabase(QString path, std::chrono::milliseconds busyTimeout)
+    : path_(std::move(path)), busyTimeout_(busyTimeout)
+{
+}
+
+Database& MonitorDatabase::get()
+{
+    const std::optional<FileId> file = currentFile();
+    if (!file) {
+        database_.reset();
+        throw DatabaseError(QStringLiteral("%1: the database file does not exist").arg(path_));
+    }
+    if (!database_ || *file != openedFile_)
+        reopen(*file);
+    return *database_;
+}
+
+std::optional<MonitorDatabase::FileId> MonitorDatabase::currentFile() const
+{
+    struct stat status {};
+    if (::stat(QFile::encodeName(path_).constData(), &status) != 0)
+        return std::nullopt;
+    return FileId{status.st_dev, status.st_ino};
+}
+
+void MonitorDatabase::reopen(FileId file)
+{
+    database_.reset();
+    Database database = Database::open(path_);
+    database.query(QStringLiteral("PRAGMA busy_timeout = %1").arg(busyTimeout_.count()));
+    database_.emplace(std::move(database));
+    openedFile_ = file;
+    ++generation_;
+}
+
+} // namespace zrt

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "engine/currency.h"
+
+#include <QString>
+
+namespace zrt {
+
+inline const QString kNonConnesso = QStringLiteral("Non connesso");
+inline const QString kConnessioneAttiva = QStringLiteral("Connessione attiva ");
+
+// Where the monitor shows the line: the main window, or the status line of
+// the headless program.
+class MonitorDisplay {
+public:
+    virtual ~MonitorDisplay() = default;
+
+    // The state of the line, as caption and tooltip.
+    virtual void showConnection(const QString& caption) = 0;
+    // The "Chiudi connessione" command is offered only while a line is up.
+    virtual void setHangUpEnabled(bool enabled) = 0;
+    virtual void showCost(const QString& text) = 0;
+    virtual void showElapsed(const QString& text) = 0;
+
+    // The currency the cost is shown in, as the user last chose it.
+    virtual Currency currency() const = 0;
+    // Whether the user wants the news page.
+    virtual bool newsEnabled() const = 0;
+    virtual void openNewsPage() = 0;
+
+    // A row of the connection log was completed.
+    virtual void logChanged() = 0;
+};
+
+} // namespace zrt

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "clock.h"
+#include "log_writer.h"
+
+#include <optional>
+
+namespace zrt {
+
+// How long after its last checkpoint a row left open can still be taken
+// up again: within it, the entry being connected is taken as the same
+// connection; later, as a new one.
+inline constexpr qint64 kResumeWindowSeconds = 15 * 60;
+
+// A row left open by an earlier run, to be metered on.
+struct ResumedRow {
+    int id = 0;
+    LocalDateTime start;
+    LogFigures figures;
+};
+
+struct Recovery {
+    std::optional<ResumedRow> resumed;
+    bool closedAny = false;
+};
+
+// Settles the rows an earlier run left open (killed or crashed while
+// metering). The latest row of the entry connected now, if its last
+// checkpoint is recent, is handed back to be metered on; every other row
+// is closed with its last checkpoint, ending at its start plus the seconds
+// checkpointed. Throws DatabaseError when the open rows cannot be read.
+Recovery recoverOpenRows(LogStore& store, LogWriter& writer, const Clock& clock, const Instant& now,
+                         const QString& connectedEntry);
+
+} // namespace zrt

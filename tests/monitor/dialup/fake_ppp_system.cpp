@@ -1,0 +1,58 @@
+#include "fake_ppp_system.h"
+
+#include <fstream>
+
+namespace zrt {
+
+namespace fs = std::filesystem;
+
+FakePppSystem::FakePppSystem()
+{
+    for (const auto* folder : {"proc", "sys/class/net", "run", "peers"})
+        fs::create_directories(root_.path() / folder);
+}
+
+PppRoots FakePppSystem::roots() const
+{
+    return {root_.path() / "proc", root_.path() / "sys", root_.path() / "run",
+            root_.path() / "peers"};
+}
+
+void FakePppSystem::addPeerFile(std::string_view name)
+{
+    write(roots().peers / name, "noauth\n");
+}
+
+void FakePppSystem::addInterface(std::string_view name, std::string_view flags)
+{
+    write(roots().sys / "class" / "net" / name / "flags", flags);
+}
+
+void FakePppSystem::addProcess(pid_t pid, const std::vector<std::string>& arguments)
+{
+    std::string cmdline;
+    for (const auto& argument : arguments)
+        cmdline += argument + '\0';
+    write(roots().proc / std::to_string(pid) / "cmdline", cmdline);
+}
+
+void FakePppSystem::writeRunFile(std::string_view relativePath, std::string_view content)
+{
+    write(roots().run / relativePath, content);
+}
+
+void FakePppSystem::addCalledPppd(pid_t pid, const std::string& peer,
+                                  const std::string& interfaceName)
+{
+    addProcess(pid, {"/usr/sbin/pppd", "call", peer});
+    addInterface(interfaceName, kUpFlags);
+    writeRunFile(interfaceName + ".pid", std::to_string(pid) + '\n');
+}
+
+void FakePppSystem::write(const fs::path& path, std::string_view content)
+{
+    fs::create_directories(path.parent_path());
+    std::ofstream(path, std::ios::binary) << content;
+}
+
+} // namespace zrt

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "temp_dir.h"
+
+#include "monitor/dialup/ppp_system.h"
+
+#include <sys/types.h>
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace zrt {
+
+// A /proc, /sys, /run and peers tree in a temporary folder.
+class FakePppSystem {
+public:
+    // The flags of a ppp interface that is up, and of one that is down.
+    static constexpr std::string_view kUpFlags = "0x1091\n";
+    static constexpr std::string_view kDownFlags = "0x1090\n";
+
+    FakePppSystem();
+
+    PppRoots roots() const;
+
+    void addPeerFile(std::string_view name);
+    void addInterface(std::string_view name, std::string_view flags);
+    void addProcess(pid_t pid, const std::vector<std::string>& arguments);
+    // A file under the run root, e.g. "ppp0.pid" or "pppd/ppp-work.pid".
+    void writeRunFile(std::string_view relativePath, std::string_view content);
+
+    // A pppd started by `pon PEER`, whose link is up on the interface.
+    void addCalledPppd(pid_t pid, const std::string& peer, const std::string& interfaceName);
+
+private:
+    void write(const std::filesystem::path& path, std::string_view content);
+
+    TempDir root_;
+};
+
+} // namespace zrt

@@ -1,0 +1,103 @@
+#pragma once
+
+#include "fake_clock.h"
+#include "recording_display.h"
+
+#include "tests/database/scratch_database.h"
+#include "tests/monitor/dialup/temp_dir.h"
+
+#include "database/association_store.h"
+#include "database/connection_log.h"
+#include "monitor/connection_monitor.h"
+#include "monitor/database_log_store.h"
+#include "monitor/database_tariff_source.h"
+#include "monitor/dialup/sim_dialup.h"
+#include "monitor/monitor_database.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <initializer_list>
+#include <optional>
+#include <string>
+
+namespace zrt::test {
+
+// Monday 7 December 2026, 10:00:00: a weekday at full rate.
+inline constexpr LocalDateTime kMondayMorning{{2026, 12, 7}, {10 * 3600}};
+
+// A monitor on a scratch database with the shipped tariffs, watching the
+// simulated dialer, on a clock that moves only when told. The phonebook
+// holds "Casa" (pulse tariff 2: 127 Lire every 180 s at full rate) and
+// "Ufficio" (per-minute tariff 1), in that order.
+class MonitorFixture : public testing::Test {
+protected:
+    MonitorFixture()
+    {
+        writeSimFile("entries", "Casa\nUfficio\n");
+        Database setup = scratch.open();
+        AssociationStore(setup).associate(QStringLiteral("Casa"), 2);
+        AssociationStore(setup).associate(QStringLiteral("Ufficio"), 1);
+    }
+
+    void startMonitor()
+    {
+        monitor.emplace(MonitorServices{dialUp, clock, log, tariffs, display});
+        monitor->start();
+    }
+
+    // The program ends without closing anything, as when it is killed.
+    void crash() { monitor.reset(); }
+
+    void connect(std::initializer_list<const char*> entries)
+    {
+        std::string text;
+        for (const char* entry : entries)
+            text += std::string(entry) + '\n';
+        writeSimFile("connected", text);
+    }
+    void disconnect() { writeSimFile("connected", ""); }
+
+    // One second passes, with the ticks the program's timer runs.
+    void second()
+    {
+        clock.advance(1);
+        if (monitor->meterRunning())
+            monitor->meterTick();
+        monitor->tick();
+    }
+
+    void runSeconds(int seconds)
+    {
+        for (int i = 0; i < seconds; ++i)
+            second();
+    }
+
+    // Every row of the log, read through a connection of its own.
+    QList<LogRow> rows() const
+    {
+        Database reader = scratch.open();
+        QList<LogRow> result;
+        QSqlQuery ids = reader.query(QStringLiteral("SELECT id FROM Connessioni ORDER BY id"));
+        while (ids.next())
+            result.append(*ConnectionLog(reader).row(ids.value(0).toInt()));
+        return result;
+    }
+
+    void writeSimFile(const char* name, const std::string& content)
+    {
+        std::ofstream(simFolder.path() / name, std::ios::binary | std::ios::trunc) << content;
+    }
+
+    ScratchDatabase scratch;
+    MonitorDatabase database{scratch.path(), std::chrono::milliseconds(20)};
+    DatabaseLogStore log{database};
+    DatabaseTariffSource tariffs{database};
+    TempDir simFolder;
+    SimDialUp dialUp{simFolder.path()};
+    FakeClock clock{kMondayMorning};
+    RecordingDisplay display;
+    std::optional<ConnectionMonitor> monitor;
+};
+
+} // namespace zrt::test

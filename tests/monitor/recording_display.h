@@ -1,0 +1,33 @@
+#pragma once
+
+#include "monitor/monitor_display.h"
+
+#include <QStringList>
+
+namespace zrt::test {
+
+// Keeps what the monitor shows, and plays the user's choices.
+class RecordingDisplay final : public MonitorDisplay {
+public:
+    void showConnection(const QString& text) override { caption = text; }
+    void setHangUpEnabled(bool enabled) override { hangUpEnabled = enabled; }
+    void showCost(const QString& text) override { costs.append(text); }
+    void showElapsed(const QString& text) override { elapsed = text; }
+    Currency currency() const override { return shownCurrency; }
+    bool newsEnabled() const override { return newsWanted; }
+    void openNewsPage() override { ++newsOpened; }
+    void logChanged() override { ++logChanges; }
+
+    QString cost() const { return costs.isEmpty() ? QString() : costs.last(); }
+
+    QString caption;
+    bool hangUpEnabled = false;
+    QStringList costs;
+    QString elapsed;
+    Currency shownCurrency = Currency::Lire;
+    bool newsWanted = false;
+    int newsOpened = 0;
+    int logChanges = 0;
+};
+
+} // namespace zrt::test
