@@ -1,0 +1,114 @@
+#include "setup_window_fixture.h"
+
+#include "controls/fltbutton.h"
+#include "database/connection_log.h"
+#include "ui/setup/log_page.h"
+
+#include <QFileInfo>
+#include <QLabel>
+#include <QTableView>
+
+namespace zrt::test {
+namespace {
+
+class LogPageTest : public SetupWindowTest {
+protected:
+    LogPageTest() : page_(*child<LogPage>("pnl0")) {}
+
+    void log(const char* startedAt, qint64 costo)
+    {
+        Database db = database();
+        ConnectionLog connections(db);
+        const int id = connections.open(QStringLiteral("Casa"), *parseLocalDateTime(startedAt),
+                                        QStringLiteral("Telecom Italia"));
+        connections.close(id, TimeOfDay{23 * 3600}, {costo, 3, 600});
+    }
+
+    QStringList dates()
+    {
+        QStringList result;
+        const QAbstractItemModel* rows = child<QTableView>("DBGrid1")->model();
+        for (int row = 0; row < rows->rowCount(); ++row)
+            result.append(rows->index(row, 0).data().toString());
+        return result;
+    }
+
+    QString shown() const
+    {
+        return child<QLabel>("lblMese")->text() + QLatin1Char(' ') + child<QLabel>("lblAnno")->text();
+    }
+
+    QString total() const { return child<QLabel>("lblTotSpesa")->text(); }
+
+    LogPage& page_;
+};
+
+TEST_F(LogPageTest, AMonthRunsFromItsFirstDayToItsLastDayInclusive)
+{
+    log("2026-11-30 22:00:00", 1);
+    log("2026-12-01 00:00:05", 1000);
+    log("2026-12-31 22:00:00", 1233567);
+    log("2027-01-01 00:00:01", 1);
+    page_.showPeriod(2026, 12);
+
+    EXPECT_EQ(dates(), (QStringList{"01/12/2026", "31/12/2026"}));
+    EXPECT_EQ(total(), QStringLiteral("1.234.567"));
+}
+
+TEST_F(LogPageTest, TheArrowsStepMonthAndYearAcrossTheYearBoundary)
+{
+    log("2027-01-15 10:00:00", 500);
+    struct Step {
+        const char* button;
+        const char* expected;
+    };
+    const Step steps[] = {
+        {"fltbutton7", "Gennaio 2027"},  {"fltbutton6", "Dicembre 2026"}, {"fltbutton6", "Novembre 2026"},
+        {"fltbutton9", "Novembre 2027"}, {"fltbutton8", "Novembre 2026"},
+    };
+    page_.showPeriod(2026, 12);
+    for (const Step& step : steps) {
+        click(child<fltbutton>(step.button));
+        EXPECT_EQ(shown(), QString::fromUtf8(step.expected)) << step.button;
+        const bool january = shown() == QStringLiteral("Gennaio 2027");
+        EXPECT_EQ(total(), january ? QStringLiteral("500") : QStringLiteral("0")) << shown().toStdString();
+        EXPECT_EQ(dates().size(), january ? 1 : 0);
+    }
+}
+
+TEST_F(LogPageTest, ReloadingShowsANewlyLoggedConnection)
+{
+    page_.showPeriod(2026, 12);
+    log("2026-12-07 18:00:00", 2500);
+    EXPECT_TRUE(dates().isEmpty());
+    window_->reloadLog();
+    EXPECT_EQ(dates(), QStringList{"07/12/2026"});
+    EXPECT_EQ(total(), QStringLiteral("2.500"));
+}
+
+TEST_F(LogPageTest, StampaPrintsTheMonthShown)
+{
+    const QString pdf = settingsFolder_.filePath(QStringLiteral("lista.pdf"));
+    page_.setPrintDestination(PrintDestination::pdfFile(pdf));
+    log("2026-12-07 18:00:00", 2500);
+    page_.showPeriod(2026, 12);
+
+    click(child<fltbutton>("fltbutton13"));
+    EXPECT_GT(QFileInfo(pdf).size(), 0);
+    EXPECT_TRUE(messages_.warnings.isEmpty());
+    EXPECT_FALSE(child<fltbutton>("fltbutton14")->isVisible());
+}
+
+TEST_F(LogPageTest, StampaOnAnEmptyMonthPrintsNothingAndSaysSo)
+{
+    const QString pdf = settingsFolder_.filePath(QStringLiteral("vuota.pdf"));
+    page_.setPrintDestination(PrintDestination::pdfFile(pdf));
+    page_.showPeriod(2026, 12);
+
+    click(child<fltbutton>("fltbutton13"));
+    EXPECT_FALSE(QFileInfo::exists(pdf));
+    EXPECT_EQ(messages_.notices.size(), 1);
+}
+
+} // namespace
+} // namespace zrt::test

@@ -1,0 +1,20 @@
+// Entry point of the management window's tests: widgets need a QApplication,
+// on the offscreen platform unless told otherwise, with the classic look.
+#include "controls/classicpalette.h"
+
+#include <QApplication>
+#include <QPalette>
+#include <QStyleFactory>
+
+#include <gtest/gtest.h>
+
+int main(int argc, char** argv)
+{
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setPalette(zrt::classicPalette());
+    testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,213 @@
+#include "setup_window_fixture.h"
+
+#include "controls/fltbutton.h"
+#include "database/tariff_store.h"
+#include "database/vat_store.h"
+#include "ui/setup/tariffs_page.h"
+#include "ui/wizard/frmcambiatariffa.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QTableView>
+#include <QTest>
+
+namespace zrt::test {
+namespace {
+
+constexpr int kPerMinute = 0; // row of "Urbana 2000" in the tariff list
+constexpr int kPulse = 1;     // row of "Urbana a scatti"
+
+class TariffsPageTest : public SetupWindowTest {
+protected:
+    TariffsPageTest() { window_->choosePage(SetupPage::Tariffs); }
+
+    QTableView* bands() { return child<QTableView>("dbTariffe"); }
+
+    void selectTariff(int row) { child<QTableView>("dbCompagnie")->selectRow(row); }
+
+    QStringList shownCaptions()
+    {
+        QStringList captions;
+        for (int column = 0; column < bands()->model()->columnCount(); ++column) {
+            if (!bands()->isColumnHidden(column))
+                captions.append(bands()->model()->headerData(column, Qt::Horizontal).toString());
+        }
+        return captions;
+    }
+
+    QString cell(int row, int column) { return bands()->model()->index(row, column).data().toString(); }
+
+    QList<double> storedDurations(int idTariffa)
+    {
+        Database db = database();
+        QList<double> result;
+        for (DayType tipo : {DayType::Fer, DayType::Pre, DayType::Fes}) {
+            for (const Fascia& fascia : TariffStore(db).bands(idTariffa, tipo))
+                result.append(fascia.band.durata);
+        }
+        return result;
+    }
+
+    void typeMinute(const QString& keys)
+    {
+        QLineEdit* box = child<QLineEdit>("txtMin");
+        box->selectAll();
+        QTest::keyClick(box, Qt::Key_Delete);
+        QTest::keyClicks(box, keys);
+    }
+};
+
+TEST_F(TariffsPageTest, PulseAndPerMinuteTariffsShowTheirOwnColumns)
+{
+    selectTariff(kPulse);
+    EXPECT_EQ(shownCaptions(),
+              (QStringList{"Inizio", "Fine", "Durata (sec)", "Costo Scatto (*)", "Costo Risposta (*)"}));
+    EXPECT_FALSE(child<QWidget>("fraMin")->isVisible());
+    EXPECT_EQ(child<QLabel>("lblGriglia")->text(), QStringLiteral("Telecom Italia 1998--->Urbana a scatti"));
+    EXPECT_EQ((QStringList{cell(1, 0), cell(1, 1), cell(1, 2), cell(1, 3)}),
+              (QStringList{"08:00", "18:30", "180", "127"}));
+
+    selectTariff(kPerMinute);
+    EXPECT_EQ(shownCaptions(), (QStringList{"Inizio", "Fine", "Costo al Min. fino al 15°(*)",
+                                            "Costo al Min. dopo il 15°(*)", "Costo Risposta (*)"}));
+    EXPECT_TRUE(child<QWidget>("fraMin")->isVisible());
+    EXPECT_EQ(child<QLineEdit>("txtMin")->text(), QStringLiteral("15"));
+    EXPECT_EQ((QStringList{cell(1, 4), cell(1, 5)}), (QStringList{"30,6", "27,6"}));
+
+    selectTariff(kPulse);
+    EXPECT_EQ(shownCaptions().size(), 5) << "no second-price column for pulses";
+}
+
+TEST_F(TariffsPageTest, EachDayTypeHasItsColourAndItsBandsInOrder)
+{
+    struct DayTypeCase {
+        int index;
+        QColor colour;
+        QStringList starts;
+    };
+    const DayTypeCase cases[] = {
+        {0, QColor(255, 192, 192), {"00:00", "08:00", "18:30"}},
+        {1, QColor(255, 224, 192), {"00:00", "08:00", "13:00"}},
+        {2, QColor(192, 255, 192), {"00:00"}},
+    };
+    for (const DayTypeCase& dayType : cases) {
+        child<QComboBox>("cboFascia")->setCurrentIndex(dayType.index);
+        QStringList starts;
+        for (int row = 0; row < bands()->model()->rowCount(); ++row)
+            starts.append(cell(row, 0));
+        EXPECT_EQ(starts, dayType.starts) << dayType.index;
+        EXPECT_EQ(bands()->palette().color(QPalette::Base), dayType.colour);
+        EXPECT_EQ(child<QComboBox>("cboFascia")->palette().color(QPalette::Button), dayType.colour);
+    }
+}
+
+TEST_F(TariffsPageTest, TheReductionMinuteRenamesThePriceColumnsAndReachesEveryBand)
+{
+    const QList<double> pulsePeriods = storedDurations(2);
+    typeMinute(QStringLiteral("3"));
+    EXPECT_EQ(shownCaptions().mid(2, 2),
+              (QStringList{"Costo al Min. fino al 3°(*)", "Costo al Min. dopo il 3°(*)"}));
+    EXPECT_EQ(storedDurations(1), QList<double>(7, 3.0));
+    EXPECT_EQ(storedDurations(2), pulsePeriods);
+
+    typeMinute(QString());
+    EXPECT_EQ(child<QLineEdit>("txtMin")->text(), QStringLiteral("0"));
+    EXPECT_EQ(shownCaptions().mid(2, 1), QStringList{"Costo al Minuto (*)"});
+    EXPECT_TRUE(bands()->isColumnHidden(5));
+    EXPECT_EQ(storedDurations(1), QList<double>(7, 0.0));
+}
+
+TEST_F(TariffsPageTest, TheReductionMinuteTakesDigitsOnly)
+{
+    typeMinute(QStringLiteral("x2,"));
+    EXPECT_EQ(child<QLineEdit>("txtMin")->text(), QStringLiteral("2"));
+}
+
+TEST_F(TariffsPageTest, AggiungiOpensOneTariffEditorAndItsNewTariffIsSelected)
+{
+    click(child<fltbutton>("fltbutton5"));
+    click(child<fltbutton>("fltbutton5"));
+    const QList<frmCambiaTariffa*> editors = window_->findChildren<frmCambiaTariffa*>();
+    ASSERT_EQ(editors.size(), 1);
+    EXPECT_TRUE(editors.first()->isVisible());
+
+    int added = 0;
+    {
+        Database db = database();
+        added = TariffStore(db).addTariff(2, QStringLiteral("Interurbana"));
+    }
+    emit editors.first()->tariffsChanged();
+    emit editors.first()->tariffConfirmed(added);
+    EXPECT_EQ(window_->findChild<TariffsPage*>()->selectedTariff()->descrizione, QStringLiteral("Interurbana"));
+}
+
+// VAT -----------------------------------------------------------------
+
+struct VatCase {
+    const char* name;
+    const char* typed;
+    int stored; // 20, the shipped rate, when refused
+    bool refused;
+};
+
+void PrintTo(const VatCase& vatCase, std::ostream* out)
+{
+    *out << '"' << vatCase.typed << '"';
+}
+
+class VatEdit : public TariffsPageTest {
+protected:
+    int storedRate()
+    {
+        Database db = database();
+        return VatStore(db).read();
+    }
+
+    void type(const QString& text)
+    {
+        click(child<fltbutton>("fltbutton11"));
+        child<QLineEdit>("txtIva")->setText(text);
+    }
+};
+
+class VatText : public VatEdit, public testing::WithParamInterface<VatCase> {};
+
+TEST_P(VatText, OkStoresAWholePercentageOrRefusesTheText)
+{
+    QSignalSpy changes(window_.get(), &frmSetup::vatChanged);
+    type(QString::fromUtf8(GetParam().typed));
+    EXPECT_EQ(child<fltbutton>("fltbutton11")->Caption(), QStringLiteral("OK"));
+    click(child<fltbutton>("fltbutton11"));
+
+    EXPECT_EQ(storedRate(), GetParam().stored);
+    EXPECT_EQ(messages_.warnings.size(), GetParam().refused ? 1 : 0);
+    EXPECT_EQ(changes.size(), GetParam().refused ? 0 : 1);
+    EXPECT_EQ(child<QLineEdit>("txtIva")->isEnabled(), GetParam().refused) << "a refused text stays for editing";
+    if (!GetParam().refused) {
+        EXPECT_EQ(child<QLineEdit>("txtIva")->text(), QString::number(GetParam().stored));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, VatText,
+                         testing::Values(VatCase{"Whole", "21", 21, false}, VatCase{"Fraction", "20,6", 21, false},
+                                         VatCase{"Zero", "0", 0, false}, VatCase{"Letters", "abc", 20, true},
+                                         VatCase{"Empty", "", 20, true}, VatCase{"AboveHundred", "150", 20, true},
+                                         VatCase{"Negative", "-4", 20, true}),
+                         [](const testing::TestParamInfo<VatCase>& vatCase) {
+                             return std::string(vatCase.param.name);
+                         });
+
+TEST_F(VatEdit, AnnullaStoresNothingAndShowsTheRateAgain)
+{
+    type(QStringLiteral("33"));
+    click(child<fltbutton>("fltbutton12"));
+    EXPECT_EQ(storedRate(), 20);
+    EXPECT_EQ(child<QLineEdit>("txtIva")->text(), QStringLiteral("20"));
+    EXPECT_FALSE(child<QLineEdit>("txtIva")->isEnabled());
+    EXPECT_FALSE(child<fltbutton>("fltbutton12")->isVisible());
+}
+
+} // namespace
+} // namespace zrt::test

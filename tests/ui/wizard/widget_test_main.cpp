@@ -1,0 +1,20 @@
+// Test entry point for the editor's windows: a QApplication on the
+// offscreen platform unless told otherwise, with the program's classic look.
+#include "controls/classicpalette.h"
+
+#include <QApplication>
+#include <QPalette>
+#include <QStyleFactory>
+
+#include <gtest/gtest.h>
+
+int main(int argc, char** argv)
+{
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setPalette(zrt::classicPalette());
+    testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,167 @@
+#include "associations_page.h"
+
+#include "frmmodifica.h"
+#include "setup_widgets.h"
+
+#include "controls/fltbutton.h"
+#include "controls/separator.h"
+#include "database/association_store.h"
+#include "database/database.h"
+#include "database/database_error.h"
+#include "database/tariff_store.h"
+
+#include <QHBoxLayout>
+#include <QHash>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLoggingCategory>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace zrt {
+
+namespace {
+
+Q_LOGGING_CATEGORY(lcAssociations, "zrtellix.setup.associations")
+
+enum Column { ConnessioneColumn, TariffaColumn, CompagniaColumn, ColumnCount };
+
+constexpr int kDefaultTariff = 1;
+
+const QString kSelected = QStringLiteral("Selezionato:  ");
+const QString kMissingTariff = QStringLiteral("(tariffa mancante)");
+const QString kHowTo = QStringLiteral("Per modificare la tariffa associata ad una connessione fare, selezionare "
+                                      "la connessione desiderata con un click poi scegliere Modifica.");
+
+QTreeWidget* entryList(QWidget* parent)
+{
+    auto* list = new QTreeWidget(parent);
+    list->setObjectName(QStringLiteral("lstconnessioni"));
+    list->setRootIsDecorated(false);
+    list->setUniformRowHeights(true);
+    list->setHeaderLabels(
+        {QStringLiteral("Connessione"), QStringLiteral("Tariffa"), QStringLiteral("Compagnia telefonica")});
+    list->headerItem()->setTextAlignment(TariffaColumn, Qt::AlignRight | Qt::AlignVCenter);
+    list->header()->setStretchLastSection(false);
+    return list;
+}
+
+QTreeWidgetItem* entryItem(const QString& connessione, const TariffaInfo* tariffa)
+{
+    auto* item = new QTreeWidgetItem({connessione, tariffa ? tariffa->descrizione : kMissingTariff,
+                                      tariffa ? tariffa->compagnia : QString()});
+    item->setTextAlignment(TariffaColumn, Qt::AlignRight | Qt::AlignVCenter);
+    return item;
+}
+
+} // namespace
+
+AssociationsPage::AssociationsPage(QString databasePath, UserMessages& messages, QWidget* parent)
+    : QWidget(parent), databasePath_(std::move(databasePath)), messages_(messages),
+      lstconnessioni_(entryList(this)), lblConn_(setupLabel(QStringLiteral("lblConn"), kSelected, this)),
+      fltModifica_(setupButton(QStringLiteral("fltModifica"), QStringLiteral("Modifica"), this))
+{
+    fltModifica_->setEnabled(false);
+    QLabel* howTo = setupLabel(QStringLiteral("lblIstruzioni"), kHowTo, this);
+    howTo->setWordWrap(true);
+    QFont bold = lblConn_->font();
+    bold.setBold(true);
+    lblConn_->setFont(bold);
+
+    auto* selection = new QHBoxLayout;
+    selection->addWidget(lblConn_, 1);
+    selection->addWidget(fltModifica_);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(setupLabel(QStringLiteral("lblLista"), QStringLiteral("Lista connessioni disponibili"), this));
+    layout->addWidget(lstconnessioni_, 1);
+    layout->addWidget(new Separator(this));
+    layout->addWidget(setupLabel(QStringLiteral("lblModifica"), QStringLiteral("Modifica associazione tariffe"), this));
+    layout->addWidget(howTo);
+    layout->addLayout(selection);
+
+    connect(lstconnessioni_, &QTreeWidget::currentItemChanged, this,
+            [this](const QTreeWidgetItem* item) { select(item); });
+    connect(fltModifica_, &fltbutton::Click, this, &AssociationsPage::editSelected);
+}
+
+void AssociationsPage::build(const QStringList& entries)
+{
+    entries_ = entries;
+    {
+        const QSignalBlocker rebuilding(lstconnessioni_);
+        lstconnessioni_->clear();
+        fill();
+    }
+    reselect();
+}
+
+void AssociationsPage::fill()
+{
+    try {
+        Database database = Database::open(databasePath_);
+        AssociationStore associations(database);
+        associations.ensureAssociated(entries_, kDefaultTariff);
+        QHash<int, TariffaInfo> tariffs;
+        for (const TariffaInfo& tariffa : TariffStore(database).tariffs())
+            tariffs.insert(tariffa.id, tariffa);
+        for (const QString& entry : entries_) {
+            const std::optional<Associazione> association = associations.find(entry);
+            const auto tariffa = association ? tariffs.constFind(association->idTariffa) : tariffs.constEnd();
+            lstconnessioni_->addTopLevelItem(entryItem(entry, tariffa != tariffs.constEnd() ? &*tariffa : nullptr));
+        }
+    } catch (const DatabaseError& error) {
+        qCWarning(lcAssociations).noquote() << "The dial-up entries cannot be listed with their tariffs:"
+                                            << error.message();
+    }
+}
+
+// The selection outlives a rebuild while its entry is still listed.
+void AssociationsPage::reselect()
+{
+    const QList<QTreeWidgetItem*> found = lstconnessioni_->findItems(selectedEntry_, Qt::MatchExactly);
+    if (!selectedEntry_.isEmpty() && !found.isEmpty()) {
+        lstconnessioni_->setCurrentItem(found.first());
+        select(found.first());
+        return;
+    }
+    selectedEntry_.clear();
+    selectedCompany_.clear();
+    lblConn_->setText(kSelected);
+    fltModifica_->setEnabled(false);
+}
+
+void AssociationsPage::select(const QTreeWidgetItem* item)
+{
+    if (!item)
+        return;
+    selectedEntry_ = item->text(ConnessioneColumn);
+    selectedCompany_ = item->text(CompagniaColumn);
+    lblConn_->setText(kSelected + selectedEntry_);
+    fltModifica_->setEnabled(true);
+}
+
+void AssociationsPage::editSelected()
+{
+    auto* dialog = new frmmodifica(databasePath_, selectedEntry_, messages_, this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setWindowModality(Qt::ApplicationModal);
+    connect(dialog, &QDialog::accepted, this, [this] { build(entries_); });
+    dialog->show();
+}
+
+void AssociationsPage::showEvent(QShowEvent* event)
+{
+    // The columns share the width equally the first time only; later the
+    // user's widths stay.
+    if (!columnsSized_) {
+        const int third = lstconnessioni_->viewport()->width() / ColumnCount;
+        for (int column = 0; column < ColumnCount; ++column)
+            lstconnessioni_->header()->resizeSection(column, third);
+        columnsSized_ = true;
+    }
+    QWidget::showEvent(event);
+}
+
+} // namespace zrt

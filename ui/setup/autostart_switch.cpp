@@ -1,0 +1,90 @@
+#include "autostart_switch.h"
+
+#include "autostart.h"
+#include "user_messages.h"
+
+#include "ui/main/settings.h"
+
+#include <QCheckBox>
+#include <QLoggingCategory>
+
+namespace zrt {
+
+namespace {
+
+Q_LOGGING_CATEGORY(lcAutostart, "zrtellix.autostart")
+
+} // namespace
+
+AutostartSwitch::AutostartSwitch(QCheckBox& box, Autostart& autostart, Settings& settings, QString executablePath,
+                                 UserMessages& messages)
+    : QObject(&box), box_(box), autostart_(autostart), settings_(settings),
+      executablePath_(std::move(executablePath)), messages_(messages)
+{
+    connect(&box_, &QCheckBox::clicked, this, [this](bool ticked) { apply(ticked, Feedback::Shown); });
+}
+
+void AutostartSwitch::syncFromSettings()
+{
+    const bool stored = settings_.autostartOn();
+    if (box_.isChecked() == stored)
+        return;
+    box_.setChecked(stored);
+    apply(stored, Feedback::Logged);
+}
+
+void AutostartSwitch::apply(bool on, Feedback feedback)
+{
+    const bool done = on ? switchOn(feedback) : switchOff(feedback);
+    if (!done) {
+        box_.setChecked(!on);
+        return;
+    }
+    settings_.setAutostartOn(on);
+}
+
+bool AutostartSwitch::switchOn(Feedback feedback)
+{
+    switch (autostart_.switchOn(kAutostartName, executablePath_)) {
+    case AutostartOutcome::MachineWide:
+        return true;
+    case AutostartOutcome::PerUser:
+        report(feedback,
+               QStringLiteral("ZR Tellix 99 will start with the desktop session for this user only: "
+                              "the entry for all users could not be written."),
+               false);
+        return true;
+    case AutostartOutcome::Failed:
+        break;
+    }
+    report(feedback,
+           QStringLiteral("ZR Tellix 99 could not be set to start with the desktop session: "
+                          "its autostart entry could not be written."),
+           true);
+    return false;
+}
+
+bool AutostartSwitch::switchOff(Feedback feedback)
+{
+    if (autostart_.switchOff())
+        return true;
+    report(feedback,
+           QStringLiteral("ZR Tellix 99 still starts with the desktop session: "
+                          "its autostart entry could not be removed."),
+           true);
+    return false;
+}
+
+void AutostartSwitch::report(Feedback feedback, const QString& text, bool isFailure)
+{
+    if (feedback == Feedback::Logged && isFailure)
+        qCWarning(lcAutostart).noquote() << text;
+    else if (feedback == Feedback::Logged)
+        qCInfo(lcAutostart).noquote() << text;
+    else if (isFailure)
+        messages_.warn(box_.window(), text);
+    else
+        messages_.inform(box_.window(), text);
+}
+
+} // namespace zrt

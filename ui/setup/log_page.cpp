@@ -1,0 +1,170 @@
+#include "log_page.h"
+
+#include "connection_list_printer.h"
+#include "log_table_model.h"
+#include "month_names.h"
+#include "setup_widgets.h"
+#include "user_messages.h"
+
+#include "controls/fltbutton.h"
+#include "database/database.h"
+#include "database/database_error.h"
+#include "engine/italian_number.h"
+
+#include <QApplication>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLoggingCategory>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace zrt {
+
+namespace {
+
+Q_LOGGING_CATEGORY(lcLogPage, "zrtellix.setup.log")
+
+constexpr int kFirstYear = 1;
+constexpr int kLastYear = 9999;
+constexpr int kMonthLabelWidth = 70;
+
+const QString kHint = QStringLiteral(
+    "Fare click su < o > dell'anno o del mese per visualizzare le connessioni del periodo interessato.");
+
+// The busy pointer for as long as it lives.
+class WaitCursor {
+public:
+    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+};
+
+QLabel* periodLabel(const QString& objectName, QWidget* parent)
+{
+    QLabel* label = setupLabel(objectName, QString(), parent);
+    label->setAlignment(Qt::AlignCenter);
+    label->setMinimumWidth(kMonthLabelWidth);
+    QFont bold = label->font();
+    bold.setBold(true);
+    label->setFont(bold);
+    return label;
+}
+
+} // namespace
+
+LogPage::LogPage(QString databasePath, UserMessages& messages, QWidget* parent)
+    : QWidget(parent), databasePath_(std::move(databasePath)), messages_(messages), model_(new LogTableModel(this)),
+      lblMese_(periodLabel(QStringLiteral("lblMese"), this)), lblAnno_(periodLabel(QStringLiteral("lblAnno"), this)),
+      lblTotSpesa_(setupLabel(QStringLiteral("lblTotSpesa"), QStringLiteral("0"), this)),
+      fltbutton14_(setupButton(QStringLiteral("fltbutton14"), QStringLiteral("Attendere Stampa in corso..."), this))
+{
+    fltbutton* fltbutton6 = setupButton(QStringLiteral("fltbutton6"), QStringLiteral("<"), this);
+    fltbutton* fltbutton7 = setupButton(QStringLiteral("fltbutton7"), QStringLiteral(">"), this);
+    fltbutton* fltbutton8 = setupButton(QStringLiteral("fltbutton8"), QStringLiteral("<"), this);
+    fltbutton* fltbutton9 = setupButton(QStringLiteral("fltbutton9"), QStringLiteral(">"), this);
+    fltbutton* fltbutton13 = setupButton(QStringLiteral("fltbutton13"), QStringLiteral("Stampa"), this);
+    QTableView* DBGrid1 = setupGrid(QStringLiteral("DBGrid1"), model_, this);
+    DBGrid1->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    QLabel* Label12 = setupLabel(QStringLiteral("Label12"), kHint, this);
+    Label12->setWordWrap(true);
+    fltbutton14_->hide();
+
+    auto* period = new QHBoxLayout;
+    period->addWidget(setupLabel(QStringLiteral("Label1"), QStringLiteral("Periodo"), this));
+    period->addSpacing(8);
+    period->addWidget(fltbutton6);
+    period->addWidget(lblMese_);
+    period->addWidget(fltbutton7);
+    period->addSpacing(12);
+    period->addWidget(fltbutton8);
+    period->addWidget(lblAnno_);
+    period->addWidget(fltbutton9);
+    period->addStretch();
+
+    auto* total = new QHBoxLayout;
+    total->addWidget(setupLabel(QStringLiteral("Label3"), QStringLiteral("Totale Spesa nel periodo:"), this));
+    total->addWidget(lblTotSpesa_);
+    total->addStretch();
+    total->addWidget(fltbutton14_);
+    total->addWidget(fltbutton13);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addLayout(period);
+    layout->addWidget(DBGrid1, 1);
+    layout->addWidget(Label12);
+    layout->addLayout(total);
+
+    connect(fltbutton6, &fltbutton::Click, this, &LogPage::previousMonth);
+    connect(fltbutton7, &fltbutton::Click, this, &LogPage::nextMonth);
+    connect(fltbutton8, &fltbutton::Click, this, [this] { showPeriod(year_ - 1, month_); });
+    connect(fltbutton9, &fltbutton::Click, this, [this] { showPeriod(year_ + 1, month_); });
+    connect(fltbutton13, &fltbutton::Click, this, &LogPage::print);
+}
+
+void LogPage::showPeriod(int year, int month)
+{
+    year_ = std::clamp(year, kFirstYear, kLastYear);
+    month_ = std::clamp(month, 1, 12);
+    lblMese_->setText(monthName(month_));
+    lblAnno_->setText(QString::number(year_));
+    reload();
+}
+
+void LogPage::reload()
+{
+    try {
+        Database database = Database::open(databasePath_, Database::Access::ReadOnly);
+        const ConnectionLog log(database);
+        model_->setRows(log.month(year_, month_));
+        lblTotSpesa_->setText(QString::fromStdString(formatItalian(double(log.monthTotal(year_, month_)),
+                                                                   pattern::kLire)));
+    } catch (const DatabaseError& error) {
+        model_->setRows({});
+        lblTotSpesa_->clear();
+        qCWarning(lcLogPage).noquote() << "The connection log cannot be read:" << error.message();
+    }
+}
+
+void LogPage::previousMonth()
+{
+    if (month_ <= 1)
+        showPeriod(year_ - 1, 12);
+    else
+        showPeriod(year_, month_ - 1);
+}
+
+void LogPage::nextMonth()
+{
+    if (month_ < 12)
+        showPeriod(year_, month_ + 1);
+    else
+        showPeriod(year_ + 1, 1);
+}
+
+void LogPage::print()
+{
+    const PrintOutcome outcome = printWithNotice();
+    if (outcome.result == PrintOutcome::Result::Failed)
+        messages_.warn(this, outcome.message);
+    else if (outcome.result == PrintOutcome::Result::NothingToPrint)
+        messages_.inform(this, outcome.message);
+}
+
+PrintOutcome LogPage::printWithNotice()
+{
+    fltbutton14_->show();
+    fltbutton14_->repaint();
+    const WaitCursor busy;
+    const PrintDestination destination = printDestination_ ? *printDestination_ : PrintDestination::defaultPrinter();
+    const PrintOutcome outcome =
+        printConnectionList({model_->rows(), periodText(year_, month_), lblTotSpesa_->text()}, destination);
+    fltbutton14_->hide();
+    return outcome;
+}
+
+} // namespace zrt

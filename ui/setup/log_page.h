@@ -1,0 +1,59 @@
+#pragma once
+
+#include "print_destination.h"
+
+#include <QString>
+#include <QWidget>
+
+#include <optional>
+
+class QLabel;
+class QTableView;
+
+namespace zrt {
+
+class LogTableModel;
+class UserMessages;
+class fltbutton;
+
+// The "Lista Connessioni" page: the connections logged in one calendar
+// month, arrows that step the month and the year, the total spent in the
+// month and "Stampa", which prints the list.
+class LogPage : public QWidget {
+    Q_OBJECT
+
+public:
+    LogPage(QString databasePath, UserMessages& messages, QWidget* parent = nullptr);
+
+    // Shows the month and re-reads its connections.
+    void showPeriod(int year, int month);
+    // Re-reads the connections of the month shown.
+    void reload();
+
+    int year() const { return year_; }
+    int month() const { return month_; }
+
+    // Where "Stampa" prints; the default printer unless set.
+    void setPrintDestination(PrintDestination destination) { printDestination_ = std::move(destination); }
+
+private:
+    void previousMonth();
+    void nextMonth();
+    void print();
+    // Prints with the notice "Attendere Stampa in corso..." and the busy pointer.
+    PrintOutcome printWithNotice();
+
+    QString databasePath_;
+    UserMessages& messages_;
+    std::optional<PrintDestination> printDestination_;
+    int year_ = 0;
+    int month_ = 0;
+
+    LogTableModel* model_;
+    QLabel* lblMese_;
+    QLabel* lblAnno_;
+    QLabel* lblTotSpesa_;
+    fltbutton* fltbutton14_;
+};
+
+} // namespace zrt

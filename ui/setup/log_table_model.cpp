@@ -1,0 +1,77 @@
+#include "log_table_model.h"
+
+#include <QDate>
+
+#include <array>
+
+namespace zrt {
+
+namespace {
+
+const std::array<const char*, LogTableModel::ColumnCount> kCaptions{
+    "Data", "Ora Inizio", "Ora Fine", "Scatti", "Spesa", "Connessione", "Servizio"};
+
+QString shortDate(const QString& isoDate)
+{
+    const QDate date = QDate::fromString(isoDate, Qt::ISODate);
+    return date.isValid() ? date.toString(QStringLiteral("dd/MM/yyyy")) : isoDate;
+}
+
+QString optionalNumber(const std::optional<qint64>& value)
+{
+    return value ? QString::number(*value) : QString();
+}
+
+QString cellText(const LogRow& row, int column)
+{
+    switch (column) {
+    case LogTableModel::DataColumn: return shortDate(row.data);
+    case LogTableModel::InizioColumn: return row.inizio;
+    case LogTableModel::FineColumn: return row.fine;
+    case LogTableModel::ScattiColumn: return optionalNumber(row.scatti);
+    case LogTableModel::SpesaColumn: return optionalNumber(row.costo);
+    case LogTableModel::ConnessioneColumn: return row.connessione;
+    case LogTableModel::ServizioColumn: return row.servizio;
+    }
+    return {};
+}
+
+} // namespace
+
+void LogTableModel::setRows(QList<LogRow> rows)
+{
+    beginResetModel();
+    rows_ = std::move(rows);
+    endResetModel();
+}
+
+int LogTableModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : int(rows_.size());
+}
+
+int LogTableModel::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : ColumnCount;
+}
+
+QVariant LogTableModel::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid())
+        return {};
+    const bool numeric = index.column() == ScattiColumn || index.column() == SpesaColumn;
+    if (role == Qt::TextAlignmentRole && numeric)
+        return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
+    if (role != Qt::DisplayRole)
+        return {};
+    return cellText(rows_.at(index.row()), index.column());
+}
+
+QVariant LogTableModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (role != Qt::DisplayRole || orientation != Qt::Horizontal || section < 0 || section >= ColumnCount)
+        return QAbstractTableModel::headerData(section, orientation, role);
+    return QString::fromLatin1(kCaptions[static_cast<std::size_t>(section)]);
+}
+
+} // namespace zrt

@@ -1,0 +1,220 @@
+#include "tariffs_page.h"
+
+#include "band_view_model.h"
+#include "reduction_minute_box.h"
+#include "setup_widgets.h"
+#include "tariff_list_model.h"
+#include "user_messages.h"
+#include "vat_editor.h"
+
+#include "controls/fltbutton.h"
+#include "database/band_settings.h"
+#include "database/database.h"
+#include "database/database_error.h"
+
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLoggingCategory>
+#include <QSignalBlocker>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include <array>
+#include <cmath>
+
+namespace zrt {
+
+namespace {
+
+Q_LOGGING_CATEGORY(lcTariffs, "zrtellix.setup.tariffs")
+
+struct DayTypeChoice {
+    const char* entry;
+    DayType tipo;
+    QColor colour;
+};
+
+const std::array<DayTypeChoice, 3> kDayTypes{{
+    {"Tariffa feriale (Lun-Ven)", DayType::Fer, QColor(255, 192, 192)},
+    {"Tariffa prefestiva (Sab)", DayType::Pre, QColor(255, 224, 192)},
+    {"Tariffa festiva (Dom)", DayType::Fes, QColor(192, 255, 192)},
+}};
+
+const QString kCostoAlMinuto = QStringLiteral("Costo al Minuto (*)");
+
+constexpr int kTariffGridHeight = 86;
+
+QComboBox* dayTypeList(QWidget* parent)
+{
+    auto* list = new QComboBox(parent);
+    list->setObjectName(QStringLiteral("cboFascia"));
+    for (const DayTypeChoice& choice : kDayTypes)
+        list->addItem(QString::fromLatin1(choice.entry));
+    return list;
+}
+
+void paint(QWidget& widget, const QColor& colour)
+{
+    QPalette palette = widget.palette();
+    palette.setColor(QPalette::Base, colour);
+    palette.setColor(QPalette::Button, colour);
+    widget.setPalette(palette);
+}
+
+} // namespace
+
+TariffsPage::TariffsPage(QString databasePath, UserMessages& messages, QWidget* parent)
+    : QWidget(parent), databasePath_(std::move(databasePath)), messages_(messages),
+      tariffModel_(new TariffListModel(this)), bandModel_(new BandViewModel(this)),
+      dbCompagnie_(setupGrid(QStringLiteral("dbCompagnie"), tariffModel_, this)),
+      cboFascia_(dayTypeList(this)), lblGriglia_(setupLabel(QStringLiteral("lblGriglia"), QString(), this)),
+      dbTariffe_(setupGrid(QStringLiteral("dbTariffe"), bandModel_, this)), fraMin_(new ReductionMinuteBox(this)),
+      vatEditor_(new VatEditor(databasePath_, messages, this))
+{
+    dbCompagnie_->setFixedHeight(kTariffGridHeight);
+    dbCompagnie_->horizontalHeader()->setSectionResizeMode(TariffListModel::CompagniaColumn,
+                                                           QHeaderView::ResizeToContents);
+    dbCompagnie_->horizontalHeader()->setStretchLastSection(true);
+    dbTariffe_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    fltbutton* fltbutton5 = setupButton(QStringLiteral("fltbutton5"), QStringLiteral("Aggiungi ..."), this);
+
+    auto* side = new QVBoxLayout;
+    side->addWidget(fltbutton5, 0, Qt::AlignRight);
+    side->addStretch();
+    side->addWidget(vatEditor_);
+
+    auto* tariffs = new QHBoxLayout;
+    tariffs->addWidget(dbCompagnie_, 1);
+    tariffs->addLayout(side);
+
+    auto* dayType = new QHBoxLayout;
+    dayType->addWidget(cboFascia_);
+    dayType->addStretch();
+    dayType->addWidget(fraMin_);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(4);
+    layout->addLayout(tariffs);
+    layout->addLayout(dayType);
+    layout->addWidget(lblGriglia_);
+    layout->addWidget(dbTariffe_, 1);
+    layout->addWidget(setupLabel(QStringLiteral("Label9"), QStringLiteral("(*) Le tariffe sono iva escluse"), this));
+
+    connect(dbCompagnie_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            &TariffsPage::refreshBands);
+    connect(cboFascia_, &QComboBox::currentIndexChanged, this, &TariffsPage::refreshBands);
+    connect(fraMin_, &ReductionMinuteBox::minuteEdited, this, &TariffsPage::changeReductionMinute);
+    connect(fltbutton5, &fltbutton::Click, this, &TariffsPage::addTariffRequested);
+}
+
+void TariffsPage::reloadTariffs()
+{
+    const std::optional<TariffaInfo> selected = selectedTariff();
+    try {
+        Database database = Database::open(databasePath_, Database::Access::ReadOnly);
+        tariffModel_->setTariffs(TariffStore(database).tariffs());
+    } catch (const DatabaseError& error) {
+        tariffModel_->setTariffs({});
+        qCWarning(lcTariffs).noquote() << "The tariffs cannot be read:" << error.message();
+    }
+    selectTariff(selected ? selected->id : 0);
+}
+
+void TariffsPage::selectTariff(int idTariffa)
+{
+    const int row = tariffModel_->rowOf(idTariffa);
+    {
+        const QSignalBlocker quiet(dbCompagnie_->selectionModel());
+        dbCompagnie_->selectRow(row >= 0 ? row : 0);
+    }
+    refreshBands();
+}
+
+std::optional<TariffaInfo> TariffsPage::selectedTariff() const
+{
+    const QModelIndex current = dbCompagnie_->currentIndex();
+    if (!current.isValid())
+        return std::nullopt;
+    return tariffModel_->tariffAt(current.row());
+}
+
+void TariffsPage::refreshBands()
+{
+    const DayTypeChoice& dayType = kDayTypes.at(std::size_t(std::max(0, cboFascia_->currentIndex())));
+    paintDayType(dayType.colour);
+    const std::optional<TariffaInfo> tariffa = selectedTariff();
+    if (!tariffa) {
+        bandModel_->setBands({});
+        lblGriglia_->clear();
+        fraMin_->hide();
+        return;
+    }
+    const bool pulse = meteringOf(tariffa->tipotariffazione.toStdString()) == Metering::Pulse;
+    showMetering(pulse);
+    bandModel_->setBands(readBands(tariffa->id, dayType.tipo));
+    if (!pulse) {
+        const QList<Fascia>& bands = bandModel_->bands();
+        const int minute = bands.isEmpty() ? 0 : int(std::lround(bands.first().band.durata));
+        fraMin_->showMinute(minute);
+        showReductionMinute(minute);
+    }
+    lblGriglia_->setText(tariffa->compagnia + QStringLiteral("--->") + tariffa->descrizione);
+}
+
+QList<Fascia> TariffsPage::readBands(int idTariffa, DayType tipo) const
+{
+    try {
+        Database database = Database::open(databasePath_, Database::Access::ReadOnly);
+        return TariffStore(database).bands(idTariffa, tipo);
+    } catch (const DatabaseError& error) {
+        qCWarning(lcTariffs).noquote() << "The bands cannot be read:" << error.message();
+        return {};
+    }
+}
+
+void TariffsPage::paintDayType(const QColor& colour)
+{
+    paint(*cboFascia_, colour);
+    paint(*dbTariffe_, colour);
+}
+
+// A pulse tariff has no second price, so its column goes too.
+void TariffsPage::showMetering(bool pulse)
+{
+    dbTariffe_->setColumnHidden(BandViewModel::DurataColumn, !pulse);
+    dbTariffe_->setColumnHidden(BandViewModel::CostoScattoColumn, !pulse);
+    dbTariffe_->setColumnHidden(BandViewModel::CostoMinutoColumn, pulse);
+    if (pulse)
+        dbTariffe_->setColumnHidden(BandViewModel::SecondoCostoColumn, true);
+    fraMin_->setVisible(!pulse);
+}
+
+void TariffsPage::showReductionMinute(int minute)
+{
+    const bool reduced = minute != 0;
+    dbTariffe_->setColumnHidden(BandViewModel::SecondoCostoColumn, !reduced);
+    bandModel_->setHeaderData(BandViewModel::CostoMinutoColumn, Qt::Horizontal,
+                              reduced ? QStringLiteral("Costo al Min. fino al %1°(*)").arg(minute) : kCostoAlMinuto);
+    bandModel_->setHeaderData(BandViewModel::SecondoCostoColumn, Qt::Horizontal,
+                              reduced ? QStringLiteral("Costo al Min. dopo il %1°(*)").arg(minute) : kCostoAlMinuto);
+}
+
+void TariffsPage::changeReductionMinute(int minute)
+{
+    const std::optional<TariffaInfo> tariffa = selectedTariff();
+    if (!tariffa)
+        return;
+    try {
+        Database database = Database::open(databasePath_);
+        BandSettings(database).setReductionMinute(tariffa->id, minute);
+    } catch (const DatabaseError& error) {
+        messages_.warn(this, QStringLiteral("The reduction minute could not be saved: %1").arg(error.message()));
+        return;
+    }
+    showReductionMinute(minute);
+}
+
+} // namespace zrt

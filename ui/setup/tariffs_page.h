@@ -1,0 +1,67 @@
+#pragma once
+
+#include "database/tariff_store.h"
+
+#include <QString>
+#include <QWidget>
+
+#include <optional>
+
+class QComboBox;
+class QLabel;
+class QTableView;
+
+namespace zrt {
+
+class BandViewModel;
+class ReductionMinuteBox;
+class TariffListModel;
+class UserMessages;
+class VatEditor;
+
+// The "Setup Tariffe" page: the tariffs of every company and, for the
+// selected tariff and a chosen day type, its bands. Pulse tariffs show the
+// pulse period and price; per-minute tariffs show the price per minute and
+// edit the reduction minute. The page also holds the VAT rate and
+// "Aggiungi ...", which asks for the tariff editor.
+class TariffsPage : public QWidget {
+    Q_OBJECT
+
+public:
+    TariffsPage(QString databasePath, UserMessages& messages, QWidget* parent = nullptr);
+
+    // Re-reads the tariff list, keeping the selected tariff when it is
+    // still there, and the bands.
+    void reloadTariffs();
+    // Selects a tariff, if listed, and shows its bands.
+    void selectTariff(int idTariffa);
+    // Re-reads the bands of the selected tariff and day type.
+    void refreshBands();
+
+    std::optional<TariffaInfo> selectedTariff() const;
+    VatEditor& vatEditor() const { return *vatEditor_; }
+
+signals:
+    void addTariffRequested();
+
+private:
+    QList<Fascia> readBands(int idTariffa, DayType tipo) const;
+    void paintDayType(const QColor& colour);
+    void showMetering(bool pulse);
+    void showReductionMinute(int minute);
+    void changeReductionMinute(int minute);
+
+    QString databasePath_;
+    UserMessages& messages_;
+
+    TariffListModel* tariffModel_;
+    BandViewModel* bandModel_;
+    QTableView* dbCompagnie_;
+    QComboBox* cboFascia_;
+    QLabel* lblGriglia_;
+    QTableView* dbTariffe_;
+    ReductionMinuteBox* fraMin_;
+    VatEditor* vatEditor_;
+};
+
+} // namespace zrt

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "database/tariff_store.h"
+
+#include <QList>
+#include <QWidget>
+
+#include <optional>
+
+class QComboBox;
+class QStackedLayout;
+
+namespace zrt {
+
+class NewCompanyPanel;
+
+// The wizard's first page: the choice of the phone company, with the panel
+// that asks for a new one.
+class CompanyPage : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit CompanyPage(QWidget* parent = nullptr);
+
+    // Lists the companies and selects the first.
+    void setCompanies(const QList<Compagnia>& companies);
+    // Selects the last company of that exact name; false when there is none.
+    bool selectCompany(const QString& nome);
+    std::optional<Compagnia> selectedCompany() const;
+
+    // Lists and selects a company just saved, and closes the panel.
+    void addCompany(const Compagnia& compagnia);
+
+signals:
+    void selectionChanged();
+    void newCompanyConfirmed(const QString& nome, const QString& tipotariffazione);
+
+private:
+    void appendCompany(const Compagnia& compagnia);
+    void openPanel();
+    void closePanel();
+
+    QComboBox* cboCompagnie_;
+    NewCompanyPanel* Picture1_;
+    QStackedLayout* views_;
+    QWidget* choice_;
+};
+
+} // namespace zrt

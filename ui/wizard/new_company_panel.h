@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QFrame>
+
+class QComboBox;
+class QLineEdit;
+
+namespace zrt {
+
+class fltbutton;
+
+// The panel that asks for a new phone company: its name and whether it
+// charges by pulse ("Scatto") or by the minute ("Minuto").
+class NewCompanyPanel : public QFrame {
+    Q_OBJECT
+
+public:
+    explicit NewCompanyPanel(QWidget* parent = nullptr);
+
+    // Ready for a new company: per minute chosen, the name box as it was.
+    void prepare();
+    // After the company was saved the name box holds "0", so OK is ready
+    // when the panel comes back.
+    void companySaved();
+
+signals:
+    void confirmed(const QString& nome, const QString& tipotariffazione);
+    void cancelled();
+
+private:
+    void nameChanged(const QString& text);
+
+    QLineEdit* Text3_;
+    QComboBox* cboTar_;
+    fltbutton* fltOK_;
+};
+
+} // namespace zrt

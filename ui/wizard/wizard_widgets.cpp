@@ -1,0 +1,36 @@
+#include "wizard_widgets.h"
+
+#include "controls/colorvalue.h"
+#include "controls/fltbutton.h"
+
+#include <QLabel>
+#include <QSize>
+
+namespace zrt {
+
+namespace {
+constexpr QSize kClassicButtonSize(75, 23);
+}
+
+fltbutton* makeFlatButton(const QString& caption, const QString& objectName, QWidget* parent)
+{
+    auto* button = new fltbutton(parent);
+    button->setObjectName(objectName);
+    button->setCaption(caption);
+    button->setBackColor(buttonFaceColor);
+    button->setMinimumSize(kClassicButtonSize);
+    return button;
+}
+
+QLabel* makeHeading(const QString& text, const QString& objectName, QWidget* parent)
+{
+    auto* heading = new QLabel(text, parent);
+    heading->setObjectName(objectName);
+    heading->setWordWrap(true);
+    QFont font = heading->font();
+    font.setBold(true);
+    heading->setFont(font);
+    return heading;
+}
+
+} // namespace zrt

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+
+class QLabel;
+class QWidget;
+
+namespace zrt {
+
+class fltbutton;
+
+// A flat button on the window's face colour, at least as big as a classic
+// push button.
+fltbutton* makeFlatButton(const QString& caption, const QString& objectName, QWidget* parent);
+
+// The bold line that opens a page or panel.
+QLabel* makeHeading(const QString& text, const QString& objectName, QWidget* parent);
+
+} // namespace zrt
