@@ -1,13 +1,33 @@
 #include "headless_program.h"
 #include "options.h"
 
-#include <QCoreApplication>
+#include "ui/main/windows_program.h"
+
+#include <QApplication>
 #include <QTextStream>
+
+namespace {
+
+QStringList commandLine(int argc, char* argv[])
+{
+    QStringList words;
+    for (int i = 0; i < argc; ++i)
+        words << QString::fromLocal8Bit(argv[i]);
+    return words;
+}
+
+// Windows need a display; a session without one gets the status lines.
+bool displayAvailable()
+{
+    return qEnvironmentVariableIsSet("DISPLAY") || qEnvironmentVariableIsSet("WAYLAND_DISPLAY")
+        || qEnvironmentVariableIsSet("QT_QPA_PLATFORM");
+}
+
+} // namespace
 
 int main(int argc, char* argv[])
 {
-    QCoreApplication application(argc, argv);
-    const auto parsed = zrt::app::parseOptions(QCoreApplication::arguments());
+    const auto parsed = zrt::app::parseOptions(commandLine(argc, argv));
     if (const auto* error = std::get_if<zrt::app::OptionsError>(&parsed)) {
         QTextStream(stderr) << "zrtellix: " << error->message << "\n\n" << zrt::app::kUsage;
         return 2;
@@ -17,6 +37,12 @@ int main(int argc, char* argv[])
         QTextStream(stdout) << zrt::app::kUsage;
         return 0;
     }
-    // The windows are not part of this build yet: it runs headless.
-    return zrt::app::runHeadless(options);
+    if (options.headless || !displayAvailable()) {
+        if (!options.headless)
+            QTextStream(stderr) << "zrtellix: no display to show windows on; running headless\n";
+        QCoreApplication application(argc, argv);
+        return zrt::app::runHeadless(options);
+    }
+    QApplication application(argc, argv);
+    return zrt::runWindows(application, {options.dialUpKind, options.dataDir});
 }

@@ -8,10 +8,13 @@ namespace zrt::app {
 
 const char kUsage[] = R"(Usage: zrtellix [--headless] [--dialup KIND] [--data-dir DIR]
 
-Meters the dial-up connections made on this machine and logs them.
+Meters the dial-up connections made on this machine and logs them. It
+shows the cost in a small window that stays on top, with an icon in the
+notification area; the management window opens from its menu.
 
   --headless       no windows: print the state of the line, the cost and
                    the elapsed time once a second, until interrupted
+                   (also chosen when there is no display to show windows on)
   --dialup KIND    where connections are watched: ppp (pppd, the default),
                    sim:DIR (the files DIR/entries and DIR/connected) or none
   --data-dir DIR   the folder of zrtell.T99; else $ZRTELLIX_DATA_DIR, the

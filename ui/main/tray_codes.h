@@ -2,9 +2,13 @@
 
 namespace zrt {
 
-// The mouse codes the tray icon acts on.
+// The mouse codes the tray icon reports, as the desktop's mouse messages
+// number them.
+inline constexpr int kTrayMouseMove = 512;
 inline constexpr int kTrayLeftButtonDown = 513;
+inline constexpr int kTrayLeftButtonDoubleClick = 515;
 inline constexpr int kTrayRightButtonUp = 517;
+inline constexpr int kTrayMiddleButtonDown = 519;
 
 enum class TrayAction { None, ShowWindow, ShowMenu };
 

@@ -1,0 +1,132 @@
+#pragma once
+
+#include "ui/main/user_dialogs.h"
+
+#include "controls/linkopener.h"
+#include "ui/setup/autostart.h"
+
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QStringList>
+#include <QTimer>
+
+#include <functional>
+#include <map>
+
+#include <ostream>
+
+// Lets test failures show texts as texts.
+inline void PrintTo(const QString& text, std::ostream* out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
+
+namespace zrt::test {
+
+class FakeAutostart final : public Autostart {
+public:
+    AutostartOutcome switchOn(const QString& name, const QString& executablePath) override
+    {
+        registered.append(name + QLatin1Char('=') + executablePath);
+        return outcome;
+    }
+    bool switchOff() override { return true; }
+    bool isOn() const override { return !registered.isEmpty(); }
+
+    AutostartOutcome outcome = AutostartOutcome::MachineWide;
+    QStringList registered;
+};
+
+// Answers the update question as told, and keeps every message.
+class RecordingDialogs final : public UserDialogs {
+public:
+    bool askTariffUpdate() override
+    {
+        ++questions;
+        if (whileAsking)
+            whileAsking();
+        return answer;
+    }
+    void tell(const QString& message) override { notices.append(message); }
+    void warn(const QString& message) override { warnings.append(message); }
+
+    bool answer = false;
+    int questions = 0;
+    std::function<void()> whileAsking;
+    QStringList notices;
+    QStringList warnings;
+};
+
+class RecordingLinks final : public LinkOpener {
+public:
+    bool open(const QString& address) override
+    {
+        opened.append(address);
+        return true;
+    }
+    QStringList opened;
+};
+
+// A reply that delivers a fixed body, or fails, once the event loop runs.
+class FakeReply final : public QNetworkReply {
+public:
+    FakeReply(const QNetworkRequest& request, std::optional<QByteArray> body, QObject* parent)
+        : QNetworkReply(parent), body_(body.value_or(QByteArray()))
+    {
+        setRequest(request);
+        setUrl(request.url());
+        setOperation(QNetworkAccessManager::GetOperation);
+        open(QIODevice::ReadOnly | QIODevice::Unbuffered);
+        if (!body)
+            setError(HostNotFoundError, QStringLiteral("no such host"));
+        QTimer::singleShot(0, this, [this] {
+            emit downloadProgress(body_.size(), body_.size());
+            if (!isFinished())
+                finish();
+        });
+    }
+
+    void abort() override
+    {
+        setError(OperationCanceledError, QStringLiteral("aborted"));
+        finish();
+    }
+    qint64 bytesAvailable() const override { return body_.size() - offset_ + QIODevice::bytesAvailable(); }
+
+protected:
+    qint64 readData(char* data, qint64 most) override
+    {
+        const qint64 count = qMin(most, body_.size() - offset_);
+        std::copy_n(body_.constData() + offset_, count, data);
+        offset_ += count;
+        return count;
+    }
+
+private:
+    void finish()
+    {
+        setFinished(true);
+        emit finished();
+    }
+
+    QByteArray body_;
+    qint64 offset_ = 0;
+};
+
+// Serves the pages it was given; any other address has no host.
+class FakeNetwork final : public QNetworkAccessManager {
+public:
+    std::map<QString, QByteArray> pages;
+    QStringList requested;
+
+protected:
+    QNetworkReply* createRequest(Operation, const QNetworkRequest& request, QIODevice*) override
+    {
+        const QString address = request.url().toString();
+        requested.append(address);
+        const auto page = pages.find(address);
+        return new FakeReply(request, page == pages.end() ? std::nullopt : std::optional(page->second), this);
+    }
+};
+
+} // namespace zrt::test

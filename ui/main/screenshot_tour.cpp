@@ -1,0 +1,135 @@
+#include "screenshot_tour.h"
+
+#include "form1.h"
+#include "main_menu.h"
+
+#include "controls/dropdown.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFile>
+#include <QScreen>
+#include <QTextStream>
+#include <QTimer>
+
+namespace zrt {
+
+namespace {
+
+constexpr int kMargin = 8;
+
+QWidget* topLevel(const char* name)
+{
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (widget->objectName() == QLatin1String(name) && widget->isVisible())
+            return widget;
+    }
+    return nullptr;
+}
+
+Form1* mainWindow()
+{
+    return qobject_cast<Form1*>(topLevel("Form1"));
+}
+
+QString firstEntry(const QString& simFolder)
+{
+    QFile entries(simFolder + QStringLiteral("/entries"));
+    if (!entries.open(QIODevice::ReadOnly | QIODevice::Text))
+        return {};
+    return QTextStream(&entries).readLine();
+}
+
+void complain(const QString& what)
+{
+    QTextStream(stderr) << "screenshots: " << what << '\n';
+}
+
+} // namespace
+
+ScreenshotTour::ScreenshotTour(QDir pictures, QString simFolder)
+    : pictures_(std::move(pictures)), simFolder_(std::move(simFolder))
+{
+    after(400, [this] { shootIntro(); });
+}
+
+void ScreenshotTour::after(int milliseconds, Step step)
+{
+    QTimer::singleShot(milliseconds, this, std::move(step));
+}
+
+void ScreenshotTour::shoot(const char* name, QWidget* window, QWidget* alsoShown)
+{
+    if (!window) {
+        complain(QStringLiteral("no window to take as %1").arg(QLatin1String(name)));
+        return;
+    }
+    QRect area = window->frameGeometry();
+    if (alsoShown)
+        area = area.united(alsoShown->frameGeometry());
+    area.adjust(-kMargin, -kMargin, kMargin, kMargin);
+    const QPixmap picture = window->screen()->grabWindow(0, area.x(), area.y(), area.width(), area.height());
+    const QString file = pictures_.filePath(QLatin1String(name) + QStringLiteral(".png"));
+    if (!picture.save(file, "PNG"))
+        complain(QStringLiteral("cannot write %1").arg(file));
+}
+
+void ScreenshotTour::writeConnected(const QString& entries)
+{
+    QFile connected(simFolder_ + QStringLiteral("/connected"));
+    if (!connected.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text))
+        complain(QStringLiteral("cannot write %1").arg(connected.fileName()));
+    connected.write(entries.toUtf8());
+}
+
+void ScreenshotTour::shootIntro()
+{
+    shoot("intro", topLevel("frmIntro"));
+    after(2000, [this] { shootIdle(); });
+}
+
+void ScreenshotTour::shootIdle()
+{
+    shoot("main-idle", mainWindow());
+    writeConnected(firstEntry(simFolder_) + QLatin1Char('\n'));
+    after(4500, [this] { shootLire(); });
+}
+
+void ScreenshotTour::shootLire()
+{
+    shoot("main-lire", mainWindow());
+    if (Form1* window = mainWindow())
+        window->menu().valuta().trigger();
+    after(1500, [this] { shootEuro(); });
+}
+
+void ScreenshotTour::shootEuro()
+{
+    shoot("main-euro", mainWindow());
+    if (Form1* window = mainWindow()) {
+        if (auto* button = window->findChild<dropdown*>(QStringLiteral("dropdown1"))) {
+            button->setDropDownValue(true);
+            emit button->DropDownOpen();
+        }
+    }
+    after(800, [this] { shootMenu(); });
+}
+
+void ScreenshotTour::shootMenu()
+{
+    if (Form1* window = mainWindow()) {
+        shoot("menu", window, &window->menu());
+        window->menu().hide();
+    }
+    writeConnected(QString());
+    after(1500, [this] { hangUpAndEnd(); });
+}
+
+void ScreenshotTour::hangUpAndEnd()
+{
+    if (Form1* window = mainWindow())
+        window->menu().chiudi().trigger();
+    QCoreApplication::quit();
+}
+
+} // namespace zrt

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QDir>
+#include <QObject>
+#include <QString>
+
+#include <functional>
+
+class QWidget;
+
+namespace zrt {
+
+// Plays a connection on the simulated dialer while the windows run and
+// takes pictures of them from the screen: the intro, the main window idle,
+// metering in Lire and in Euro, and its pop-up menu. Then ends the program.
+class ScreenshotTour : public QObject {
+    Q_OBJECT
+
+public:
+    ScreenshotTour(QDir pictures, QString simFolder);
+
+private:
+    using Step = std::function<void()>;
+    void after(int milliseconds, Step step);
+    void shoot(const char* name, QWidget* window, QWidget* alsoShown = nullptr);
+    void writeConnected(const QString& entries);
+
+    void shootIntro();
+    void shootIdle();
+    void shootLire();
+    void shootEuro();
+    void shootMenu();
+    void hangUpAndEnd();
+
+    QDir pictures_;
+    QString simFolder_;
+};
+
+} // namespace zrt

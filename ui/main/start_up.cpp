@@ -1,0 +1,132 @@
+#include "start_up.h"
+
+#include "form1.h"
+#include "frmintro.h"
+#include "program_icon.h"
+#include "tariff_update_offer.h"
+#include "tray_icon.h"
+#include "user_dialogs.h"
+#include "windows_log.h"
+
+#include "database/data_folder.h"
+#include "database/database.h"
+#include "database/database_error.h"
+#include "database/schema.h"
+#include "monitor/database_log_store.h"
+#include "monitor/database_tariff_source.h"
+#include "monitor/monitor_database.h"
+#include "ui/setup/frmsetup.h"
+
+#include <QCoreApplication>
+
+namespace zrt {
+
+StartUp::StartUp(QString dataFolder, StartUpServices services)
+    : dataFolder_(std::move(dataFolder)), services_(services)
+{
+}
+
+StartUp::~StartUp()
+{
+    delete intro_;
+}
+
+frmIntro* StartUp::intro() const
+{
+    return intro_;
+}
+
+void StartUp::begin()
+{
+    intro_ = new frmIntro(QVersionNumber::fromString(QCoreApplication::applicationVersion()));
+    intro_->setAttribute(Qt::WA_DeleteOnClose);
+    connect(intro_, &frmIntro::startUpDue, this, &StartUp::runStep);
+    intro_->show();
+}
+
+void StartUp::runStep()
+{
+    if (stepStarted_)
+        return;
+    stepStarted_ = true;
+    const QString path = joinPath(dataFolder_, kDatabaseFileName);
+    if (!prepareDatabase(path)) {
+        closeIntro();
+        emit failed();
+        return;
+    }
+    showMainWindow(path);
+    loadSetupWindow(path);
+    buildAssociationList();
+}
+
+void StartUp::end()
+{
+    if (mainWindow_)
+        mainWindow_->unload();
+}
+
+// Nothing goes on with a database that could not be opened or brought up
+// to date: the user is told which file and what is wrong with it.
+bool StartUp::prepareDatabase(const QString& path)
+{
+    try {
+        Database database = Database::open(path);
+        if (upgradeSchema(database))
+            qCInfo(windowsLog) << "the bands of" << path << "can now have a second price";
+        offerTariffUpdate(database, dataFolder_, services_.settings, services_.dialogs);
+        return true;
+    } catch (const DatabaseError& error) {
+        services_.dialogs.warn(
+            QStringLiteral("ZR Tellix 99 non può partire: il database delle tariffe non è utilizzabile.\n\n%1")
+                .arg(error.message()));
+        return false;
+    }
+}
+
+void StartUp::showMainWindow(const QString& path)
+{
+    database_ = std::make_unique<MonitorDatabase>(path);
+    log_ = std::make_unique<DatabaseLogStore>(*database_);
+    tariffs_ = std::make_unique<DatabaseTariffSource>(*database_);
+    mainWindow_ = std::make_unique<Form1>(MainWindowServices{services_.settings, services_.dialUp, services_.clock,
+                                                             *log_, *tariffs_, services_.autostart,
+                                                             services_.dialogs, services_.links, services_.network},
+                                          dataFolder_);
+    connect(mainWindow_.get(), &Form1::activated, this, &StartUp::closeIntro);
+    connect(mainWindow_.get(), &Form1::programEndRequested, this, &StartUp::programEndRequested);
+    if (services_.trayAvailable)
+        showTrayIcon();
+    mainWindow_->load(services_.trayAvailable ? Form1::Placement::OffScreen : Form1::Placement::SavedPosition);
+}
+
+void StartUp::showTrayIcon()
+{
+    tray_ = std::make_unique<TrayIcon>(programIcon());
+    connect(tray_.get(), &TrayIcon::showWindowRequested, mainWindow_.get(), &Form1::showAtSavedPosition);
+    connect(tray_.get(), &TrayIcon::menuRequested, mainWindow_.get(), &Form1::popUpMenu);
+    tray_->show();
+}
+
+void StartUp::loadSetupWindow(const QString& path)
+{
+    setupWindow_ = std::make_unique<frmSetup>(path, QCoreApplication::applicationFilePath(), services_.autostart,
+                                              services_.settings);
+    connect(mainWindow_.get(), &Form1::setupRequested, setupWindow_.get(), &frmSetup::showFromMainWindow);
+    connect(mainWindow_.get(), &Form1::closeSetupRequested, setupWindow_.get(), &QWidget::hide);
+    connect(mainWindow_.get(), &Form1::connectionLogChanged, setupWindow_.get(), &frmSetup::reloadLog);
+}
+
+// Every entry of the phonebook has a tariff before the monitor needs one.
+void StartUp::buildAssociationList()
+{
+    setupWindow_->buildAssociationList(mainWindow_->dialUpEntries());
+}
+
+void StartUp::closeIntro()
+{
+    if (intro_)
+        intro_->close();
+}
+
+} // namespace zrt

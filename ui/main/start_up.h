@@ -1,0 +1,89 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+
+#include <memory>
+
+class QNetworkAccessManager;
+
+namespace zrt {
+
+class Autostart;
+class Clock;
+class DatabaseLogStore;
+class DatabaseTariffSource;
+class DialUpService;
+class Form1;
+class LinkOpener;
+class MonitorDatabase;
+class Settings;
+class TrayIcon;
+class UserDialogs;
+class frmIntro;
+class frmSetup;
+
+struct StartUpServices {
+    Settings& settings;
+    DialUpService& dialUp;
+    Clock& clock;
+    Autostart& autostart;
+    UserDialogs& dialogs;
+    LinkOpener& links;
+    QNetworkAccessManager& network;
+    bool trayAvailable = false;
+};
+
+// Brings the windows up and owns them. The intro window comes first; a
+// second later the start-up step runs, once: the database file is brought
+// up to date and a waiting tariff update offered, the main window (with
+// the tray icon) is shown and the management window, loaded hidden, gives
+// every dial-up entry a tariff. The
+// intro goes when the main window becomes active. A database that cannot
+// be opened is reported and nothing else is shown.
+class StartUp : public QObject {
+    Q_OBJECT
+
+public:
+    StartUp(QString dataFolder, StartUpServices services);
+    ~StartUp() override;
+
+    // Shows the intro window, whose timer runs the step.
+    void begin();
+    // The start-up step; it runs once, however often it is called.
+    void runStep();
+    // At the program's end.
+    void end();
+
+    frmIntro* intro() const;
+    Form1* mainWindow() const { return mainWindow_.get(); }
+    TrayIcon* tray() const { return tray_.get(); }
+
+signals:
+    // The database could not be opened; the program should end.
+    void failed();
+    // The user ended the program from its menu.
+    void programEndRequested();
+
+private:
+    bool prepareDatabase(const QString& path);
+    void showMainWindow(const QString& path);
+    void showTrayIcon();
+    void loadSetupWindow(const QString& path);
+    void buildAssociationList();
+    void closeIntro();
+
+    QString dataFolder_;
+    StartUpServices services_;
+    bool stepStarted_ = false;
+    QPointer<frmIntro> intro_;
+    std::unique_ptr<MonitorDatabase> database_;
+    std::unique_ptr<DatabaseLogStore> log_;
+    std::unique_ptr<DatabaseTariffSource> tariffs_;
+    std::unique_ptr<TrayIcon> tray_;
+    std::unique_ptr<Form1> mainWindow_;
+    std::unique_ptr<frmSetup> setupWindow_;
+};
+
+} // namespace zrt

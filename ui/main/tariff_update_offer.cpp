@@ -1,0 +1,82 @@
+#include "tariff_update_offer.h"
+
+#include "settings.h"
+#include "user_dialogs.h"
+#include "windows_log.h"
+
+#include "database/database_error.h"
+#include "database/tariff_update.h"
+
+#include <QCryptographicHash>
+#include <QFile>
+
+namespace zrt {
+
+namespace {
+
+// Tells one unusable update file from another, so each is reported once.
+// A file that cannot be read at all is known by its path.
+QString updateFileDigest(const QString& path)
+{
+    QFile file(path);
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    if (file.open(QIODevice::ReadOnly))
+        hash.addData(&file);
+    else
+        hash.addData(path.toUtf8());
+    return QString::fromLatin1(hash.result().toHex());
+}
+
+bool isUsable(const PendingUpdate& update, Settings& settings, UserDialogs& dialogs)
+{
+    try {
+        checkUpdateFile(update.updatePath);
+        return true;
+    } catch (const DatabaseError& error) {
+        const QString digest = updateFileDigest(update.updatePath);
+        if (settings.rejectedUpdate() == digest) {
+            qCInfo(windowsLog) << "the tariff update is still unusable:" << error.message();
+            return false;
+        }
+        settings.setRejectedUpdate(digest);
+        dialogs.warn(QStringLiteral("Le nuove tariffe non possono essere inserite: il file di aggiornamento "
+                                    "non è utilizzabile.\n\n%1")
+                         .arg(error.message()));
+        return false;
+    }
+}
+
+void removeMarker(const QString& markerPath, UserDialogs& dialogs)
+{
+    if (QFile::remove(markerPath) || !QFile::exists(markerPath))
+        return;
+    dialogs.warn(QStringLiteral("Le nuove tariffe sono state inserite, ma il file %1 non può essere eliminato. "
+                                "Eliminarlo a mano, altrimenti l'aggiornamento verrà proposto di nuovo.")
+                     .arg(markerPath));
+}
+
+} // namespace
+
+UpdateOutcome offerTariffUpdate(Database& database, const QString& dataFolder, Settings& settings,
+                                UserDialogs& dialogs)
+{
+    const std::optional<PendingUpdate> update = findPendingUpdate(dataFolder);
+    if (!update)
+        return UpdateOutcome::NotOffered;
+    if (!isUsable(*update, settings, dialogs))
+        return UpdateOutcome::Unusable;
+    if (!dialogs.askTariffUpdate())
+        return UpdateOutcome::Declined;
+    try {
+        applyUpdate(database, update->updatePath);
+    } catch (const DatabaseError& error) {
+        dialogs.warn(QStringLiteral("L'aggiornamento delle tariffe non è riuscito e il database è rimasto com'era. "
+                                    "Verrà proposto di nuovo al prossimo avvio.\n\n%1")
+                         .arg(error.message()));
+        return UpdateOutcome::Failed;
+    }
+    removeMarker(update->markerPath, dialogs);
+    return UpdateOutcome::Applied;
+}
+
+} // namespace zrt

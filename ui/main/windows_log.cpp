@@ -1,0 +1,7 @@
+#include "windows_log.h"
+
+namespace zrt {
+
+Q_LOGGING_CATEGORY(windowsLog, "zrtellix.windows")
+
+} // namespace zrt

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+
+class QApplication;
+
+namespace zrt {
+
+struct WindowOptions {
+    QString dialUpKind = QStringLiteral("ppp"); // ppp, sim:FOLDER or none
+    QString dataDir;                            // empty: the usual data folder
+};
+
+// Runs the program with its windows until the user ends it: one copy per
+// user (a second one ends at once, silently, returning 0). Returns 1 after
+// telling the user when the dial-up kind, the data folder or the database
+// cannot be used.
+int runWindows(QApplication& application, const WindowOptions& options);
+
+} // namespace zrt
