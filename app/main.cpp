@@ -1,5 +1,6 @@
 #include "headless_program.h"
 #include "options.h"
+#include "termination_signals.h"
 
 #include "ui/main/windows_program.h"
 
@@ -44,5 +45,7 @@ int main(int argc, char* argv[])
         return zrt::app::runHeadless(options);
     }
     QApplication application(argc, argv);
+    // A signal ends the windows in order too: the open connection is logged.
+    const zrt::app::TerminationSignals terminationSignals([](int) { QCoreApplication::quit(); });
     return zrt::runWindows(application, {options.dialUpKind, options.dataDir});
 }

@@ -5,6 +5,9 @@
 #include "database/connection_log.h"
 
 #include <QDeadlineTimer>
+#include <QDir>
+#include <QFile>
+#include <QProcessEnvironment>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -199,6 +202,39 @@ TEST_F(HeadlessProgram, SaysWhenThePhonebookIsEmpty)
 
     EXPECT_THAT(program.readAllStandardError().toStdString(),
                 HasSubstr("Non sono presenti connessioni di Accesso Remoto."));
+}
+
+// The windowed program ends as orderly as the headless one on a signal.
+TEST_F(HeadlessProgram, WithWindowsASignalCompletesTheMeteredRow)
+{
+    QTemporaryDir home;
+    QDir(home.path()).mkpath(QStringLiteral("config/ZR Tellix 99"));
+    QFile settings(home.filePath(QStringLiteral("config/ZR Tellix 99/ZR Tellix 99.ini")));
+    ASSERT_TRUE(settings.open(QIODevice::WriteOnly));
+    settings.write("[SecondoAvvio]\nValore=-1\nAuto=0\n"); // not a first run: autostart stays untouched
+    settings.close();
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral("config")));
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), home.path());
+    program.setProcessEnvironment(environment);
+
+    writeSimFile("connected", "Casa\n");
+    const QString sim = QStringLiteral("sim:") + QString::fromStdString(simFolder.path().string());
+    program.start(QStringLiteral(ZRTELLIX_PATH), {QStringLiteral("--dialup"), sim, QStringLiteral("--data-dir"),
+                                                  scratch.folder()});
+    ASSERT_TRUE(program.waitForStarted(kWaitMs));
+    QDeadlineTimer deadline(3 * kWaitMs);
+    while (rows().isEmpty() && !deadline.hasExpired())
+        program.waitForFinished(100);
+    ASSERT_THAT(rows(), SizeIs(1)) << "the connection is being metered";
+    program.waitForFinished(2500); // let the meter run a little
+    stopWith(SIGTERM);
+
+    const LogRow row = rows().first();
+    EXPECT_FALSE(row.fine.isEmpty());
+    EXPECT_GE(row.secondi, 2);
+    EXPECT_GE(row.costo, 152);
 }
 
 TEST(HeadlessProgramArguments, AreCheckedBeforeAnythingRuns)

@@ -1,0 +1,29 @@
+#!/bin/sh
+# Builds the Debian package and installs it into a fresh Debian 12 system
+# made with debootstrap, then runs the installed programs there.
+# Usage: scripts/check-deb.sh [CHROOT_DIR]   (default: /var/tmp/zrtellix-bookworm)
+set -eu
+cd "$(dirname "$0")/.."
+ROOT=${1:-/var/tmp/zrtellix-bookworm}
+BUILD_DIR=${PACKAGE_BUILD_DIR:-build-package}
+
+sh scripts/install-deps.sh
+command -v debootstrap >/dev/null || apt-get install -y -qq debootstrap >/dev/null
+cmake -S . -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE=Release -DZRT_BUILD_TESTS=OFF -DZRT_BUILD_BENCH=OFF >/dev/null
+cmake --build "$BUILD_DIR"
+(cd "$BUILD_DIR" && cpack -G DEB >/dev/null)
+PACKAGE=$(ls "$BUILD_DIR"/zrtellix_*.deb)
+
+if [ ! -x "$ROOT/usr/bin/apt-get" ]; then
+    debootstrap --variant=minbase bookworm "$ROOT" http://deb.debian.org/debian >/dev/null
+fi
+cp "$PACKAGE" "$ROOT/tmp/zrtellix.deb"
+chroot "$ROOT" sh -c 'apt-get update -qq && DEBIAN_FRONTEND=noninteractive apt-get install -y -qq /tmp/zrtellix.deb >/dev/null'
+
+echo "== zrtellixctl --help"
+chroot "$ROOT" zrtellixctl --help | head -3
+echo "== zrtellixctl status (a new user's first run)"
+chroot "$ROOT" env HOME=/tmp/user zrtellixctl status
+echo "== zrtellix --headless for two seconds"
+chroot "$ROOT" env HOME=/tmp/user timeout -s INT 2 zrtellix --headless --dialup none || true
+echo "Package $(basename "$PACKAGE") installs and runs."
