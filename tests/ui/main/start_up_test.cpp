@@ -76,6 +76,7 @@ protected:
 TEST_F(StartUpTest, TheIntroComesFirstAndTheStepASecondLater)
 {
     createDatabase();
+    QCoreApplication::setApplicationVersion(QStringLiteral("1.0.4"));
     StartUp& start = startUp();
     start.begin();
     ASSERT_TRUE(start.intro());

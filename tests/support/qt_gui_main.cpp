@@ -1,5 +1,5 @@
-// Test entry point for suites that lay out text: fonts need a QGuiApplication,
-// which runs on the offscreen platform unless told otherwise.
+// Test entry point for suites that lay out text or paint: fonts need a
+// QGuiApplication, on the offscreen platform unless told otherwise.
 #include <QGuiApplication>
 
 #include <gtest/gtest.h>

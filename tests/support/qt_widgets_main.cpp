@@ -1,6 +1,10 @@
 // Test entry point for the windows: a QApplication on the offscreen
-// platform unless told otherwise, with the program's version.
+// platform unless told otherwise, with the program's classic look.
+#include "controls/classicpalette.h"
+
 #include <QApplication>
+#include <QPalette>
+#include <QStyleFactory>
 
 #include <gtest/gtest.h>
 
@@ -9,7 +13,8 @@ int main(int argc, char** argv)
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
-    QCoreApplication::setApplicationVersion(QStringLiteral("1.0.4"));
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setPalette(zrt::classicPalette());
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
