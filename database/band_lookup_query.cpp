@@ -28,9 +28,8 @@ BandLookup::BandLookup(Database& database)
 
 std::optional<BandRecord> BandLookup::bandOfStoredName(const QString& connessione, LocalDateTime at)
 {
-    const QString time = QString::fromStdString(formatTimeOfDay(at.time));
-    const std::string_view code = dayTypeCode(dayTypeOf(at.date));
-    Database::execute(bandQuery_, {connessione, QString::fromLatin1(code.data(), 3), time, time});
+    const QString time = timeText(at.time);
+    Database::execute(bandQuery_, {connessione, dayTypeText(dayTypeOf(at.date)), time, time});
     if (!bandQuery_.next())
         return std::nullopt;
     BandRecord record{connessione, bandQuery_.value(0).toString(), bandQuery_.value(1).toString(),

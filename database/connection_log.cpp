@@ -1,6 +1,7 @@
 #include "connection_log.h"
 
 #include "database.h"
+#include "row_reading.h"
 
 #include <QSqlQuery>
 #include <QVariant>
@@ -53,7 +54,7 @@ int ConnectionLog::open(const QString& connessione, LocalDateTime inizio, const 
     const QSqlQuery insert = database_.query(
         QStringLiteral("INSERT INTO Connessioni (data, Connessione, inizio, servizio, scatti, costo, secondi) "
                        "VALUES (?, ?, ?, ?, 0, 0, 0)"),
-        {isoDate(inizio.date), connessione, QString::fromStdString(formatTimeOfDay(inizio.time)), servizio});
+        {isoDate(inizio.date), connessione, timeText(inizio.time), servizio});
     const int key = insert.lastInsertId().toInt();
     transaction.commit();
     return key;
@@ -72,7 +73,7 @@ void ConnectionLog::close(int id, TimeOfDay fine, const LogFigures& figures)
 {
     Transaction transaction(database_);
     database_.query(QStringLiteral("UPDATE Connessioni SET fine = ?, costo = ?, scatti = ?, secondi = ? WHERE id = ?"),
-                    {QString::fromStdString(formatTimeOfDay(fine)), figures.costo, figures.scatti, figures.secondi,
+                    {timeText(fine), figures.costo, figures.scatti, figures.secondi,
                      id});
     transaction.commit();
 }

@@ -30,6 +30,17 @@ double readNumber(const QVariant& value, const char* field)
 
 } // namespace
 
+QString timeText(TimeOfDay time)
+{
+    return QString::fromStdString(formatTimeOfDay(time));
+}
+
+QString dayTypeText(DayType tipo)
+{
+    const std::string_view code = dayTypeCode(tipo);
+    return QString::fromLatin1(code.data(), static_cast<qsizetype>(code.size()));
+}
+
 std::optional<double> optionalNumber(const QVariant& value)
 {
     if (value.isNull())

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "engine/day_type.h"
 #include "engine/tariff.h"
+#include "engine/time_of_day.h"
 
 #include <QSqlQuery>
 #include <QString>
@@ -20,6 +22,10 @@ inline constexpr char kBandColumns[] =
     "Fasce.SecondoCosto";
 
 std::optional<double> optionalNumber(const QVariant& value);
+
+// The stored forms of a time of day ("HH:MM:SS") and of a day type ("FER").
+QString timeText(TimeOfDay time);
+QString dayTypeText(DayType tipo);
 QVariant nullableNumber(const std::optional<double>& value);
 
 } // namespace zrt

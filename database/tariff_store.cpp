@@ -9,17 +9,6 @@ namespace zrt {
 
 namespace {
 
-QString timeText(TimeOfDay time)
-{
-    return QString::fromStdString(formatTimeOfDay(time));
-}
-
-QString dayTypeText(DayType tipo)
-{
-    const std::string_view code = dayTypeCode(tipo);
-    return QString::fromLatin1(code.data(), static_cast<qsizetype>(code.size()));
-}
-
 int insertedKey(const QSqlQuery& insert)
 {
     return insert.lastInsertId().toInt();

@@ -64,11 +64,6 @@ CREATE TABLE "fasce new" (
 
 const QString kBandSelection = QStringLiteral("tipo, Inizio, Fine, Durata, Costo, CostoAllaRisposta, SecondoCosto");
 
-QString text(std::string_view value)
-{
-    return QString::fromUtf8(value.data(), static_cast<qsizetype>(value.size()));
-}
-
 qint64 readKey(const QVariant& value, const QString& what)
 {
     bool ok = false;
@@ -121,7 +116,7 @@ UpdateContent readUpdateFile(const QString& updatePath)
 
 QVariantList bandValues(const Band& band)
 {
-    return {text(dayTypeCode(band.tipo)), text(formatTimeOfDay(band.inizio)), text(formatTimeOfDay(band.fine)),
+    return {dayTypeText(band.tipo), timeText(band.inizio), timeText(band.fine),
             band.durata, band.costo, band.costoAllaRisposta, nullableNumber(band.secondoCosto)};
 }
 
