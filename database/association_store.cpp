@@ -11,7 +11,7 @@ QList<Associazione> AssociationStore::all() const
     QSqlQuery rows = database_.query(QStringLiteral(
         "SELECT connessione, id_tariffa FROM \"Associazioni Connessioni\" ORDER BY connessione"));
     QList<Associazione> result;
-    while (rows.next())
+    while (Database::nextRow(rows))
         result.append({rows.value(0).toString(), rows.value(1).toInt()});
     return result;
 }

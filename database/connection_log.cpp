@@ -28,7 +28,7 @@ LogRow readRow(const QSqlQuery& query)
 QList<LogRow> readRows(QSqlQuery& query)
 {
     QList<LogRow> rows;
-    while (query.next())
+    while (Database::nextRow(query))
         rows.append(readRow(query));
     return rows;
 }

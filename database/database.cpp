@@ -179,6 +179,15 @@ QSqlQuery Database::query(const QString& sql, std::initializer_list<QVariant> va
     return statement;
 }
 
+bool Database::nextRow(QSqlQuery& query)
+{
+    if (query.next())
+        return true;
+    if (query.lastError().isValid())
+        throw DatabaseError(query.lastError().text());
+    return false;
+}
+
 void Database::begin()
 {
     if (!connection_.transaction())

@@ -44,6 +44,10 @@ public:
     static void execute(QSqlQuery& query, std::initializer_list<QVariant> values = {});
     // Prepares, binds and runs in one step.
     QSqlQuery query(const QString& sql, std::initializer_list<QVariant> values = {}) const;
+    // Moves to the next row of a query that has run; false after the last.
+    // Throws DatabaseError when the row cannot be read (a damaged or
+    // truncated file), which QSqlQuery::next() would take for the end.
+    static bool nextRow(QSqlQuery& query);
 
     void begin();
     void commit();

@@ -35,9 +35,12 @@ void fill(Database& database, Content content)
 
 } // namespace
 
+// The file will hold the user's connection log: it is private from the
+// start, whatever the creation mask (SQLite makes new files readable by all).
 void createDatabaseFile(const QString& path, Content content)
 {
     buildNewFile(path, [content](Database& database) {
+        QFile::setPermissions(database.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
         createSchema(database);
         fill(database, content);
     });

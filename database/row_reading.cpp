@@ -5,6 +5,8 @@
 #include "engine/day_type.h"
 #include "engine/time_of_day.h"
 
+#include <cmath>
+
 namespace zrt {
 
 namespace {
@@ -18,11 +20,13 @@ TimeOfDay readTime(const QVariant& value, const char* field)
     return *time;
 }
 
+// An infinite or undefined price or period would make every cost of the
+// tariff meaningless, so it is as wrong as a word.
 double readNumber(const QVariant& value, const char* field)
 {
     bool ok = false;
     const double number = value.toDouble(&ok);
-    if (!ok && !value.isNull())
+    if ((!ok || !std::isfinite(number)) && !value.isNull())
         throw DatabaseError(QStringLiteral("band with a non-numeric %1 \"%2\"")
                                 .arg(QLatin1String(field), value.toString()));
     return number;

@@ -21,7 +21,7 @@ QList<Compagnia> TariffStore::companies() const
     QSqlQuery rows = database_.query(QStringLiteral(
         "SELECT id_compagnia, Compagnia, tipotariffazione FROM \"Compagnie Telefoniche\" ORDER BY id_compagnia"));
     QList<Compagnia> result;
-    while (rows.next())
+    while (Database::nextRow(rows))
         result.append({rows.value(0).toInt(), rows.value(1).toString(), rows.value(2).toString()});
     return result;
 }
@@ -64,7 +64,7 @@ QList<TariffaInfo> TariffStore::tariffs() const
         "FROM \"Compagnie Telefoniche\" INNER JOIN Tariffe "
         "ON \"Compagnie Telefoniche\".id_compagnia = Tariffe.id_compagnia ORDER BY Tariffe.id_Tariffa"));
     QList<TariffaInfo> result;
-    while (rows.next()) {
+    while (Database::nextRow(rows)) {
         result.append({rows.value(0).toInt(), rows.value(1).toInt(), rows.value(2).toString(),
                        rows.value(3).toString(), rows.value(4).toString()});
     }
@@ -88,7 +88,7 @@ QList<Fascia> TariffStore::bands(int idTariffa, DayType tipo) const
                                          .arg(QLatin1String(kBandColumns)),
                                      {dayTypeText(tipo), idTariffa});
     QList<Fascia> result;
-    while (rows.next())
+    while (Database::nextRow(rows))
         result.append({rows.value(0).toInt(), rows.value(1).toInt(), rows.value(2).toInt(), readBand(rows, 3)});
     return result;
 }
@@ -121,7 +121,7 @@ std::optional<Tariff> TariffStore::tariff(int idTariffa) const
     QSqlQuery rows = database_.query(
         QStringLiteral("SELECT %1 FROM Fasce WHERE id_Tariffa = ? ORDER BY tipo, Inizio").arg(QLatin1String(kBandColumns)),
         {idTariffa});
-    while (rows.next())
+    while (Database::nextRow(rows))
         result.fasce.push_back(readBand(rows, 0));
     return result;
 }

@@ -80,7 +80,7 @@ QList<Band> readUpdateBands(const Database& update, qint64 company, qint64 tarif
                                       .arg(kBandSelection),
                                   {company, tariff});
     QList<Band> bands;
-    while (rows.next())
+    while (Database::nextRow(rows))
         bands.append(readBand(rows, 0));
     return bands;
 }
@@ -95,17 +95,28 @@ UpdateContent readUpdate(const Database& update)
     UpdateContent content{company.value(1).toString(), company.value(2).toString(), {}};
 
     QSqlQuery tariffs = update.query(QStringLiteral("SELECT id_tariffa, descrizione FROM \"Tariffe new\" ORDER BY rowid"));
-    while (tariffs.next()) {
+    while (Database::nextRow(tariffs)) {
         const qint64 oldTariff = readKey(tariffs.value(0), QStringLiteral("tariff key"));
         content.tariffs.append({tariffs.value(1).toString(), readUpdateBands(update, oldCompany, oldTariff)});
     }
     return content;
 }
 
+// A damaged file, a truncated one above all, still answers queries, with
+// rows missing or blank: SQLite checks its own structure first.
+void checkIntact(const Database& update)
+{
+    QSqlQuery check = update.query(QStringLiteral("PRAGMA quick_check(1)"));
+    const QString verdict = Database::nextRow(check) ? check.value(0).toString() : QString();
+    if (verdict != QLatin1String("ok"))
+        throw DatabaseError(QStringLiteral("the file is damaged: %1").arg(verdict));
+}
+
 UpdateContent readUpdateFile(const QString& updatePath)
 {
     const Database update = Database::openSqliteFile(updatePath, Database::Access::ReadOnly);
     try {
+        checkIntact(update);
         return readUpdate(update);
     } catch (const DatabaseError& error) {
         const QString message = error.message();
@@ -166,12 +177,12 @@ UpdateContent readCompany(const Database& database, const QString& compagnia)
 
     QSqlQuery tariffs = database.query(
         QStringLiteral("SELECT id_Tariffa, Descrizione FROM Tariffe WHERE id_compagnia = ? ORDER BY id_Tariffa"), {id});
-    while (tariffs.next()) {
+    while (Database::nextRow(tariffs)) {
         QSqlQuery bands = database.query(
             QStringLiteral("SELECT %1 FROM Fasce WHERE id_Tariffa = ? ORDER BY tipo, Inizio").arg(kBandSelection),
             {tariffs.value(0)});
         UpdateTariff tariff{tariffs.value(1).toString(), {}};
-        while (bands.next())
+        while (Database::nextRow(bands))
             tariff.bands.append(readBand(bands, 0));
         content.tariffs.append(tariff);
     }

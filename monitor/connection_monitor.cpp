@@ -7,6 +7,8 @@
 #include "database/database_error.h"
 #include "engine/elapsed_time.h"
 
+#include <cmath>
+
 namespace zrt {
 
 namespace {
@@ -25,7 +27,9 @@ QString servizioOf(const PricingTerms& terms, LocalDateTime start)
 } // namespace
 
 ConnectionMonitor::ConnectionMonitor(MonitorServices services)
-    : services_(services), meter_(services.display), writer_(services.log)
+    : services_(services)
+    , meter_(services.display)
+    , writer_(services.log, [this](RowClosing& row) { return priceEnded(row); })
 {
 }
 
@@ -166,6 +170,7 @@ void ConnectionMonitor::refreshTerms(const std::string& entry)
 {
     try {
         terms_ = services_.tariffs.termsFor(qtText(entry));
+        termsRead_ = true;
     } catch (const DatabaseError& error) {
         logSkipped("reading the tariff of the entry", error);
     }
@@ -191,11 +196,12 @@ void ConnectionMonitor::endConnection(const Instant& now)
 {
     if (!state_.connected)
         return;
-    if (writer_.close({state_.recordId, rowStart(), now.local.time, logFiguresOf(state_)}))
+    if (writer_.close({state_.recordId, rowStart(), now.local.time, logFiguresOf(state_), !termsRead_}))
         services_.display.logChanged();
     state_.connected = false;
     state_.recordId.reset();
     terms_ = {};
+    termsRead_ = false;
 }
 
 void ConnectionMonitor::checkpointIfDue()
@@ -209,6 +215,28 @@ void ConnectionMonitor::checkpointIfDue()
 RowStart ConnectionMonitor::rowStart() const
 {
     return {qtText(state_.entry), state_.startTime, servizioOf(terms_, state_.startTime)};
+}
+
+// An unpriced row is priced over its whole time by the tariff of its entry,
+// once that can be read.
+bool ConnectionMonitor::priceEnded(RowClosing& row)
+{
+    PricingTerms terms;
+    try {
+        terms = services_.tariffs.termsFor(row.start.entry);
+    } catch (const DatabaseError& error) {
+        logSkipped("pricing an ended connection", error);
+        return false;
+    }
+    row.start.servizio = servizioOf(terms, row.start.start);
+    const std::optional<MeterReading> reading =
+        terms.tariff ? priceConnection(*terms.tariff, row.start.start, row.figures.secondi, terms.vatRate)
+                     : std::nullopt;
+    if (reading) {
+        row.figures.costo = std::llround(reading->costLire);
+        row.figures.scatti = reading->pulses;
+    }
+    return true;
 }
 
 void ConnectionMonitor::logSkipped(const char* step, const DatabaseError& error)

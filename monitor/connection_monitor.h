@@ -37,6 +37,8 @@ struct MonitorServices {
 class ConnectionMonitor {
 public:
     explicit ConnectionMonitor(MonitorServices services);
+    ConnectionMonitor(const ConnectionMonitor&) = delete; // its log writer calls back into it
+    ConnectionMonitor& operator=(const ConnectionMonitor&) = delete;
 
     // Reads the phonebook and settles the rows an earlier run left open,
     // metering on the one of a connection that is still up.
@@ -70,6 +72,7 @@ private:
     void endConnection(const Instant& now);
     void checkpointIfDue();
     RowStart rowStart() const;
+    bool priceEnded(RowClosing& row);
 
     static void logSkipped(const char* step, const DatabaseError& error);
 
@@ -78,6 +81,7 @@ private:
     LogWriter writer_;
     ConnectionState state_;
     PricingTerms terms_;
+    bool termsRead_ = false; // for the metered connection
     std::vector<std::string> entries_;
     bool recovered_ = false;
 };

@@ -66,6 +66,8 @@ int LogWriter::retryPending()
 
 bool LogWriter::write(RowClosing& row)
 {
+    if (row.unpriced && pricer_ && pricer_(row))
+        row.unpriced = false;
     if (!row.id)
         row.id = open(row.start);
     if (!row.id)

@@ -3,7 +3,9 @@
 #include "connection_state.h"
 #include "log_store.h"
 
+#include <functional>
 #include <optional>
+#include <utility>
 #include <vector>
 
 namespace zrt {
@@ -21,6 +23,10 @@ struct RowClosing {
     RowStart start;
     TimeOfDay fine;
     LogFigures figures;
+    // `figures` hold the connection's time only, to be priced before the
+    // row is written: the tariff could not be read while it ran (the file
+    // was locked throughout), or the row never reached a checkpoint.
+    bool unpriced = false;
 };
 
 // The figures of a connection as the log stores them: the cost in whole
@@ -31,9 +37,14 @@ LogFigures logFiguresOf(const ConnectionState& state);
 // that fails (the file locked or missing) is logged; a failed open or
 // checkpoint is for the caller to repeat, while a failed close is kept
 // here and repeated by retryPending(), so an ended connection is never lost.
+// An unpriced row is handed to the pricer before each try; it is written
+// as it is only when it cannot be priced but can be written.
 class LogWriter {
 public:
-    explicit LogWriter(LogStore& store) : store_(store) {}
+    // Prices an unpriced row; false when its tariff still cannot be read.
+    using Pricer = std::function<bool(RowClosing&)>;
+
+    explicit LogWriter(LogStore& store, Pricer pricer = {}) : store_(store), pricer_(std::move(pricer)) {}
 
     // The new row's key, or nothing when it could not be written.
     std::optional<int> open(const RowStart& row);
@@ -49,6 +60,7 @@ private:
     bool write(RowClosing& row);
 
     LogStore& store_;
+    Pricer pricer_;
     std::vector<RowClosing> pending_;
 };
 

@@ -5,6 +5,7 @@
 #include <QFile>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <utility>
 
@@ -29,10 +30,11 @@ Database& MonitorDatabase::get()
 
 std::optional<MonitorDatabase::FileId> MonitorDatabase::currentFile() const
 {
+    const QByteArray path = QFile::encodeName(path_);
     struct stat status {};
-    if (::stat(QFile::encodeName(path_).constData(), &status) != 0)
+    if (::stat(path.constData(), &status) != 0)
         return std::nullopt;
-    return FileId{status.st_dev, status.st_ino};
+    return FileId{status.st_dev, status.st_ino, ::access(path.constData(), W_OK) == 0};
 }
 
 void MonitorDatabase::reopen(FileId file)

@@ -16,7 +16,8 @@ inline constexpr std::chrono::milliseconds kMonitorBusyTimeout{200};
 // The monitor's connection to the database file, kept open between ticks.
 // Before each use it checks that the path still names the file it opened,
 // so that no row is written into a file that was deleted or replaced: it
-// then reopens the path, or fails until the file is back. A lock held by
+// then reopens the path, or fails until the file is back. A file that was
+// opened read-only is reopened once it can be written. A lock held by
 // another program is waited for only briefly, so that a tick never stalls
 // the program; the write is tried again on a later tick.
 class MonitorDatabase {
@@ -33,6 +34,7 @@ private:
     struct FileId {
         dev_t device = 0;
         ino_t inode = 0;
+        bool writable = false;
 
         bool operator==(const FileId&) const = default;
     };

@@ -35,6 +35,17 @@ TimeOfDay endOf(const LogRow& row, const Instant& now)
     return start ? advance(*start, checkpointOf(row).secondi).time : now.local.time;
 }
 
+// A row begins with no figures; one that never reached a checkpoint is
+// priced at its start, so it keeps at least the answer charge.
+RowClosing closingOf(const LogRow& row, const Instant& now)
+{
+    const std::optional<LocalDateTime> start = startOf(row);
+    const LogFigures figures = checkpointOf(row);
+    const bool neverCheckpointed = start && figures.secondi == 0 && figures.costo == 0;
+    return {row.id, {row.connessione, start.value_or(LocalDateTime{}), row.servizio}, endOf(row, now), figures,
+            neverCheckpointed};
+}
+
 } // namespace
 
 Recovery recoverOpenRows(LogStore& store, LogWriter& writer, const Clock& clock, const Instant& now,
@@ -50,7 +61,7 @@ Recovery recoverOpenRows(LogStore& store, LogWriter& writer, const Clock& clock,
     for (const LogRow& row : rows) {
         if (&row == resumable)
             continue;
-        if (writer.close({row.id, {}, endOf(row, now), checkpointOf(row)}))
+        if (writer.close(closingOf(row, now)))
             recovery.closedAny = true;
     }
     if (resumable)

@@ -28,7 +28,9 @@ struct Recovery {
 // metering). The latest row of the entry connected now, if its last
 // checkpoint is recent, is handed back to be metered on; every other row
 // is closed with its last checkpoint, ending at its start plus the seconds
-// checkpointed. Throws DatabaseError when the open rows cannot be read.
+// checkpointed (a row that never reached one is priced at its start by
+// the writer's pricer). Throws DatabaseError when the open rows cannot be
+// read.
 Recovery recoverOpenRows(LogStore& store, LogWriter& writer, const Clock& clock, const Instant& now,
                          const QString& connectedEntry);
 

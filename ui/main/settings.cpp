@@ -1,12 +1,25 @@
 #include "settings.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 namespace zrt {
 
 namespace {
 
 const QString kApplicationName = QStringLiteral("ZR Tellix 99");
+
+// Qt writes the file by itself once the event loop runs after a change, as
+// any new file, readable by all; a file that exists keeps its permissions
+// when Qt rewrites it. So the file is made, private, before Qt writes it.
+void createPrivately(const QString& fileName)
+{
+    if (fileName.isEmpty() || QFileInfo::exists(fileName))
+        return;
+    QDir().mkpath(QFileInfo(fileName).absolutePath());
+    QFile(fileName).open(QIODevice::WriteOnly | QIODevice::NewOnly, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+}
 
 std::optional<int> integerOf(const QString& text)
 {
@@ -19,10 +32,12 @@ std::optional<int> integerOf(const QString& text)
 
 Settings::Settings() : store_(QSettings::IniFormat, QSettings::UserScope, kApplicationName, kApplicationName)
 {
+    createPrivately(store_.fileName());
 }
 
 Settings::Settings(const QString& fileName) : store_(fileName, QSettings::IniFormat)
 {
+    createPrivately(store_.fileName());
 }
 
 QString Settings::text(const QString& key, const QString& fallback) const

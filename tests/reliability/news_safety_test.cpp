@@ -1,0 +1,86 @@
+#include "tests/ui/main/fakes.h"
+
+#include "ui/main/news_panel.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextCursor>
+#include <QTextDocument>
+
+#include <gtest/gtest.h>
+
+namespace zrt::test {
+namespace {
+
+// A page that tries everything a browser would run or fetch by itself.
+const QByteArray kHostilePage = R"html(<html><head>
+<meta http-equiv="refresh" content="0; url=http://refresh.example/">
+<link rel="stylesheet" href="http://style.example/a.css">
+<script>document.write('scritto'); window.location = 'http://script.example/';</script>
+</head><body onload="window.open('http://onload.example/')">
+<p>Notizie di gennaio</p>
+<img src="http://pixel.example/p.gif" width="1" height="1">
+<iframe src="http://frame.example/"></iframe>
+<p><a href="javascript:window.open('http://js.example/')">Offerta speciale</a></p>
+<p><a href="https://www.example.org/offerte">Offerte del mese</a></p>
+</body></html>)html";
+
+class NewsSafety : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        const QString path = folder.filePath(QStringLiteral("news.htm"));
+        QFile page(path);
+        ASSERT_TRUE(page.open(QIODevice::WriteOnly));
+        page.write(kHostilePage);
+        page.close();
+        panel.resize(500, 300);
+        panel.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&panel));
+        panel.showLocalPage(path);
+        QCoreApplication::processEvents();
+    }
+
+    // The middle of a link's text, in the panel's viewport.
+    QPoint pointOf(const QString& text) const
+    {
+        QTextCursor cursor = panel.document()->find(text);
+        cursor.setPosition(cursor.selectionStart() + static_cast<int>(text.size()) / 2);
+        return panel.cursorRect(cursor).center();
+    }
+
+    QTemporaryDir folder;
+    FakeNetwork network;
+    RecordingLinks links;
+    NewsPanel panel{network, links};
+};
+
+TEST_F(NewsSafety, APageRunsAndFetchesNothing)
+{
+    EXPECT_TRUE(panel.toPlainText().contains(QStringLiteral("Notizie di gennaio")));
+    EXPECT_FALSE(panel.toPlainText().contains(QStringLiteral("scritto")));
+    EXPECT_FALSE(panel.toPlainText().contains(QStringLiteral("window.location")));
+    EXPECT_TRUE(network.requested.isEmpty()) << network.requested.join(' ').toStdString();
+    EXPECT_TRUE(links.opened.isEmpty()) << links.opened.join(' ').toStdString();
+}
+
+TEST_F(NewsSafety, LinksOpenOnlyWhenClickedAndNeverAsScript)
+{
+    const QPoint script = pointOf(QStringLiteral("Offerta speciale"));
+    const QPoint web = pointOf(QStringLiteral("Offerte del mese"));
+    QTest::mouseMove(panel.viewport(), script);
+    QTest::mouseMove(panel.viewport(), web);
+    EXPECT_TRUE(links.opened.isEmpty()) << "not on hovering";
+
+    QTest::mouseClick(panel.viewport(), Qt::LeftButton, {}, script);
+    EXPECT_TRUE(links.opened.isEmpty()) << "a script link is never opened";
+
+    QTest::mouseClick(panel.viewport(), Qt::LeftButton, {}, web);
+    EXPECT_EQ(links.opened, QStringList{QStringLiteral("https://www.example.org/offerte")});
+    EXPECT_TRUE(network.requested.isEmpty()) << "opened by the desktop, not fetched here";
+}
+
+} // namespace
+} // namespace zrt::test

@@ -1,0 +1,206 @@
+#include "reliability_support.h"
+
+#include "tests/database/scratch_database.h"
+
+#include "database/database_error.h"
+#include "database/tariff_store.h"
+#include "database/tariff_update.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <sys/resource.h>
+
+#include <csignal>
+#include <cstdio>
+
+namespace zrt::test {
+namespace {
+
+const QString kCompany = QStringLiteral("Nuova Telefonia");
+
+// Writes an update file for a company of `tariffs` tariffs with `bands`
+// bands each, all valid, made the way tariff makers make them.
+void makeUpdate(const QString& path, int tariffs, int bands)
+{
+    ScratchDatabase source(Content::Empty);
+    Database database = source.open();
+    const int company = TariffStore(database).addCompany(kCompany, QStringLiteral("Minuto"));
+    Transaction transaction(database);
+    QSqlQuery addTariff = database.prepare(QStringLiteral("INSERT INTO Tariffe (id_compagnia, Descrizione) VALUES (?, ?)"));
+    QSqlQuery addBand = database.prepare(QStringLiteral(
+        "INSERT INTO Fasce (id_compagnia, id_Tariffa, tipo, Inizio, Fine, Durata, Costo, CostoAllaRisposta, "
+        "SecondoCosto) VALUES (?, ?, ?, ?, '24:00:00', 15, ?, 100, 27.6)"));
+    const char* const dayTypes[] = {"FER", "PRE", "FES"};
+    for (int t = 0; t < tariffs; ++t) {
+        Database::execute(addTariff, {company, QStringLiteral("Tariffa %1").arg(t + 1)});
+        const int tariff = addTariff.lastInsertId().toInt();
+        for (int b = 0; b < bands; ++b) {
+            const TimeOfDay start{(b * 37) % kSecondsPerDay};
+            Database::execute(addBand, {company, tariff, QString::fromLatin1(dayTypes[b % 3]),
+                                        QString::fromStdString(formatTimeOfDay(start)), 10 + b % 50});
+        }
+    }
+    transaction.commit();
+    exportUpdate(database, kCompany, path);
+}
+
+void editUpdate(const QString& path, const QString& statement)
+{
+    Database::openSqliteFile(path, Database::Access::ReadWrite).query(statement);
+}
+
+// The main database, and whether a failed update left it untouched.
+class UpdateFiles : public testing::Test {
+protected:
+    QString updatePath(const char* name = "telecom.mdb") const { return folder.filePath(QString::fromUtf8(name)); }
+
+    // Applies the update, expecting a DatabaseError and the main database
+    // as it was: as the next reader finds it (SQLite completes a rollback
+    // that a failed write could not finish at once), byte for byte, with
+    // no journal left behind.
+    void expectRefused(const QString& path, const std::string& what)
+    {
+        const QByteArray before = fileDigest(target.path());
+        {
+            Database database = target.open();
+            EXPECT_THROW(applyUpdate(database, path), DatabaseError) << what;
+        }
+        EXPECT_EQ(integrityOf(target.open()), QStringLiteral("ok")) << what;
+        EXPECT_EQ(fileDigest(target.path()), before) << what << ": the main database changed";
+        EXPECT_FALSE(QFile::exists(target.path() + QStringLiteral("-journal"))) << what;
+    }
+
+    QTemporaryDir folder;
+    ScratchDatabase target;
+};
+
+TEST_F(UpdateFiles, MissingTablesAndWrongValuesChangeNothing)
+{
+    makeUpdate(updatePath("good.mdb"), 3, 7);
+    const struct {
+        const char* name;
+        const char* statement;
+    } cases[] = {
+        {"no tariff table", "DROP TABLE \"Tariffe new\""},
+        {"no description field", "ALTER TABLE \"Tariffe new\" RENAME COLUMN descrizione TO nome"},
+        {"no start field", "ALTER TABLE \"fasce new\" RENAME COLUMN Inizio TO Start"},
+        {"a company key in words", "UPDATE \"Compagnie Telefoniche New\" SET id_compagnia = 'uno'"},
+        {"a blob for a price", "UPDATE \"fasce new\" SET Costo = x'00ff' WHERE rowid = 5"},
+        {"a number for a time", "UPDATE \"fasce new\" SET Inizio = 8 WHERE rowid = 5"},
+        {"an empty end", "UPDATE \"fasce new\" SET Fine = '' WHERE rowid = 5"},
+        {"an infinite price", "UPDATE \"fasce new\" SET Costo = 1e999 WHERE rowid = 5"},
+        {"an infinite price in words", "UPDATE \"fasce new\" SET Costo = 'inf' WHERE rowid = 5"},
+        {"a price that is not a number", "UPDATE \"fasce new\" SET Costo = 'nan' WHERE rowid = 5"},
+        {"an infinite second price", "UPDATE \"fasce new\" SET SecondoCosto = -1e999 WHERE rowid = 5"},
+        {"an infinite pulse", "UPDATE \"fasce new\" SET Durata = 1e999 WHERE rowid = 5"},
+    };
+    for (const auto& c : cases) {
+        const QString path = updatePath("broken.mdb");
+        QFile::remove(path);
+        ASSERT_TRUE(QFile::copy(updatePath("good.mdb"), path));
+        editUpdate(path, QString::fromUtf8(c.statement));
+        EXPECT_THROW(checkUpdateFile(path), DatabaseError) << c.name;
+        expectRefused(path, c.name);
+    }
+}
+
+// A cut anywhere either makes the file unreadable or leaves it whole:
+// never a part of the update taken for all of it.
+TEST_F(UpdateFiles, ATruncatedUpdateIsRefusedOrComplete)
+{
+    makeUpdate(updatePath(), 20, 40);
+    QFile full(updatePath());
+    ASSERT_TRUE(full.open(QIODevice::ReadOnly));
+    const QByteArray bytes = full.readAll();
+    const UpdateSummary whole = checkUpdateFile(updatePath());
+    int refused = 0;
+    for (qsizetype cut = 0; cut < bytes.size(); cut += cut < 1024 ? 16 : 512) {
+        const QString path = updatePath("cut.mdb");
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(bytes.left(cut));
+        file.close();
+        try {
+            const UpdateSummary summary = checkUpdateFile(path);
+            EXPECT_EQ(summary.tariffs, whole.tariffs) << "cut at " << cut;
+            EXPECT_EQ(summary.bands, whole.bands) << "cut at " << cut;
+        } catch (const DatabaseError&) {
+            ++refused;
+            expectRefused(path, "cut at " + std::to_string(cut));
+        }
+    }
+    EXPECT_GT(refused, 0);
+}
+
+// 100 tariffs of 60 bands, then 100 of 2,000: 200,000 bands.
+TEST_F(UpdateFiles, HugeUpdatesApplyInOneTransaction)
+{
+    const struct {
+        int tariffs;
+        int bands;
+    } cases[] = {{100, 60}, {100, 2000}};
+    for (const auto& c : cases) {
+        const std::string name = std::to_string(c.tariffs) + " x " + std::to_string(c.bands);
+        SCOPED_TRACE(name);
+        const QString path = updatePath();
+        QFile::remove(path);
+        makeUpdate(path, c.tariffs, c.bands);
+
+        QElapsedTimer timer;
+        timer.start();
+        const UpdateSummary checked = checkUpdateFile(path);
+        const qint64 checkMs = timer.elapsed();
+        EXPECT_EQ(checked.tariffs, c.tariffs);
+        EXPECT_EQ(checked.bands, c.tariffs * c.bands);
+
+        Database database = target.open();
+        const qint64 bandsBefore = rowCount(database, QStringLiteral("Fasce"));
+        const quint32 commitsBefore = fileChangeCounter(target.path());
+        timer.restart();
+        const UpdateSummary applied = applyUpdate(database, path);
+        const qint64 applyMs = timer.elapsed();
+        EXPECT_EQ(applied.bands, c.tariffs * c.bands);
+        EXPECT_EQ(fileChangeCounter(target.path()), commitsBefore + 1) << "one transaction";
+        EXPECT_EQ(rowCount(database, QStringLiteral("Fasce")), bandsBefore + c.tariffs * c.bands);
+        EXPECT_EQ(integrityOf(database), QStringLiteral("ok"));
+        RecordProperty("check_ms_" + std::to_string(c.bands), static_cast<int>(checkMs));
+        RecordProperty("apply_ms_" + std::to_string(c.bands), static_cast<int>(applyMs));
+        std::printf("update of %s bands: checked in %lld ms, applied in %lld ms\n", name.c_str(),
+                    static_cast<long long>(checkMs), static_cast<long long>(applyMs));
+    }
+}
+
+// A huge update that goes wrong at its very end, in reading or in writing.
+TEST_F(UpdateFiles, AHugeUpdateThatFailsLateChangesNothing)
+{
+    makeUpdate(updatePath(), 100, 2000);
+
+    ASSERT_TRUE(QFile::copy(updatePath(), updatePath("last-band-bad.mdb")));
+    editUpdate(updatePath("last-band-bad.mdb"),
+               QStringLiteral("UPDATE \"fasce new\" SET tipo = 'DOM' WHERE rowid = (SELECT MAX(rowid) FROM \"fasce new\")"));
+    expectRefused(updatePath("last-band-bad.mdb"), "the last band bad");
+
+    // The disk fills up while the bands are written: no file of this
+    // process may grow past a little more than the database is now.
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit previous{};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &previous), 0);
+    rlimit limited = previous;
+    limited.rlim_cur = static_cast<rlim_t>(QFile(target.path()).size() + 256 * 1024);
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &limited), 0);
+    expectRefused(updatePath(), "the disk full");
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &previous), 0);
+    std::signal(SIGXFSZ, previousHandler);
+
+    Database database = target.open();
+    EXPECT_EQ(integrityOf(database), QStringLiteral("ok"));
+    EXPECT_EQ(TariffStore(database).companies().size(), 2);
+    EXPECT_EQ(applyUpdate(database, updatePath()).bands, 200000) << "and it applies once there is room";
+}
+
+} // namespace
+} // namespace zrt::test
