@@ -1,8 +1,12 @@
-// The CPU cost of the connection monitor's ticks, on a real database file:
-// the monitor tick with no line up and while one of 50 phonebook entries is
-// metered, and the meter tick.
+// The cost of the connection monitor's ticks, on a real database file: the
+// monitor tick with no line up and while one of 50 phonebook entries is
+// metered, and the meter tick. Then one whole second of metering, on the
+// program's kept connection and on a file opened for every operation.
 #include "database/association_store.h"
+#include "database/database.h"
 #include "database/default_content.h"
+#include "database/tariff_store.h"
+#include "database/vat_store.h"
 #include "monitor/connection_monitor.h"
 #include "monitor/database_log_store.h"
 #include "monitor/database_tariff_source.h"
@@ -15,6 +19,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <utility>
 
 namespace {
 
@@ -76,29 +81,99 @@ public:
     void logChanged() override {}
 };
 
+// The program's way: one connection kept open with its statements
+// prepared; the tariff is read again only when the file has changed.
+struct KeptConnection {
+    explicit KeptConnection(const QString& path) : database(path) {}
+
+    MonitorDatabase database;
+    DatabaseLogStore log{database};
+    DatabaseTariffSource tariffs{database};
+};
+
+// The naive way: every operation opens the file, runs its statements and
+// closes it again.
+class FileOpenedEachTimeLog final : public LogStore {
+public:
+    explicit FileOpenedEachTimeLog(QString path) : path_(std::move(path)) {}
+
+    int open(const QString& entry, LocalDateTime start, const QString& servizio) override
+    {
+        Database database = Database::open(path_);
+        return ConnectionLog(database).open(entry, start, servizio);
+    }
+    void checkpoint(int id, const LogFigures& figures) override
+    {
+        Database database = Database::open(path_);
+        ConnectionLog(database).checkpoint(id, figures);
+    }
+    void close(int id, TimeOfDay fine, const LogFigures& figures) override
+    {
+        Database database = Database::open(path_);
+        ConnectionLog(database).close(id, fine, figures);
+    }
+    QList<LogRow> openRows() override
+    {
+        Database database = Database::open(path_);
+        return ConnectionLog(database).openRows();
+    }
+
+private:
+    QString path_;
+};
+
+class FileOpenedEachTimeTariffs final : public TariffSource {
+public:
+    explicit FileOpenedEachTimeTariffs(QString path) : path_(std::move(path)) {}
+
+    PricingTerms termsFor(const QString& entry) override
+    {
+        Database database = Database::open(path_);
+        PricingTerms terms;
+        if (const std::optional<Associazione> association = AssociationStore(database).find(entry))
+            terms.tariff = TariffStore(database).tariff(association->idTariffa);
+        terms.vatRate = VatStore(database).read();
+        return terms;
+    }
+
+private:
+    QString path_;
+};
+
+struct FileOpenedEachTime {
+    explicit FileOpenedEachTime(const QString& path) : log(path), tariffs(path) {}
+
+    FileOpenedEachTimeLog log;
+    FileOpenedEachTimeTariffs tariffs;
+};
+
 // A monitor with its own database file, every entry on the pulse tariff.
+template <typename Stores>
 struct MonitorBench {
     MonitorBench()
     {
         createDatabaseFile(path, Content::DefaultTariffs);
-        AssociationStore(database.get()).ensureAssociated(dialUp.entryNames(), 2);
+        {
+            Database database = Database::open(path);
+            AssociationStore(database).ensureAssociated(dialUp.entryNames(), 2);
+        }
         monitor.start();
     }
 
     QTemporaryDir folder;
     QString path = folder.filePath(QStringLiteral("zrtell.T99"));
-    MonitorDatabase database{path};
-    DatabaseLogStore log{database};
-    DatabaseTariffSource tariffs{database};
+    Stores stores{path};
     MemoryDialUp dialUp;
     SteppingClock clock;
     NoDisplay display;
-    ConnectionMonitor monitor{{dialUp, clock, log, tariffs, display}};
+    ConnectionMonitor monitor{{dialUp, clock, stores.log, stores.tariffs, display}};
 };
+
+using ProgramMonitorBench = MonitorBench<KeptConnection>;
 
 void BM_MonitorTickIdle(benchmark::State& state)
 {
-    MonitorBench bench;
+    ProgramMonitorBench bench;
     for (auto _ : state) {
         bench.clock.step();
         bench.monitor.tick();
@@ -109,7 +184,7 @@ BENCHMARK(BM_MonitorTickIdle);
 // While the last of the 50 entries is metered.
 void BM_MonitorTickMetering50Entries(benchmark::State& state)
 {
-    MonitorBench bench;
+    ProgramMonitorBench bench;
     bench.dialUp.lineUp = true;
     bench.monitor.tick();
     for (auto _ : state) {
@@ -123,7 +198,7 @@ BENCHMARK(BM_MonitorTickMetering50Entries);
 // writes the checkpoint to the file.
 void BM_MeterTick(benchmark::State& state)
 {
-    MonitorBench bench;
+    ProgramMonitorBench bench;
     bench.dialUp.lineUp = true;
     bench.monitor.tick();
     for (auto _ : state) {
@@ -132,6 +207,24 @@ void BM_MeterTick(benchmark::State& state)
     }
 }
 BENCHMARK(BM_MeterTick);
+
+// One second of a metered connection as the program runs it: the meter
+// tick, then the monitor tick, which reads the entry's tariff; every tenth
+// second writes the checkpoint, and waits for the disk as the program does.
+template <typename Stores>
+void BM_MeteredSecond(benchmark::State& state)
+{
+    MonitorBench<Stores> bench;
+    bench.dialUp.lineUp = true;
+    bench.monitor.tick();
+    for (auto _ : state) {
+        bench.clock.step();
+        bench.monitor.meterTick();
+        bench.monitor.tick();
+    }
+}
+BENCHMARK_TEMPLATE(BM_MeteredSecond, KeptConnection)->UseRealTime();
+BENCHMARK_TEMPLATE(BM_MeteredSecond, FileOpenedEachTime)->UseRealTime();
 
 } // namespace
 

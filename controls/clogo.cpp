@@ -101,7 +101,9 @@ void cLogo::paint(QPainter& painter, const QSize& size, const QFont& font, const
 
 bool cLogo::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == drawingObject_ && event->type() == QEvent::Resize)
+    // The type is tested first: the picture area also sends events while it
+    // is being destroyed, when it may no longer be looked at as a QLabel.
+    if (event->type() == QEvent::Resize && watched == drawingObject_)
         Draw();
     return QObject::eventFilter(watched, event);
 }

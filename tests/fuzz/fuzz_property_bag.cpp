@@ -37,7 +37,9 @@ public:
     }
     QByteArray bytes()
     {
-        const std::size_t length = std::min<std::size_t>(byte() * 16u, size_ - std::min(position_, size_));
+        // The length byte is read before the bytes left are counted.
+        const std::size_t wanted = byte() * 16u;
+        const std::size_t length = std::min(wanted, size_ - std::min(position_, size_));
         QByteArray result(reinterpret_cast<const char*>(data_ + position_), static_cast<qsizetype>(length));
         position_ += length;
         return result;
