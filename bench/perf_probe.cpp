@@ -15,7 +15,7 @@
 //       warms the caches; the medians of the others are printed.
 //
 // The program's standard output and input are /dev/null; its standard
-// error is ours. It is ended with SIGTERM, as a session would end it.
+// error is ours. It is ended with SIGTERM, as at the end of a desktop login.
 #include <xcb/xcb.h>
 
 #include <fcntl.h>
