@@ -8,24 +8,18 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include "tests/support/tool_run.h"
+
 #include <gtest/gtest.h>
 
 namespace zrt {
 namespace {
 
-struct ToolRun {
-    int status = -1;
-    QString out;
-    QString err;
-};
+using test::ToolRun;
 
 ToolRun zrtellixctl(const QStringList& arguments)
 {
-    QProcess process;
-    process.start(QStringLiteral(ZRTELLIXCTL_PATH), arguments);
-    process.waitForFinished(30000);
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
+    return test::runTool(QStringLiteral(ZRTELLIXCTL_PATH), arguments);
 }
 
 // The shipped tariffs with "Casa" on the pulse tariff and "Ufficio" on the

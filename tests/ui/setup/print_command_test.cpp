@@ -7,16 +7,14 @@
 #include <QProcess>
 #include <QProcessEnvironment>
 
+#include "tests/support/tool_run.h"
+
 #include <gtest/gtest.h>
 
 namespace zrt {
 namespace {
 
-struct ToolRun {
-    int status = -1;
-    QString out;
-    QString err;
-};
+using test::ToolRun;
 
 // Runs the tool with no display and no reachable print server.
 ToolRun zrtellixctl(const QStringList& arguments)
@@ -25,12 +23,7 @@ ToolRun zrtellixctl(const QStringList& arguments)
     for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "PRINTER", "LPDEST"})
         environment.remove(QString::fromLatin1(name));
     environment.insert(QStringLiteral("CUPS_SERVER"), QStringLiteral("/nonexistent/cups.sock"));
-    QProcess process;
-    process.setProcessEnvironment(environment);
-    process.start(QStringLiteral(ZRTELLIXCTL_PATH), arguments);
-    process.waitForFinished(30000);
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
+    return test::runTool(QStringLiteral(ZRTELLIXCTL_PATH), arguments, environment);
 }
 
 TEST(PrintCommand, PrintsAMonthOrSaysWhyNot)
