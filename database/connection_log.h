@@ -50,6 +50,11 @@ public:
 
     // The rows dated within a month, in stored order, and their total cost.
     QList<LogRow> month(int year, int month) const;
+    // Up to `count` of the month's rows with keys above `afterId`, in stored
+    // order; a negative count reads all of them. The log window reads a month
+    // kPageRows at a time, as it is scrolled.
+    static constexpr int kPageRows = 256;
+    QList<LogRow> monthPage(int year, int month, int afterId, int count) const;
     qint64 monthTotal(int year, int month) const;
 
 private:

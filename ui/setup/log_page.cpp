@@ -117,17 +117,35 @@ void LogPage::showPeriod(int year, int month)
 
 void LogPage::reload()
 {
+    readError_.clear();
     try {
         Database database = Database::open(databasePath_, Database::Access::ReadOnly);
-        const ConnectionLog log(database);
-        model_->setRows(log.month(year_, month_));
-        lblTotSpesa_->setText(QString::fromStdString(formatItalian(double(log.monthTotal(year_, month_)),
-                                                                   pattern::kLire)));
+        const qint64 total = ConnectionLog(database).monthTotal(year_, month_);
+        lblTotSpesa_->setText(QString::fromStdString(formatItalian(double(total), pattern::kLire)));
     } catch (const DatabaseError& error) {
-        model_->setRows({});
+        noteReadError(error);
+        model_->clear();
         lblTotSpesa_->clear();
-        qCWarning(lcLogPage).noquote() << "The connection log cannot be read:" << error.message();
+        return;
     }
+    model_->setSource([this, year = year_, month = month_](int afterId) { return readPage(year, month, afterId); });
+}
+
+QList<LogRow> LogPage::readPage(int year, int month, int afterId)
+{
+    try {
+        Database database = Database::open(databasePath_, Database::Access::ReadOnly);
+        return ConnectionLog(database).monthPage(year, month, afterId, ConnectionLog::kPageRows);
+    } catch (const DatabaseError& error) {
+        noteReadError(error);
+        return {};
+    }
+}
+
+void LogPage::noteReadError(const DatabaseError& error)
+{
+    readError_ = error.message();
+    qCWarning(lcLogPage).noquote() << "The connection log cannot be read:" << readError_;
 }
 
 void LogPage::previousMonth()
@@ -160,11 +178,23 @@ PrintOutcome LogPage::printWithNotice()
     fltbutton14_->show();
     fltbutton14_->repaint();
     const WaitCursor busy;
-    const PrintDestination destination = printDestination_ ? *printDestination_ : PrintDestination::defaultPrinter();
-    const PrintOutcome outcome =
-        printConnectionList({model_->rows(), periodText(year_, month_), lblTotSpesa_->text()}, destination);
+    model_->fetchAll();
+    const PrintOutcome outcome = readError_.isEmpty() ? printListed() : unreadableLog();
     fltbutton14_->hide();
     return outcome;
+}
+
+PrintOutcome LogPage::printListed() const
+{
+    const PrintDestination destination = printDestination_ ? *printDestination_ : PrintDestination::defaultPrinter();
+    return printConnectionList({model_->rows(), periodText(year_, month_), lblTotSpesa_->text()}, destination);
+}
+
+// A list with rows missing would look complete on paper, so none is printed.
+PrintOutcome LogPage::unreadableLog() const
+{
+    return {PrintOutcome::Result::Failed,
+            QStringLiteral("The connection log cannot be read: %1").arg(readError_)};
 }
 
 } // namespace zrt

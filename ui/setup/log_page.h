@@ -2,6 +2,8 @@
 
 #include "print_destination.h"
 
+#include "database/connection_log.h"
+
 #include <QString>
 #include <QWidget>
 
@@ -12,6 +14,7 @@ class QTableView;
 
 namespace zrt {
 
+class DatabaseError;
 class LogTableModel;
 class UserMessages;
 class fltbutton;
@@ -42,10 +45,15 @@ private:
     void print();
     // Prints with the notice "Attendere Stampa in corso..." and the busy pointer.
     PrintOutcome printWithNotice();
+    PrintOutcome printListed() const;
+    PrintOutcome unreadableLog() const;
+    QList<LogRow> readPage(int year, int month, int afterId);
+    void noteReadError(const DatabaseError& error);
 
     QString databasePath_;
     UserMessages& messages_;
     std::optional<PrintDestination> printDestination_;
+    QString readError_; // the last failure to read the period shown, if any
     int year_ = 0;
     int month_ = 0;
 

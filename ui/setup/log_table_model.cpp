@@ -38,11 +38,47 @@ QString cellText(const LogRow& row, int column)
 
 } // namespace
 
-void LogTableModel::setRows(QList<LogRow> rows)
+void LogTableModel::setSource(PageReader readPage)
 {
     beginResetModel();
-    rows_ = std::move(rows);
+    readPage_ = std::move(readPage);
+    rows_.clear();
+    complete_ = false;
     endResetModel();
+    fetchMore();
+}
+
+void LogTableModel::clear()
+{
+    beginResetModel();
+    readPage_ = nullptr;
+    rows_.clear();
+    complete_ = true;
+    endResetModel();
+}
+
+void LogTableModel::fetchAll()
+{
+    while (canFetchMore())
+        fetchMore();
+}
+
+bool LogTableModel::canFetchMore(const QModelIndex& parent) const
+{
+    return !parent.isValid() && !complete_;
+}
+
+void LogTableModel::fetchMore(const QModelIndex& parent)
+{
+    if (!canFetchMore(parent))
+        return;
+    const QList<LogRow> page = readPage_(rows_.isEmpty() ? 0 : rows_.constLast().id);
+    complete_ = page.size() < ConnectionLog::kPageRows;
+    if (page.isEmpty())
+        return;
+    beginInsertRows({}, int(rows_.size()), int(rows_.size() + page.size() - 1));
+    rows_.append(page);
+    endInsertRows();
 }
 
 int LogTableModel::rowCount(const QModelIndex& parent) const

@@ -5,10 +5,13 @@
 #include <QAbstractTableModel>
 #include <QList>
 
+#include <functional>
+
 namespace zrt {
 
 // The logged connections of a period, in stored order, as the log page's
-// grid shows them: the date as dd/MM/yyyy, everything else as stored.
+// grid shows them: the date as dd/MM/yyyy, everything else as stored. The
+// rows are read a page at a time as the grid reaches the last one read.
 class LogTableModel : public QAbstractTableModel {
     Q_OBJECT
 
@@ -24,10 +27,20 @@ public:
         ColumnCount
     };
 
+    // The rows after the given key, at most ConnectionLog::kPageRows of them.
+    using PageReader = std::function<QList<LogRow>(int afterId)>;
+
     using QAbstractTableModel::QAbstractTableModel;
 
-    void setRows(QList<LogRow> rows);
+    // Shows the rows the reader gives, starting with the first page.
+    void setSource(PageReader readPage);
+    void clear();
+    // Reads the pages not read yet, so that rows() holds the whole period.
+    void fetchAll();
     const QList<LogRow>& rows() const { return rows_; }
+
+    bool canFetchMore(const QModelIndex& parent = {}) const override;
+    void fetchMore(const QModelIndex& parent = {}) override;
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -35,7 +48,9 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
 
 private:
+    PageReader readPage_;
     QList<LogRow> rows_;
+    bool complete_ = true;
 };
 
 } // namespace zrt
