@@ -4,6 +4,7 @@
 #include "autostart_switch.h"
 #include "info_page.h"
 #include "log_page.h"
+#include "page_icons.h"
 #include "setup_widgets.h"
 #include "statistics_page.h"
 #include "tariffs_page.h"

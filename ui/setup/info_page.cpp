@@ -1,6 +1,7 @@
 #include "info_page.h"
-#include "program_identity.h"
 
+#include "page_icons.h"
+#include "program_identity.h"
 #include "setup_widgets.h"
 
 #include "controls/linklabel.h"
@@ -9,7 +10,6 @@
 #include <QCoreApplication>
 #include <QGridLayout>
 #include <QLabel>
-#include <QStyle>
 #include <QVersionNumber>
 
 namespace zrt {
@@ -42,7 +42,7 @@ QLabel* title(QWidget* parent)
 QLabel* picture(QWidget* parent)
 {
     QLabel* label = setupLabel(QStringLiteral("picInfo"), QString(), parent);
-    label->setPixmap(parent->style()->standardIcon(QStyle::SP_MessageBoxInformation).pixmap(kPictureSize));
+    label->setPixmap(pageIcon(SetupPage::Info, kPictureSize));
     return label;
 }
 

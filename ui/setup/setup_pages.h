@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QPixmap>
 #include <QString>
 
 namespace zrt {
@@ -12,9 +11,5 @@ inline constexpr int kSetupPageCount = 5;
 
 // The page's name, as the menu, the drop-down and the frame show it.
 QString pageCaption(SetupPage page);
-
-// The icon the drop-down shows for the page; none for "Statistiche", which
-// leaves the drop-down's icon as it was.
-QPixmap pageIcon(SetupPage page);
 
 } // namespace zrt
