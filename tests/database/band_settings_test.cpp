@@ -24,30 +24,14 @@ TEST(BandSettings, ReductionMinuteReachesEveryBandOfThePerMinuteTariffOnly)
     test::ScratchDatabase scratch;
     Database database = scratch.open();
     TariffStore store(database);
+    BandSettings settings(database);
     const QList<double> pulsePeriods = durations(store, 2);
 
-    EXPECT_EQ(BandSettings(database).setReductionMinute(1, 3), 7);
-
+    EXPECT_EQ(settings.setReductionMinute(1, 3), 7);
     EXPECT_EQ(durations(store, 1), QList<double>(7, 3.0)) << "all three day types";
-    EXPECT_EQ(durations(store, 2), pulsePeriods);
-}
-
-TEST(BandSettings, PulseTariffKeepsItsPulsePeriods)
-{
-    test::ScratchDatabase scratch;
-    Database database = scratch.open();
-    TariffStore store(database);
-    const QList<double> before = durations(store, 2);
-
-    EXPECT_EQ(BandSettings(database).setReductionMinute(2, 0), 0);
-    EXPECT_EQ(durations(store, 2), before);
-}
-
-TEST(BandSettings, UnknownTariffChangesNothing)
-{
-    test::ScratchDatabase scratch;
-    Database database = scratch.open();
-    EXPECT_EQ(BandSettings(database).setReductionMinute(99, 5), 0);
+    EXPECT_EQ(settings.setReductionMinute(2, 0), 0);
+    EXPECT_EQ(settings.setReductionMinute(99, 5), 0);
+    EXPECT_EQ(durations(store, 2), pulsePeriods) << "a pulse tariff keeps its pulse periods";
 }
 
 } // namespace

@@ -12,19 +12,13 @@ namespace {
 
 TEST(JoinPath, PutsExactlyOneSeparatorBetween)
 {
-    const struct {
-        const char* folder;
-        const char* expected;
-    } cases[] = {
-        {"/", "/zrtell.T99"},
-        {"/home/anna", "/home/anna/zrtell.T99"},
-        {"/home/anna/", "/home/anna/zrtell.T99"},
-        {"relative", "relative/zrtell.T99"},
-        {"", "zrtell.T99"},
+    const std::pair<const char*, const char*> cases[] = {
+        {"/", "/zrtell.T99"}, {"/home/anna", "/home/anna/zrtell.T99"}, {"/home/anna/", "/home/anna/zrtell.T99"},
+        {"relative", "relative/zrtell.T99"}, {"", "zrtell.T99"},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(joinPath(QString::fromUtf8(c.folder), QStringLiteral("zrtell.T99")), QString::fromUtf8(c.expected))
-            << c.folder;
+    for (const auto& [folder, expected] : cases)
+        EXPECT_EQ(joinPath(QString::fromUtf8(folder), QStringLiteral("zrtell.T99")), QString::fromUtf8(expected))
+            << folder;
 }
 
 TEST(ChooseDataFolder, FollowsTheOrderOfPrecedence)

@@ -3,35 +3,28 @@
 #include "database/schema.h"
 #include "database/tariff_store.h"
 
-#include <QSqlQuery>
-#include <QTemporaryDir>
-
 #include <gtest/gtest.h>
 
 namespace zrt {
 namespace {
 
 // A file of the older layout: Fasce without SecondoCosto, with two bands.
-QString makeOlderFile(const QTemporaryDir& folder)
+void makeOlderLayout(const QString& path)
 {
-    const QString path = folder.filePath(QStringLiteral("old.T99"));
-    {
-        Database database = Database::create(path);
-        database.query(QStringLiteral("DROP TABLE Fasce"));
-        database.query(QStringLiteral("CREATE TABLE Fasce (id_compagnia INTEGER, id_Tariffa INTEGER, tipo TEXT, "
-                                      "Inizio TEXT, Fine TEXT, Durata REAL, Costo REAL, CostoAllaRisposta REAL)"));
-        database.query(QStringLiteral("INSERT INTO Fasce VALUES (1, 1, 'FER', '00:00:00', '12:00:00', 180, 127, 127), "
-                                      "(1, 1, 'FER', '12:00:00', '24:00:00', 340, 127, 127)"));
-    }
-    return path;
+    Database database = Database::open(path);
+    database.query(QStringLiteral("DROP TABLE Fasce"));
+    database.query(QStringLiteral("CREATE TABLE Fasce (id_compagnia INTEGER, id_Tariffa INTEGER, tipo TEXT, "
+                                  "Inizio TEXT, Fine TEXT, Durata REAL, Costo REAL, CostoAllaRisposta REAL)"));
+    database.query(QStringLiteral("INSERT INTO Fasce VALUES (1, 1, 'FER', '00:00:00', '12:00:00', 180, 127, 127), "
+                                  "(1, 1, 'FER', '12:00:00', '24:00:00', 340, 127, 127)"));
 }
 
-TEST(SchemaUpgrade, AddsSecondoCostoOnceAndKeepsTheBands)
+TEST(SchemaUpgrade, AddsSecondoCostoOnceKeepingTheBandsAndLeavesACurrentFileAlone)
 {
-    QTemporaryDir folder;
-    const QString path = makeOlderFile(folder);
+    test::ScratchDatabase scratch(Content::Empty);
+    makeOlderLayout(scratch.path());
     {
-        Database database = Database::open(path);
+        Database database = scratch.open();
         EXPECT_FALSE(fieldExists(database, table::kFasce, QStringLiteral("SecondoCosto")));
         EXPECT_TRUE(upgradeSchema(database));
         EXPECT_TRUE(fieldExists(database, table::kFasce, QStringLiteral("secondocosto")));
@@ -41,26 +34,15 @@ TEST(SchemaUpgrade, AddsSecondoCostoOnceAndKeepsTheBands)
         EXPECT_FALSE(bands[0].band.secondoCosto.has_value());
         EXPECT_EQ(bands[1].band.durata, 340);
     }
-    const QByteArray upgraded = test::fileDigest(path);
-    {
-        Database database = Database::open(path);
-        EXPECT_FALSE(upgradeSchema(database));
-    }
-    EXPECT_EQ(test::fileDigest(path), upgraded) << "a current file is not touched";
-}
-
-TEST(SchemaUpgrade, CurrentFileIsLeftUnchanged)
-{
-    test::ScratchDatabase scratch;
-    const QByteArray before = test::fileDigest(scratch.path());
+    const QByteArray upgraded = test::fileDigest(scratch.path());
     {
         Database database = scratch.open();
         EXPECT_FALSE(upgradeSchema(database));
     }
-    EXPECT_EQ(test::fileDigest(scratch.path()), before);
+    EXPECT_EQ(test::fileDigest(scratch.path()), upgraded) << "a current file is not touched";
 }
 
-TEST(FieldExists, MatchesNamesIgnoringCaseAndOnlyInTheNamedTable)
+TEST(SchemaFields, MatchedIgnoringCaseOnlyInTheNamedTableAndAddedUnderOddNames)
 {
     test::ScratchDatabase scratch;
     Database database = scratch.open();
@@ -69,12 +51,7 @@ TEST(FieldExists, MatchesNamesIgnoringCaseAndOnlyInTheNamedTable)
     EXPECT_FALSE(fieldExists(database, table::kCompagnie, QStringLiteral("Descrizione")));
     EXPECT_FALSE(fieldExists(database, QStringLiteral("Nessuna\"; DROP TABLE IVA; --"), QStringLiteral("x")));
     EXPECT_TRUE(database.hasTable(table::kIva));
-}
 
-TEST(AddField, QuotesOddNames)
-{
-    test::ScratchDatabase scratch;
-    Database database = scratch.open();
     addField(database, table::kConnessioni, QStringLiteral("nota \"speciale\""), FieldType::Text);
     EXPECT_TRUE(fieldExists(database, table::kConnessioni, QStringLiteral("nota \"speciale\"")));
 }

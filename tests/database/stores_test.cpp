@@ -26,28 +26,36 @@ const QStringList kOddNames{
     QStringLiteral("nul\u0000inside"),
 };
 
-TEST(AssociationStore, OddNamesRoundTripExactly)
+TEST(Stores, OddNamesRoundTripExactly)
 {
-    test::ScratchDatabase scratch;
+    test::ScratchDatabase scratch(Content::Empty);
     Database database = scratch.open();
-    AssociationStore store(database);
-    for (const QString& name : kOddNames)
-        store.associate(name, 2);
+    AssociationStore associations(database);
+    TariffStore tariffs(database);
     for (const QString& name : kOddNames) {
-        const std::optional<Associazione> found = store.find(name);
-        ASSERT_TRUE(found) << name.left(40).toStdString();
-        EXPECT_EQ(found->connessione, name);
+        SCOPED_TRACE(name.left(40).toStdString());
+        associations.associate(name, 2);
+        ASSERT_TRUE(associations.find(name));
+        EXPECT_EQ(associations.find(name)->connessione, name);
+
+        const int company = tariffs.addCompany(name, QStringLiteral("Minuto"));
+        const int tariff = tariffs.addTariff(company, name);
+        EXPECT_EQ(QString::fromStdString(tariffs.tariff(tariff)->compagnia), name);
+        EXPECT_EQ(tariffs.tariffs().last().descrizione, name);
     }
     EXPECT_TRUE(database.hasTable(QStringLiteral("IVA")));
-    EXPECT_EQ(store.all().size(), kOddNames.size());
+    EXPECT_EQ(associations.all().size(), kOddNames.size());
 }
 
-TEST(AssociationStore, EnsureAssociatedAddsOnlyMissingEntriesOnce)
+TEST(AssociationStore, OneRowAnEntryAndOnlyMissingEntriesAreAdded)
 {
     test::ScratchDatabase scratch;
     Database database = scratch.open();
     AssociationStore store(database);
+    store.associate(QStringLiteral("Ufficio"), 1);
     store.associate(QStringLiteral("Ufficio"), 2);
+    ASSERT_EQ(store.all().size(), 1);
+
     const QStringList entries{QStringLiteral("Casa"), QStringLiteral("Ufficio")};
     EXPECT_EQ(store.ensureAssociated(entries), 1);
     EXPECT_EQ(store.ensureAssociated(entries), 0);
@@ -55,98 +63,63 @@ TEST(AssociationStore, EnsureAssociatedAddsOnlyMissingEntriesOnce)
     EXPECT_EQ(store.find(QStringLiteral("Ufficio"))->idTariffa, 2) << "an existing choice is kept";
 }
 
-TEST(AssociationStore, ChangingAnAssociationKeepsOneRow)
-{
-    test::ScratchDatabase scratch;
-    Database database = scratch.open();
-    AssociationStore store(database);
-    store.associate(QStringLiteral("Casa"), 1);
-    store.associate(QStringLiteral("Casa"), 2);
-    ASSERT_EQ(store.all().size(), 1);
-    EXPECT_EQ(store.all().first().idTariffa, 2);
-}
-
-struct LookupCase {
-    const char* entry;
-    const char* instant;
-    const char* expectedInizio; // nullptr: no band
-};
-
-class BandLookupOnShippedTariff : public testing::TestWithParam<LookupCase> {};
-
-TEST_P(BandLookupOnShippedTariff, FindsTheBandStrictlyInside)
+TEST(BandLookup, FindsTheBandStrictlyInsideOnTheShippedPulseTariff)
 {
     test::ScratchDatabase scratch;
     Database database = scratch.open();
     AssociationStore(database).associate(QStringLiteral("Casa Mia"), 2);
     AssociationStore(database).associate(QStringLiteral("Ελλάδα"), 2);
-
-    const std::optional<BandRecord> record =
-        BandLookup(database).LookUpBand(QString::fromUtf8(GetParam().entry), at(GetParam().instant));
-    if (GetParam().expectedInizio == nullptr) {
-        EXPECT_FALSE(record);
-        return;
-    }
-    ASSERT_TRUE(record);
-    EXPECT_EQ(formatTimeOfDay(record->band.inizio), GetParam().expectedInizio);
-    EXPECT_EQ(record->compagnia, QStringLiteral("Telecom Italia 1998"));
-    EXPECT_EQ(record->tipotariffazione, QStringLiteral("Scatto"));
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, BandLookupOnShippedTariff,
-    testing::Values(LookupCase{"Casa Mia", "2026-12-07 10:00:00", "08:00:00"}, // Monday, full rate
-                    LookupCase{"Casa Mia", "2026-12-07 08:00:00", nullptr},    // a boundary belongs to no band
-                    LookupCase{"Casa Mia", "2026-12-07 08:00:01", "08:00:00"},
-                    LookupCase{"Casa Mia", "2026-12-07 07:59:59", "00:00:00"},
-                    LookupCase{"Casa Mia", "2026-12-07 23:59:59", "18:30:00"},
-                    LookupCase{"Casa Mia", "2026-12-12 12:00:00", "08:00:00"}, // Saturday, PRE
-                    LookupCase{"Casa Mia", "2026-12-12 14:00:00", "13:00:00"},
-                    LookupCase{"Casa Mia", "2027-12-24 14:00:00", "13:00:00"}, // Friday 24/12 is PRE
-                    LookupCase{"Casa Mia", "2026-12-08 10:00:00", "00:00:00"}, // 8/12 holiday, FES all day
-                    LookupCase{"CASA MIA", "2026-12-07 10:00:00", "08:00:00"}, // letter case ignored
-                    LookupCase{"ελλάδα", "2026-12-07 10:00:00", "08:00:00"},
-                    LookupCase{"Casa", "2026-12-07 10:00:00", nullptr},         // no association
-                    LookupCase{"Casa Mia ", "2026-12-07 10:00:00", nullptr}));  // no trimming
-
-TEST(BandLookup, AssociationToAMissingTariffFindsNoBand)
-{
-    test::ScratchDatabase scratch;
-    Database database = scratch.open();
-    AssociationStore(database).associate(QStringLiteral("Casa"), 99);
-    EXPECT_FALSE(BandLookup(database).LookUpBand(QStringLiteral("Casa"), at("2026-12-07 10:00:00")));
-}
-
-TEST(BandLookup, FollowsAChangedAssociationOnTheNextLookup)
-{
-    test::ScratchDatabase scratch;
-    Database database = scratch.open();
-    AssociationStore(database).associate(QStringLiteral("Casa"), 2);
+    AssociationStore(database).associate(QStringLiteral("Persa"), 99);
+    const struct {
+        const char* entry;
+        const char* instant;
+        const char* inizio; // nullptr: no band
+    } cases[] = {
+        {"Casa Mia", "2026-12-07 10:00:00", "08:00:00"}, // Monday, full rate
+        {"Casa Mia", "2026-12-07 08:00:00", nullptr},    // a boundary belongs to no band
+        {"Casa Mia", "2026-12-07 08:00:01", "08:00:00"}, {"Casa Mia", "2026-12-07 07:59:59", "00:00:00"},
+        {"Casa Mia", "2026-12-07 23:59:59", "18:30:00"}, {"Casa Mia", "2026-12-12 12:00:00", "08:00:00"}, // Saturday
+        {"Casa Mia", "2026-12-12 14:00:00", "13:00:00"},
+        {"Casa Mia", "2027-12-24 14:00:00", "13:00:00"}, // Friday 24/12 is PRE
+        {"Casa Mia", "2026-12-08 10:00:00", "00:00:00"}, // 8/12 holiday, FES all day
+        {"CASA MIA", "2026-12-07 10:00:00", "08:00:00"}, {"ελλάδα", "2026-12-07 10:00:00", "08:00:00"},
+        {"Casa", "2026-12-07 10:00:00", nullptr},        // no association
+        {"Casa Mia ", "2026-12-07 10:00:00", nullptr},   // no trimming
+        {"Persa", "2026-12-07 10:00:00", nullptr},       // associated to a missing tariff
+    };
     BandLookup lookup(database);
-    EXPECT_EQ(lookup.LookUpBand(QStringLiteral("Casa"), at("2026-12-07 10:00:00"))->compagnia,
-              QStringLiteral("Telecom Italia 1998"));
-    AssociationStore(database).associate(QStringLiteral("Casa"), 1);
-    EXPECT_EQ(lookup.LookUpBand(QStringLiteral("Casa"), at("2026-12-07 10:00:00"))->compagnia,
-              QStringLiteral("Telecom Italia"));
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.entry) + " at " + c.instant);
+        const std::optional<BandRecord> record = lookup.LookUpBand(QString::fromUtf8(c.entry), at(c.instant));
+        ASSERT_EQ(record.has_value(), c.inizio != nullptr);
+        if (record) {
+            EXPECT_EQ(formatTimeOfDay(record->band.inizio), c.inizio);
+            EXPECT_EQ(record->compagnia, QStringLiteral("Telecom Italia 1998"));
+            EXPECT_EQ(record->tipotariffazione, QStringLiteral("Scatto"));
+        }
+    }
+
+    AssociationStore(database).associate(QStringLiteral("Casa Mia"), 1);
+    EXPECT_EQ(lookup.LookUpBand(QStringLiteral("Casa Mia"), at("2026-12-07 10:00:00"))->compagnia,
+              QStringLiteral("Telecom Italia"))
+        << "a changed association counts from the next lookup";
 }
 
-TEST(TariffStore, NewTariffWithOddTextsAndItsBandsReadBack)
+TEST(TariffStore, ABandReadsBackWithItsMidnightEndAndNoSecondPrice)
 {
     test::ScratchDatabase scratch(Content::Empty);
     Database database = scratch.open();
     TariffStore store(database);
-    const int company = store.addCompany(kOddNames[0], QStringLiteral("Minuto"));
-    const int tariff = store.addTariff(company, kOddNames[2]);
-    Band band{DayType::Fes, {0}, {kSecondsPerDay}, 3, 30.6, 100, std::nullopt};
-    store.addBand(company, tariff, band);
+    const int company = store.addCompany(QStringLiteral("Nuova"), QStringLiteral("Minuto"));
+    const int tariff = store.addTariff(company, QStringLiteral("Sera"));
+    store.addBand(company, tariff, Band{DayType::Fes, {0}, {kSecondsPerDay}, 3, 30.6, 100, std::nullopt});
 
     const std::optional<Tariff> read = store.tariff(tariff);
     ASSERT_TRUE(read);
-    EXPECT_EQ(QString::fromStdString(read->compagnia), kOddNames[0]);
     ASSERT_EQ(read->fasce.size(), 1u);
     EXPECT_EQ(read->fasce[0].fine.seconds, kSecondsPerDay);
+    EXPECT_EQ(read->fasce[0].costo, 30.6);
     EXPECT_FALSE(read->fasce[0].secondoCosto);
-    EXPECT_EQ(store.tariffs().first().descrizione, kOddNames[2]);
 }
 
 TEST(TariffStore, MalformedStoredBandIsReportedNotGuessed)
@@ -163,21 +136,14 @@ TEST(ConnectionLog, RowIsOpenedCheckpointedAndClosed)
     Database database = scratch.open();
     ConnectionLog log(database);
     const int id = log.open(QStringLiteral("Casa"), at("2026-12-07 23:59:30"), QStringLiteral("Telecom Italia"));
-    EXPECT_GT(id, 0);
     ASSERT_EQ(log.openRows().size(), 1);
 
     log.checkpoint(id, {305, 1, 200});
-    EXPECT_EQ(log.row(id)->costo, 305);
-    EXPECT_TRUE(log.row(id)->fine.isEmpty());
+    EXPECT_EQ(test::figuresOf(*log.row(id)), (test::RowFigures{"23:59:30", "", 200, 1, 305}));
 
     log.close(id, *parseTimeOfDay("00:05:30"), {610, 2, 360});
-    const LogRow row = *log.row(id);
-    EXPECT_EQ(row.data, QStringLiteral("2026-12-07")) << "the start date is kept across midnight";
-    EXPECT_EQ(row.inizio, QStringLiteral("23:59:30"));
-    EXPECT_EQ(row.fine, QStringLiteral("00:05:30"));
-    EXPECT_EQ(row.costo, 610);
-    EXPECT_EQ(row.scatti, 2);
-    EXPECT_EQ(row.secondi, 360);
+    EXPECT_EQ(log.row(id)->data, QStringLiteral("2026-12-07")) << "the start date is kept across midnight";
+    EXPECT_EQ(test::figuresOf(*log.row(id)), (test::RowFigures{"23:59:30", "00:05:30", 360, 2, 610}));
     EXPECT_TRUE(log.openRows().isEmpty());
 
     log.checkpoint(id, {1, 1, 1});
@@ -189,14 +155,12 @@ TEST(ConnectionLog, MonthIncludesItsFirstAndLastDaysOnly)
     test::ScratchDatabase scratch;
     Database database = scratch.open();
     ConnectionLog log(database);
-    const auto logAt = [&](const char* instant, qint64 costo) {
-        const int id = log.open(QStringLiteral("Casa"), at(instant), kServizioNonDisponibile);
-        log.close(id, {0}, {costo, 0, 0});
+    const std::pair<const char*, qint64> logged[] = {
+        {"2026-11-30 23:00:00", 1}, {"2026-12-01 00:00:01", 1000000}, {"2026-12-31 23:59:59", 234567},
+        {"2027-01-01 00:00:00", 7},
     };
-    logAt("2026-11-30 23:00:00", 1);
-    logAt("2026-12-01 00:00:01", 1000000);
-    logAt("2026-12-31 23:59:59", 234567);
-    logAt("2027-01-01 00:00:00", 7);
+    for (const auto& [instant, costo] : logged)
+        log.close(log.open(QStringLiteral("Casa"), at(instant), kServizioNonDisponibile), {0}, {costo, 0, 0});
 
     EXPECT_EQ(log.month(2026, 12).size(), 2);
     EXPECT_EQ(log.monthTotal(2026, 12), 1234567);
@@ -205,7 +169,7 @@ TEST(ConnectionLog, MonthIncludesItsFirstAndLastDaysOnly)
     EXPECT_TRUE(log.month(2026, 10).isEmpty());
 }
 
-TEST(VatStore, ReadsAndRewritesTheOneRow)
+TEST(VatStore, RewritesTheOneRowOrWritesItWhenMissing)
 {
     test::ScratchDatabase scratch;
     Database database = scratch.open();

@@ -19,14 +19,7 @@ TimeOfDay at(const char* text)
 
 Band band(DayType tipo, const char* inizio, const char* fine, double durata)
 {
-    Band result;
-    result.tipo = tipo;
-    result.inizio = at(inizio);
-    result.fine = at(fine);
-    result.durata = durata;
-    result.costo = 127;
-    result.costoAllaRisposta = 127;
-    return result;
+    return {tipo, at(inizio), at(fine), durata, 127, 127, std::nullopt};
 }
 
 // A fresh tariff of the shipped pulse company (2), alongside the shipped ones.
@@ -57,57 +50,40 @@ TEST_F(TariffEditingTest, MovingATariffMovesAllItsBandsAndNoOthers)
         EXPECT_EQ(shipped.idCompagnia, 2) << "another tariff's bands stay where they are";
 }
 
-TEST_F(TariffEditingTest, MovingAMissingTariffIsAnErrorAndChangesNothing)
+TEST_F(TariffEditingTest, NextBandStartsWhereTheDayTypeEndsOnTheTariffsCompany)
 {
-    EXPECT_THROW(editing_.updateTariff(999, 1, QStringLiteral("x")), DatabaseError);
-    EXPECT_EQ(store_.tariffs().size(), 3);
-}
+    const struct {
+        const char* what;
+        std::vector<Band> existing;
+        DayType tipo;
+        const char* inizio;
+        double durata;
+    } cases[] = {
+        {"first band of a tariff", {}, DayType::Fer, "00:00", 0},
+        {"after the latest end", {band(DayType::Fer, "08:00", "18:30", 180), band(DayType::Fer, "00:00", "08:00", 340)},
+         DayType::Fer, "18:30", 180},
+        {"day already covered", {band(DayType::Fer, "00:00", "24:00", 340)}, DayType::Fer, "00:00", 340},
+        {"other day type gives only durata", {band(DayType::Fer, "00:00", "08:00", 15)}, DayType::Pre, "00:00", 15},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const int tariff = store_.addTariff(2, QStringLiteral("Nuova"));
+        for (const Band& existing : c.existing)
+            store_.addBand(1, tariff, existing); // a stale company key must not spread
 
-struct NextBandCase {
-    const char* name;
-    std::vector<Band> existing;
-    DayType tipo;
-    const char* expectedInizio;
-    double expectedDurata;
-};
+        const Fascia added = editing_.addNextBand(tariff, c.tipo);
 
-class NextBandTest : public TariffEditingTest, public ::testing::WithParamInterface<NextBandCase> {};
-
-TEST_P(NextBandTest, StartsWhereTheDayTypeEndsOnTheTariffsCompany)
-{
-    for (const Band& existing : GetParam().existing)
-        store_.addBand(1, tariff_, existing); // a stale company key must not spread
-
-    const Fascia added = editing_.addNextBand(tariff_, GetParam().tipo);
-
-    EXPECT_EQ(added.idCompagnia, 2);
-    EXPECT_EQ(added.band.inizio, at(GetParam().expectedInizio));
-    EXPECT_EQ(added.band.fine, at("24:00"));
-    EXPECT_DOUBLE_EQ(added.band.durata, GetParam().expectedDurata);
-    const QList<Fascia> stored = store_.bands(tariff_, GetParam().tipo);
-    const auto found = std::find_if(stored.begin(), stored.end(), [&](const Fascia& f) { return f.id == added.id; });
-    ASSERT_NE(found, stored.end());
-    EXPECT_EQ(found->idCompagnia, 2);
-    EXPECT_EQ(found->band.inizio, added.band.inizio);
-    EXPECT_DOUBLE_EQ(found->band.costo, 0);
-    EXPECT_FALSE(found->band.secondoCosto);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, NextBandTest,
-    ::testing::Values(
-        NextBandCase{"FirstBandOfATariff", {}, DayType::Fer, "00:00", 0},
-        NextBandCase{"AfterTheLatestEnd",
-                     {band(DayType::Fer, "08:00", "18:30", 180), band(DayType::Fer, "00:00", "08:00", 340)},
-                     DayType::Fer, "18:30", 180},
-        NextBandCase{"DayAlreadyCovered", {band(DayType::Fer, "00:00", "24:00", 340)}, DayType::Fer, "00:00", 340},
-        NextBandCase{"OtherDayTypeGivesOnlyDurata", {band(DayType::Fer, "00:00", "08:00", 15)}, DayType::Pre, "00:00",
-                     15}),
-    [](const auto& testInfo) { return std::string(testInfo.param.name); });
-
-TEST_F(TariffEditingTest, AddingToAMissingTariffIsAnError)
-{
-    EXPECT_THROW(editing_.addNextBand(999, DayType::Fer), DatabaseError);
+        EXPECT_EQ(added.band.inizio, at(c.inizio));
+        EXPECT_EQ(added.band.fine, at("24:00"));
+        EXPECT_DOUBLE_EQ(added.band.durata, c.durata);
+        const QList<Fascia> stored = store_.bands(tariff, c.tipo);
+        const auto found = std::ranges::find(stored, added.id, &Fascia::id);
+        ASSERT_NE(found, stored.end());
+        EXPECT_EQ(found->idCompagnia, 2);
+        EXPECT_EQ(found->band.inizio, added.band.inizio);
+        EXPECT_DOUBLE_EQ(found->band.costo, 0);
+        EXPECT_FALSE(found->band.secondoCosto);
+    }
 }
 
 TEST_F(TariffEditingTest, UpdatingABandWritesItsCellsAndKeepsTheRest)
@@ -129,15 +105,19 @@ TEST_F(TariffEditingTest, UpdatingABandWritesItsCellsAndKeepsTheRest)
     EXPECT_DOUBLE_EQ(store_.bands(tariff_, DayType::Pre).front().band.durata, 180);
 }
 
-TEST_F(TariffEditingTest, UpdatingARemovedBandIsAnError)
+TEST_F(TariffEditingTest, MissingTariffsAndRemovedBandsAreErrorsThatChangeNothing)
 {
-    const int id = store_.addBand(2, tariff_, band(DayType::Fer, "00:00", "24:00", 180));
+    const int removed = store_.addBand(2, tariff_, band(DayType::Fer, "00:00", "24:00", 180));
     const int kept = store_.addBand(2, tariff_, band(DayType::Fes, "00:00", "24:00", 180));
-    editing_.removeBand(id);
-
+    editing_.removeBand(removed);
     EXPECT_TRUE(store_.bands(tariff_, DayType::Fer).isEmpty());
     EXPECT_EQ(store_.bands(tariff_, DayType::Fes).front().id, kept);
-    EXPECT_THROW(editing_.updateBand(id, {at("00:00"), at("24:00"), 1.0, 1, 1}), DatabaseError);
+
+    const QByteArray before = test::fileDigest(scratch_.path());
+    EXPECT_THROW(editing_.updateTariff(999, 1, QStringLiteral("x")), DatabaseError);
+    EXPECT_THROW(editing_.addNextBand(999, DayType::Fer), DatabaseError);
+    EXPECT_THROW(editing_.updateBand(removed, {at("00:00"), at("24:00"), 1.0, 1, 1}), DatabaseError);
+    EXPECT_EQ(test::fileDigest(scratch_.path()), before);
 }
 
 } // namespace

@@ -55,22 +55,14 @@ TEST(BandLookup, FindsTheFirstBandOfTheDayType)
 TEST(BandLookup, EntryNamesIgnoreLetterCase)
 {
     const std::tuple<std::string_view, std::string_view, bool> cases[] = {
-        {"CASA", "casa", true},
-        {"ÈLLA", "èlla", true},
-        {"ΑΘΗΝΑ", "αθηνα", true},
-        {"ΟΔΟΣ", "οδος", true},          // final sigma
-        {"МОСКВА", "москва", true},
-        {"ЁЖИК", "ёжик", true},
-        {"ŁÓDŹ", "łódź", true},
-        {"ſ", "S", true},
-        {"µ", "Μ", true},                  // micro sign and capital mu
-        {"", "", true},
-        {"Casa", "Casa2", false},
-        {"casa", "cas", false},
-        {"Straße", "STRASSE", false},      // no multi-letter folding
-        {"\xff" "CASA", "\xff" "casa", true}, // not UTF-8: bytes, ASCII case ignored
-        {"\xC8", "\xE8", false},
-        {"\xC0\xAF", "/", false},          // overlong form
+        {"CASA", "casa", true},   {"ÈLLA", "èlla", true},     {"ΑΘΗΝΑ", "αθηνα", true},
+        {"ΟΔΟΣ", "οδος", true},   // final sigma
+        {"МОСКВА", "москва", true}, {"ЁЖИК", "ёжик", true},   {"ŁÓDŹ", "łódź", true},
+        {"ſ", "S", true},         {"µ", "Μ", true},           // micro sign and capital mu
+        {"", "", true},           {"Casa", "Casa2", false},   {"casa", "cas", false},
+        {"Straße", "STRASSE", false},                         // no multi-letter folding
+        {"\xff" "CASA", "\xff" "casa", true},                 // not UTF-8: bytes, ASCII case ignored
+        {"\xC8", "\xE8", false},  {"\xC0\xAF", "/", false},    // overlong form
     };
     for (const auto& [a, b, same] : cases) {
         EXPECT_EQ(sameEntryName(a, b), same) << a << " / " << b;

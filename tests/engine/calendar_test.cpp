@@ -11,27 +11,21 @@ Date date(std::string_view iso)
     return parseIsoDate(iso).value();
 }
 
-TEST(CivilDate, WeekdayOfKnownDates)
+TEST(CivilDate, WeekdaysAndDayArithmeticAcrossLeapYearsAndCenturies)
 {
-    const std::pair<std::string_view, Weekday> cases[] = {
-        {"1970-01-01", Weekday::Thursday}, {"2000-02-29", Weekday::Tuesday},
-        {"1900-03-01", Weekday::Thursday}, {"1600-01-01", Weekday::Saturday},
-        {"2024-03-11", Weekday::Monday},   {"2023-12-24", Weekday::Sunday},
+    const std::pair<std::string_view, Weekday> weekdays[] = {
+        {"1970-01-01", Weekday::Thursday}, {"2000-02-29", Weekday::Tuesday}, {"1900-03-01", Weekday::Thursday},
+        {"1600-01-01", Weekday::Saturday}, {"2024-03-11", Weekday::Monday},  {"2023-12-24", Weekday::Sunday},
     };
-    for (const auto& [iso, weekday] : cases)
+    for (const auto& [iso, weekday] : weekdays)
         EXPECT_EQ(weekdayOf(date(iso)), weekday) << iso;
-}
 
-TEST(CivilDate, AddDaysAcrossMonthsYearsAndLeapDays)
-{
-    const std::tuple<std::string_view, long long, std::string_view> cases[] = {
-        {"2024-02-28", 1, "2024-02-29"},  {"2024-02-28", 2, "2024-03-01"},
-        {"2023-02-28", 1, "2023-03-01"},  {"2024-12-31", 1, "2025-01-01"},
-        {"2024-01-01", -1, "2023-12-31"}, {"2000-03-01", -1, "2000-02-29"},
-        {"1900-03-01", -1, "1900-02-28"}, {"2024-01-01", 146097, "2424-01-01"},
-        {"1969-12-31", 1, "1970-01-01"},  {"2024-05-17", 0, "2024-05-17"},
+    const std::tuple<std::string_view, long long, std::string_view> sums[] = {
+        {"2024-02-28", 1, "2024-02-29"},  {"2023-02-28", 1, "2023-03-01"},  {"2024-12-31", 1, "2025-01-01"},
+        {"2024-01-01", -1, "2023-12-31"}, {"2000-03-01", -1, "2000-02-29"}, {"1900-03-01", -1, "1900-02-28"},
+        {"1969-12-31", 1, "1970-01-01"},  {"2024-01-01", 146097, "2424-01-01"},
     };
-    for (const auto& [from, days, expected] : cases)
+    for (const auto& [from, days, expected] : sums)
         EXPECT_EQ(formatIsoDate(addDays(date(from), days)), expected) << from << " + " << days;
 }
 

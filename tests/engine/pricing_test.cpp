@@ -23,23 +23,15 @@ struct BandSpec {
 Tariff tariff(std::string_view tipotariffazione, std::initializer_list<BandSpec> specs)
 {
     Tariff result{"Telecom Italia", std::string(tipotariffazione), {}};
-    for (const BandSpec& spec : specs)
-        result.fasce.push_back({spec.tipo, parseTimeOfDay(spec.inizio).value(),
-                                parseTimeOfDay(spec.fine).value(), spec.durata, spec.costo,
-                                spec.costoAllaRisposta, spec.secondoCosto});
+    for (const BandSpec& s : specs)
+        result.fasce.push_back({s.tipo, *parseTimeOfDay(s.inizio), *parseTimeOfDay(s.fine), s.durata, s.costo,
+                                s.costoAllaRisposta, s.secondoCosto});
     return result;
 }
 
 constexpr auto kFer = DayType::Fer;
 constexpr auto kPre = DayType::Pre;
 constexpr auto kFes = DayType::Fes;
-
-// Weekday pulse tariff: full rate by day, reduced rate otherwise.
-const Tariff kWeekdayPulses = tariff("Scatto", {
-    {kFer, "00:00", "08:00", 340, 127, 127},
-    {kFer, "08:00", "18:30", 180, 127, 127},
-    {kFer, "18:30", "24:00", 340, 127, 127},
-});
 
 // One Lira a second on weekdays, two on Saturdays, three on holidays.
 const Tariff kRateByDayType = tariff("Minuto", {
@@ -48,125 +40,103 @@ const Tariff kRateByDayType = tariff("Minuto", {
     {kFes, "00:00", "24:00", 0, 180},
 });
 
-void expectReading(const std::optional<MeterReading>& reading, long long pulses, double costLire)
-{
-    ASSERT_TRUE(reading);
-    EXPECT_EQ(reading->pulses, pulses);
-    EXPECT_NEAR(reading->costLire, costLire, 1e-9);
-}
+// A connection from `start` lasting `elapsed` seconds; pulses < 0 are not checked.
+struct PriceCase {
+    std::string_view start;
+    long long elapsed;
+    double costLire;
+    long long pulses = -1;
+};
 
-TEST(PulsePricing, CompletedIntervalsPlusAnswerCharge)
+void expectPrices(const Tariff& priced, int vat, std::initializer_list<PriceCase> cases)
 {
-    const Tariff allDay = tariff("Scatto", {{kFer, "00:00", "24:00", 180, 127, 127}});
-    const std::tuple<long long, long long, double> cases[] = {
-        {0, 0, 152.4}, {179, 0, 152.4}, {180, 1, 304.8}, {359, 1, 304.8}, {360, 2, 457.2},
-    };
-    for (const auto& [elapsed, pulses, cost] : cases) {
-        SCOPED_TRACE(elapsed);
-        const auto reading = priceConnection(allDay, at("2024-03-13 10:00:00"), elapsed, 20);
-        expectReading(reading, pulses, cost);
-        EXPECT_EQ(reading->elapsedSeconds, elapsed);
+    for (const PriceCase& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.start << " + " << c.elapsed << " s");
+        const auto reading = priceConnection(priced, at(c.start), c.elapsed, vat);
+        ASSERT_TRUE(reading);
+        EXPECT_NEAR(reading->costLire, c.costLire, 1e-9);
+        EXPECT_EQ(reading->elapsedSeconds, std::max(0LL, c.elapsed));
+        if (c.pulses >= 0) {
+            EXPECT_EQ(reading->pulses, c.pulses);
+        }
     }
 }
 
-TEST(PulsePricing, EachStretchAtTheBandInForce)
+TEST(PulsePricing, CompletedPulsesAtTheBandTheyCompleteInPlusTheAnswerCharge)
 {
-    // 17:30-18:30 is 20 pulses of 180 s, 18:30-19:00 adds 5.29 pulses of 340 s.
-    expectReading(priceConnection(kWeekdayPulses, at("2024-03-13 17:30:00"), 5400, 20), 25, 3962.4);
-}
+    const Tariff allDay = tariff("Scatto", {{kFer, "00:00", "24:00", 180, 127, 127}});
+    expectPrices(allDay, 20, {
+        {"2024-03-13 10:00:00", 0, 152.4, 0},   {"2024-03-13 10:00:00", 179, 152.4, 0},
+        {"2024-03-13 10:00:00", 180, 304.8, 1}, {"2024-03-13 10:00:00", 359, 304.8, 1},
+        {"2024-03-13 10:00:00", 360, 457.2, 2},
+        {"2024-03-13 10:00:00", -30, 152.4, 0}, // negative elapsed time: only the answer
+    });
 
-TEST(PulsePricing, PulseCostsThePriceOfTheBandItCompletesIn)
-{
+    // 17:30-18:30 is 20 pulses of 180 s, 18:30-19:00 adds 5.29 pulses of 340 s.
+    const Tariff weekdayPulses = tariff("Scatto", {
+        {kFer, "00:00", "08:00", 340, 127, 127},
+        {kFer, "08:00", "18:30", 180, 127, 127},
+        {kFer, "18:30", "24:00", 340, 127, 127},
+    });
+    expectPrices(weekdayPulses, 20, {{"2024-03-13 17:30:00", 5400, 3962.4, 25}});
+
     const Tariff twoPrices = tariff("Scatto", {
         {kFer, "00:00", "09:00", 100, 10, 1},
         {kFer, "09:00", "24:00", 100, 20, 2},
     });
-    const std::tuple<std::string_view, long long, long long, double> cases[] = {
-        {"2024-03-13 08:59:10", 100, 1, 1 + 20}, // half a pulse in each band
-        {"2024-03-13 08:58:20", 100, 1, 1 + 10}, // completes right at the boundary
-        {"2024-03-13 08:58:20", 200, 2, 1 + 10 + 20},
-    };
-    for (const auto& [start, elapsed, pulses, cost] : cases) {
-        SCOPED_TRACE(start);
-        expectReading(priceConnection(twoPrices, at(start), elapsed, 0), pulses, cost);
-    }
-}
+    expectPrices(twoPrices, 0, {
+        {"2024-03-13 08:59:10", 100, 1 + 20, 1}, // half a pulse in each band
+        {"2024-03-13 08:58:20", 100, 1 + 10, 1}, // completes right at the boundary
+        {"2024-03-13 08:58:20", 200, 1 + 10 + 20, 2},
+    });
 
-TEST(PulsePricing, ProgressSummedOverBandsKeepsWholePulses)
-{
     // 2/10 + 7/10 + 1/10 adds up to just below 1 in floating point.
     const Tariff slices = tariff("Scatto", {
         {kFer, "00:00:00", "10:00:02", 10, 1},
         {kFer, "10:00:02", "10:00:09", 10, 1},
         {kFer, "10:00:09", "24:00:00", 10, 1},
     });
-    expectReading(priceConnection(slices, at("2024-03-13 10:00:00"), 10, 0), 1, 1);
+    expectPrices(slices, 0, {{"2024-03-13 10:00:00", 10, 1, 1}});
+
+    const Tariff freeHour = tariff("Scatto", {{kFer, "00:00", "11:00", 0, 50}, {kFer, "11:00", "24:00", 60, 10}});
+    expectPrices(freeHour, 0, {{"2024-03-13 10:59:00", 120, 10, 1}}); // no pulse period, no progress
 }
 
-TEST(PulsePricing, BandWithoutPulsePeriodAddsNoProgress)
-{
-    const Tariff freeHour = tariff("Scatto", {
-        {kFer, "00:00", "11:00", 0, 50},
-        {kFer, "11:00", "24:00", 60, 10},
-    });
-    expectReading(priceConnection(freeHour, at("2024-03-13 10:59:00"), 120, 0), 1, 10);
-}
-
-TEST(MinutePricing, WithoutThresholdEverySecondCostsTheFirstPrice)
+TEST(MinutePricing, SecondPriceOnlyAfterTheThresholdMinuteOfTheConnection)
 {
     // 120 Lire a minute with 20% VAT: 2.4 Lire a second from an answer charge of 120.
     const Tariff flat = tariff("Minuto", {{kFer, "00:00", "24:00", 0, 120, 100}});
-    for (const long long elapsed : {0, 1, 59, 61, 3600}) {
-        SCOPED_TRACE(elapsed);
-        const auto reading = priceConnection(flat, at("2024-03-13 10:00:00"), elapsed, 20);
-        ASSERT_TRUE(reading);
-        EXPECT_NEAR(reading->costLire, 120 + 2.4 * static_cast<double>(elapsed), 1e-9);
-    }
-}
+    expectPrices(flat, 20, {{"2024-03-13 10:00:00", 0, 120}, {"2024-03-13 10:00:00", 61, 266.4},
+                            {"2024-03-13 10:00:00", 3600, 8760}});
 
-TEST(MinutePricing, SecondPriceAfterTheThresholdMinute)
-{
     const Tariff threshold = tariff("Minuto", {{kFer, "00:00", "24:00", 3, 60, 0, 30}});
-    const Tariff noSecondPrice = tariff("Minuto", {{kFer, "00:00", "24:00", 3, 60}});
-    const std::tuple<const Tariff*, long long, double> cases[] = {
-        {&threshold, 120, 120},    {&threshold, 180, 180},     {&threshold, 240, 210},
-        {&noSecondPrice, 240, 240}, {&noSecondPrice, 3600, 3600},
-    };
-    for (const auto& [priced, elapsed, cost] : cases) {
-        SCOPED_TRACE(elapsed);
-        const auto reading = priceConnection(*priced, at("2024-03-13 10:00:00"), elapsed, 0);
-        ASSERT_TRUE(reading);
-        EXPECT_NEAR(reading->costLire, cost, 1e-9);
-    }
-}
+    expectPrices(threshold, 0, {{"2024-03-13 10:00:00", 120, 120}, {"2024-03-13 10:00:00", 180, 180},
+                                {"2024-03-13 10:00:00", 240, 210}});
 
-TEST(MinutePricing, ThresholdCountsFromTheStartOfTheConnection)
-{
+    const Tariff noSecondPrice = tariff("Minuto", {{kFer, "00:00", "24:00", 3, 60}});
+    expectPrices(noSecondPrice, 0, {{"2024-03-13 10:00:00", 240, 240}, {"2024-03-13 10:00:00", 3600, 3600}});
+
+    // Two minutes at 60, then a minute at 120 and a minute at 90 in the second band.
     const Tariff twoBands = tariff("Minuto", {
         {kFer, "00:00", "10:00", 3, 60, 0, 30},
         {kFer, "10:00", "24:00", 3, 120, 0, 90},
     });
-    // Two minutes at 60, then a minute at 120 and a minute at 90 in the second band.
-    const auto reading = priceConnection(twoBands, at("2024-03-13 09:58:00"), 240, 0);
-    ASSERT_TRUE(reading);
-    EXPECT_NEAR(reading->costLire, 120 + 120 + 90, 1e-9);
+    expectPrices(twoBands, 0, {{"2024-03-13 09:58:00", 240, 120 + 120 + 90}});
 }
 
 TEST(MinutePricing, PulsesAreMinutesRoundedHalfToEven)
 {
-    const std::pair<long long, long long> cases[] = {
-        {0, 0}, {29, 0}, {30, 0}, {31, 1}, {89, 1}, {90, 2}, {150, 2}, {210, 4},
-    };
-    for (const auto& [elapsed, minutes] : cases) {
-        const auto reading = priceConnection(kRateByDayType, at("2024-03-13 10:00:00"), elapsed, 0);
-        ASSERT_TRUE(reading);
-        EXPECT_EQ(reading->pulses, minutes) << elapsed;
-    }
+    expectPrices(kRateByDayType, 0, {
+        {"2024-03-13 10:00:00", 0, 0, 0},     {"2024-03-13 10:00:00", 29, 29, 0},
+        {"2024-03-13 10:00:00", 30, 30, 0},   {"2024-03-13 10:00:00", 31, 31, 1},
+        {"2024-03-13 10:00:00", 89, 89, 1},   {"2024-03-13 10:00:00", 90, 90, 2},
+        {"2024-03-13 10:00:00", 150, 150, 2}, {"2024-03-13 10:00:00", 210, 210, 4},
+    });
 }
 
 TEST(Pricing, DayTypeOfEachDateFromMidnight)
 {
-    const std::tuple<std::string_view, long long, double> cases[] = {
+    expectPrices(kRateByDayType, 0, {
         {"2024-03-15 23:59:00", 120, 60 + 120},  // Friday into Saturday
         {"2024-03-16 23:59:00", 120, 120 + 180}, // Saturday into Sunday
         {"2024-03-17 23:59:30", 60, 90 + 30},    // Sunday into Monday
@@ -175,13 +145,7 @@ TEST(Pricing, DayTypeOfEachDateFromMidnight)
         {"2024-08-14 23:59:00", 120, 60 + 180},  // into 15 August
         {"2024-04-24 23:59:00", 120, 60 + 180},  // into 25 April
         {"2024-03-15 00:00:00", 2 * 86400, 86400 + 2 * 86400},
-    };
-    for (const auto& [start, elapsed, cost] : cases) {
-        SCOPED_TRACE(start);
-        const auto reading = priceConnection(kRateByDayType, at(start), elapsed, 0);
-        ASSERT_TRUE(reading);
-        EXPECT_NEAR(reading->costLire, cost, 1e-9);
-    }
+    });
 }
 
 TEST(Pricing, GapsTakeTheBandBeforeThemOrAtTheStartTheBandAfter)
@@ -191,20 +155,14 @@ TEST(Pricing, GapsTakeTheBandBeforeThemOrAtTheStartTheBandAfter)
         {kFer, "12:00", "13:00", 0, 120, 20},
         {kFer, "14:00", "18:00", 0, 180, 30},
     });
-    const std::tuple<std::string_view, long long, double> cases[] = {
-        {"2024-03-13 11:59:59", 2, 10 + 1 + 2},             // the boundary second is no gap
-        {"2024-03-13 12:00:00", 1, 20 + 2},                 // a band starts at its Inizio
+    expectPrices(gappy, 0, {
+        {"2024-03-13 11:59:59", 2, 10 + 1 + 2},                // the boundary second is no gap
+        {"2024-03-13 12:00:00", 1, 20 + 2},                    // a band starts at its Inizio
         {"2024-03-13 12:59:00", 3720, 20 + 2 * 3660 + 3 * 60}, // 13:00-14:00 at the band before
-        {"2024-03-13 13:30:00", 3600, 30 + 3 * 3600},       // starts in the gap: band after
-        {"2024-03-13 17:59:00", 120, 30 + 3 * 120},         // evening gap
-        {"2024-03-15 19:00:00", 60, 10 + 60},               // weekend-long gap: Monday's first band
-    };
-    for (const auto& [start, elapsed, cost] : cases) {
-        SCOPED_TRACE(start);
-        const auto reading = priceConnection(gappy, at(start), elapsed, 0);
-        ASSERT_TRUE(reading);
-        EXPECT_NEAR(reading->costLire, cost, 1e-9);
-    }
+        {"2024-03-13 13:30:00", 3600, 30 + 3 * 3600},          // starts in the gap: band after
+        {"2024-03-13 17:59:00", 120, 30 + 3 * 120},            // evening gap
+        {"2024-03-15 19:00:00", 60, 10 + 60},                  // weekend-long gap: Monday's first band
+    });
 }
 
 TEST(Pricing, NothingWhenNoBandForTheDayTypesMet)
@@ -217,17 +175,7 @@ TEST(Pricing, NothingWhenNoBandForTheDayTypesMet)
     EXPECT_FALSE(priceConnection(saturdaysOnly, at("2024-03-15 23:00:00"), 3600, 0)); // ends at midnight
 
     // Friday evening into Saturday: the Friday hour is a gap charged at Saturday's band.
-    const auto intoSaturday = priceConnection(saturdaysOnly, at("2024-03-15 23:30:00"), 3600, 0);
-    ASSERT_TRUE(intoSaturday);
-    EXPECT_NEAR(intoSaturday->costLire, 5 + 3600, 1e-9);
-}
-
-TEST(Pricing, NegativeElapsedTimeChargesOnlyTheAnswer)
-{
-    const auto reading = priceConnection(kWeekdayPulses, at("2024-03-13 10:00:00"), -30, 20);
-    ASSERT_TRUE(reading);
-    EXPECT_EQ(reading->elapsedSeconds, 0);
-    expectReading(reading, 0, 152.4);
+    expectPrices(saturdaysOnly, 0, {{"2024-03-15 23:30:00", 3600, 5 + 3600}});
 }
 
 } // namespace

@@ -7,7 +7,7 @@
 namespace zrt {
 namespace {
 
-TEST(TimeOfDay, ParsesHoursMinutesAndOptionalSeconds)
+TEST(TimeOfDay, ParsesHoursMinutesAndOptionalSecondsUpToMidnight)
 {
     const std::pair<std::string_view, int> valid[] = {
         {"00:00:00", 0},     {"12:34:56", 45296}, {"23:59:59", 86399},
@@ -18,36 +18,26 @@ TEST(TimeOfDay, ParsesHoursMinutesAndOptionalSeconds)
     for (const std::string_view bad : {"24:00:01", "24:30", "25:00", "12:60", "12:00:60", "1:00:00",
                                        "12:0:00", "12-00-00", "12:00:", "aa:bb", "", "12:00:00 "})
         EXPECT_FALSE(parseTimeOfDay(bad)) << bad;
-}
-
-TEST(TimeOfDay, FormatsZeroPadded)
-{
-    EXPECT_EQ(formatTimeOfDay(TimeOfDay{0}), "00:00:00");
     EXPECT_EQ(formatTimeOfDay(TimeOfDay{3723}), "01:02:03");
     EXPECT_EQ(formatTimeOfDay(TimeOfDay{kSecondsPerDay}), "24:00:00");
 }
 
 TEST(LocalDateTime, ParsesOnlyInstantsBeforeMidnight)
 {
-    const auto parsed = parseLocalDateTime("2024-03-15 23:59:59");
-    ASSERT_TRUE(parsed);
-    EXPECT_EQ(formatLocalDateTime(*parsed), "2024-03-15 23:59:59");
+    EXPECT_EQ(formatLocalDateTime(parseLocalDateTime("2024-03-15 23:59:59").value()), "2024-03-15 23:59:59");
     for (const std::string_view bad : {"2024-03-15 24:00:00", "2024-03-15T10:00:00", "2024-03-15 10:00",
                                        "2024-02-30 10:00:00", "2024-03-15  10:00:00"})
         EXPECT_FALSE(parseLocalDateTime(bad)) << bad;
 }
 
-TEST(LocalDateTime, AdvancesAcrossDaysMonthsAndYears)
+TEST(LocalDateTime, AdvancesAcrossMidnightBothWays)
 {
     const std::tuple<std::string_view, long long, std::string_view> cases[] = {
         {"2024-03-15 23:59:00", 60, "2024-03-16 00:00:00"},
         {"2024-02-28 23:00:00", 7200, "2024-02-29 01:00:00"},
-        {"2023-02-28 23:00:00", 7200, "2023-03-01 01:00:00"},
-        {"2024-12-31 23:59:59", 1, "2025-01-01 00:00:00"},
         {"2025-01-01 00:00:00", -1, "2024-12-31 23:59:59"},
         {"2024-03-01 00:30:00", -3600, "2024-02-29 23:30:00"},
         {"2024-01-01 12:00:00", 366LL * kSecondsPerDay, "2025-01-01 12:00:00"},
-        {"2024-01-01 12:00:00", 0, "2024-01-01 12:00:00"},
     };
     for (const auto& [from, seconds, expected] : cases)
         EXPECT_EQ(formatLocalDateTime(advance(parseLocalDateTime(from).value(), seconds)), expected)
@@ -57,9 +47,8 @@ TEST(LocalDateTime, AdvancesAcrossDaysMonthsAndYears)
 TEST(ElapsedTime, HoursMinutesSecondsWithAtLeastTwoDigits)
 {
     const std::pair<long long, std::string_view> cases[] = {
-        {0, "Tempo: 00:00:00"},           {3 * 3600 + 5 * 60 + 9, "Tempo: 03:05:09"},
-        {86399, "Tempo: 23:59:59"},       {100 * 3600, "Tempo: 100:00:00"},
-        {-5, "Tempo: 00:00:00"},
+        {0, "Tempo: 00:00:00"},     {3 * 3600 + 5 * 60 + 9, "Tempo: 03:05:09"}, {86399, "Tempo: 23:59:59"},
+        {100 * 3600, "Tempo: 100:00:00"}, {-5, "Tempo: 00:00:00"},
     };
     for (const auto& [seconds, text] : cases)
         EXPECT_EQ(elapsedTimeText(seconds), text) << seconds;

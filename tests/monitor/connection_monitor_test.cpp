@@ -9,7 +9,6 @@
 namespace zrt::test {
 namespace {
 
-using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 using ::testing::SizeIs;
 
@@ -18,87 +17,57 @@ using ConnectionMonitorTest = MonitorFixture;
 TEST_F(ConnectionMonitorTest, OneRowPerConnectionWrittenAtItsStartAndCompletedAtItsEnd)
 {
     startMonitor();
-    connect({"Casa"});
-    monitor->tick();
+    lineUp("Casa");
     ASSERT_THAT(rows(), SizeIs(1));
     EXPECT_TRUE(monitor->meterRunning());
-
     runSeconds(399);
-    const QList<LogRow> whileUp = rows();
-    ASSERT_THAT(whileUp, SizeIs(1));
-    EXPECT_TRUE(whileUp[0].fine.isEmpty());
+    EXPECT_TRUE(rows().value(0).fine.isEmpty());
+    lineDown();
 
-    disconnect();
-    second();
     const QList<LogRow> logged = rows();
     ASSERT_THAT(logged, SizeIs(1));
-    const LogRow& row = logged[0];
-    EXPECT_EQ(row.data, QStringLiteral("2026-12-07"));
-    EXPECT_EQ(row.connessione, QStringLiteral("Casa"));
-    EXPECT_EQ(row.inizio, QStringLiteral("10:00:00"));
-    EXPECT_EQ(row.fine, QStringLiteral("10:06:40"));
-    EXPECT_EQ(row.servizio, QStringLiteral("Telecom Italia 1998"));
-    EXPECT_EQ(row.scatti, 2);
-    EXPECT_EQ(row.costo, 457); // 3 × 152.4
-    EXPECT_EQ(row.secondi, 400);
+    EXPECT_EQ(logged[0].data, QStringLiteral("2026-12-07"));
+    EXPECT_EQ(logged[0].connessione, QStringLiteral("Casa"));
+    EXPECT_EQ(logged[0].servizio, QStringLiteral("Telecom Italia 1998"));
+    EXPECT_EQ(figuresOf(logged[0]), (RowFigures{"10:00:00", "10:06:40", 400, 2, 457})); // 3 × 152.4
     EXPECT_FALSE(monitor->meterRunning());
     EXPECT_EQ(display.logChanges, 1);
 }
 
-TEST_F(ConnectionMonitorTest, StoresTheMetersFiguresInWholeLireWhateverTheDisplayShows)
+// The answer charge is shown until the meter's first tick; whatever the
+// display shows, the row holds whole Lire.
+TEST_F(ConnectionMonitorTest, ShowsTheAnswerChargeThenTheMetersCostAndStoresWholeLire)
 {
     const struct {
         const char* entry;
         int seconds;
         Currency currency;
+        const char* atStart;
         const char* shown;
         qint64 costo;
         qint64 scatti;
     } cases[] = {
-        {"Casa", 179, Currency::Lire, "152", 152, 0},      // 152.4
-        {"Casa", 180, Currency::Lire, "305", 305, 1},      // 304.8
-        {"Casa", 180, Currency::Euro, ",157", 305, 1},
-        {"Ufficio", 60, Currency::Lire, "157", 157, 1},    // 120 + 36.72
-        {"Ufficio", 150, Currency::Euro, ",109", 212, 2},  // 211.8; 2.5 minutes round to 2
+        {"Casa", 179, Currency::Lire, "152,4", "152", 152, 0}, // 152.4
+        {"Casa", 180, Currency::Lire, "152,4", "305", 305, 1}, // 304.8
+        {"Casa", 180, Currency::Euro, ",079", ",157", 305, 1},
+        {"Ufficio", 60, Currency::Lire, "120", "157", 157, 1},    // 120 + 36.72
+        {"Ufficio", 150, Currency::Euro, ",062", ",109", 212, 2}, // 211.8; 2.5 minutes round to 2
     };
     startMonitor();
     for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.entry << ' ' << c.seconds);
         display.shownCurrency = c.currency;
-        connect({c.entry});
-        monitor->tick();
+        lineUp(c.entry);
+        EXPECT_EQ(display.cost(), QString::fromUtf8(c.atStart));
+        EXPECT_EQ(display.elapsed, QStringLiteral("Tempo: 00:00:00"));
         runSeconds(c.seconds);
-        EXPECT_EQ(display.cost(), QString::fromUtf8(c.shown)) << c.entry << ' ' << c.seconds;
+        EXPECT_EQ(display.cost(), QString::fromUtf8(c.shown));
         disconnect();
         monitor->tick();
         const LogRow row = rows().last();
-        EXPECT_EQ(row.costo, c.costo) << c.entry << ' ' << c.seconds;
-        EXPECT_EQ(row.scatti, c.scatti) << c.entry << ' ' << c.seconds;
+        EXPECT_EQ(row.costo, c.costo);
+        EXPECT_EQ(row.scatti, c.scatti);
         EXPECT_EQ(row.secondi, c.seconds);
-    }
-}
-
-TEST_F(ConnectionMonitorTest, ShowsTheAnswerChargeUntilTheMetersFirstTick)
-{
-    const struct {
-        Currency currency;
-        const char* atStart;
-        const char* afterASecond;
-    } cases[] = {
-        {Currency::Lire, "152,4", "152"},
-        {Currency::Euro, ",079", ",079"},
-    };
-    for (const auto& c : cases) {
-        display.shownCurrency = c.currency;
-        startMonitor();
-        connect({"Casa"});
-        monitor->tick();
-        EXPECT_EQ(display.cost(), QString::fromUtf8(c.atStart));
-        EXPECT_EQ(display.elapsed, QStringLiteral("Tempo: 00:00:00"));
-        second();
-        EXPECT_EQ(display.cost(), QString::fromUtf8(c.afterASecond));
-        EXPECT_EQ(display.elapsed, QStringLiteral("Tempo: 00:00:01"));
-        disconnect();
-        monitor->tick();
     }
 }
 
@@ -110,28 +79,43 @@ TEST_F(ConnectionMonitorTest, WithTwoEntriesConnectedTheLaterInThePhonebookIsLog
     runSeconds(5);
 
     EXPECT_EQ(display.caption, QStringLiteral("Connessione attiva Ufficio"));
-    const QList<LogRow> logged = rows();
-    ASSERT_THAT(logged, SizeIs(1));
-    EXPECT_EQ(logged[0].connessione, QStringLiteral("Ufficio"));
+    ASSERT_THAT(rows(), SizeIs(1));
+    EXPECT_EQ(rows()[0].connessione, QStringLiteral("Ufficio"));
 }
 
 TEST_F(ConnectionMonitorTest, AnEntryWithoutTariffIsLoggedAsNotAvailableAndCostsNothing)
 {
     writeSimFile("entries", "Casa\nAltro\n");
     startMonitor();
-    connect({"Altro"});
-    monitor->tick();
+    lineUp("Altro");
     runSeconds(30);
-    disconnect();
-    second();
+    lineDown();
 
     EXPECT_EQ(display.cost(), QStringLiteral("0"));
     EXPECT_EQ(display.elapsed, QStringLiteral("Tempo: 00:00:31"));
-    const QList<LogRow> logged = rows();
-    ASSERT_THAT(logged, SizeIs(1));
-    EXPECT_EQ(logged[0].servizio, QStringLiteral("Non disponibile"));
-    EXPECT_EQ(logged[0].costo, 0);
-    EXPECT_EQ(logged[0].secondi, 31);
+    ASSERT_THAT(rows(), SizeIs(1));
+    EXPECT_EQ(rows()[0].servizio, QStringLiteral("Non disponibile"));
+    EXPECT_EQ(rows()[0].costo, 0);
+    EXPECT_EQ(rows()[0].secondi, 31);
+}
+
+// An unknown line makes the monitor read the phonebook again; only an
+// entry found there is metered and logged.
+TEST_F(ConnectionMonitorTest, ALineIsLoggedOnlyOnceAPhonebookEntryAccountsForIt)
+{
+    startMonitor();
+    lineUp("Nuova");
+    runSeconds(3);
+    EXPECT_EQ(display.caption, QStringLiteral("Non connesso"));
+    EXPECT_TRUE(display.hangUpEnabled);
+    EXPECT_FALSE(monitor->meterRunning());
+    EXPECT_THAT(rows(), IsEmpty());
+
+    writeSimFile("entries", "Casa\nUfficio\nNuova\n");
+    second();
+    EXPECT_EQ(display.caption, QStringLiteral("Connessione attiva Nuova"));
+    ASSERT_THAT(rows(), SizeIs(1));
+    EXPECT_EQ(rows()[0].connessione, QStringLiteral("Nuova"));
 }
 
 TEST_F(ConnectionMonitorTest, OpensTheNewsPageOnTheFirstConnectedTickOfTheRunOnly)
@@ -148,16 +132,13 @@ TEST_F(ConnectionMonitorTest, OpensTheNewsPageOnTheFirstConnectedTickOfTheRunOnl
     for (const auto& c : cases) {
         display.newsOpened = 0;
         startMonitor();
-        display.newsWanted = c.wantedAtFirst;
-        connect({"Casa"});
-        runSeconds(3);
-        disconnect();
-        second();
-        display.newsWanted = c.wantedAtSecond;
-        connect({"Ufficio"});
-        runSeconds(3);
-        disconnect();
-        second();
+        const std::pair<const char*, bool> connections[] = {{"Casa", c.wantedAtFirst}, {"Ufficio", c.wantedAtSecond}};
+        for (const auto& [entry, wanted] : connections) {
+            display.newsWanted = wanted;
+            lineUp(entry);
+            runSeconds(3);
+            lineDown();
+        }
         EXPECT_EQ(display.newsOpened, c.opened) << c.wantedAtFirst << c.wantedAtSecond;
     }
 }
@@ -168,8 +149,7 @@ TEST_F(ConnectionMonitorTest, HangingUpEndsTheConnectionOnTheNextTick)
     monitor->tick();
     EXPECT_EQ(display.caption, QStringLiteral("Non connesso"));
     EXPECT_FALSE(display.hangUpEnabled);
-    connect({"Casa"});
-    monitor->tick();
+    lineUp("Casa");
     EXPECT_EQ(display.caption, QStringLiteral("Connessione attiva Casa"));
     EXPECT_TRUE(display.hangUpEnabled);
     runSeconds(9);
@@ -182,32 +162,7 @@ TEST_F(ConnectionMonitorTest, HangingUpEndsTheConnectionOnTheNextTick)
     EXPECT_EQ(display.caption, QStringLiteral("Non connesso"));
     EXPECT_FALSE(display.hangUpEnabled);
     EXPECT_EQ(display.cost(), QStringLiteral("152")); // the last cost stays
-    EXPECT_EQ(rows()[0].fine, QStringLiteral("10:00:10"));
-}
-
-TEST_F(ConnectionMonitorTest, ALineNoEntryAccountsForIsNotLogged)
-{
-    startMonitor();
-    connect({"Sconosciuta"});
-    monitor->tick();
-    runSeconds(3);
-
-    EXPECT_EQ(display.caption, QStringLiteral("Non connesso"));
-    EXPECT_TRUE(display.hangUpEnabled);
-    EXPECT_FALSE(monitor->meterRunning());
-    EXPECT_THAT(rows(), IsEmpty());
-}
-
-TEST_F(ConnectionMonitorTest, AnEntryMadeAfterTheStartIsFound)
-{
-    startMonitor();
-    writeSimFile("entries", "Casa\nUfficio\nNuova\n");
-    connect({"Nuova"});
-    monitor->tick();
-
-    EXPECT_EQ(display.caption, QStringLiteral("Connessione attiva Nuova"));
-    ASSERT_THAT(rows(), SizeIs(1));
-    EXPECT_EQ(rows()[0].connessione, QStringLiteral("Nuova"));
+    EXPECT_EQ(rows().value(0).fine, QStringLiteral("10:00:10"));
 }
 
 TEST_F(ConnectionMonitorTest, TheRowEndsWhenTheLineNoLongerBelongsToTheMeteredEntry)
@@ -222,8 +177,7 @@ TEST_F(ConnectionMonitorTest, TheRowEndsWhenTheLineNoLongerBelongsToTheMeteredEn
     for (const auto& c : cases) {
         startMonitor();
         const qsizetype before = rows().size();
-        connect({"Casa"});
-        monitor->tick();
+        lineUp("Casa");
         runSeconds(20);
         connect({c.then});
         second();
@@ -232,8 +186,7 @@ TEST_F(ConnectionMonitorTest, TheRowEndsWhenTheLineNoLongerBelongsToTheMeteredEn
         EXPECT_EQ(logged[0].connessione, QStringLiteral("Casa"));
         EXPECT_FALSE(logged[0].fine.isEmpty());
         EXPECT_EQ(logged[0].secondi, 21);
-        disconnect();
-        second();
+        lineDown();
     }
 }
 
@@ -250,81 +203,62 @@ TEST_F(ConnectionMonitorTest, ATariffChangedByAnotherProgramCountsFromTheNextSec
         Database other = scratch.open();
         AssociationStore(other).associate(QStringLiteral("Casa"), 2);
         startMonitor();
-        connect({"Casa"});
-        monitor->tick();
+        lineUp("Casa");
         runSeconds(60);
         EXPECT_EQ(display.cost(), QStringLiteral("152"));
         c.change(other);
         runSeconds(2);
         EXPECT_EQ(display.cost(), QString::fromUtf8(c.cost));
-        disconnect();
-        second();
+        lineDown();
     }
 }
 
 TEST_F(ConnectionMonitorTest, ChecksTheFiguresIntoTheOpenRowEveryTenSeconds)
 {
     startMonitor();
-    connect({"Casa"});
-    monitor->tick();
+    lineUp("Casa");
     runSeconds(9);
-    EXPECT_EQ(rows()[0].secondi, 0);
-
+    EXPECT_EQ(rows().value(0).secondi, 0);
     runSeconds(1);
-    EXPECT_EQ(rows()[0].secondi, 10);
+    EXPECT_EQ(rows().value(0).secondi, 10);
     runSeconds(185);
-    const LogRow row = rows()[0];
-    EXPECT_EQ(row.secondi, 190);
-    EXPECT_EQ(row.scatti, 1);
-    EXPECT_EQ(row.costo, 305);
-    EXPECT_TRUE(row.fine.isEmpty());
+    EXPECT_EQ(figuresOf(rows().value(0)), (RowFigures{"10:00:00", "", 190, 1, 305}));
 }
 
 TEST_F(ConnectionMonitorTest, ShuttingDownCompletesTheRowWithTheCostSoFar)
 {
     startMonitor();
-    connect({"Casa"});
-    monitor->tick();
+    lineUp("Casa");
     runSeconds(199);
     clock.advance(1);
 
     monitor->shutDown();
 
-    const LogRow row = rows()[0];
-    EXPECT_EQ(row.fine, QStringLiteral("10:03:20"));
-    EXPECT_EQ(row.secondi, 200);
-    EXPECT_EQ(row.scatti, 1);
-    EXPECT_EQ(row.costo, 305);
+    EXPECT_EQ(figuresOf(rows().value(0)), (RowFigures{"10:00:00", "10:03:20", 200, 1, 305}));
 }
 
 TEST_F(ConnectionMonitorTest, AConnectionAcrossMidnightKeepsItsStartDate)
 {
     clock.advance(13 * 3600 + 59 * 60); // 23:59:00
     startMonitor();
-    connect({"Casa"});
-    monitor->tick();
+    lineUp("Casa");
     runSeconds(119);
-    disconnect();
-    second();
+    lineDown();
 
-    const LogRow row = rows()[0];
-    EXPECT_EQ(row.data, QStringLiteral("2026-12-07"));
-    EXPECT_EQ(row.inizio, QStringLiteral("23:59:00"));
-    EXPECT_EQ(row.fine, QStringLiteral("00:01:00"));
+    EXPECT_EQ(rows().value(0).data, QStringLiteral("2026-12-07"));
+    EXPECT_EQ(figuresOf(rows().value(0)), (RowFigures{"23:59:00", "00:01:00", 120, 0, 152}));
 }
 
 TEST_F(ConnectionMonitorTest, ADaylightSavingChangeNeitherAddsNorRemovesTime)
 {
     for (const int shift : {3600, -3600}) {
         startMonitor();
-        connect({"Casa"});
-        monitor->tick();
+        lineUp("Casa");
         runSeconds(5);
         clock.shiftWallClock(shift);
         runSeconds(5);
         EXPECT_EQ(display.elapsed, QStringLiteral("Tempo: 00:00:10")) << shift;
-        disconnect();
-        second();
+        lineDown();
         EXPECT_EQ(rows().last().secondi, 11) << shift;
     }
 }

@@ -58,6 +58,19 @@ protected:
     }
     void disconnect() { writeSimFile("connected", ""); }
 
+    // The line of `entry` comes up and the monitor sees it at once.
+    void lineUp(const char* entry)
+    {
+        connect({entry});
+        monitor->tick();
+    }
+    // The line drops and the monitor sees it a second later.
+    void lineDown()
+    {
+        disconnect();
+        second();
+    }
+
     // One second passes, with the ticks the program's timer runs.
     void second()
     {
@@ -73,16 +86,7 @@ protected:
             second();
     }
 
-    // Every row of the log, read through a connection of its own.
-    QList<LogRow> rows() const
-    {
-        Database reader = scratch.open();
-        QList<LogRow> result;
-        QSqlQuery ids = reader.query(QStringLiteral("SELECT id FROM Connessioni ORDER BY id"));
-        while (ids.next())
-            result.append(*ConnectionLog(reader).row(ids.value(0).toInt()));
-        return result;
-    }
+    QList<LogRow> rows() const { return scratch.rows(); }
 
     void writeSimFile(const char* name, const std::string& content)
     {

@@ -13,12 +13,11 @@ using ::testing::SizeIs;
 // its row holds the checkpoint of 20 s.
 class RecoveryTest : public MonitorFixture {
 protected:
-    void meterThenCrash(LocalDateTime start)
+    void meterThenCrash(LocalDateTime start = kMondayMorning)
     {
         clock.advance(clock.epochMsAt(start) / 1000 - clock.now().epochMs / 1000);
         startMonitor();
-        connect({"Casa"});
-        monitor->tick();
+        lineUp("Casa");
         runSeconds(25);
         crash();
         display.logChanges = 0;
@@ -27,24 +26,17 @@ protected:
 
 TEST_F(RecoveryTest, ARowLeftOpenIsClosedWithItsLastCheckpoint)
 {
-    const struct {
-        LocalDateTime start;
-        const char* fine;
-    } cases[] = {
-        {kMondayMorning, "10:00:20"},
-        {{{2026, 12, 9}, {23 * 3600 + 59 * 60 + 50}}, "00:00:10"}, // wraps to the next day
+    const std::pair<LocalDateTime, RowFigures> cases[] = {
+        {kMondayMorning, {"10:00:00", "10:00:20", 20, 0, 152}},
+        {{{2026, 12, 9}, {23 * 3600 + 59 * 60 + 50}}, {"23:59:50", "00:00:10", 20, 0, 152}}, // wraps to the next day
     };
-    for (const auto& c : cases) {
-        meterThenCrash(c.start);
+    for (const auto& [start, closed] : cases) {
+        meterThenCrash(start);
         disconnect();
         clock.advance(60);
         startMonitor();
 
-        const LogRow row = rows().last();
-        EXPECT_EQ(row.fine, QString::fromUtf8(c.fine));
-        EXPECT_EQ(row.secondi, 20);
-        EXPECT_EQ(row.scatti, 0);
-        EXPECT_EQ(row.costo, 152);
+        EXPECT_EQ(figuresOf(rows().last()), closed);
         EXPECT_EQ(display.logChanges, 1);
         EXPECT_FALSE(monitor->meterRunning());
     }
@@ -52,7 +44,7 @@ TEST_F(RecoveryTest, ARowLeftOpenIsClosedWithItsLastCheckpoint)
 
 TEST_F(RecoveryTest, AConnectionStillUpIsMeteredOnInItsOwnRow)
 {
-    meterThenCrash(kMondayMorning);
+    meterThenCrash();
     clock.advance(30);
     startMonitor();
     EXPECT_TRUE(monitor->meterRunning());
@@ -60,33 +52,29 @@ TEST_F(RecoveryTest, AConnectionStillUpIsMeteredOnInItsOwnRow)
 
     runSeconds(5);
     EXPECT_EQ(display.elapsed, QStringLiteral("Tempo: 00:01:00"));
-    disconnect();
-    second();
+    lineDown();
 
-    const QList<LogRow> logged = rows();
-    ASSERT_THAT(logged, SizeIs(1));
-    EXPECT_EQ(logged[0].inizio, QStringLiteral("10:00:00"));
-    EXPECT_EQ(logged[0].fine, QStringLiteral("10:01:01"));
-    EXPECT_EQ(logged[0].secondi, 61);
+    ASSERT_THAT(rows(), SizeIs(1));
+    EXPECT_EQ(figuresOf(rows()[0]), (RowFigures{"10:00:00", "10:01:01", 61, 0, 152}));
 }
 
 TEST_F(RecoveryTest, ARowTooOldToBeTheSameConnectionIsClosedAndANewOneBegun)
 {
-    meterThenCrash(kMondayMorning);
+    meterThenCrash();
     clock.advance(kResumeWindowSeconds);
     startMonitor();
     monitor->tick();
 
     const QList<LogRow> logged = rows();
     ASSERT_THAT(logged, SizeIs(2));
-    EXPECT_EQ(logged[0].fine, QStringLiteral("10:00:20"));
+    EXPECT_EQ(figuresOf(logged[0]), (RowFigures{"10:00:00", "10:00:20", 20, 0, 152}));
     EXPECT_EQ(logged[1].inizio, QStringLiteral("10:15:25"));
     EXPECT_TRUE(logged[1].fine.isEmpty());
 }
 
 TEST_F(RecoveryTest, TheRowOfAnotherEntryIsClosedAndTheConnectedOneGetsItsOwn)
 {
-    meterThenCrash(kMondayMorning);
+    meterThenCrash();
     connect({"Ufficio"});
     startMonitor();
     monitor->tick();

@@ -8,7 +8,6 @@
 
 #include <cstdlib>
 #include <fstream>
-#include <optional>
 
 namespace zrt {
 namespace {
@@ -17,101 +16,75 @@ using ::testing::ElementsAre;
 using ::testing::HasSubstr;
 using ::testing::IsEmpty;
 
-// Sets an environment variable, putting back its old value when it goes.
-class ScopedEnvironment {
-public:
-    ScopedEnvironment(const char* name, const std::string& value)
-        : name_(name)
-    {
-        if (const char* old = std::getenv(name))
-            old_ = old;
-        ::setenv(name, value.c_str(), 1);
-    }
-    ~ScopedEnvironment()
-    {
-        if (old_)
-            ::setenv(name_, old_->c_str(), 1);
-        else
-            ::unsetenv(name_);
-    }
-    ScopedEnvironment(const ScopedEnvironment&) = delete;
-    ScopedEnvironment& operator=(const ScopedEnvironment&) = delete;
+constexpr const char* kRootVariables[] = {"ZRTELLIX_PROC_ROOT", "ZRTELLIX_SYS_ROOT", "ZRTELLIX_RUN_ROOT",
+                                          "ZRTELLIX_PEERS_DIR"};
 
-private:
-    const char* name_;
-    std::optional<std::string> old_;
+// Points the ppp backend's root variables at `roots` while it lives.
+class RootsEnvironment {
+public:
+    explicit RootsEnvironment(const PppRoots& roots)
+    {
+        const std::filesystem::path* paths[] = {&roots.proc, &roots.sys, &roots.run, &roots.peers};
+        for (size_t i = 0; i < std::size(kRootVariables); ++i)
+            ::setenv(kRootVariables[i], paths[i]->c_str(), 1);
+    }
+    ~RootsEnvironment()
+    {
+        for (const char* name : kRootVariables)
+            ::unsetenv(name);
+    }
+    RootsEnvironment(const RootsEnvironment&) = delete;
+    RootsEnvironment& operator=(const RootsEnvironment&) = delete;
 };
 
-TEST(DialUpFactoryTest, PppReadsTheTreesTheEnvironmentPointsAt)
+TEST(DialUpFactoryTest, EachKindReadsItsOwnSource)
 {
     FakePppSystem system;
     system.addPeerFile("provider");
     system.addCalledPppd(4242, "provider", "ppp0");
-    const auto roots = system.roots();
-    const ScopedEnvironment proc("ZRTELLIX_PROC_ROOT", roots.proc.string());
-    const ScopedEnvironment sys("ZRTELLIX_SYS_ROOT", roots.sys.string());
-    const ScopedEnvironment run("ZRTELLIX_RUN_ROOT", roots.run.string());
-    const ScopedEnvironment peers("ZRTELLIX_PEERS_DIR", roots.peers.string());
+    const RootsEnvironment environment(system.roots());
+    TempDir simFolder;
+    std::ofstream(simFolder.path() / "entries") << "provider\n";
+    std::ofstream(simFolder.path() / "connected") << "provider\n";
 
-    const auto choice = makeDialUpService(kDefaultDialUpKind);
+    for (const std::string& kind : {std::string(kDefaultDialUpKind), "sim:" + simFolder.path().string()}) {
+        SCOPED_TRACE(kind);
+        const auto choice = makeDialUpService(kind);
+        ASSERT_NE(choice.service, nullptr) << choice.error;
+        EXPECT_THAT(choice.service->FillDialUpEntries(), ElementsAre("provider"));
+        EXPECT_TRUE(choice.service->IsDialUpActive());
+        EXPECT_TRUE(choice.service->IsEntryConnected("provider"));
+    }
 
-    ASSERT_NE(choice.service, nullptr) << choice.error;
-    EXPECT_THAT(choice.service->FillDialUpEntries(), ElementsAre("provider"));
-    EXPECT_TRUE(choice.service->IsEntryConnected("provider"));
+    const auto none = makeDialUpService("none");
+    ASSERT_NE(none.service, nullptr) << none.error;
+    EXPECT_THAT(none.service->FillDialUpEntries(), IsEmpty());
+    EXPECT_FALSE(none.service->IsDialUpActive());
+    EXPECT_FALSE(none.service->IsEntryConnected(""));
 }
 
 TEST(DialUpFactoryTest, EmptyEnvironmentValuesKeepTheSystemTrees)
 {
-    const ScopedEnvironment proc("ZRTELLIX_PROC_ROOT", "");
-    const ScopedEnvironment peers("ZRTELLIX_PEERS_DIR", "");
-
+    const RootsEnvironment environment(PppRoots{"", "", "", ""});
     const auto roots = PppRoots::fromEnvironment();
-
     EXPECT_EQ(roots.proc, "/proc");
     EXPECT_EQ(roots.peers, "/etc/ppp/peers");
 }
 
-TEST(DialUpFactoryTest, SimReadsItsFolder)
-{
-    TempDir folder;
-    std::ofstream(folder.path() / "entries") << "provider\n";
-    std::ofstream(folder.path() / "connected") << "provider\n";
-
-    const auto choice = makeDialUpService("sim:" + folder.path().string());
-
-    ASSERT_NE(choice.service, nullptr) << choice.error;
-    EXPECT_THAT(choice.service->FillDialUpEntries(), ElementsAre("provider"));
-    EXPECT_TRUE(choice.service->IsEntryConnected("provider"));
-}
-
-TEST(DialUpFactoryTest, NoneHasNothing)
-{
-    const auto choice = makeDialUpService("none");
-
-    ASSERT_NE(choice.service, nullptr) << choice.error;
-    EXPECT_THAT(choice.service->FillDialUpEntries(), IsEmpty());
-    EXPECT_FALSE(choice.service->IsDialUpActive());
-    EXPECT_FALSE(choice.service->IsEntryConnected(""));
-}
-
 TEST(DialUpFactoryTest, InvalidKindsAreRefusedWithAReason)
 {
-    struct Case {
-        std::string_view kind;
-        std::string_view reason;
-    };
-    const Case cases[] = {
+    const std::pair<std::string_view, std::string_view> cases[] = {
         {"sim:", "needs a folder"},
         {"sim", "needs a folder"},
         {"", "unknown dial-up kind \"\""},
         {"PPP", "unknown dial-up kind \"PPP\""},
         {"ras", "use ppp, sim:FOLDER or none"},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(std::string(c.kind));
-        const auto choice = makeDialUpService(c.kind);
+    for (const auto& [kind, reason] : cases) {
+        SCOPED_TRACE(std::string(kind));
+        const auto choice = makeDialUpService(kind);
         EXPECT_EQ(choice.service, nullptr);
-        EXPECT_THAT(choice.error, HasSubstr(std::string(c.reason)));
+        EXPECT_THAT(choice.error, HasSubstr(std::string(reason)));
     }
 }
 

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <functional>
 #include <memory>
 #include <set>
 
@@ -20,7 +21,7 @@ using ::testing::IsEmpty;
 // Records the pids it is asked to end; refuses those in `refused`.
 class RecordingSignaller final : public ProcessSignaller {
 public:
-    RecordingSignaller(std::vector<pid_t>& signalled, std::set<pid_t> refused)
+    RecordingSignaller(std::vector<pid_t>& signalled, std::set<pid_t> refused = {})
         : signalled_(signalled)
         , refused_(std::move(refused))
     {
@@ -39,170 +40,143 @@ private:
     std::set<pid_t> refused_;
 };
 
-class PppDialUpTest : public ::testing::Test {
-protected:
-    PppDialUp service(std::set<pid_t> refused = {})
-    {
-        return PppDialUp(system.roots(),
-                         std::make_unique<RecordingSignaller>(signalled, std::move(refused)));
-    }
+using System = FakePppSystem;
+constexpr auto kUp = FakePppSystem::kUpFlags;
+constexpr auto kDown = FakePppSystem::kDownFlags;
 
-    FakePppSystem system;
-    std::vector<pid_t> signalled;
+// A ppp system and what the backend makes of it.
+struct Scenario {
+    const char* what;
+    std::function<void(System&)> make;
+    bool active;
+    std::vector<std::string> connected;
+    std::vector<std::string> notConnected;
+    std::vector<pid_t> signalledByHangUp;
 };
 
-TEST_F(PppDialUpTest, PhonebookIsThePeerFilesSortedByName)
+const Scenario kScenarios[] = {
+    {"no interface", [](System&) {}, false, {}, {}, {}},
+    {"ppp up with operstate unknown", [](System& s) { s.addInterface("ppp0", "0x1091"); }, true, {}, {}, {}},
+    {"ppp down", [](System& s) { s.addInterface("ppp0", "0x1090"); }, false, {}, {}, {}},
+    {"only ethernet up", [](System& s) { s.addInterface("eth0", "0x1003"); }, false, {}, {}, {}},
+    {"unreadable flags", [](System& s) { s.addInterface("ppp0", "garbage"); }, false, {}, {}, {}},
+    {"one of two up",
+     [](System& s) {
+         s.addInterface("ppp0", kDown);
+         s.addInterface("ppp1", kUp);
+     },
+     true, {}, {}, {}},
+    {"called by pon: the exact peer name",
+     [](System& s) {
+         s.addPeerFile("My ISP");
+         s.addPeerFile("provider");
+         s.addCalledPppd(4242, "My ISP", "ppp0");
+     },
+     true, {"My ISP"}, {"my isp", "My ISP ", "My", "provider"}, {4242}},
+    {"link name pid file names the entry and its interface",
+     [](System& s) {
+         s.addProcess(77, {"/usr/sbin/pppd", "/dev/ttyS0", "linkname", "work"});
+         s.addInterface("ppp1", kUp);
+         s.writeRunFile("ppp-work.pid", "77\nppp1\n");
+     },
+     true, {"work"}, {}, {77}},
+    {"pid files of newer pppd in their own folder",
+     [](System& s) {
+         s.addProcess(88, {"pppd", "call", "provider"});
+         s.addInterface("ppp0", kUp);
+         s.writeRunFile("pppd/ppp0.pid", "88\n");
+     },
+     true, {"provider"}, {}, {88}},
+    {"pppd whose interface is down",
+     [](System& s) {
+         s.addCalledPppd(4242, "provider", "ppp0");
+         s.addInterface("ppp0", kDown);
+     },
+     false, {}, {"provider"}, {}},
+    {"peer outside the phonebook",
+     [](System& s) {
+         s.addPeerFile("provider");
+         s.addCalledPppd(500, "stranger", "ppp0");
+     },
+     true, {"stranger"}, {"provider"}, {500}},
+    {"pid files of gone or foreign processes",
+     [](System& s) {
+         s.addInterface("ppp0", kUp);
+         s.addInterface("ppp1", kUp);
+         s.writeRunFile("ppp0.pid", "999\n"); // stale: no /proc/999
+         s.writeRunFile("ppp-provider.pid", "999\nppp0\n");
+         s.addProcess(321, {"/bin/bash"}); // pid reused by another program
+         s.writeRunFile("ppp1.pid", "321\n");
+         s.writeRunFile("ppp-work.pid", "321\nppp1\n");
+     },
+     true, {}, {"provider", "work"}, {}},
+    {"several pppd, one idle, one stale pid file",
+     [](System& s) {
+         s.addCalledPppd(200, "My ISP", "ppp1");
+         s.addCalledPppd(100, "provider", "ppp0");
+         s.addCalledPppd(300, "idle", "ppp2");
+         s.addInterface("ppp2", kDown);
+         s.writeRunFile("ppp3.pid", "400\n");
+         s.addInterface("ppp3", kUp);
+     },
+     true, {"My ISP", "provider"}, {"idle"}, {100, 200}},
+};
+
+TEST(PppDialUp, ALineIsAPppdOwningAnUpInterfaceAndHangingUpEndsEachOne)
 {
+    for (const Scenario& scenario : kScenarios) {
+        SCOPED_TRACE(scenario.what);
+        System system;
+        scenario.make(system);
+        std::vector<pid_t> signalled;
+        PppDialUp dialUp(system.roots(), std::make_unique<RecordingSignaller>(signalled));
+
+        EXPECT_EQ(dialUp.IsDialUpActive(), scenario.active);
+        for (const std::string& entry : scenario.connected)
+            EXPECT_TRUE(dialUp.IsEntryConnected(entry)) << entry;
+        for (const std::string& entry : scenario.notConnected)
+            EXPECT_FALSE(dialUp.IsEntryConnected(entry)) << entry;
+        dialUp.HangUpAll();
+        EXPECT_EQ(signalled, scenario.signalledByHangUp);
+    }
+}
+
+TEST(PppDialUp, PhonebookIsThePeerFilesSortedByName)
+{
+    FakePppSystem system;
     for (const auto* name : {"provider", "My ISP", "Zeta", "alpha", ".hidden", "old~",
                              "provider.bak", "provider.orig", "provider.dpkg-old", "x.swp"})
         system.addPeerFile(name);
     std::filesystem::create_directory(system.roots().peers / "folder");
 
-    EXPECT_THAT(service().FillDialUpEntries(), ElementsAre("My ISP", "Zeta", "alpha", "provider"));
+    EXPECT_THAT(PppDialUp(system.roots(), std::make_unique<KillSignaller>()).FillDialUpEntries(),
+                ElementsAre("My ISP", "Zeta", "alpha", "provider"));
 }
 
-TEST_F(PppDialUpTest, NoPeersFolderMeansNoEntriesQuietly)
+TEST(PppDialUp, NoPeersFolderMeansNoEntriesQuietlyAnUnreadableOneIsLogged)
 {
+    FakePppSystem system;
+    const PppDialUp dialUp(system.roots(), std::make_unique<KillSignaller>());
     std::filesystem::remove(system.roots().peers);
-    LogCapture log;
-
-    EXPECT_THAT(service().FillDialUpEntries(), IsEmpty());
-    EXPECT_THAT(log.lines(), IsEmpty());
-}
-
-TEST_F(PppDialUpTest, UnreadablePeersFolderIsLogged)
-{
-    std::filesystem::remove(system.roots().peers);
+    {
+        LogCapture log;
+        EXPECT_THAT(dialUp.FillDialUpEntries(), IsEmpty());
+        EXPECT_THAT(log.lines(), IsEmpty());
+    }
     std::ofstream(system.roots().peers) << "not a folder\n";
     LogCapture log;
-
-    EXPECT_THAT(service().FillDialUpEntries(), IsEmpty());
+    EXPECT_THAT(dialUp.FillDialUpEntries(), IsEmpty());
     ASSERT_EQ(log.lines().size(), 1U);
     EXPECT_THAT(log.lines().front(), HasSubstr(system.roots().peers.string()));
 }
 
-TEST_F(PppDialUpTest, ActiveWhenAPppInterfaceIsUp)
+TEST(PppDialUp, RefusedHangUpIsLoggedAndTheOthersStillEnd)
 {
-    struct Case {
-        const char* what;
-        std::vector<std::pair<std::string, std::string>> interfaces;
-        bool active;
-    };
-    const Case cases[] = {
-        {"no interface", {}, false},
-        {"ppp up with operstate unknown", {{"ppp0", "0x1091"}}, true},
-        {"ppp down", {{"ppp0", "0x1090"}}, false},
-        {"only ethernet up", {{"eth0", "0x1003"}}, false},
-        {"unreadable flags", {{"ppp0", "garbage"}}, false},
-        {"one of two up", {{"ppp0", "0x1090"}, {"ppp1", "0x1091"}}, true},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.what);
-        FakePppSystem fresh;
-        for (const auto& [name, flags] : c.interfaces)
-            fresh.addInterface(name, flags);
-        PppDialUp dialUp(fresh.roots(), std::make_unique<KillSignaller>());
-        EXPECT_EQ(dialUp.IsDialUpActive(), c.active);
-    }
-}
-
-TEST_F(PppDialUpTest, EntryCalledByPonIsConnectedByExactName)
-{
-    system.addPeerFile("My ISP");
-    system.addPeerFile("provider");
-    system.addCalledPppd(4242, "My ISP", "ppp0");
-    const auto dialUp = service();
-
-    EXPECT_TRUE(dialUp.IsDialUpActive());
-    EXPECT_TRUE(dialUp.IsEntryConnected("My ISP"));
-    EXPECT_FALSE(dialUp.IsEntryConnected("my isp"));
-    EXPECT_FALSE(dialUp.IsEntryConnected("My ISP "));
-    EXPECT_FALSE(dialUp.IsEntryConnected("My"));
-    EXPECT_FALSE(dialUp.IsEntryConnected("provider"));
-}
-
-TEST_F(PppDialUpTest, LinkNamePidFileNamesTheEntryAndItsInterface)
-{
-    system.addProcess(77, {"/usr/sbin/pppd", "/dev/ttyS0", "linkname", "work"});
-    system.addInterface("ppp1", FakePppSystem::kUpFlags);
-    system.writeRunFile("ppp-work.pid", "77\nppp1\n");
-
-    EXPECT_TRUE(service().IsEntryConnected("work"));
-}
-
-TEST_F(PppDialUpTest, FindsThePidFilesOfNewerPppdInTheirOwnFolder)
-{
-    system.addProcess(88, {"pppd", "call", "provider"});
-    system.addInterface("ppp0", FakePppSystem::kUpFlags);
-    system.writeRunFile("pppd/ppp0.pid", "88\n");
-
-    EXPECT_TRUE(service().IsEntryConnected("provider"));
-}
-
-TEST_F(PppDialUpTest, PppdWhoseInterfaceIsDownIsNotConnected)
-{
-    system.addCalledPppd(4242, "provider", "ppp0");
-    system.addInterface("ppp0", FakePppSystem::kDownFlags);
-    auto dialUp = service();
-
-    EXPECT_FALSE(dialUp.IsDialUpActive());
-    EXPECT_FALSE(dialUp.IsEntryConnected("provider"));
-    dialUp.HangUpAll();
-    EXPECT_THAT(signalled, IsEmpty());
-}
-
-TEST_F(PppDialUpTest, PeerOutsideThePhonebookIsUpButNoEntryIs)
-{
-    system.addPeerFile("provider");
-    system.addCalledPppd(500, "stranger", "ppp0");
-    auto dialUp = service();
-
-    EXPECT_TRUE(dialUp.IsDialUpActive());
-    EXPECT_THAT(dialUp.FillDialUpEntries(), ElementsAre("provider"));
-    EXPECT_FALSE(dialUp.IsEntryConnected("provider"));
-    EXPECT_TRUE(dialUp.IsEntryConnected("stranger"));
-    dialUp.HangUpAll();
-    EXPECT_THAT(signalled, ElementsAre(500));
-}
-
-TEST_F(PppDialUpTest, PidFilesOfGoneOrForeignProcessesAreIgnored)
-{
-    system.addInterface("ppp0", FakePppSystem::kUpFlags);
-    system.addInterface("ppp1", FakePppSystem::kUpFlags);
-    system.writeRunFile("ppp0.pid", "999\n");             // stale: no /proc/999
-    system.writeRunFile("ppp-provider.pid", "999\nppp0\n");
-    system.addProcess(321, {"/bin/bash"});                // pid reused by another program
-    system.writeRunFile("ppp1.pid", "321\n");
-    system.writeRunFile("ppp-work.pid", "321\nppp1\n");
-    auto dialUp = service();
-
-    EXPECT_TRUE(dialUp.IsDialUpActive());
-    EXPECT_FALSE(dialUp.IsEntryConnected("provider"));
-    EXPECT_FALSE(dialUp.IsEntryConnected("work"));
-    dialUp.HangUpAll();
-    EXPECT_THAT(signalled, IsEmpty());
-}
-
-TEST_F(PppDialUpTest, HangUpEndsEveryPppdOwningAnUpInterface)
-{
-    system.addCalledPppd(200, "My ISP", "ppp1");
-    system.addCalledPppd(100, "provider", "ppp0");
-    system.addCalledPppd(300, "idle", "ppp2");
-    system.addInterface("ppp2", FakePppSystem::kDownFlags);
-    system.writeRunFile("ppp3.pid", "400\n"); // stale
-    system.addInterface("ppp3", FakePppSystem::kUpFlags);
-    auto dialUp = service();
-
-    dialUp.HangUpAll();
-
-    EXPECT_THAT(signalled, ElementsAre(100, 200));
-}
-
-TEST_F(PppDialUpTest, RefusedHangUpIsLoggedAndTheOthersStillEnd)
-{
+    FakePppSystem system;
     system.addCalledPppd(100, "provider", "ppp0");
     system.addCalledPppd(200, "My ISP", "ppp1");
-    auto dialUp = service({100});
+    std::vector<pid_t> signalled;
+    PppDialUp dialUp(system.roots(), std::make_unique<RecordingSignaller>(signalled, std::set<pid_t>{100}));
     LogCapture log;
 
     dialUp.HangUpAll();

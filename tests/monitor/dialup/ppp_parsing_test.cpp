@@ -5,114 +5,81 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
+#include <tuple>
 
 namespace zrt {
 namespace {
 
 using namespace std::string_view_literals;
+using std::nullopt;
 
-TEST(PidFileTest, ReadsPidAndInterface)
+TEST(PidFileTest, ReadsAPositivePidAndTheInterface)
 {
-    struct Case {
-        std::string_view text;
-        std::optional<pid_t> pid;
-        std::string interfaceName;
+    const std::tuple<std::string_view, std::optional<pid_t>, std::string> cases[] = {
+        {"1234\n", 1234, ""},  {"1234", 1234, ""},         {"1234\nppp0\n", 1234, "ppp0"},
+        {" 1234 \r\nppp1\r\n", 1234, "ppp1"},              {"", nullopt, ""},
+        {"abc\n", nullopt, ""}, {"12a\n", nullopt, ""},     {"+12\n", nullopt, ""},
+        {"0\n", nullopt, ""},   {"-1\n", nullopt, ""},      {"99999999999999999999\n", nullopt, ""},
     };
-    const Case cases[] = {
-        {"1234\n", 1234, ""},
-        {"1234", 1234, ""},
-        {"1234\nppp0\n", 1234, "ppp0"},
-        {" 1234 \r\nppp1\r\n", 1234, "ppp1"},
-        {"", std::nullopt, ""},
-        {"abc\n", std::nullopt, ""},
-        {"12a\n", std::nullopt, ""},
-        {"+12\n", std::nullopt, ""},
-        {"0\n", std::nullopt, ""},
-        {"-1\n", std::nullopt, ""},
-        {"99999999999999999999\n", std::nullopt, ""},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(std::string(c.text));
-        const auto file = parsePidFile(c.text);
-        ASSERT_EQ(file.has_value(), c.pid.has_value());
+    for (const auto& [text, pid, interfaceName] : cases) {
+        SCOPED_TRACE(std::string(text));
+        const auto file = parsePidFile(text);
+        ASSERT_EQ(file.has_value(), pid.has_value());
         if (file) {
-            EXPECT_EQ(file->pid, *c.pid);
-            EXPECT_EQ(file->interfaceName, c.interfaceName);
+            EXPECT_EQ(file->pid, *pid);
+            EXPECT_EQ(file->interfaceName, interfaceName);
         }
     }
 }
 
 TEST(CommandLineTest, RecognisesPppdAndTheCalledPeer)
 {
-    struct Case {
-        std::string_view cmdline;
-        bool pppd;
-        std::optional<std::string> peer;
-    };
-    const Case cases[] = {
+    const std::tuple<std::string_view, bool, std::optional<std::string>> cases[] = {
         {"/usr/sbin/pppd\0call\0provider\0"sv, true, "provider"},
         {"pppd\0call\0My ISP\0"sv, true, "My ISP"},
         {"pppd\0\0call\0unterminated"sv, true, "unterminated"},
         {"pppd\0nodetach\0call\0first\0call\0second\0"sv, true, "first"},
-        {"pppd\0/dev/ttyS0\0" "115200\0"sv, true, std::nullopt},
-        {"pppd\0call\0"sv, true, std::nullopt},
-        {"pppd\0call\0\0"sv, true, std::nullopt},
+        {"pppd\0/dev/ttyS0\0" "115200\0"sv, true, nullopt},
+        {"pppd\0call\0"sv, true, nullopt},
+        {"pppd\0call\0\0"sv, true, nullopt},
         {"/usr/sbin/pppdump\0call\0provider\0"sv, false, "provider"},
-        {"/opt/pppd/bin/chat\0"sv, false, std::nullopt},
-        {"call\0pppd\0"sv, false, std::nullopt},
-        {""sv, false, std::nullopt},
+        {"/opt/pppd/bin/chat\0"sv, false, nullopt},
+        {"call\0pppd\0"sv, false, nullopt},
+        {""sv, false, nullopt},
     };
-    for (const auto& c : cases) {
-        const auto arguments = splitCommandLine(c.cmdline);
+    for (const auto& [cmdline, pppd, peer] : cases) {
+        const auto arguments = splitCommandLine(cmdline);
         SCOPED_TRACE(arguments.empty() ? std::string() : arguments.front());
-        EXPECT_EQ(isPppdCommand(arguments), c.pppd);
-        EXPECT_EQ(calledPeer(arguments), c.peer);
+        EXPECT_EQ(isPppdCommand(arguments), pppd);
+        EXPECT_EQ(calledPeer(arguments), peer);
     }
 }
 
 TEST(InterfaceFlagsTest, UpIsTheLowestBit)
 {
-    struct Case {
-        std::string_view text;
-        std::optional<unsigned long> flags;
-        bool up;
+    const std::tuple<std::string_view, std::optional<unsigned long>, bool> cases[] = {
+        {"0x1091\n", 0x1091, true}, {"0x1090\n", 0x1090, false}, {"1003", 0x1003, true},
+        {"0x", nullopt, false},     {"0x10 91", nullopt, false},
     };
-    const Case cases[] = {
-        {"0x1091\n", 0x1091, true},
-        {"0x1090\n", 0x1090, false},
-        {"1003", 0x1003, true},
-        {"0x", std::nullopt, false},
-        {"0x10 91", std::nullopt, false},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(std::string(c.text));
-        const auto flags = parseInterfaceFlags(c.text);
-        EXPECT_EQ(flags, c.flags);
-        EXPECT_EQ(flags && isInterfaceUp(*flags), c.up);
+    for (const auto& [text, expected, up] : cases) {
+        SCOPED_TRACE(std::string(text));
+        const auto flags = parseInterfaceFlags(text);
+        EXPECT_EQ(flags, expected);
+        EXPECT_EQ(flags && isInterfaceUp(*flags), up);
     }
 }
 
 TEST(PidFileNameTest, TellsLinkNameFilesFromInterfaceFiles)
 {
-    struct Case {
-        std::string_view fileName;
-        std::optional<std::string> linkName;
-        std::optional<std::string> interfaceName;
+    const std::tuple<std::string_view, std::optional<std::string>, std::optional<std::string>> cases[] = {
+        {"ppp-work.pid", "work", nullopt}, {"ppp-My ISP.pid", "My ISP", nullopt}, {"ppp0.pid", nullopt, "ppp0"},
+        {"ppp-.pid", nullopt, nullopt},    {"ppp0.pid.old", nullopt, nullopt},    {"sshd.pid", nullopt, nullopt},
+        {"ppp0", nullopt, nullopt},
     };
-    const Case cases[] = {
-        {"ppp-work.pid", "work", std::nullopt},
-        {"ppp-My ISP.pid", "My ISP", std::nullopt},
-        {"ppp0.pid", std::nullopt, "ppp0"},
-        {"ppp-.pid", std::nullopt, std::nullopt},
-        {"ppp0.pid.old", std::nullopt, std::nullopt},
-        {"sshd.pid", std::nullopt, std::nullopt},
-        {"ppp0", std::nullopt, std::nullopt},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(std::string(c.fileName));
-        EXPECT_EQ(linkNameOfPidFile(c.fileName), c.linkName);
-        EXPECT_EQ(interfaceOfPidFile(c.fileName), c.interfaceName);
+    for (const auto& [fileName, linkName, interfaceName] : cases) {
+        SCOPED_TRACE(std::string(fileName));
+        EXPECT_EQ(linkNameOfPidFile(fileName), linkName);
+        EXPECT_EQ(interfaceOfPidFile(fileName), interfaceName);
     }
 }
 

@@ -27,68 +27,41 @@ protected:
     SimDialUp dialUp{folder.path()};
 };
 
-TEST_F(SimDialUpTest, MissingFilesMeanNoEntriesAndNoConnection)
+TEST_F(SimDialUpTest, EveryCallReadsTheEntriesAndConnectedFilesAfresh)
 {
     EXPECT_THAT(dialUp.FillDialUpEntries(), IsEmpty());
     EXPECT_FALSE(dialUp.IsDialUpActive());
-    EXPECT_FALSE(dialUp.IsEntryConnected("provider"));
-}
 
-TEST_F(SimDialUpTest, EntriesComeFromTheEntriesFile)
-{
     write("entries", "provider\r\n\nMy ISP\n \t \r\n Spaced \nlast");
-
     EXPECT_THAT(dialUp.FillDialUpEntries(), ElementsAre("provider", "My ISP", " Spaced ", "last"));
-}
 
-TEST_F(SimDialUpTest, ConnectedFileSaysWhichEntriesAreUp)
-{
     write("connected", "My ISP\r\n");
-
     EXPECT_TRUE(dialUp.IsDialUpActive());
     EXPECT_TRUE(dialUp.IsEntryConnected("My ISP"));
     EXPECT_FALSE(dialUp.IsEntryConnected("my isp"));
     EXPECT_FALSE(dialUp.IsEntryConnected("provider"));
-}
-
-TEST_F(SimDialUpTest, EveryCallReadsTheFilesAfresh)
-{
-    write("connected", "provider\n");
-    EXPECT_TRUE(dialUp.IsEntryConnected("provider"));
 
     write("connected", "\n");
     EXPECT_FALSE(dialUp.IsDialUpActive());
-    EXPECT_FALSE(dialUp.IsEntryConnected("provider"));
+    EXPECT_FALSE(dialUp.IsEntryConnected("My ISP"));
 }
 
-TEST_F(SimDialUpTest, HangUpEmptiesTheConnectedFileAndKeepsIt)
+TEST_F(SimDialUpTest, HangUpEmptiesTheConnectedFileCreatingNoneAndLogsWhatItCannotEmpty)
 {
-    write("connected", "provider\nMy ISP\n");
-
+    LogCapture log;
     dialUp.HangUpAll();
+    EXPECT_FALSE(std::filesystem::exists(connectedFile()));
 
+    write("connected", "provider\nMy ISP\n");
+    dialUp.HangUpAll();
     EXPECT_FALSE(dialUp.IsDialUpActive());
     ASSERT_TRUE(std::filesystem::exists(connectedFile()));
     EXPECT_EQ(std::filesystem::file_size(connectedFile()), 0U);
-}
-
-TEST_F(SimDialUpTest, HangUpWithNoConnectedFileCreatesNone)
-{
-    LogCapture log;
-
-    dialUp.HangUpAll();
-
-    EXPECT_FALSE(std::filesystem::exists(connectedFile()));
     EXPECT_THAT(log.lines(), IsEmpty());
-}
 
-TEST_F(SimDialUpTest, HangUpThatCannotEmptyTheFileIsLogged)
-{
+    std::filesystem::remove(connectedFile());
     std::filesystem::create_directory(connectedFile());
-    LogCapture log;
-
     dialUp.HangUpAll();
-
     EXPECT_EQ(log.lines().size(), 1U);
 }
 
