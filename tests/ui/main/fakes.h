@@ -5,6 +5,7 @@
 #include "controls/linkopener.h"
 #include "ui/setup/autostart.h"
 
+#include <QBuffer>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QStringList>
@@ -12,7 +13,6 @@
 
 #include <functional>
 #include <map>
-
 #include <ostream>
 
 // Lets test failures show texts as texts.
@@ -70,12 +70,12 @@ public:
 // A reply that delivers a fixed body, or fails, once the event loop runs.
 class FakeReply final : public QNetworkReply {
 public:
-    FakeReply(const QNetworkRequest& request, std::optional<QByteArray> body, QObject* parent)
-        : QNetworkReply(parent), body_(body.value_or(QByteArray()))
+    FakeReply(const QNetworkRequest& request, std::optional<QByteArray> body, QObject* parent) : QNetworkReply(parent)
     {
         setRequest(request);
         setUrl(request.url());
-        setOperation(QNetworkAccessManager::GetOperation);
+        body_.setData(body.value_or(QByteArray()));
+        body_.open(QIODevice::ReadOnly);
         open(QIODevice::ReadOnly | QIODevice::Unbuffered);
         if (!body)
             setError(HostNotFoundError, QStringLiteral("no such host"));
@@ -91,16 +91,10 @@ public:
         setError(OperationCanceledError, QStringLiteral("aborted"));
         finish();
     }
-    qint64 bytesAvailable() const override { return body_.size() - offset_ + QIODevice::bytesAvailable(); }
+    qint64 bytesAvailable() const override { return body_.bytesAvailable() + QIODevice::bytesAvailable(); }
 
 protected:
-    qint64 readData(char* data, qint64 most) override
-    {
-        const qint64 count = qMin(most, body_.size() - offset_);
-        std::copy_n(body_.constData() + offset_, count, data);
-        offset_ += count;
-        return count;
-    }
+    qint64 readData(char* data, qint64 most) override { return body_.read(data, most); }
 
 private:
     void finish()
@@ -109,8 +103,7 @@ private:
         emit finished();
     }
 
-    QByteArray body_;
-    qint64 offset_ = 0;
+    QBuffer body_;
 };
 
 // Serves the pages it was given; any other address has no host.

@@ -3,9 +3,7 @@
 #include "controls/dropdown.h"
 #include "controls/fltbutton.h"
 #include "ui/main/news_panel.h"
-#include "monitor/dialup/dialup_service.h"
 
-#include <QAction>
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QMouseEvent>
@@ -18,26 +16,16 @@ constexpr int kTwipsPerPixel = 15;
 
 using MainWindow = MainWindowTest;
 
-TEST_F(MainWindow, LoadsOffScreenAtRest)
+TEST_F(MainWindow, LoadsOffScreenAtRestAndTellsOfAnEmptyPhonebookOnce)
 {
     Form1& form = loaded();
-    EXPECT_TRUE(form.isVisible());
     EXPECT_EQ(form.y(), Form1::kOffScreenTopTwips / kTwipsPerPixel);
-    EXPECT_EQ(dgtValue(), QStringLiteral("0"));
-    EXPECT_EQ(child<QLabel>("dgttempo").text(), QStringLiteral("Tempo: 00:00:00"));
     EXPECT_EQ(child<QLabel>("lblConnessione").text(), QStringLiteral("Non connesso"));
-    EXPECT_EQ(child<QLabel>("Label2").text(), QStringLiteral("Lire"));
-    EXPECT_TRUE(menu().valuta().isVisible());
-    EXPECT_FALSE(menu().Lira().isVisible());
-    EXPECT_FALSE(menu().mnuNews().isVisible());
     EXPECT_FALSE(menu().chiudiconnessione().isEnabled());
-    EXPECT_EQ(form.dialUpEntries(), QStringList({QStringLiteral("Casa"), QStringLiteral("Ufficio")}));
+    EXPECT_EQ(form.dialUpEntries(), (QStringList{"Casa", "Ufficio"}));
     EXPECT_TRUE(dialogs.notices.isEmpty());
-    EXPECT_EQ(form.font().family(), QStringLiteral("Arial"));
-}
 
-TEST_F(MainWindow, AnEmptyPhonebookIsToldOnce)
-{
+    window_.reset();
     writeSim("entries", "");
     loaded();
     EXPECT_EQ(dialogs.notices, QStringList(QString::fromUtf8(kNoDialUpEntriesMessage.data())));
@@ -45,44 +33,34 @@ TEST_F(MainWindow, AnEmptyPhonebookIsToldOnce)
 
 TEST_F(MainWindow, CostTextReachesTheDisplayAsAPlainNumber)
 {
-    const struct {
-        const char* cost;
-        const char* shown;
-    } cases[] = {{"0", "0"}, {"1.234", "1234"}, {",079", "0,079"}, {"152,4", "152,4"}, {"12,", "12"}};
+    const struct { const char* cost; const char* shown; } cases[] = {
+        {"0", "0"}, {"1.234", "1234"}, {",079", "0,079"}, {"152,4", "152,4"}, {"12,", "12"}};
     for (const auto& c : cases) {
         window().showCost(QString::fromUtf8(c.cost));
-        EXPECT_EQ(dgtValue(), QString::fromUtf8(c.shown)) << c.cost;
+        EXPECT_EQ(child<Digital>("dgt").GetValue(), QString::fromUtf8(c.shown)) << c.cost;
         EXPECT_EQ(costText(), QString::fromUtf8(c.cost)) << "the tooltip keeps the text as written";
     }
 }
 
+// The figures themselves are the engine's; the window switches what goes
+// with them.
 TEST_F(MainWindow, CurrencySwitchRewritesTheCostAndTheMenu)
 {
-    const struct {
-        const char* lire;
-        const char* euro;
-        const char* backInLire;
-    } cases[] = {{"0", "0,", "0"}, {"3.873", "2,", "3.873"}, {"3.872", "1,9997", "3.872"}, {"121", "0,0625", "121"}};
-    auto& button = child<dropdown>("dropdown1");
-    for (const auto& c : cases) {
-        window().showCost(QString::fromUtf8(c.lire));
-        button.setDropDownValue(true);
-        menu().valuta().trigger();
-        EXPECT_EQ(costText(), QString::fromUtf8(c.euro)) << c.lire;
-        EXPECT_EQ(child<QLabel>("Label2").text(), QStringLiteral("Euri"));
-        EXPECT_EQ(window().currency(), Currency::Euro);
-        EXPECT_TRUE(child<QLabel>("pctLira").isHidden());
-        EXPECT_FALSE(child<QLabel>("pctEuro").isHidden());
-        EXPECT_FALSE(menu().valuta().isVisible());
-        EXPECT_TRUE(menu().Lira().isVisible());
-        EXPECT_FALSE(button.DropDownValue());
+    window().showCost(QStringLiteral("3.873"));
+    menu().valuta().trigger();
+    EXPECT_EQ(costText(), QStringLiteral("2,"));
+    EXPECT_EQ(child<QLabel>("Label2").text(), QStringLiteral("Euri"));
+    EXPECT_TRUE(child<QLabel>("pctLira").isHidden());
+    EXPECT_FALSE(child<QLabel>("pctEuro").isHidden());
+    EXPECT_FALSE(menu().valuta().isVisible());
+    EXPECT_TRUE(menu().Lira().isVisible());
 
-        menu().Lira().trigger();
-        EXPECT_EQ(costText(), QString::fromUtf8(c.backInLire)) << c.lire;
-        EXPECT_EQ(window().currency(), Currency::Lire);
-        EXPECT_TRUE(menu().valuta().isVisible());
-        EXPECT_FALSE(child<QLabel>("pctLira").isHidden());
-    }
+    menu().Lira().trigger();
+    EXPECT_EQ(costText(), QStringLiteral("3.873"));
+    EXPECT_EQ(child<QLabel>("Label2").text(), QStringLiteral("Lire"));
+    EXPECT_FALSE(child<QLabel>("pctLira").isHidden());
+    EXPECT_TRUE(menu().valuta().isVisible());
+    EXPECT_FALSE(menu().Lira().isVisible());
 }
 
 TEST_F(MainWindow, MetersAConnectionAndRefusesToEndMeanwhile)
@@ -92,11 +70,10 @@ TEST_F(MainWindow, MetersAConnectionAndRefusesToEndMeanwhile)
     connect("Casa");
     second();
     EXPECT_EQ(child<QLabel>("lblConnessione").text(), QStringLiteral("Connessione attiva Casa"));
-    EXPECT_EQ(child<QLabel>("lblConnessione").toolTip(), QStringLiteral("Connessione attiva Casa"));
     EXPECT_TRUE(menu().chiudiconnessione().isEnabled());
     second();
     EXPECT_EQ(child<QLabel>("dgttempo").text(), QStringLiteral("Tempo: 00:00:01"));
-    EXPECT_EQ(dgtValue(), QStringLiteral("152")) << "one pulse of 127 Lire with 20 % VAT";
+    EXPECT_EQ(costText(), QStringLiteral("152")) << "one pulse of 127 Lire with 20 % VAT";
 
     menu().valuta().trigger();
     second();
@@ -105,79 +82,62 @@ TEST_F(MainWindow, MetersAConnectionAndRefusesToEndMeanwhile)
     menu().chiudi().trigger();
     EXPECT_EQ(ends.count(), 0) << "refused while metering";
     menu().chiudiconnessione().trigger();
-    EXPECT_EQ(connectedFile(), "");
     second();
-    EXPECT_FALSE(menu().chiudiconnessione().isEnabled());
+    EXPECT_FALSE(menu().chiudiconnessione().isEnabled()) << "the line was hung up";
     menu().chiudi().trigger();
     EXPECT_EQ(ends.count(), 1);
 }
 
-TEST_F(MainWindow, SetupAsksForTheManagementWindowWithTheAutostartChoice)
+TEST_F(MainWindow, SetupAsksForTheManagementWindowWithTheStoredAutostartChoice)
 {
-    const struct {
-        const char* stored; // nullptr: never written
-        bool ticked;
-    } cases[] = {{nullptr, false}, {"-1", true}, {"0", false}, {"sì", false}};
-    for (const auto& c : cases) {
-        storeSetting("SecondoAvvio/Auto", c.stored);
+    for (const bool ticked : {true, false}) {
+        storeSetting("SecondoAvvio/Auto", ticked ? "-1" : "0");
         QSignalSpy setup(&window(), &Form1::setupRequested);
         child<dropdown>("dropdown1").setDropDownValue(true);
         menu().setup().trigger();
         ASSERT_EQ(setup.count(), 1);
-        EXPECT_EQ(setup.first().first().toBool(), c.ticked) << (c.stored ? c.stored : "missing");
-        EXPECT_FALSE(child<dropdown>("dropdown1").DropDownValue());
+        EXPECT_EQ(setup.first().first().toBool(), ticked);
+        EXPECT_FALSE(child<dropdown>("dropdown1").DropDownValue()) << "the button is up again";
     }
 }
 
-TEST_F(MainWindow, NewsBoxFoldsThePanelAndTheMenuOffersItBack)
+TEST_F(MainWindow, TheNewsBoxFoldsThePanelAndTheMenuOffersItBack)
 {
+    settings.setNewsOn(false);
     Form1& form = loaded();
-    const int withNews = (Form1::kStripHeightTwips + Form1::kNewsHeightTwips) / kTwipsPerPixel;
     const int stripOnly = Form1::kStripHeightTwips / kTwipsPerPixel;
-    EXPECT_EQ(form.height(), withNews);
-
-    child<QCheckBox>("chk").click();
-    EXPECT_EQ(form.height(), stripOnly);
+    EXPECT_EQ(form.height(), stripOnly) << "folded as stored";
     EXPECT_TRUE(menu().mnuNews().isVisible());
-    EXPECT_FALSE(settings.newsOn());
 
     menu().mnuNews().trigger();
     EXPECT_TRUE(child<QCheckBox>("chk").isChecked());
-    EXPECT_EQ(form.height(), withNews);
+    EXPECT_EQ(form.height(), (Form1::kStripHeightTwips + Form1::kNewsHeightTwips) / kTwipsPerPixel);
     EXPECT_FALSE(menu().mnuNews().isVisible());
     EXPECT_TRUE(settings.newsOn());
+
+    child<QCheckBox>("chk").click();
+    EXPECT_EQ(form.height(), stripOnly);
+    EXPECT_FALSE(settings.newsOn());
 }
 
-TEST_F(MainWindow, AStoredNewsOffStartsFolded)
+TEST_F(MainWindow, ChiudiHidesAndKeepsThePositionButNeverTheOneOffScreen)
 {
-    settings.setNewsOn(false);
-    EXPECT_EQ(loaded().height(), Form1::kStripHeightTwips / kTwipsPerPixel);
-    EXPECT_FALSE(window().newsEnabled());
-}
-
-TEST_F(MainWindow, ChiudiHidesAndKeepsThePosition)
-{
+    const QPoint kept(200, 100);
     Form1& form = loaded();
-    form.move(200, 100);
+    form.move(kept);
     QSignalSpy closeSetup(&form, &Form1::closeSetupRequested);
     emit child<fltbutton>("fltbutton1").Click();
     EXPECT_FALSE(form.isVisible());
-    EXPECT_EQ(settings.savedLeft(), 200 * kTwipsPerPixel);
-    EXPECT_EQ(settings.savedTop(), 100 * kTwipsPerPixel);
     EXPECT_EQ(closeSetup.count(), 1);
+    EXPECT_EQ(QPoint(*settings.savedLeft(), *settings.savedTop()), kept * kTwipsPerPixel);
 
     form.move(300, 300);
     form.showAtSavedPosition();
-    EXPECT_TRUE(form.isVisible());
-    EXPECT_EQ(form.pos(), QPoint(200, 100)) << "back where Chiudi left it, not where it was moved since";
-}
+    EXPECT_EQ(form.pos(), kept) << "back where Chiudi left it, not where it was moved since";
 
-TEST_F(MainWindow, ThePlaceOffScreenIsNeverSaved)
-{
-    settings.savePosition(3000, 1500);
+    window_.reset();
     loaded().unload();
-    EXPECT_EQ(settings.savedLeft(), 3000);
-    EXPECT_EQ(settings.savedTop(), 1500);
+    EXPECT_EQ(QPoint(*settings.savedLeft(), *settings.savedTop()), kept * kTwipsPerPixel);
 }
 
 TEST_F(MainWindow, WithoutATrayTheWindowShowsAtOnceAndChiudiMinimizes)
@@ -190,24 +150,18 @@ TEST_F(MainWindow, WithoutATrayTheWindowShowsAtOnceAndChiudiMinimizes)
     EXPECT_TRUE(form.isMinimized()) << "a hidden window could not be reached again";
 }
 
-TEST_F(MainWindow, FirstRunSwitchesAutostartOnAndRemembersWhatHappened)
+TEST_F(MainWindow, FirstRunSwitchesAutostartOnOnceAndRemembersWhatHappened)
 {
-    const struct {
-        AutostartOutcome outcome;
-        bool autostartOn;
-    } cases[] = {{AutostartOutcome::MachineWide, true},
-                 {AutostartOutcome::PerUser, true},
-                 {AutostartOutcome::Failed, false}};
-    for (const auto& c : cases) {
+    for (const AutostartOutcome outcome : {AutostartOutcome::PerUser, AutostartOutcome::Failed}) {
         window_.reset();
         storeSetting("SecondoAvvio/Valore", nullptr);
         autostart.registered.clear();
-        autostart.outcome = c.outcome;
+        autostart.outcome = outcome;
         loaded();
         EXPECT_EQ(autostart.registered,
                   QStringList(QStringLiteral("ZR Tellix 99=") + QCoreApplication::applicationFilePath()));
         EXPECT_TRUE(settings.hasRunBefore());
-        EXPECT_EQ(settings.autostartOn(), c.autostartOn);
+        EXPECT_EQ(settings.autostartOn(), outcome != AutostartOutcome::Failed);
 
         QEvent activation(QEvent::WindowActivate);
         QCoreApplication::sendEvent(window_.get(), &activation);
@@ -215,22 +169,18 @@ TEST_F(MainWindow, FirstRunSwitchesAutostartOnAndRemembersWhatHappened)
     }
 }
 
-// Sends one left-button event; each is made just before it is sent, as
-// events of the same pointing device share their point.
-void sendMouse(QEvent::Type type, QWidget& widget, QPoint local, QPoint global)
-{
-    QMouseEvent event(type, local, global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(&widget, &event);
-}
-
-// Presses on a widget and lets go after moving the mouse by `by`.
+// Presses on a widget and lets go after moving the mouse by `by`. Each
+// event is made just before it is sent, as events of the same pointing
+// device share their point.
 void drag(QWidget& handle, QPoint by)
 {
     const QPoint start(2, 2);
     const QPoint globalStart = handle.mapToGlobal(start);
-    sendMouse(QEvent::MouseButtonPress, handle, start, globalStart);
-    sendMouse(QEvent::MouseMove, handle, start + by, globalStart + by);
-    sendMouse(QEvent::MouseButtonRelease, handle, start + by, globalStart + by);
+    for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseMove, QEvent::MouseButtonRelease}) {
+        const QPoint moved = type == QEvent::MouseButtonPress ? QPoint() : by;
+        QMouseEvent event(type, start + moved, globalStart + moved, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(&handle, &event);
+    }
 }
 
 TEST_F(MainWindow, DraggedByItsBodyAndKeptBelowTheTopOnlyFromTheBackground)

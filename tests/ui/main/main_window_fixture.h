@@ -18,8 +18,8 @@
 #include "monitor/dialup/sim_dialup.h"
 #include "monitor/monitor_database.h"
 
+#include <QFile>
 #include <QLabel>
-#include <QSettings>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -30,17 +30,58 @@
 
 namespace zrt::test {
 
-// Monday 7 December 2026, 10:00:00: a weekday at full rate.
-inline constexpr LocalDateTime kMondayMorning{{2026, 12, 7}, {10 * 3600}};
+// What the windows are given: an empty data folder, settings in a folder of
+// their own (an .ini file in the data folder would announce a tariff
+// update), the simulated dialer with "Casa" and "Ufficio" in its phonebook,
+// a clock that moves only when told, standing on Monday 7 December 2026 at
+// 10:00 (a weekday at full rate), and fakes for the desktop and the network.
+class DesktopTest : public testing::Test {
+protected:
+    DesktopTest() { writeSim("entries", "Casa\nUfficio\n"); }
 
-// The main window on a scratch database with the shipped tariffs, watching
-// the simulated dialer with "Casa" (127 Lire a pulse) and "Ufficio" in
-// its phonebook, on a clock that moves only when told.
-class MainWindowTest : public testing::Test {
+    void writeSim(const char* name, const std::string& content)
+    {
+        std::ofstream(simFolder.path() / name, std::ios::binary | std::ios::trunc) << content;
+    }
+
+    // Writes a setting as another program would; nullptr removes it.
+    void storeSetting(const char* key, const char* value)
+    {
+        QSettings store(settingsFile(), QSettings::IniFormat);
+        if (value)
+            store.setValue(QLatin1String(key), QString::fromUtf8(value));
+        else
+            store.remove(QLatin1String(key));
+    }
+
+    QString settingsFile() const { return settingsFolder.filePath(QStringLiteral("settings.ini")); }
+    QString dataFile(const char* name) const { return dataFolder.filePath(QLatin1String(name)); }
+
+    static void writeFile(const QString& path, const QByteArray& content)
+    {
+        QFile file(path);
+        file.open(QIODevice::WriteOnly);
+        file.write(content);
+    }
+
+    QTemporaryDir dataFolder;
+    QTemporaryDir settingsFolder;
+    Settings settings{settingsFile()};
+    TempDir simFolder;
+    SimDialUp dialUp{simFolder.path()};
+    FakeClock clock{{{2026, 12, 7}, {10 * 3600}}};
+    FakeAutostart autostart;
+    RecordingDialogs dialogs;
+    RecordingLinks links;
+    FakeNetwork network;
+};
+
+// The main window on a scratch database with the shipped tariffs, "Casa"
+// metered at 127 Lire a pulse.
+class MainWindowTest : public DesktopTest {
 protected:
     MainWindowTest()
     {
-        writeSim("entries", "Casa\nUfficio\n");
         Database setup = scratch.open();
         AssociationStore(setup).associate(QStringLiteral("Casa"), 2);
     }
@@ -71,26 +112,6 @@ protected:
     }
 
     void connect(const char* entry) { writeSim("connected", std::string(entry) + '\n'); }
-    std::string connectedFile() const
-    {
-        std::ifstream file(simFolder.path() / "connected");
-        return std::string(std::istreambuf_iterator<char>(file), {});
-    }
-
-    void writeSim(const char* name, const std::string& content)
-    {
-        std::ofstream(simFolder.path() / name, std::ios::binary | std::ios::trunc) << content;
-    }
-
-    // Writes a setting as another program would; nullptr removes it.
-    void storeSetting(const char* key, const char* value)
-    {
-        QSettings store(dataFolder.filePath(QStringLiteral("settings.ini")), QSettings::IniFormat);
-        if (value)
-            store.setValue(QLatin1String(key), QString::fromUtf8(value));
-        else
-            store.remove(QLatin1String(key));
-    }
 
     template <typename Child>
     Child& child(const char* name)
@@ -100,23 +121,13 @@ protected:
             throw std::logic_error(name);
         return *found;
     }
-    QString dgtValue() { return child<Digital>("dgt").GetValue(); }
     QString costText() { return child<Digital>("dgt").toolTip(); }
     MainMenu& menu() { return window().menu(); }
 
-    QTemporaryDir dataFolder;
-    Settings settings{dataFolder.filePath(QStringLiteral("settings.ini"))};
     ScratchDatabase scratch;
     MonitorDatabase database{scratch.path(), std::chrono::milliseconds(20)};
     DatabaseLogStore log{database};
     DatabaseTariffSource tariffs{database};
-    TempDir simFolder;
-    SimDialUp dialUp{simFolder.path()};
-    FakeClock clock{kMondayMorning};
-    FakeAutostart autostart;
-    RecordingDialogs dialogs;
-    RecordingLinks links;
-    FakeNetwork network;
     std::unique_ptr<Form1> window_;
 };
 

@@ -1,54 +1,28 @@
-#include "fakes.h"
+#include "main_window_fixture.h"
 
-#include "tests/database/scratch_database.h"
-#include "tests/monitor/dialup/temp_dir.h"
-#include "tests/monitor/fake_clock.h"
-
-#include "ui/main/form1.h"
 #include "ui/main/frmintro.h"
-#include "ui/main/settings.h"
 #include "ui/main/start_up.h"
+#include "ui/main/tray_codes.h"
 #include "ui/main/tray_icon.h"
-#include "ui/setup/program_identity.h"
 
-#include "database/association_store.h"
 #include "database/default_content.h"
 #include "database/schema.h"
 #include "database/tariff_update.h"
-#include "monitor/dialup/sim_dialup.h"
 
 #include <QCoreApplication>
-#include <QFile>
-#include <QLabel>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 
-#include <gtest/gtest.h>
-
-#include <fstream>
 #include <optional>
 
 namespace zrt::test {
 namespace {
 
-TEST(VersionCaption, IsVerOneAndTheRevision)
-{
-    EXPECT_EQ(versionCaption(QVersionNumber(1, 0, 4)), QStringLiteral("Ver. 1.4"));
-    EXPECT_EQ(versionCaption(QVersionNumber(1, 2, 17)), QStringLiteral("Ver. 1.17"));
-    EXPECT_EQ(versionCaption(QVersionNumber(1)), QStringLiteral("Ver. 1.0"));
-}
-
-// The program started on a data folder of its own, with the simulated
-// dialer's phonebook "Casa" and "Ufficio".
-class StartUpTest : public testing::Test {
+// The program started on its data folder, after its first run.
+class StartUpTest : public DesktopTest {
 protected:
-    StartUpTest()
-    {
-        std::ofstream(simFolder.path() / "entries") << "Casa\nUfficio\n";
-        settings.markRunBefore();
-    }
+    StartUpTest() { settings.markRunBefore(); }
 
-    QString databasePath() const { return dataFolder.filePath(QStringLiteral("zrtell.T99")); }
+    QString databasePath() const { return dataFile("zrtell.T99"); }
     void createDatabase() { createDatabaseFile(databasePath(), Content::DefaultTariffs); }
 
     StartUp& startUp(bool trayAvailable = false)
@@ -60,66 +34,44 @@ protected:
 
     static void deleteClosedWindows() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
-    QTemporaryDir dataFolder;
-    QTemporaryDir settingsFolder;
-    Settings settings{settingsFolder.filePath(QStringLiteral("settings.ini"))};
-    TempDir simFolder;
-    SimDialUp dialUp{simFolder.path()};
-    FakeClock clock{{{2026, 12, 7}, {10 * 3600}}};
-    FakeAutostart autostart;
-    RecordingDialogs dialogs;
-    RecordingLinks links;
-    FakeNetwork network;
     std::optional<StartUp> program;
 };
 
-TEST_F(StartUpTest, TheIntroComesFirstAndTheStepASecondLater)
+TEST_F(StartUpTest, TheIntroComesFirstAndTheStepOnceASecondLater)
 {
     createDatabase();
     QCoreApplication::setApplicationVersion(QStringLiteral("1.0.4"));
     StartUp& start = startUp();
     start.begin();
     ASSERT_TRUE(start.intro());
-    EXPECT_TRUE(start.intro()->isVisible());
     EXPECT_EQ(start.intro()->findChild<QLabel*>(QStringLiteral("Label1"))->text(), QStringLiteral("Ver. 1.4"));
     const QTimer& timer = start.intro()->startUpTimer();
-    EXPECT_TRUE(timer.isActive());
-    EXPECT_TRUE(timer.isSingleShot()) << "the step is due once";
+    EXPECT_TRUE(timer.isActive() && timer.isSingleShot());
     EXPECT_EQ(timer.interval(), 1000);
     EXPECT_FALSE(start.mainWindow());
-}
 
-TEST_F(StartUpTest, TheStepRunsOnceAndHandsOverToTheMainWindow)
-{
-    createDatabase();
-    StartUp& start = startUp();
-    start.begin();
     start.runStep();
     Form1* window = start.mainWindow();
     ASSERT_TRUE(window);
     EXPECT_TRUE(window->isVisible());
     deleteClosedWindows();
     EXPECT_FALSE(start.intro()) << "closed once the main window became active";
-
     start.runStep();
     EXPECT_EQ(start.mainWindow(), window);
 
     Database database = Database::open(databasePath());
-    AssociationStore associations(database);
-    EXPECT_TRUE(associations.find(QStringLiteral("Casa")));
-    EXPECT_TRUE(associations.find(QStringLiteral("Ufficio")));
+    EXPECT_TRUE(AssociationStore(database).find(QStringLiteral("Ufficio"))) << "every entry gets a tariff";
 }
 
 TEST_F(StartUpTest, ATickDuringTheUpdateQuestionDoesNotStartAgain)
 {
     createDatabase();
     {
-        test::ScratchDatabase source;
+        ScratchDatabase source;
         Database database = source.open();
-        exportUpdate(database, QStringLiteral("Telecom Italia 1998"),
-                     dataFolder.filePath(QStringLiteral("telecom.mdb")));
+        exportUpdate(database, QStringLiteral("Telecom Italia 1998"), dataFile("telecom.mdb"));
     }
-    QFile(dataFolder.filePath(QStringLiteral("nuove.ini"))).open(QIODevice::WriteOnly);
+    writeFile(dataFile("nuove.ini"), {});
     StartUp& start = startUp();
     dialogs.whileAsking = [&start] { start.runStep(); };
     start.runStep();
@@ -129,40 +81,22 @@ TEST_F(StartUpTest, ATickDuringTheUpdateQuestionDoesNotStartAgain)
 
 TEST_F(StartUpTest, AnOlderDatabaseFileIsUpgradedInPlace)
 {
-    {
-        Database database = Database::create(databasePath());
-        database.query(QStringLiteral("DROP TABLE Fasce"));
-        database.query(QStringLiteral("CREATE TABLE Fasce (id INTEGER PRIMARY KEY, id_compagnia INTEGER, "
-                                      "id_Tariffa INTEGER, tipo TEXT, Inizio TEXT, Fine TEXT, Durata REAL, "
-                                      "Costo REAL, CostoAllaRisposta REAL)"));
-        database.query(QStringLiteral(
-            "INSERT INTO Fasce VALUES (1, 1, 1, 'FER', '00:00:00', '24:00:00', 180, 127, 127)"));
-    }
+    createDatabase();
+    Database(Database::open(databasePath())).query(QStringLiteral("ALTER TABLE Fasce DROP COLUMN SecondoCosto"));
     startUp().runStep();
     Database database = Database::open(databasePath());
     EXPECT_TRUE(fieldExists(database, table::kFasce, QStringLiteral("SecondoCosto")));
-    QSqlQuery band = database.query(QStringLiteral("SELECT SecondoCosto, Costo FROM Fasce"));
-    ASSERT_TRUE(band.next());
-    EXPECT_TRUE(band.value(0).isNull());
-    EXPECT_EQ(band.value(1).toInt(), 127);
 }
 
 TEST_F(StartUpTest, ADatabaseThatCannotBeUsedIsReportedAndNothingOpens)
 {
-    const struct {
-        const char* name;
-        std::function<void(const QString&)> make;
-    } cases[] = {
+    const struct { const char* name; std::function<void(const QString&)> make; } cases[] = {
         {"missing", [](const QString&) {}},
-        {"not a database",
-         [](const QString& path) {
-             QFile file(path);
-             file.open(QIODevice::WriteOnly);
-             file.write("ZR Tellix 99 tariffe\n");
-         }},
+        {"not a database", [](const QString& path) { writeFile(path, "ZR Tellix 99 tariffe\n"); }},
         {"not ours", [](const QString& path) { Database::createEmpty(path); }},
     };
     for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
         QFile::remove(databasePath());
         c.make(databasePath());
         dialogs.warnings.clear();
@@ -170,12 +104,12 @@ TEST_F(StartUpTest, ADatabaseThatCannotBeUsedIsReportedAndNothingOpens)
         QSignalSpy failed(&start, &StartUp::failed);
         start.begin();
         start.runStep();
-        EXPECT_EQ(failed.count(), 1) << c.name;
-        EXPECT_FALSE(start.mainWindow()) << c.name;
-        ASSERT_EQ(dialogs.warnings.size(), 1) << c.name;
-        EXPECT_TRUE(dialogs.warnings.first().contains(databasePath())) << c.name;
+        EXPECT_EQ(failed.count(), 1);
+        EXPECT_FALSE(start.mainWindow());
+        ASSERT_EQ(dialogs.warnings.size(), 1);
+        EXPECT_TRUE(dialogs.warnings.first().contains(databasePath()));
         deleteClosedWindows();
-        EXPECT_FALSE(start.intro()) << c.name;
+        EXPECT_FALSE(start.intro());
     }
 }
 
@@ -187,9 +121,7 @@ TEST_F(StartUpTest, WithATrayTheWindowWaitsOffScreenForTheIcon)
     start.runStep();
     ASSERT_TRUE(start.tray());
     EXPECT_LT(start.mainWindow()->y(), 0);
-    EXPECT_EQ(start.tray()->toolTip(), QStringLiteral("ZR Tellix 99"));
-
-    start.tray()->handleMouseCode(513);
+    start.tray()->handleMouseCode(kTrayLeftButtonDown);
     EXPECT_EQ(start.mainWindow()->pos(), QPoint(100, 200));
 }
 

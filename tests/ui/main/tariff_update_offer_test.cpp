@@ -1,158 +1,112 @@
-#include "fakes.h"
+#include "main_window_fixture.h"
 
-#include "tests/database/scratch_database.h"
-
-#include "ui/main/settings.h"
 #include "ui/main/tariff_update_offer.h"
 
 #include "database/tariff_store.h"
 #include "database/tariff_update.h"
 
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
-
-#include <gtest/gtest.h>
+#include <QFileInfo>
 
 namespace zrt::test {
 namespace {
 
 // The database in its data folder, with an update of the shipped pulse
-// company and its marker waiting beside it.
-class UpdateOffer : public testing::Test {
+// company waiting beside it, announced by the marker "tariffe.ini".
+class UpdateOffer : public DesktopTest {
 protected:
     UpdateOffer()
     {
         deliverUpdate();
-        createDatabaseFile(databasePath(), Content::DefaultTariffs);
-        placeMarker(QStringLiteral("tariffe.ini"));
+        createDatabaseFile(dataFile("zrtell.T99"), Content::DefaultTariffs);
+        writeFile(dataFile("tariffe.ini"), {});
+        before = fileDigest(dataFile("zrtell.T99"));
     }
 
     void deliverUpdate()
     {
-        QFile::remove(updatePath());
+        QFile::remove(dataFile("telecom.mdb"));
         ScratchDatabase source;
         Database database = source.open();
-        exportUpdate(database, QStringLiteral("Telecom Italia 1998"), updatePath());
-    }
-
-    QString databasePath() const { return folder.filePath(QStringLiteral("zrtell.T99")); }
-    QString updatePath() const { return folder.filePath(QStringLiteral("telecom.mdb")); }
-    void placeMarker(const QString& name) { QFile(folder.filePath(name)).open(QIODevice::WriteOnly); }
-    bool markerThere(const QString& name = QStringLiteral("tariffe.ini")) const
-    {
-        return QFile::exists(folder.filePath(name));
+        exportUpdate(database, QStringLiteral("Telecom Italia 1998"), dataFile("telecom.mdb"));
     }
 
     UpdateOutcome offer()
     {
-        Database database = Database::open(databasePath());
-        return offerTariffUpdate(database, folder.path(), settings, dialogs);
+        Database database = Database::open(dataFile("zrtell.T99"));
+        return offerTariffUpdate(database, dataFolder.path(), settings, dialogs);
     }
 
+    bool unchanged() const { return fileDigest(dataFile("zrtell.T99")) == before; }
     qsizetype companies() const
     {
-        Database database = Database::open(databasePath());
+        Database database = Database::open(dataFile("zrtell.T99"));
         return TariffStore(database).companies().size();
     }
 
-    QTemporaryDir folder;
-    QTemporaryDir settingsFolder;
-    Settings settings{settingsFolder.filePath(QStringLiteral("settings.ini"))};
-    RecordingDialogs dialogs;
+    QByteArray before;
 };
 
-TEST_F(UpdateOffer, AcceptedCopiesOnceAndRemovesTheMarker)
+TEST_F(UpdateOffer, AskedUntilAcceptedThenCopiedOnceRemovingItsMarker)
 {
+    writeFile(dataFile("zz-altro.ini"), {});
+    EXPECT_EQ(offer(), UpdateOutcome::Declined);
+    EXPECT_TRUE(unchanged());
+
     dialogs.answer = true;
     EXPECT_EQ(offer(), UpdateOutcome::Applied);
-    EXPECT_EQ(dialogs.questions, 1);
+    EXPECT_EQ(dialogs.questions, 2);
     EXPECT_EQ(companies(), 3);
-    EXPECT_FALSE(markerThere());
-    EXPECT_TRUE(QFile::exists(updatePath())) << "the update file stays";
+    EXPECT_FALSE(QFile::exists(dataFile("tariffe.ini")));
+    EXPECT_TRUE(QFile::exists(dataFile("zz-altro.ini"))) << "only the marker that announced the update goes";
+    EXPECT_TRUE(QFile::exists(dataFile("telecom.mdb"))) << "the update file stays";
+
+    QFile::remove(dataFile("zz-altro.ini"));
     EXPECT_EQ(offer(), UpdateOutcome::NotOffered);
     EXPECT_EQ(companies(), 3);
 }
 
-TEST_F(UpdateOffer, DeclinedChangesNothingAndAsksAgainNextTime)
-{
-    const QByteArray before = fileDigest(databasePath());
-    EXPECT_EQ(offer(), UpdateOutcome::Declined);
-    EXPECT_EQ(fileDigest(databasePath()), before);
-    EXPECT_TRUE(markerThere());
-    EXPECT_EQ(offer(), UpdateOutcome::Declined);
-    EXPECT_EQ(dialogs.questions, 2);
-}
-
-TEST_F(UpdateOffer, TheMarkerThatAnnouncedTheUpdateIsTheOneRemoved)
-{
-    placeMarker(QStringLiteral("zz-altro.ini"));
-    dialogs.answer = true;
-    EXPECT_EQ(offer(), UpdateOutcome::Applied);
-    EXPECT_FALSE(markerThere());
-    EXPECT_TRUE(markerThere(QStringLiteral("zz-altro.ini")));
-}
-
 TEST_F(UpdateOffer, AnUnusableUpdateIsReportedOnceAndNeverAsked)
 {
-    const struct {
-        const char* name;
-        std::function<void(const QString&)> spoil;
-    } cases[] = {
-        {"truncated",
-         [](const QString& path) {
-             QFile file(path);
-             file.open(QIODevice::ReadWrite);
-             file.resize(file.size() / 2);
-         }},
-        {"not a database",
-         [](const QString& path) {
-             QFile file(path);
-             file.open(QIODevice::WriteOnly | QIODevice::Truncate);
-             file.write("tariffe\n");
-         }},
+    const struct { const char* name; std::function<void(const QString&)> spoil; } cases[] = {
+        {"truncated", [](const QString& path) { QFile(path).resize(QFileInfo(path).size() / 2); }},
+        {"not a database", [](const QString& path) { writeFile(path, "tariffe\n"); }},
         {"missing", [](const QString& path) { QFile::remove(path); }},
         {"no company",
          [](const QString& path) {
-             Database update = Database::openSqliteFile(path, Database::Access::ReadWrite);
-             update.query(QStringLiteral("DELETE FROM \"Compagnie Telefoniche New\""));
+             Database::openSqliteFile(path, Database::Access::ReadWrite)
+                 .query(QStringLiteral("DELETE FROM \"Compagnie Telefoniche New\""));
          }},
     };
     dialogs.answer = true;
-    const QByteArray before = fileDigest(databasePath());
     for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
         deliverUpdate();
-        c.spoil(updatePath());
+        c.spoil(dataFile("telecom.mdb"));
         dialogs.warnings.clear();
-        EXPECT_EQ(offer(), UpdateOutcome::Unusable) << c.name;
-        EXPECT_EQ(offer(), UpdateOutcome::Unusable) << c.name;
-        EXPECT_EQ(dialogs.warnings.size(), 1) << c.name << ": reported once";
-        EXPECT_EQ(dialogs.questions, 0) << c.name;
-        EXPECT_EQ(fileDigest(databasePath()), before) << c.name;
-        EXPECT_TRUE(markerThere()) << c.name;
+        EXPECT_EQ(offer(), UpdateOutcome::Unusable);
+        EXPECT_EQ(offer(), UpdateOutcome::Unusable);
+        EXPECT_EQ(dialogs.warnings.size(), 1) << "reported once";
+        EXPECT_EQ(dialogs.questions, 0);
+        EXPECT_TRUE(unchanged());
+        EXPECT_TRUE(QFile::exists(dataFile("tariffe.ini")));
     }
 }
 
 TEST_F(UpdateOffer, ACopyStoppedPartWayLeavesNothingAndComesAgain)
 {
-    {
-        Database database = Database::open(databasePath());
-        database.query(QStringLiteral("CREATE TRIGGER disk_full BEFORE INSERT ON Fasce "
-                                      "WHEN (SELECT count(*) FROM Fasce) > 14 "
-                                      "BEGIN SELECT RAISE(ABORT, 'disk full'); END"));
-    }
-    const QByteArray before = fileDigest(databasePath());
+    Database(Database::open(dataFile("zrtell.T99")))
+        .query(QStringLiteral("CREATE TRIGGER disk_full BEFORE INSERT ON Fasce WHEN (SELECT count(*) FROM Fasce) > 14 "
+                              "BEGIN SELECT RAISE(ABORT, 'disk full'); END"));
+    before = fileDigest(dataFile("zrtell.T99"));
     dialogs.answer = true;
     EXPECT_EQ(offer(), UpdateOutcome::Failed);
-    EXPECT_EQ(fileDigest(databasePath()), before);
-    EXPECT_EQ(companies(), 2);
-    EXPECT_TRUE(markerThere());
+    EXPECT_TRUE(unchanged());
+    EXPECT_TRUE(QFile::exists(dataFile("tariffe.ini")));
     ASSERT_EQ(dialogs.warnings.size(), 1);
     EXPECT_TRUE(dialogs.warnings.first().contains(QStringLiteral("disk full")));
 
-    Database(Database::open(databasePath())).query(QStringLiteral("DROP TRIGGER disk_full"));
+    Database(Database::open(dataFile("zrtell.T99"))).query(QStringLiteral("DROP TRIGGER disk_full"));
     EXPECT_EQ(offer(), UpdateOutcome::Applied);
-    EXPECT_EQ(dialogs.questions, 2);
     EXPECT_EQ(companies(), 3);
 }
 

@@ -9,39 +9,28 @@
 namespace zrt {
 namespace {
 
-TEST(TrayIcon, DesktopActivationsBecomeMouseCodes)
+// A code that arrives while one is handled is ignored; the next one after
+// is not.
+TEST(TrayIcon, LeftPressAsksForTheWindowRightReleaseForTheMenuOneCodeAtATime)
 {
-    EXPECT_EQ(trayMouseCode(QSystemTrayIcon::Trigger), 513);
-    EXPECT_EQ(trayMouseCode(QSystemTrayIcon::Context), 517);
-    EXPECT_EQ(trayActionFor(trayMouseCode(QSystemTrayIcon::DoubleClick)), TrayAction::None);
-    EXPECT_EQ(trayActionFor(trayMouseCode(QSystemTrayIcon::MiddleClick)), TrayAction::None);
-    EXPECT_EQ(trayActionFor(trayMouseCode(QSystemTrayIcon::Unknown)), TrayAction::None);
-}
-
-TEST(TrayIcon, LeftPressAsksForTheWindowRightReleaseForTheMenu)
-{
+    EXPECT_EQ(trayMouseCode(QSystemTrayIcon::Trigger), kTrayLeftButtonDown);
+    EXPECT_EQ(trayMouseCode(QSystemTrayIcon::Context), kTrayRightButtonUp);
     TrayIcon tray{QIcon()};
-    QSignalSpy window(&tray, &TrayIcon::showWindowRequested);
     QSignalSpy menu(&tray, &TrayIcon::menuRequested);
-    for (int code : {512, 513, 514, 515, 516, 517, 519})
-        tray.handleMouseCode(code);
-    EXPECT_EQ(window.count(), 1);
-    EXPECT_EQ(menu.count(), 1);
-    EXPECT_EQ(tray.toolTip(), QStringLiteral("ZR Tellix 99"));
-}
-
-TEST(TrayIcon, CodesArrivingWhileOneIsHandledAreIgnored)
-{
-    TrayIcon tray{QIcon()};
     int shown = 0;
     QObject::connect(&tray, &TrayIcon::showWindowRequested, &tray, [&] {
         ++shown;
-        tray.handleMouseCode(513);
+        tray.handleMouseCode(kTrayLeftButtonDown);
     });
-    tray.handleMouseCode(513);
+    for (const QSystemTrayIcon::ActivationReason other :
+         {QSystemTrayIcon::DoubleClick, QSystemTrayIcon::MiddleClick, QSystemTrayIcon::Unknown})
+        tray.handleMouseCode(trayMouseCode(other));
+    for (int code : {0, -1, 512, 513, 514, 515, 516, 517, 518, 519})
+        tray.handleMouseCode(code);
     EXPECT_EQ(shown, 1);
-    tray.handleMouseCode(513);
-    EXPECT_EQ(shown, 2) << "the busy flag is cleared afterwards";
+    EXPECT_EQ(menu.count(), 1);
+    tray.handleMouseCode(kTrayLeftButtonDown);
+    EXPECT_EQ(shown, 2);
 }
 
 } // namespace

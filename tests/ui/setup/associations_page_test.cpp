@@ -6,18 +6,23 @@
 
 #include <QHeaderView>
 #include <QLabel>
-#include <QSqlQuery>
 #include <QTableView>
 #include <QTreeWidget>
 
 namespace zrt::test {
 namespace {
 
-const QStringList kEntries{QStringLiteral("Casa"), QStringLiteral("Ufficio")};
+const QStringList kEntries{QStringLiteral("Casa"), QStringLiteral("Ufficio"), QStringLiteral("Modem")};
 
 class AssociationList : public SetupWindowTest {
 protected:
-    AssociationList() { window_->choosePage(SetupPage::Associations); }
+    AssociationList()
+    {
+        window_->choosePage(SetupPage::Associations);
+        Database db = database();
+        AssociationStore(db).associate(QStringLiteral("Ufficio"), 2);
+        AssociationStore(db).associate(QStringLiteral("Modem"), 77);
+    }
 
     QTreeWidget* list() { return child<QTreeWidget>("lstconnessioni"); }
 
@@ -27,55 +32,27 @@ protected:
         return item ? QStringList{item->text(0), item->text(1), item->text(2)} : QStringList{};
     }
 
-    void associate(const QString& entry, int idTariffa)
-    {
-        Database db = database();
-        AssociationStore(db).associate(entry, idTariffa);
-    }
-
     int tariffOf(const QString& entry)
     {
         Database db = database();
         const std::optional<Associazione> found = AssociationStore(db).find(entry);
         return found ? found->idTariffa : 0;
     }
-
-    frmmodifica* openDialogFor(int index)
-    {
-        list()->setCurrentItem(list()->topLevelItem(index));
-        click(child<fltbutton>("fltModifica"));
-        return child<frmmodifica>("frmmodifica");
-    }
 };
 
-TEST_F(AssociationList, NewEntriesGetTariffOneOnceAndKeepTheirOrder)
+TEST_F(AssociationList, NewEntriesGetTariffOneOnceAndAMissingTariffIsShown)
 {
-    associate(QStringLiteral("Ufficio"), 2);
     window_->buildAssociationList(kEntries);
     window_->buildAssociationList(kEntries);
 
     EXPECT_EQ(row(0), (QStringList{"Casa", "Urbana 2000", "Telecom Italia"}));
     EXPECT_EQ(row(1), (QStringList{"Ufficio", "Urbana a scatti", "Telecom Italia 1998"}));
+    EXPECT_EQ(row(2), (QStringList{"Modem", "(tariffa mancante)", ""}));
     Database db = database();
-    EXPECT_EQ(AssociationStore(db).all().size(), 2);
+    EXPECT_EQ(AssociationStore(db).all().size(), 3);
 }
 
-TEST_F(AssociationList, AnAssociationWithAMissingTariffSaysSo)
-{
-    associate(QStringLiteral("Casa"), 2);
-    associate(QStringLiteral("Ufficio"), 77);
-    window_->buildAssociationList(kEntries);
-    EXPECT_EQ(row(1), (QStringList{"Ufficio", "(tariffa mancante)", ""}));
-}
-
-TEST_F(AssociationList, NoEntriesNoRows)
-{
-    window_->buildAssociationList({});
-    EXPECT_EQ(list()->topLevelItemCount(), 0);
-    EXPECT_FALSE(child<fltbutton>("fltModifica")->isEnabled());
-}
-
-TEST_F(AssociationList, SelectingAnEntryEnablesModificaAndSurvivesARebuild)
+TEST_F(AssociationList, TheSelectionEnablesModificaAndSurvivesARebuildWhileItsEntryIsThere)
 {
     window_->buildAssociationList(kEntries);
     list()->setCurrentItem(list()->topLevelItem(1));
@@ -89,49 +66,43 @@ TEST_F(AssociationList, SelectingAnEntryEnablesModificaAndSurvivesARebuild)
 
     window_->buildAssociationList({QStringLiteral("Casa")});
     EXPECT_FALSE(child<fltbutton>("fltModifica")->isEnabled()) << "the selected entry is gone";
+    window_->buildAssociationList({});
+    EXPECT_EQ(list()->topLevelItemCount(), 0);
 }
 
-TEST_F(AssociationList, OkStoresTheChosenTariffAndTheListShowsIt)
+// The dialog opens on the entry's tariff; the second tariff is chosen and
+// the dialog ended with OK or Annulla, maybe after the association vanished.
+TEST_F(AssociationList, TheDialogStoresTheChosenTariffOnlyOnOk)
 {
-    window_->buildAssociationList(kEntries);
-    frmmodifica* dialog = openDialogFor(1);
-    ASSERT_NE(dialog, nullptr);
-    auto* grid = dialog->findChild<QTableView*>(QStringLiteral("dbCompagnie"));
-    EXPECT_EQ(grid->currentIndex().row(), 0) << "opens on the current tariff";
+    const struct { const char* name; const char* button; bool vanished; int stored; } cases[] = {
+        {"ok", "fltbutton1", false, 2},
+        {"annulla", "fltbutton2", false, 1},
+        {"ok after the association vanished", "fltbutton1", true, 2},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); // the dialog closed before
+        {
+            Database db = database();
+            AssociationStore(db).associate(QStringLiteral("Casa"), 1);
+        }
+        window_->buildAssociationList(kEntries);
+        list()->setCurrentItem(list()->topLevelItem(0));
+        click(child<fltbutton>("fltModifica"));
+        auto* dialog = child<frmmodifica>("frmmodifica");
+        ASSERT_NE(dialog, nullptr);
+        auto* grid = dialog->findChild<QTableView*>(QStringLiteral("dbCompagnie"));
+        EXPECT_EQ(grid->currentIndex().row(), 0);
+        if (c.vanished)
+            database().query(QStringLiteral("DELETE FROM \"Associazioni Connessioni\" WHERE connessione = 'Casa'"));
+        grid->selectRow(1);
+        click(dialog->findChild<fltbutton*>(QLatin1String(c.button)));
 
-    grid->selectRow(1);
-    click(dialog->findChild<fltbutton*>(QStringLiteral("fltbutton1")));
-
-    EXPECT_EQ(tariffOf(QStringLiteral("Ufficio")), 2);
-    EXPECT_EQ(tariffOf(QStringLiteral("Casa")), 1);
-    EXPECT_EQ(row(1), (QStringList{"Ufficio", "Urbana a scatti", "Telecom Italia 1998"}));
-}
-
-TEST_F(AssociationList, AnnullaChangesNothing)
-{
-    window_->buildAssociationList(kEntries);
-    frmmodifica* dialog = openDialogFor(0);
-    ASSERT_NE(dialog, nullptr);
-    dialog->findChild<QTableView*>(QStringLiteral("dbCompagnie"))->selectRow(1);
-    click(dialog->findChild<fltbutton*>(QStringLiteral("fltbutton2")));
-
-    EXPECT_FALSE(dialog->isVisible());
-    EXPECT_EQ(tariffOf(QStringLiteral("Casa")), 1);
-}
-
-TEST_F(AssociationList, OkRecreatesAnAssociationThatVanished)
-{
-    window_->buildAssociationList(kEntries);
-    frmmodifica* dialog = openDialogFor(0);
-    ASSERT_NE(dialog, nullptr);
-    {
-        Database db = database();
-        db.query(QStringLiteral("DELETE FROM \"Associazioni Connessioni\" WHERE connessione = ?"),
-                 {QStringLiteral("Casa")});
+        EXPECT_FALSE(dialog->isVisible());
+        EXPECT_EQ(tariffOf(QStringLiteral("Casa")), c.stored);
+        EXPECT_EQ(tariffOf(QStringLiteral("Ufficio")), 2);
+        EXPECT_EQ(row(0).at(1), c.stored == 2 ? QStringLiteral("Urbana a scatti") : QStringLiteral("Urbana 2000"));
     }
-    dialog->findChild<QTableView*>(QStringLiteral("dbCompagnie"))->selectRow(1);
-    click(dialog->findChild<fltbutton*>(QStringLiteral("fltbutton1")));
-    EXPECT_EQ(tariffOf(QStringLiteral("Casa")), 2);
 }
 
 } // namespace

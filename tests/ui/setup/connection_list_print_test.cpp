@@ -17,16 +17,14 @@ namespace {
 using test::PdfPage;
 using test::PdfWord;
 
-const QString kTotal = QStringLiteral("1.234.567");
-
 QString twoDigits(int value)
 {
     return QStringLiteral("%1").arg(value, 2, 10, QLatin1Char('0'));
 }
 
-// A month of rows told apart by their entry, "Linea 001" to "Linea 100".
-// Every twentieth row is still open (no end, pulses or cost); rows 25 and 75
-// cost nothing.
+// A month of rows told apart by their entry's first word, "R001" onwards.
+// Odd rows have names too long for their columns; every twentieth row is
+// still open (no end, pulses or cost); rows 25 and 75 cost nothing.
 QList<LogRow> monthRows(int count)
 {
     QList<LogRow> rows;
@@ -34,13 +32,17 @@ QList<LogRow> monthRows(int count)
         LogRow row;
         row.id = i;
         row.data = QStringLiteral("2026-12-") + twoDigits(1 + (i - 1) % 31);
-        row.connessione = QStringLiteral("Linea %1").arg(i, 3, 10, QLatin1Char('0'));
+        row.connessione = QStringLiteral("R%1").arg(i, 3, 10, QLatin1Char('0'));
         row.inizio = twoDigits(i % 24) + QLatin1Char(':') + twoDigits(i % 60) + QStringLiteral(":05");
-        row.servizio = i % 2 ? QStringLiteral("Telecom Italia 1998") : kServizioNonDisponibile;
+        row.servizio = kServizioNonDisponibile;
+        if (i % 2) {
+            row.connessione += QStringLiteral(" collegamento di riserva");
+            row.servizio = QStringLiteral("Telecom Italia 1998 Tariffa Urbana Professionale Notturna");
+        }
         if (i % 20 != 0) {
             row.fine = twoDigits(i % 24) + QLatin1Char(':') + twoDigits(i % 60) + QStringLiteral(":59");
             row.scatti = i % 25 == 0 ? 0 : i * 3;
-            row.costo = i % 25 == 0 ? 0 : i * 1013;
+            row.costo = i % 25 == 0 ? 0 : i * 100003;
         }
         rows.append(row);
     }
@@ -48,200 +50,139 @@ QList<LogRow> monthRows(int count)
 }
 
 // The line pdftotext makes of a row: its non-empty cells in column order.
+// A long name and its service are cut short, so only their start is known.
 QRegularExpression rowLine(const LogRow& row)
 {
-    const QLocale italian(QLocale::Italian);
     QStringList cells{QDate::fromString(row.data, Qt::ISODate).toString(QStringLiteral("dd/MM/yyyy")), row.inizio,
                       row.fine};
     if (row.scatti)
         cells << QString::number(*row.scatti);
     if (row.costo && *row.costo != 0)
-        cells << italian.toString(*row.costo);
-    cells << row.connessione << row.servizio;
+        cells << QLocale(QLocale::Italian).toString(*row.costo);
+    const bool cutShort = row.id % 2;
+    cells << (cutShort ? row.connessione.section(QLatin1Char(' '), 0, 0) : row.connessione);
+    if (!cutShort)
+        cells << row.servizio;
     cells.removeAll(QString());
     QStringList escaped;
     for (const QString& cell : cells)
         escaped << QRegularExpression::escape(cell).replace(QStringLiteral("\\ "), QStringLiteral("\\s+"));
-    return QRegularExpression(QStringLiteral("^\\s*") + escaped.join(QStringLiteral("\\s+")) + QStringLiteral("\\s*$"),
+    return QRegularExpression(QStringLiteral("^\\s*") + escaped.join(QStringLiteral("\\s+")) +
+                                  (cutShort ? QStringLiteral("\\s.*$") : QStringLiteral("\\s*$")),
                               QRegularExpression::MultilineOption);
 }
 
-int occurrences(const QString& text, const QRegularExpression& pattern)
+int occurrences(const QString& text, const QString& pattern)
 {
     int count = 0;
-    for (auto match = pattern.globalMatch(text); match.hasNext(); match.next())
+    for (auto match = QRegularExpression(pattern, QRegularExpression::MultilineOption).globalMatch(text);
+         match.hasNext(); match.next())
         ++count;
     return count;
 }
 
-class PrintedConnectionList : public testing::Test {
-protected:
-    QString pdfPath(const QString& name) const { return folder_.filePath(name); }
-
-    PrintOutcome printToPdf(const ConnectionListReport& report, const QString& path,
-                            const QPageSize& pageSize = QPageSize(QPageSize::A4)) const
-    {
-        return printConnectionList(report, PrintDestination::pdfFile(path, pageSize));
-    }
-
-private:
-    QTemporaryDir folder_;
-};
-
-TEST_F(PrintedConnectionList, HundredRowsContinueOnPagesWithoutHeadings)
+// Every word inside the printable area and clear of its neighbours;
+// pulses and costs end where their headings end.
+void expectLaidOutInColumns(const QList<PdfPage>& pages)
 {
-    const QList<LogRow> rows = monthRows(100);
-    const QString path = pdfPath(QStringLiteral("dicembre.pdf"));
-    const PrintOutcome outcome = printToPdf({rows, periodText(2026, 12), kTotal}, path);
-    ASSERT_EQ(outcome.result, PrintOutcome::Result::Printed) << outcome.message.toStdString();
-
-    const QStringList pages = test::pdfPageTexts(path);
-    ASSERT_GE(pages.size(), 2);
-    const QRegularExpression title(QStringLiteral("Stampa lista Connessioni ad Internet"));
-    const QRegularExpression period(QStringLiteral("Periodo: Dicembre 2026"));
-    const QRegularExpression headings(
-        QStringLiteral(R"(^\s*Data\s+Ora Inizio\s+Ora Fine\s+Scatti\s+Spesa\s+Con\. Util\.ta\s+Servizio\s*$)"),
-        QRegularExpression::MultilineOption);
-    EXPECT_EQ(occurrences(pages.first(), title), 1);
-    EXPECT_EQ(occurrences(pages.first(), period), 1);
-    EXPECT_EQ(occurrences(pages.first(), headings), 1);
-    for (qsizetype page = 1; page < pages.size(); ++page) {
-        EXPECT_FALSE(pages[page].contains(QStringLiteral("Stampa lista"))) << "page " << page + 1;
-        EXPECT_FALSE(pages[page].contains(QStringLiteral("Periodo"))) << "page " << page + 1;
-        EXPECT_FALSE(pages[page].contains(QStringLiteral("Ora Inizio"))) << "page " << page + 1;
-    }
-
-    // Each row once, in the order given, running on from page to page.
-    const QString document = pages.join(QLatin1Char('\f'));
-    qsizetype previous = -1;
-    for (const LogRow& row : rows) {
-        const QRegularExpression line = rowLine(row);
-        EXPECT_EQ(occurrences(document, line), 1) << row.connessione.toStdString();
-        const qsizetype position = line.match(document).capturedStart();
-        EXPECT_GT(position, previous) << row.connessione.toStdString();
-        previous = position;
-    }
-    const QRegularExpression total(QStringLiteral(R"(^\s*Totale\s+1\.234\.567\s*$)"), QRegularExpression::MultilineOption);
-    EXPECT_EQ(occurrences(pages.last(), total), 1);
-    EXPECT_GT(total.match(document).capturedStart(), previous);
-    EXPECT_TRUE(pages.first().contains(QStringLiteral("Linea 001")));
-}
-
-// The layout keeps inside the printable area of small and large pages:
-// long names are cut short rather than run into the next column or off the
-// page, and pulses and costs end where their headings end.
-TEST_F(PrintedConnectionList, StaysInsideThePrintableAreaOfEveryPageSize)
-{
-    QList<LogRow> rows = monthRows(60);
-    for (LogRow& row : rows) {
-        row.connessione = QStringLiteral("R%1 collegamento di riserva").arg(row.id, 3, 10, QLatin1Char('0'));
-        row.servizio = QStringLiteral("Telecom Italia 1998 Tariffa Urbana Professionale Notturna");
-        row.fine = QStringLiteral("23:59:59");
-        row.scatti = row.id * 7;
-        row.costo = row.id * 100003;
-    }
-    constexpr double kMarginPoints = 10 / 25.4 * 72;
+    constexpr double kMargin = 10 / 25.4 * 72;
     constexpr double kTolerance = 0.5;
-    const QPageSize::PageSizeId sizes[] = {QPageSize::A4, QPageSize::Letter, QPageSize::A5, QPageSize::Legal};
-    for (const QPageSize::PageSizeId size : sizes) {
-        SCOPED_TRACE(QPageSize::name(size).toStdString());
-        const QString path = pdfPath(QPageSize::key(size) + QStringLiteral(".pdf"));
-        ASSERT_EQ(printToPdf({rows, periodText(2027, 1), kTotal}, path, QPageSize(size)).result,
-                  PrintOutcome::Result::Printed);
-
-        const QList<PdfPage> pages = test::pdfPageWords(path);
-        ASSERT_FALSE(pages.isEmpty());
-        PdfWord scattiHeading;
-        PdfWord spesaHeading;
-        QMap<QString, int> rowMarks;
-        for (const PdfPage& page : pages) {
-            const QRectF printable(QPointF(kMarginPoints, kMarginPoints),
-                                   page.size - QSizeF(2 * kMarginPoints, 2 * kMarginPoints));
-            QMap<int, QList<PdfWord>> lines;
-            for (const PdfWord& word : page.words) {
-                EXPECT_TRUE(printable.adjusted(-kTolerance, -kTolerance, kTolerance, kTolerance).contains(word.box))
-                    << word.text.toStdString();
-                lines[qRound(word.box.top() * 10)].append(word);
-                if (word.text == QStringLiteral("Scatti"))
-                    scattiHeading = word;
-                if (word.text == QStringLiteral("Spesa"))
-                    spesaHeading = word;
-            }
-            for (QList<PdfWord>& line : lines) {
-                std::sort(line.begin(), line.end(),
-                          [](const PdfWord& a, const PdfWord& b) { return a.box.left() < b.box.left(); });
-                for (qsizetype i = 1; i < line.size(); ++i)
-                    EXPECT_LE(line[i - 1].box.right(), line[i].box.left() + kTolerance)
-                        << line[i - 1].text.toStdString() << " runs into " << line[i].text.toStdString();
-                if (line.size() > 5 && line[5].text.startsWith(QLatin1Char('R'))) {
-                    ++rowMarks[line[5].text];
-                    EXPECT_NEAR(line[3].box.right(), scattiHeading.box.right(), kTolerance);
-                    EXPECT_NEAR(line[4].box.right(), spesaHeading.box.right(), kTolerance);
+    PdfWord scatti;
+    PdfWord spesa;
+    for (const PdfPage& page : pages) {
+        const QRectF printable = QRectF(QPointF(), page.size).adjusted(kMargin, kMargin, -kMargin, -kMargin);
+        QMap<int, QList<PdfWord>> lines;
+        for (const PdfWord& word : page.words) {
+            EXPECT_TRUE(printable.adjusted(-kTolerance, -kTolerance, kTolerance, kTolerance).contains(word.box))
+                << word.text.toStdString();
+            lines[qRound(word.box.top() * 10)].append(word);
+            if (word.text == QStringLiteral("Scatti"))
+                scatti = word;
+            if (word.text == QStringLiteral("Spesa"))
+                spesa = word;
+        }
+        static const QRegularExpression number(QStringLiteral("^[\\d.]+$"));
+        for (QList<PdfWord>& line : lines) {
+            std::sort(line.begin(), line.end(),
+                      [](const PdfWord& a, const PdfWord& b) { return a.box.left() < b.box.left(); });
+            for (qsizetype i = 1; i < line.size(); ++i)
+                EXPECT_LE(line[i - 1].box.right(), line[i].box.left() + kTolerance)
+                    << line[i - 1].text.toStdString() << " runs into " << line[i].text.toStdString();
+            if (line.size() > 4 && line[2].text.contains(QLatin1Char(':'))) { // a row with its end
+                EXPECT_NEAR(line[3].box.right(), scatti.box.right(), kTolerance);
+                if (number.match(line[4].text).hasMatch()) {
+                    EXPECT_NEAR(line[4].box.right(), spesa.box.right(), kTolerance);
                 }
             }
         }
-        EXPECT_EQ(rowMarks.size(), rows.size());
-        for (auto mark = rowMarks.cbegin(); mark != rowMarks.cend(); ++mark)
-            EXPECT_EQ(mark.value(), 1) << mark.key().toStdString();
     }
 }
 
-TEST_F(PrintedConnectionList, TotalLineShowsTheTotalGroupedAndNothingForZero)
+class PrintedConnectionList : public testing::Test {
+protected:
+    QTemporaryDir folder_;
+};
+
+TEST_F(PrintedConnectionList, HeadingsOnceThenEveryRowOnceInOrderAndTheTotalInsideEveryPageSize)
 {
-    const struct {
-        const char* total;
-        const char* line;
-    } cases[] = {
-        {"1.234.567", "Totale 1.234.567"},
-        {"12345", "Totale 12.345"},
-        {"0", "Totale"},
+    // The total line groups the total's digits and shows nothing for zero.
+    const struct { QPageSize::PageSizeId size; int rows; const char* total; const char* totalLine; } cases[] = {
+        {QPageSize::A4, 100, "1.234.567", "Totale 1.234.567"},
+        {QPageSize::Letter, 100, "12345", "Totale 12.345"},
+        {QPageSize::A5, 60, "0", "Totale"},
+        {QPageSize::Legal, 1, "7", "Totale 7"},
     };
     for (const auto& c : cases) {
-        const QString path = pdfPath(QStringLiteral("totale.pdf"));
-        ASSERT_EQ(printToPdf({monthRows(1), periodText(2026, 12), QString::fromLatin1(c.total)}, path).result,
-                  PrintOutcome::Result::Printed);
+        SCOPED_TRACE(QPageSize::name(c.size).toStdString());
+        const QList<LogRow> rows = monthRows(c.rows);
+        const QString path = folder_.filePath(QPageSize::key(c.size) + QStringLiteral(".pdf"));
+        const PrintOutcome outcome = printConnectionList({rows, periodText(2026, 12), QString::fromLatin1(c.total)},
+                                                         PrintDestination::pdfFile(path, QPageSize(c.size)));
+        ASSERT_EQ(outcome.result, PrintOutcome::Result::Printed) << outcome.message.toStdString();
+
         const QStringList pages = test::pdfPageTexts(path);
-        ASSERT_EQ(pages.size(), 1);
-        const QStringList lines = pages.first().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-        EXPECT_EQ(lines.last().simplified(), QString::fromLatin1(c.line)) << c.total;
+        ASSERT_EQ(pages.size() > 1, c.rows > 50) << pages.size() << " pages";
+        EXPECT_EQ(occurrences(pages.first(), QStringLiteral("Stampa lista Connessioni ad Internet")), 1);
+        EXPECT_EQ(occurrences(pages.first(), QStringLiteral("Periodo: Dicembre 2026")), 1);
+        EXPECT_EQ(occurrences(pages.first(), QStringLiteral(R"(^\s*Data\s+Ora Inizio\s+Ora Fine\s+Scatti\s+)"
+                                                            R"(Spesa\s+Con\. Util\.ta\s+Servizio\s*$)")),
+                  1);
+        const QString later = pages.mid(1).join(QLatin1Char('\f'));
+        EXPECT_FALSE(later.contains(QStringLiteral("Stampa lista")) || later.contains(QStringLiteral("Periodo")) ||
+                     later.contains(QStringLiteral("Ora Inizio")));
+
+        const QString document = pages.join(QLatin1Char('\f'));
+        qsizetype previous = -1;
+        for (const LogRow& row : rows) {
+            const QRegularExpression line = rowLine(row);
+            EXPECT_EQ(occurrences(document, line.pattern()), 1) << row.connessione.toStdString();
+            const qsizetype position = line.match(document).capturedStart();
+            EXPECT_GT(position, previous) << row.connessione.toStdString();
+            previous = position;
+        }
+        EXPECT_EQ(pages.last().split(QLatin1Char('\n'), Qt::SkipEmptyParts).last().simplified(),
+                  QString::fromLatin1(c.totalLine));
+        expectLaidOutInColumns(test::pdfPageWords(path));
     }
 }
 
-TEST_F(PrintedConnectionList, EmptyMonthPrintsNothing)
+TEST_F(PrintedConnectionList, AnEmptyMonthOrAFailureSaysWhyAndLeavesNothingBehind)
 {
-    const QString path = pdfPath(QStringLiteral("vuoto.pdf"));
-    const PrintOutcome outcome = printToPdf({{}, periodText(2026, 2), QStringLiteral("0")}, path);
-    EXPECT_EQ(outcome.result, PrintOutcome::Result::NothingToPrint);
-    EXPECT_TRUE(outcome.message.contains(QStringLiteral("Febbraio 2026"))) << outcome.message.toStdString();
-    EXPECT_FALSE(QFile::exists(path));
-}
-
-TEST_F(PrintedConnectionList, FailuresSayWhyAndLeaveNothingBehind)
-{
-    const QString unwritable = pdfPath(QStringLiteral("missing-folder/lista.pdf"));
-    const struct {
-        PrintDestination destination;
-        const char* message;
-    } cases[] = {
-        {PrintDestination::printer(QPrinterInfo()), "No printer"},
-        {PrintDestination::pdfFile(unwritable), "cannot write the file"},
+    const QString path = folder_.filePath(QStringLiteral("lista.pdf"));
+    const QString unwritable = folder_.filePath(QStringLiteral("missing-folder/lista.pdf"));
+    const struct { int rows; PrintDestination to; PrintOutcome::Result result; const char* message; } cases[] = {
+        {0, PrintDestination::pdfFile(path), PrintOutcome::Result::NothingToPrint, "Febbraio 2026"},
+        {3, PrintDestination::printer(QPrinterInfo()), PrintOutcome::Result::Failed, "No printer"},
+        {3, PrintDestination::pdfFile(unwritable), PrintOutcome::Result::Failed, "cannot write the file"},
     };
     for (const auto& c : cases) {
-        const PrintOutcome outcome = printConnectionList({monthRows(3), periodText(2026, 12), kTotal}, c.destination);
-        EXPECT_EQ(outcome.result, PrintOutcome::Result::Failed);
+        const PrintOutcome outcome =
+            printConnectionList({monthRows(c.rows), periodText(2026, 2), QStringLiteral("0")}, c.to);
+        EXPECT_EQ(outcome.result, c.result) << c.message;
         EXPECT_TRUE(outcome.message.contains(QString::fromLatin1(c.message))) << outcome.message.toStdString();
     }
+    EXPECT_FALSE(QFile::exists(path));
     EXPECT_FALSE(QFile::exists(unwritable));
-}
-
-TEST(MonthNames, NameTheTwelveMonthsAndNothingElse)
-{
-    EXPECT_EQ(monthName(1), QStringLiteral("Gennaio"));
-    EXPECT_EQ(monthName(9), QStringLiteral("Settembre"));
-    EXPECT_EQ(monthName(12), QStringLiteral("Dicembre"));
-    EXPECT_TRUE(monthName(0).isEmpty());
-    EXPECT_TRUE(monthName(13).isEmpty());
-    EXPECT_EQ(periodText(2026, 12), QStringLiteral("Dicembre 2026"));
 }
 
 } // namespace

@@ -33,11 +33,7 @@ protected:
         return result;
     }
 
-    QString shown() const
-    {
-        return child<QLabel>("lblMese")->text() + QLatin1Char(' ') + child<QLabel>("lblAnno")->text();
-    }
-
+    QString shown() const { return child<QLabel>("lblMese")->text() + ' ' + child<QLabel>("lblAnno")->text(); }
     QString total() const { return child<QLabel>("lblTotSpesa")->text(); }
 
     LogPage& page_;
@@ -58,56 +54,37 @@ TEST_F(LogPageTest, AMonthRunsFromItsFirstDayToItsLastDayInclusive)
 TEST_F(LogPageTest, TheArrowsStepMonthAndYearAcrossTheYearBoundary)
 {
     log("2027-01-15 10:00:00", 500);
-    struct Step {
-        const char* button;
-        const char* expected;
-    };
-    const Step steps[] = {
+    const struct { const char* button; const char* expected; } steps[] = {
         {"fltbutton7", "Gennaio 2027"},  {"fltbutton6", "Dicembre 2026"}, {"fltbutton6", "Novembre 2026"},
         {"fltbutton9", "Novembre 2027"}, {"fltbutton8", "Novembre 2026"},
     };
     page_.showPeriod(2026, 12);
-    for (const Step& step : steps) {
+    for (const auto& step : steps) {
         click(child<fltbutton>(step.button));
         EXPECT_EQ(shown(), QString::fromUtf8(step.expected)) << step.button;
         const bool january = shown() == QStringLiteral("Gennaio 2027");
-        EXPECT_EQ(total(), january ? QStringLiteral("500") : QStringLiteral("0")) << shown().toStdString();
+        EXPECT_EQ(total(), january ? QStringLiteral("500") : QStringLiteral("0")) << step.expected;
         EXPECT_EQ(dates().size(), january ? 1 : 0);
     }
 }
 
-TEST_F(LogPageTest, ReloadingShowsANewlyLoggedConnection)
-{
-    page_.showPeriod(2026, 12);
-    log("2026-12-07 18:00:00", 2500);
-    EXPECT_TRUE(dates().isEmpty());
-    window_->reloadLog();
-    EXPECT_EQ(dates(), QStringList{"07/12/2026"});
-    EXPECT_EQ(total(), QStringLiteral("2.500"));
-}
-
-TEST_F(LogPageTest, StampaPrintsTheMonthShown)
+TEST_F(LogPageTest, StampaPrintsTheMonthShownAfterAReloadAndNothingForAnEmptyMonth)
 {
     const QString pdf = settingsFolder_.filePath(QStringLiteral("lista.pdf"));
     page_.setPrintDestination(PrintDestination::pdfFile(pdf));
-    log("2026-12-07 18:00:00", 2500);
     page_.showPeriod(2026, 12);
+    log("2026-12-07 18:00:00", 2500);
+    click(child<fltbutton>("fltbutton13"));
+    EXPECT_FALSE(QFileInfo::exists(pdf)) << "the month shown was still empty";
+    EXPECT_EQ(messages_.notices.size(), 1);
 
+    window_->reloadLog();
+    EXPECT_EQ(dates(), QStringList{"07/12/2026"});
+    EXPECT_EQ(total(), QStringLiteral("2.500"));
     click(child<fltbutton>("fltbutton13"));
     EXPECT_GT(QFileInfo(pdf).size(), 0);
     EXPECT_TRUE(messages_.warnings.isEmpty());
     EXPECT_FALSE(child<fltbutton>("fltbutton14")->isVisible());
-}
-
-TEST_F(LogPageTest, StampaOnAnEmptyMonthPrintsNothingAndSaysSo)
-{
-    const QString pdf = settingsFolder_.filePath(QStringLiteral("vuota.pdf"));
-    page_.setPrintDestination(PrintDestination::pdfFile(pdf));
-    page_.showPeriod(2026, 12);
-
-    click(child<fltbutton>("fltbutton13"));
-    EXPECT_FALSE(QFileInfo::exists(pdf));
-    EXPECT_EQ(messages_.notices.size(), 1);
 }
 
 } // namespace

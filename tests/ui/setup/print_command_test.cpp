@@ -1,13 +1,10 @@
 #include "tests/database/scratch_database.h"
+#include "tests/support/tool_run.h"
 #include "tests/ui/setup/pdf_text.h"
 
 #include "database/connection_log.h"
 
 #include <QFile>
-#include <QProcess>
-#include <QProcessEnvironment>
-
-#include "tests/support/tool_run.h"
 
 #include <gtest/gtest.h>
 
@@ -47,30 +44,27 @@ TEST(PrintCommand, PrintsAMonthOrSaysWhyNot)
         QStringList arguments;
         int status;
         const char* message; // on stdout when done, else on stderr
-        QString written;     // the PDF expected, or none
     } cases[] = {
-        {{"print", "--db", db, "--year", "2026", "--month", "12", "--pdf", pdf}, 0, "Written to", pdf},
-        {{"print", "--db", db, "--year", "2026", "--month", "11", "--pdf", novemberPdf}, 0, "nothing to print", {}},
-        {{"print", "--db", db, "--year", "2026", "--month", "12"}, 1, "No printer", {}},
-        {{"print", "--db", db, "--year", "2026", "--month", "12", "--pdf", strayPdf}, 1, "cannot write", {}},
+        {{"print", "--db", db, "--year", "2026", "--month", "11", "--pdf", novemberPdf}, 0, "nothing to print"},
+        {{"print", "--db", db, "--year", "2026", "--month", "12"}, 1, "No printer"},
+        {{"print", "--db", db, "--year", "2026", "--month", "12", "--pdf", strayPdf}, 1, "cannot write"},
         {{"print", "--db", scratch.folder() + "/none.T99", "--year", "2026", "--month", "12", "--pdf", pdf}, 1,
-         "does not exist", {}},
-        {{"print", "--db", db, "--year", "2026", "--month", "13", "--pdf", pdf}, 2, "--month", {}},
-        {{"print", "--db", db, "--month", "12", "--pdf", pdf}, 2, "--year is required", {}},
+         "does not exist"},
+        {{"print", "--db", db, "--year", "2026", "--month", "13", "--pdf", pdf}, 2, "--month"},
+        {{"print", "--db", db, "--month", "12", "--pdf", pdf}, 2, "--year is required"},
+        {{"print", "--db", db, "--year", "2026", "--month", "12", "--pdf", pdf}, 0, "Written to"},
     };
     for (const auto& c : cases) {
-        QFile::remove(pdf);
         const ToolRun run = zrtellixctl(c.arguments);
         const std::string command = c.arguments.join(' ').toStdString();
         EXPECT_EQ(run.status, c.status) << command << "\n" << run.err.toStdString();
         EXPECT_TRUE((c.status == 0 ? run.out : run.err).contains(QString::fromLatin1(c.message)))
             << command << "\n" << run.out.toStdString() << run.err.toStdString();
-        EXPECT_EQ(QFile::exists(pdf), c.written == pdf) << command;
+        EXPECT_EQ(QFile::exists(pdf), &c == std::end(cases) - 1) << command << ": only the last writes it";
     }
     EXPECT_FALSE(QFile::exists(novemberPdf));
     EXPECT_FALSE(QFile::exists(strayPdf));
 
-    ASSERT_EQ(zrtellixctl(cases[0].arguments).status, 0);
     const QString text = test::pdfPageTexts(pdf).join(QLatin1Char('\f')).simplified();
     EXPECT_TRUE(text.contains(QStringLiteral("Periodo: Dicembre 2026"))) << text.toStdString();
     EXPECT_TRUE(text.contains(QStringLiteral("01/12/2026 09:00:00 10:00:00 20 1.234.000 Casa Telecom Italia 1998")));

@@ -2,67 +2,47 @@
 
 #include "controls/dropdown.h"
 #include "controls/fltbutton.h"
-#include "controls/twips.h"
 #include "ui/setup/log_page.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QDate>
 #include <QGroupBox>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QStackedWidget>
-#include <QTest>
 
 namespace zrt::test {
 namespace {
 
 class SetupFrame : public SetupWindowTest {
 protected:
-    void chooseFromMenu(int index)
-    {
-        QAction* item = child<QMenu>("Scelta")->actions().at(index);
-        item->trigger();
-    }
-
+    void chooseFromMenu(SetupPage page) { child<QMenu>("Scelta")->actions().at(int(page))->trigger(); }
     qint64 iconKey() { return child<dropdown>("dpOpzioni")->Picture().cacheKey(); }
+    QCheckBox* autostartBox() { return child<QCheckBox>("chkAvvio"); }
 };
 
-TEST_F(SetupFrame, OpensOnTheLogOfTheCurrentMonthInAFixedSizeBorderlessWindow)
+// Statistics has no icon of its own and keeps the one of the page before.
+TEST_F(SetupFrame, OpensOnThisMonthsLogAndNamesEveryPage)
 {
     EXPECT_EQ(window_->currentPage(), SetupPage::Log);
-    EXPECT_EQ(child<dropdown>("dpOpzioni")->Caption(), QStringLiteral("Lista Connessioni"));
-    EXPECT_FALSE(child<dropdown>("dpOpzioni")->Picture().isNull());
     const LogPage* log = child<LogPage>("pnl0");
-    EXPECT_EQ(log->year(), QDate::currentDate().year());
-    EXPECT_EQ(log->month(), QDate::currentDate().month());
+    const QDate today = QDate::currentDate();
+    EXPECT_EQ(QDate(log->year(), log->month(), 1), QDate(today.year(), today.month(), 1));
 
-    const PixelScale scale = PixelScale::ofScreen();
-    EXPECT_EQ(window_->size(), QSize(scale.toPixelsX(7095), scale.toPixelsY(4890)));
-    EXPECT_EQ(window_->minimumSize(), window_->maximumSize());
-    EXPECT_TRUE(window_->windowFlags() & Qt::FramelessWindowHint);
-}
-
-TEST_F(SetupFrame, EveryMenuItemShowsItsPageAndNamesIt)
-{
     const char* captions[] = {"Lista Connessioni", "Setup Connessioni", "Setup Tariffe", "Statistiche",
                               "Info ZR Tellix 99"};
+    chooseFromMenu(SetupPage::Info);
     for (int index = 0; index < kSetupPageCount; ++index) {
-        chooseFromMenu(index);
+        const qint64 iconBefore = iconKey();
+        chooseFromMenu(SetupPage(index));
         EXPECT_EQ(child<QStackedWidget>("pnl")->currentIndex(), index);
         EXPECT_EQ(child<dropdown>("dpOpzioni")->Caption(), QString::fromLatin1(captions[index]));
         EXPECT_EQ(child<QGroupBox>("frm")->title(), QString::fromLatin1(captions[index]));
+        EXPECT_EQ(iconKey() == iconBefore, SetupPage(index) == SetupPage::Statistics) << captions[index];
     }
-}
-
-TEST_F(SetupFrame, StatisticsKeepsTheIconOfThePageBefore)
-{
-    chooseFromMenu(int(SetupPage::Tariffs));
-    const qint64 tariffsIcon = iconKey();
-    chooseFromMenu(int(SetupPage::Statistics));
-    EXPECT_EQ(iconKey(), tariffsIcon);
-    chooseFromMenu(int(SetupPage::Associations));
-    EXPECT_NE(iconKey(), tariffsIcon);
+    chooseFromMenu(SetupPage::Log);
+    click(child<fltbutton>("fltbutton10"));
+    EXPECT_EQ(window_->currentPage(), SetupPage::Info) << "the info button";
 }
 
 TEST_F(SetupFrame, TheArrowOpensThePageMenuBelowTheDropDownAndClosingItPutsTheButtonUp)
@@ -78,31 +58,17 @@ TEST_F(SetupFrame, TheArrowOpensThePageMenuBelowTheDropDownAndClosingItPutsTheBu
     EXPECT_FALSE(button->DropDownValue());
 }
 
-TEST_F(SetupFrame, InfoButtonJumpsToTheLastPage)
+TEST_F(SetupFrame, ClosingHidesKeepingThePageAndMinimisingTitlesTheWindow)
 {
-    click(child<fltbutton>("fltbutton10"));
-    EXPECT_EQ(window_->currentPage(), SetupPage::Info);
-    EXPECT_EQ(child<dropdown>("dpOpzioni")->Caption(), QStringLiteral("Info ZR Tellix 99"));
-}
-
-TEST_F(SetupFrame, ClosingHidesAndTheNextShowingKeepsThePage)
-{
-    chooseFromMenu(int(SetupPage::Tariffs));
+    chooseFromMenu(SetupPage::Tariffs);
     click(child<fltbutton>("fltbutton1"));
     EXPECT_FALSE(window_->isVisible());
-
-    window_->close();
     window_->showFromMainWindow();
-    EXPECT_TRUE(window_->isVisible());
     EXPECT_EQ(window_->currentPage(), SetupPage::Tariffs);
-}
 
-TEST_F(SetupFrame, MinimisingTitlesTheWindowAndRestoringEmptiesTheTitle)
-{
     click(child<fltbutton>("fltbutton2"));
     EXPECT_TRUE(window_->isMinimized());
     EXPECT_EQ(window_->windowTitle(), QStringLiteral("Setup ZR Tellix 99"));
-
     window_->showNormal();
     EXPECT_EQ(window_->windowTitle(), QString());
 }
@@ -113,60 +79,43 @@ TEST_F(SetupFrame, DraggingTheTitleStripMovesTheWindow)
     window_->move(100, 100);
     const QPoint start = window_->pos();
     const QPoint grab(40, 10);
-    QTest::mousePress(strip, Qt::LeftButton, Qt::NoModifier, grab);
     const QPoint to = grab + QPoint(30, 20);
+    QTest::mousePress(strip, Qt::LeftButton, Qt::NoModifier, grab);
     QMouseEvent drag(QEvent::MouseMove, to, strip->mapToGlobal(to), Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(strip, &drag);
     QTest::mouseRelease(strip, Qt::LeftButton, Qt::NoModifier, to);
-
     EXPECT_EQ(window_->pos(), start + QPoint(30, 20));
 }
 
-// Autostart box ---------------------------------------------------------
-
-TEST_F(SetupFrame, TickingTheBoxRegistersTheProgramAndStoresTheSetting)
+// Each click of the autostart box asks for the opposite state; what the
+// desktop answers decides the box, the setting and what the user is told.
+TEST_F(SetupFrame, TheAutostartBoxFollowsWhatTheDesktopDid)
 {
-    click(child<QCheckBox>("chkAvvio"));
-    EXPECT_EQ(autostart_.calls, QStringList{QStringLiteral("on ZR Tellix 99 /usr/bin/zrtellix")});
-    EXPECT_TRUE(settings_.autostartOn());
-
-    click(child<QCheckBox>("chkAvvio"));
-    EXPECT_EQ(autostart_.calls.last(), QStringLiteral("off"));
-    EXPECT_FALSE(settings_.autostartOn());
-    EXPECT_TRUE(messages_.warnings.isEmpty());
+    // The box, the setting and the messages so far after each click.
+    const struct { const char* name; AutostartOutcome onGives; bool offWorks, on; int warnings, notices; } clicks[] = {
+        {"on", AutostartOutcome::MachineWide, true, true, 0, 0},
+        {"off", AutostartOutcome::MachineWide, true, false, 0, 0},
+        {"on fails", AutostartOutcome::Failed, true, false, 1, 0},
+        {"on for this user", AutostartOutcome::PerUser, true, true, 1, 1},
+        {"off fails", AutostartOutcome::PerUser, false, true, 2, 1},
+    };
+    for (const auto& c : clicks) {
+        autostart_.onOutcome = c.onGives;
+        autostart_.offSucceeds = c.offWorks;
+        click(autostartBox());
+        EXPECT_EQ(autostartBox()->isChecked(), c.on) << c.name;
+        EXPECT_EQ(settings_.autostartOn(), c.on) << c.name;
+        EXPECT_EQ(messages_.warnings.size(), c.warnings) << c.name;
+        EXPECT_EQ(messages_.notices.size(), c.notices) << c.name;
+    }
+    EXPECT_EQ(autostart_.calls.first(), QStringLiteral("on ZR Tellix 99 /usr/bin/zrtellix"));
 }
 
-TEST_F(SetupFrame, AFailedSwitchIsReportedAndTheBoxGoesBack)
-{
-    autostart_.onOutcome = AutostartOutcome::Failed;
-    click(child<QCheckBox>("chkAvvio"));
-    EXPECT_FALSE(child<QCheckBox>("chkAvvio")->isChecked());
-    EXPECT_FALSE(settings_.autostartOn());
-    EXPECT_EQ(messages_.warnings.size(), 1);
-
-    autostart_.onOutcome = AutostartOutcome::MachineWide;
-    click(child<QCheckBox>("chkAvvio"));
-    autostart_.offSucceeds = false;
-    click(child<QCheckBox>("chkAvvio"));
-    EXPECT_TRUE(child<QCheckBox>("chkAvvio")->isChecked());
-    EXPECT_TRUE(settings_.autostartOn());
-    EXPECT_EQ(messages_.warnings.size(), 2);
-}
-
-TEST_F(SetupFrame, APerUserRegistrationIsExplained)
-{
-    autostart_.onOutcome = AutostartOutcome::PerUser;
-    click(child<QCheckBox>("chkAvvio"));
-    EXPECT_TRUE(child<QCheckBox>("chkAvvio")->isChecked());
-    EXPECT_TRUE(settings_.autostartOn());
-    EXPECT_EQ(messages_.notices.size(), 1);
-}
-
-TEST_F(SetupFrame, TheBoxFollowsTheStoredSettingAndRegistersOnlyOnAChange)
+TEST_F(SetupFrame, TheAutostartBoxFollowsTheStoredSettingAndRegistersOnlyOnAChange)
 {
     settings_.setAutostartOn(true);
     window_->showFromMainWindow();
-    EXPECT_TRUE(child<QCheckBox>("chkAvvio")->isChecked());
+    EXPECT_TRUE(autostartBox()->isChecked());
     EXPECT_EQ(autostart_.calls.size(), 1) << "ticked by the setting: registered again";
 
     activate();
@@ -174,7 +123,7 @@ TEST_F(SetupFrame, TheBoxFollowsTheStoredSettingAndRegistersOnlyOnAChange)
 
     settings_.setAutostartOn(false);
     activate();
-    EXPECT_FALSE(child<QCheckBox>("chkAvvio")->isChecked());
+    EXPECT_FALSE(autostartBox()->isChecked());
     EXPECT_EQ(autostart_.calls.last(), QStringLiteral("off"));
 }
 

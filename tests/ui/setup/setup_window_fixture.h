@@ -7,26 +7,30 @@
 #include "ui/setup/frmsetup.h"
 #include "ui/setup/user_messages.h"
 
+#include <QApplication>
 #include <QStringList>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
 #include <memory>
 
-class QWidget;
-
-namespace zrt {
-
-class fltbutton;
-
-namespace test {
-
-inline const QString kExecutable = QStringLiteral("/usr/bin/zrtellix");
+namespace zrt::test {
 
 class FakeAutostart : public Autostart {
 public:
-    AutostartOutcome switchOn(const QString& name, const QString& executablePath) override;
-    bool switchOff() override;
+    AutostartOutcome switchOn(const QString& name, const QString& executablePath) override
+    {
+        calls.append(QStringLiteral("on %1 %2").arg(name, executablePath));
+        on = onOutcome != AutostartOutcome::Failed;
+        return onOutcome;
+    }
+    bool switchOff() override
+    {
+        calls.append(QStringLiteral("off"));
+        on = on && !offSucceeds;
+        return offSucceeds;
+    }
     bool isOn() const override { return on; }
 
     AutostartOutcome onOutcome = AutostartOutcome::MachineWide;
@@ -44,16 +48,27 @@ public:
     QStringList notices;
 };
 
+inline void click(QWidget* button)
+{
+    ASSERT_NE(button, nullptr);
+    QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, button->rect().center());
+}
+
 // A management window, shown, on a scratch copy of the shipped database
 // (tariff 1 "Urbana 2000" per minute, tariff 2 "Urbana a scatti" in pulses,
 // VAT 20) with settings in a file of its own.
 class SetupWindowTest : public testing::Test {
 protected:
-    SetupWindowTest();
+    SetupWindowTest() { window_->show(); }
 
     Database database() const { return scratch_.open(); }
+
     // Sends the window the activation a window manager would.
-    void activate();
+    void activate()
+    {
+        QEvent activation(QEvent::WindowActivate);
+        QApplication::sendEvent(window_.get(), &activation);
+    }
 
     template <typename T>
     T* child(const char* name) const
@@ -66,13 +81,11 @@ protected:
 
     ScratchDatabase scratch_;
     QTemporaryDir settingsFolder_;
-    Settings settings_;
+    Settings settings_{settingsFolder_.filePath(QStringLiteral("settings.ini"))};
     FakeAutostart autostart_;
     RecordingMessages messages_;
-    std::unique_ptr<frmSetup> window_;
+    std::unique_ptr<frmSetup> window_ = std::make_unique<frmSetup>(
+        scratch_.path(), QStringLiteral("/usr/bin/zrtellix"), autostart_, settings_, messages_);
 };
 
-void click(QWidget* button);
-
-} // namespace test
-} // namespace zrt
+} // namespace zrt::test

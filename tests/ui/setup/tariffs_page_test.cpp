@@ -11,7 +11,6 @@
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTableView>
-#include <QTest>
 
 namespace zrt::test {
 namespace {
@@ -24,8 +23,8 @@ protected:
     TariffsPageTest() { window_->choosePage(SetupPage::Tariffs); }
 
     QTableView* bands() { return child<QTableView>("dbTariffe"); }
-
     void selectTariff(int row) { child<QTableView>("dbCompagnie")->selectRow(row); }
+    QString cell(int row, int column) { return bands()->model()->index(row, column).data().toString(); }
 
     QStringList shownCaptions()
     {
@@ -36,8 +35,6 @@ protected:
         }
         return captions;
     }
-
-    QString cell(int row, int column) { return bands()->model()->index(row, column).data().toString(); }
 
     QList<double> storedDurations(int idTariffa)
     {
@@ -82,31 +79,27 @@ TEST_F(TariffsPageTest, PulseAndPerMinuteTariffsShowTheirOwnColumns)
 
 TEST_F(TariffsPageTest, EachDayTypeHasItsColourAndItsBandsInOrder)
 {
-    struct DayTypeCase {
-        int index;
-        QColor colour;
-        QStringList starts;
+    const struct { QColor colour; QStringList starts; } cases[] = {
+        {QColor(255, 192, 192), {"00:00", "08:00", "18:30"}},
+        {QColor(255, 224, 192), {"00:00", "08:00", "13:00"}},
+        {QColor(192, 255, 192), {"00:00"}},
     };
-    const DayTypeCase cases[] = {
-        {0, QColor(255, 192, 192), {"00:00", "08:00", "18:30"}},
-        {1, QColor(255, 224, 192), {"00:00", "08:00", "13:00"}},
-        {2, QColor(192, 255, 192), {"00:00"}},
-    };
-    for (const DayTypeCase& dayType : cases) {
-        child<QComboBox>("cboFascia")->setCurrentIndex(dayType.index);
+    for (int index = 0; index < 3; ++index) {
+        child<QComboBox>("cboFascia")->setCurrentIndex(index);
         QStringList starts;
         for (int row = 0; row < bands()->model()->rowCount(); ++row)
             starts.append(cell(row, 0));
-        EXPECT_EQ(starts, dayType.starts) << dayType.index;
-        EXPECT_EQ(bands()->palette().color(QPalette::Base), dayType.colour);
-        EXPECT_EQ(child<QComboBox>("cboFascia")->palette().color(QPalette::Button), dayType.colour);
+        EXPECT_EQ(starts, cases[index].starts) << index;
+        EXPECT_EQ(bands()->palette().color(QPalette::Base), cases[index].colour);
+        EXPECT_EQ(child<QComboBox>("cboFascia")->palette().color(QPalette::Button), cases[index].colour);
     }
 }
 
-TEST_F(TariffsPageTest, TheReductionMinuteRenamesThePriceColumnsAndReachesEveryBand)
+TEST_F(TariffsPageTest, TheReductionMinuteTakesDigitsRenamesThePriceColumnsAndReachesEveryBand)
 {
     const QList<double> pulsePeriods = storedDurations(2);
-    typeMinute(QStringLiteral("3"));
+    typeMinute(QStringLiteral("x3,"));
+    EXPECT_EQ(child<QLineEdit>("txtMin")->text(), QStringLiteral("3"));
     EXPECT_EQ(shownCaptions().mid(2, 2),
               (QStringList{"Costo al Min. fino al 3°(*)", "Costo al Min. dopo il 3°(*)"}));
     EXPECT_EQ(storedDurations(1), QList<double>(7, 3.0));
@@ -119,12 +112,6 @@ TEST_F(TariffsPageTest, TheReductionMinuteRenamesThePriceColumnsAndReachesEveryB
     EXPECT_EQ(storedDurations(1), QList<double>(7, 0.0));
 }
 
-TEST_F(TariffsPageTest, TheReductionMinuteTakesDigitsOnly)
-{
-    typeMinute(QStringLiteral("x2,"));
-    EXPECT_EQ(child<QLineEdit>("txtMin")->text(), QStringLiteral("2"));
-}
-
 TEST_F(TariffsPageTest, AggiungiOpensOneTariffEditorAndItsNewTariffIsSelected)
 {
     click(child<fltbutton>("fltbutton5"));
@@ -133,80 +120,43 @@ TEST_F(TariffsPageTest, AggiungiOpensOneTariffEditorAndItsNewTariffIsSelected)
     ASSERT_EQ(editors.size(), 1);
     EXPECT_TRUE(editors.first()->isVisible());
 
-    int added = 0;
-    {
-        Database db = database();
-        added = TariffStore(db).addTariff(2, QStringLiteral("Interurbana"));
-    }
+    Database db = database();
+    const int added = TariffStore(db).addTariff(2, QStringLiteral("Interurbana"));
     emit editors.first()->tariffsChanged();
     emit editors.first()->tariffConfirmed(added);
     EXPECT_EQ(window_->findChild<TariffsPage*>()->selectedTariff()->descrizione, QStringLiteral("Interurbana"));
 }
 
-// VAT -----------------------------------------------------------------
-
-struct VatCase {
-    const char* name;
-    const char* typed;
-    int stored; // 20, the shipped rate, when refused
-    bool refused;
-};
-
-void PrintTo(const VatCase& vatCase, std::ostream* out)
-{
-    *out << '"' << vatCase.typed << '"';
-}
-
-class VatEdit : public TariffsPageTest {
-protected:
-    int storedRate()
-    {
-        Database db = database();
-        return VatStore(db).read();
-    }
-
-    void type(const QString& text)
-    {
-        click(child<fltbutton>("fltbutton11"));
-        child<QLineEdit>("txtIva")->setText(text);
-    }
-};
-
-class VatText : public VatEdit, public testing::WithParamInterface<VatCase> {};
-
-TEST_P(VatText, OkStoresAWholePercentageOrRefusesTheText)
+// Modifica opens the rate for editing; OK stores a whole percentage or
+// refuses the text, which stays for editing until Annulla shows the rate
+// stored again.
+TEST_F(TariffsPageTest, TheVatRateTakesOnlyAWholePercentage)
 {
     QSignalSpy changes(window_.get(), &frmSetup::vatChanged);
-    type(QString::fromUtf8(GetParam().typed));
-    EXPECT_EQ(child<fltbutton>("fltbutton11")->Caption(), QStringLiteral("OK"));
-    click(child<fltbutton>("fltbutton11"));
+    QLineEdit* box = child<QLineEdit>("txtIva");
+    const struct { const char* typed; int stored; bool refused; } cases[] = {
+        {"abc", 20, true}, {"", 20, true}, {"150", 20, true}, {"-4", 20, true},
+        {"20,6", 21, false}, {"0", 0, false}, {"33", 33, false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.typed);
+        const qsizetype warnings = messages_.warnings.size();
+        const qsizetype changed = changes.size();
+        click(child<fltbutton>("fltbutton11"));
+        EXPECT_EQ(child<fltbutton>("fltbutton11")->Caption(), QStringLiteral("OK"));
+        box->setText(QString::fromUtf8(c.typed));
+        click(child<fltbutton>("fltbutton11"));
 
-    EXPECT_EQ(storedRate(), GetParam().stored);
-    EXPECT_EQ(messages_.warnings.size(), GetParam().refused ? 1 : 0);
-    EXPECT_EQ(changes.size(), GetParam().refused ? 0 : 1);
-    EXPECT_EQ(child<QLineEdit>("txtIva")->isEnabled(), GetParam().refused) << "a refused text stays for editing";
-    if (!GetParam().refused) {
-        EXPECT_EQ(child<QLineEdit>("txtIva")->text(), QString::number(GetParam().stored));
+        Database db = database();
+        EXPECT_EQ(VatStore(db).read(), c.stored);
+        EXPECT_EQ(messages_.warnings.size() - warnings, c.refused ? 1 : 0);
+        EXPECT_EQ(changes.size() - changed, c.refused ? 0 : 1);
+        EXPECT_EQ(box->isEnabled(), c.refused);
+        if (c.refused)
+            click(child<fltbutton>("fltbutton12"));
+        EXPECT_EQ(box->text(), QString::number(c.stored));
+        EXPECT_FALSE(box->isEnabled());
+        EXPECT_FALSE(child<fltbutton>("fltbutton12")->isVisible());
     }
-}
-
-INSTANTIATE_TEST_SUITE_P(Texts, VatText,
-                         testing::Values(VatCase{"Whole", "21", 21, false}, VatCase{"Fraction", "20,6", 21, false},
-                                         VatCase{"Zero", "0", 0, false}, VatCase{"Letters", "abc", 20, true},
-                                         VatCase{"Empty", "", 20, true}, VatCase{"AboveHundred", "150", 20, true},
-                                         VatCase{"Negative", "-4", 20, true}),
-                         [](const testing::TestParamInfo<VatCase>& vatCase) {
-                             return std::string(vatCase.param.name);
-                         });
-
-TEST_F(VatEdit, AnnullaStoresNothingAndShowsTheRateAgain)
-{
-    type(QStringLiteral("33"));
-    click(child<fltbutton>("fltbutton12"));
-    EXPECT_EQ(storedRate(), 20);
-    EXPECT_EQ(child<QLineEdit>("txtIva")->text(), QStringLiteral("20"));
-    EXPECT_FALSE(child<QLineEdit>("txtIva")->isEnabled());
-    EXPECT_FALSE(child<fltbutton>("fltbutton12")->isVisible());
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "ui/setup/xdg_autostart.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -14,72 +15,39 @@ QString readAll(const QString& path)
     return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
 }
 
-void touch(const QString& path)
+// A folder that cannot be created, as for a user without rights, is one
+// below a plain file.
+TEST(XdgAutostart, WritesWhereItMayAndSwitchingOffLeavesNoEntryBehind)
 {
-    QFile file(path);
-    file.open(QIODevice::WriteOnly);
-}
-
-class Autostart : public testing::Test {
-protected:
-    QString machineFolder() const { return root_.filePath(QStringLiteral("etc/xdg/autostart")); }
-    QString userFolder() const { return root_.filePath(QStringLiteral("home/.config/autostart")); }
-    // A machine folder that cannot be created, as for a user without rights.
-    QString lockedFolder()
-    {
-        touch(root_.filePath(QStringLiteral("etc-is-a-file")));
-        return root_.filePath(QStringLiteral("etc-is-a-file/autostart"));
-    }
-
-    QTemporaryDir root_;
-};
-
-TEST_F(Autostart, SwitchingOnWritesAnEntryThatStartsTheProgram)
-{
-    XdgAutostart autostart(machineFolder(), userFolder());
-    ASSERT_EQ(autostart.switchOn(kAutostartName, QStringLiteral("/opt/zr tellix/zrtellix")),
-              AutostartOutcome::MachineWide);
-    EXPECT_EQ(readAll(autostart.machineEntry()),
-              autostartDesktopEntry(kAutostartName, QStringLiteral("/opt/zr tellix/zrtellix")));
-}
-
-TEST_F(Autostart, OnAndOffAcrossRights)
-{
-    const struct {
-        const char* name;
-        bool machineWritable;
-        AutostartOutcome expected;
-        bool machineEntry;
-        bool userEntry;
-    } cases[] = {
-        {"with rights", true, AutostartOutcome::MachineWide, true, false},
-        {"without rights", false, AutostartOutcome::PerUser, false, true},
+    const struct { const char* name; bool machineWritable; bool userWritable; AutostartOutcome expected; } cases[] = {
+        {"with rights", true, true, AutostartOutcome::MachineWide},
+        {"without rights", false, true, AutostartOutcome::PerUser},
+        {"nowhere to write", false, false, AutostartOutcome::Failed},
     };
+    const QString program = QStringLiteral("/opt/zr tellix/zrtellix");
     for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
         QTemporaryDir root;
-        const QString machine = c.machineWritable ? root.filePath(QStringLiteral("etc/xdg/autostart"))
-                                                  : root.filePath(QStringLiteral("etc-is-a-file/autostart"));
-        touch(root.filePath(QStringLiteral("etc-is-a-file")));
-        XdgAutostart autostart(machine, root.filePath(QStringLiteral("config/autostart")));
-        QDir().mkpath(root.filePath(QStringLiteral("config/autostart")));
-        touch(autostart.userEntry()); // an older per-user entry
+        QFile(root.filePath(QStringLiteral("file"))).open(QIODevice::WriteOnly);
+        const auto folder = [&](bool writable, const char* name) {
+            return root.filePath(QLatin1String(writable ? "" : "file/") + QLatin1String(name));
+        };
+        XdgAutostart autostart(folder(c.machineWritable, "etc/xdg/autostart"),
+                               folder(c.userWritable, "config/autostart"));
+        if (c.userWritable) {
+            QDir().mkpath(folder(true, "config/autostart"));
+            QFile(autostart.userEntry()).open(QIODevice::WriteOnly); // an older per-user entry
+        }
 
-        EXPECT_EQ(autostart.switchOn(kAutostartName, QStringLiteral("/usr/bin/zrtellix")), c.expected) << c.name;
-        EXPECT_EQ(QFile::exists(autostart.machineEntry()), c.machineEntry) << c.name;
-        EXPECT_EQ(QFile::exists(autostart.userEntry()), c.userEntry) << c.name;
-        EXPECT_TRUE(autostart.isOn()) << c.name;
+        EXPECT_EQ(autostart.switchOn(kAutostartName, program), c.expected);
+        const QString written = c.machineWritable ? autostart.machineEntry() : autostart.userEntry();
+        EXPECT_EQ(readAll(written), c.userWritable ? autostartDesktopEntry(kAutostartName, program) : QString());
+        EXPECT_EQ(QFile::exists(autostart.userEntry()), c.expected == AutostartOutcome::PerUser);
+        EXPECT_EQ(autostart.isOn(), c.userWritable);
 
-        EXPECT_TRUE(autostart.switchOff()) << c.name;
-        EXPECT_FALSE(autostart.isOn()) << c.name << ": switching off leaves no entry behind";
+        EXPECT_TRUE(autostart.switchOff());
+        EXPECT_FALSE(autostart.isOn());
     }
-}
-
-TEST_F(Autostart, NowhereToWriteIsReportedAsFailure)
-{
-    touch(root_.filePath(QStringLiteral("config-is-a-file")));
-    XdgAutostart autostart(lockedFolder(), root_.filePath(QStringLiteral("config-is-a-file/autostart")));
-    EXPECT_EQ(autostart.switchOn(kAutostartName, QStringLiteral("/usr/bin/zrtellix")), AutostartOutcome::Failed);
-    EXPECT_FALSE(autostart.isOn());
 }
 
 TEST(AutostartEntry, QuotesTheProgramPath)

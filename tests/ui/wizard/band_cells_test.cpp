@@ -1,5 +1,6 @@
 #include "ui/wizard/band_cells.h"
 
+#include <QStringList>
 
 #include <gtest/gtest.h>
 
@@ -17,82 +18,59 @@ Band sampleBand()
     return band;
 }
 
+QStringList cellTexts(const Band& band)
+{
+    QStringList texts;
+    for (int column = 0; column < kBandColumnCount; ++column)
+        texts << bandCellText(band, BandColumn(column));
+    return texts;
+}
+
 TEST(BandCells, ShowTimesShortAndAmountsTheItalianWay)
 {
-    const Band band = sampleBand();
-    EXPECT_EQ(bandCellText(band, BandColumn::Inizio), QStringLiteral("08:00"));
-    EXPECT_EQ(bandCellText(band, BandColumn::Fine), QStringLiteral("18:30:15")) << "seconds are not hidden";
-    EXPECT_EQ(bandCellText(band, BandColumn::Durata), QStringLiteral("180"));
-    EXPECT_EQ(bandCellText(band, BandColumn::CostoScatto), QStringLiteral("1.234,5"));
-    EXPECT_EQ(bandCellText(band, BandColumn::CostoMinuto), QStringLiteral("1.234,5"));
-    EXPECT_EQ(bandCellText(band, BandColumn::CostoRisposta), QStringLiteral("127"));
+    EXPECT_EQ(cellTexts(sampleBand()), (QStringList{"08:00", "18:30:15", "180", "1.234,5", "1.234,5", "127"}));
 }
 
-struct Accepted {
-    BandColumn column;
-    const char* text;
-    const char* shownAfter;
-};
-
-class AcceptedCell : public ::testing::TestWithParam<Accepted> {};
-
-TEST_P(AcceptedCell, IsTakenIntoTheBand)
+// A text taken is shown as given below; a refused one leaves the band as it
+// was and gets a hint that mentions what is wanted.
+TEST(BandCells, TypedTextIsTakenIntoTheBandOrRefusedWithAHint)
 {
-    Band band = sampleBand();
-    EXPECT_EQ(readBandCell(QString::fromUtf8(GetParam().text), GetParam().column, band), std::nullopt);
-    EXPECT_EQ(bandCellText(band, GetParam().column), QString::fromUtf8(GetParam().shownAfter));
-}
-
-INSTANTIATE_TEST_SUITE_P(Cells, AcceptedCell,
-                         ::testing::Values(Accepted{BandColumn::Inizio, "18:30", "18:30"},
-                                           Accepted{BandColumn::Inizio, " 07:05:09 ", "07:05:09"},
-                                           Accepted{BandColumn::Fine, "24:00", "24:00"},
-                                           Accepted{BandColumn::Fine, "00:00:00", "00:00"},
-                                           Accepted{BandColumn::Durata, "340", "340"},
-                                           Accepted{BandColumn::Durata, "0,5", "0,5"},
-                                           Accepted{BandColumn::CostoScatto, "30,60", "30,6"},
-                                           Accepted{BandColumn::CostoMinuto, "1.234,5678", "1.234,5678"},
-                                           Accepted{BandColumn::CostoMinuto, "12.345.678", "12.345.678"},
-                                           Accepted{BandColumn::CostoRisposta, "0", "0"}));
-
-struct Refused {
-    BandColumn column;
-    const char* text;
-    const char* hintMentions;
-};
-
-class RefusedCell : public ::testing::TestWithParam<Refused> {};
-
-TEST_P(RefusedCell, LeavesTheBandAsItWasWithAHint)
-{
-    Band band = sampleBand();
-    const std::optional<QString> hint =
-        readBandCell(QString::fromUtf8(GetParam().text), GetParam().column, band);
-    ASSERT_TRUE(hint);
-    EXPECT_TRUE(hint->contains(QString::fromUtf8(GetParam().hintMentions))) << hint->toStdString();
-    for (int column = 0; column < kBandColumnCount; ++column) {
-        const auto each = static_cast<BandColumn>(column);
-        EXPECT_EQ(bandCellText(band, each), bandCellText(sampleBand(), each));
+    const struct { BandColumn column; const char* text; const char* shownOrHint; bool taken; } cases[] = {
+        {BandColumn::Inizio, " 07:05:09 ", "07:05:09", true},
+        {BandColumn::Fine, "24:00", "24:00", true},
+        {BandColumn::Fine, "00:00:00", "00:00", true},
+        {BandColumn::Durata, "0,5", "0,5", true},
+        {BandColumn::CostoScatto, "30,60", "30,6", true},
+        {BandColumn::CostoMinuto, "1.234,5678", "1.234,5678", true},
+        {BandColumn::CostoRisposta, "0", "0", true},
+        {BandColumn::Inizio, "24:01", "HH:MM", false},
+        {BandColumn::Inizio, "8:00", "HH:MM", false},
+        {BandColumn::Fine, "12:60", "HH:MM", false},
+        {BandColumn::Fine, "", "HH:MM", false},
+        {BandColumn::Durata, "0", "maggiore di zero", false},
+        {BandColumn::Durata, "tre", "maggiore di zero", false},
+        {BandColumn::Durata, "1.80", "maggiore di zero", false},
+        {BandColumn::CostoScatto, "-1", "non negativo", false},
+        {BandColumn::CostoScatto, "30.60", "virgola", false},
+        {BandColumn::CostoMinuto, "30.60,1,2", "non negativo", false},
+        {BandColumn::CostoMinuto, "1e3", "non negativo", false},
+        {BandColumn::CostoRisposta, "", "non negativo", false},
+        {BandColumn::CostoRisposta, "127 Lire", "non negativo", false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        Band band = sampleBand();
+        const std::optional<QString> hint = readBandCell(QString::fromUtf8(c.text), c.column, band);
+        if (c.taken) {
+            EXPECT_EQ(hint, std::nullopt);
+            EXPECT_EQ(bandCellText(band, c.column), QString::fromUtf8(c.shownOrHint));
+        } else {
+            ASSERT_TRUE(hint);
+            EXPECT_TRUE(hint->contains(QString::fromUtf8(c.shownOrHint))) << hint->toStdString();
+            EXPECT_EQ(cellTexts(band), cellTexts(sampleBand()));
+        }
     }
 }
-
-INSTANTIATE_TEST_SUITE_P(Cells, RefusedCell,
-                         ::testing::Values(Refused{BandColumn::Inizio, "24:01", "HH:MM"},
-                                           Refused{BandColumn::Inizio, "25:00", "HH:MM"},
-                                           Refused{BandColumn::Inizio, "8:00", "HH:MM"},
-                                           Refused{BandColumn::Fine, "18.30", "HH:MM"},
-                                           Refused{BandColumn::Fine, "12:60", "HH:MM"},
-                                           Refused{BandColumn::Fine, "", "HH:MM"},
-                                           Refused{BandColumn::Durata, "0", "maggiore di zero"},
-                                           Refused{BandColumn::Durata, "-180", "maggiore di zero"},
-                                           Refused{BandColumn::Durata, "tre", "maggiore di zero"},
-                                           Refused{BandColumn::CostoScatto, "-1", "non negativo"},
-                                           Refused{BandColumn::CostoScatto, "30.60", "virgola"},
-                                           Refused{BandColumn::Durata, "1.80", "maggiore di zero"},
-                                           Refused{BandColumn::CostoMinuto, "30.60,1,2", "non negativo"},
-                                           Refused{BandColumn::CostoMinuto, "1e3", "non negativo"},
-                                           Refused{BandColumn::CostoRisposta, "", "non negativo"},
-                                           Refused{BandColumn::CostoRisposta, "127 Lire", "non negativo"}));
 
 } // namespace
 } // namespace zrt

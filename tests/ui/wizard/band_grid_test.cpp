@@ -1,11 +1,6 @@
 #include "wizard_fixture.h"
 
-#include "controls/fltbutton.h"
-
-#include <QLabel>
 #include <QSignalSpy>
-#include <QTableView>
-#include <QTest>
 
 namespace zrt::test {
 namespace {
@@ -16,7 +11,7 @@ TimeOfDay at(const char* text)
 }
 
 // The editor on the weekday page of a new pulse tariff with two bands,
-// 00:00-08:00 and 08:00-24:00.
+// 00:00-08:00 and 08:00-24:00, the second one current.
 class BandGridTest : public WizardTest {
 protected:
     void SetUp() override
@@ -24,7 +19,7 @@ protected:
         openEditor();
         chooseCompany(QStringLiteral("Telecom Italia 1998"));
         reachFirstBandPage();
-        tariff_ = lastTariffKey();
+        tariff_ = tariffs().back().id;
         click("fltbutton3");
         typeIntoCell(0, BandColumn::Fine, QStringLiteral("08:00"), Qt::Key_Return);
         click("fltbutton3");
@@ -35,90 +30,72 @@ protected:
     int tariff_ = 0;
 };
 
-TEST_F(BandGridTest, AddedBandsContinueTheDay)
+TEST_F(BandGridTest, AnAddedBandContinuesTheDayAndARowIsWrittenWhenTheGridLeavesItOrOnReturn)
 {
-    ASSERT_EQ(grid()->model()->rowCount(), 2);
-    EXPECT_EQ(cellText(1, BandColumn::Inizio), QStringLiteral("08:00"));
+    EXPECT_EQ(grid()->currentIndex().row(), 1);
     EXPECT_EQ(cellText(1, BandColumn::Fine), QStringLiteral("24:00"));
     EXPECT_EQ(stored(1).band.inizio, at("08:00"));
-    EXPECT_EQ(grid()->currentIndex().row(), 1) << "the new band is the current row";
-}
 
-TEST_F(BandGridTest, ARowIsWrittenWhenTheGridLeavesIt)
-{
     typeIntoCell(1, BandColumn::Inizio, QStringLiteral("08:30"));
     typeIntoCell(1, BandColumn::CostoScatto, QStringLiteral("1.234,50"));
-    EXPECT_EQ(cellText(1, BandColumn::Inizio), QStringLiteral("08:30"));
     EXPECT_EQ(cellText(1, BandColumn::CostoScatto), QStringLiteral("1.234,5"));
     EXPECT_EQ(stored(1).band.inizio, at("08:00")) << "still on the row";
-
     selectCell(0, BandColumn::Inizio);
     EXPECT_EQ(stored(1).band.inizio, at("08:30"));
     EXPECT_DOUBLE_EQ(stored(1).band.costo, 1234.5);
+
+    typeIntoCell(0, BandColumn::Durata, QStringLiteral("180"), Qt::Key_Return);
+    EXPECT_DOUBLE_EQ(stored(0).band.durata, 180);
 }
 
-TEST_F(BandGridTest, ReturnWritesTheRowAtOnce)
+TEST_F(BandGridTest, ARefusedCellKeepsThePreviousValueAndShowsAHintUntilAGoodOne)
 {
-    typeIntoCell(1, BandColumn::Durata, QStringLiteral("180"), Qt::Key_Return);
-    EXPECT_DOUBLE_EQ(stored(1).band.durata, 180);
+    const struct { BandColumn column; const char* text; } cases[] = {
+        {BandColumn::Fine, "24:00:01"},
+        {BandColumn::Durata, "0"},
+        {BandColumn::CostoScatto, "30.60"},
+        {BandColumn::CostoRisposta, "-1"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        const Fascia before = stored(0);
+        const QString shown = cellText(0, c.column);
+        typeIntoCell(0, c.column, QString::fromUtf8(c.text));
+        EXPECT_EQ(cellText(0, c.column), shown);
+        EXPECT_FALSE(message().isEmpty());
+
+        selectCell(1, BandColumn::Inizio);
+        const Fascia after = stored(0);
+        EXPECT_EQ(after.band.fine, before.band.fine);
+        EXPECT_DOUBLE_EQ(after.band.durata, before.band.durata);
+        EXPECT_DOUBLE_EQ(after.band.costo, before.band.costo);
+        EXPECT_DOUBLE_EQ(after.band.costoAllaRisposta, before.band.costoAllaRisposta);
+
+        typeIntoCell(0, BandColumn::CostoRisposta, QString::number(after.band.costoAllaRisposta + 1));
+        EXPECT_TRUE(message().isEmpty()) << "a good value clears the hint";
+        selectCell(1, BandColumn::Inizio);
+    }
 }
 
-struct TypedCell {
-    BandColumn column;
-    const char* text;
-    const char* shown;
-};
-
-class RefusedInGrid : public BandGridTest, public ::testing::WithParamInterface<TypedCell> {};
-
-TEST_P(RefusedInGrid, KeepsThePreviousValueAndShowsAHint)
-{
-    const Fascia before = stored(0);
-    typeIntoCell(0, GetParam().column, QString::fromUtf8(GetParam().text));
-    EXPECT_EQ(cellText(0, GetParam().column), QString::fromUtf8(GetParam().shown));
-    EXPECT_FALSE(message().isEmpty());
-
-    selectCell(1, BandColumn::Inizio);
-    const Fascia after = stored(0);
-    EXPECT_EQ(after.band.inizio, before.band.inizio);
-    EXPECT_EQ(after.band.fine, before.band.fine);
-    EXPECT_DOUBLE_EQ(after.band.durata, before.band.durata);
-    EXPECT_DOUBLE_EQ(after.band.costo, before.band.costo);
-
-    typeIntoCell(0, BandColumn::CostoRisposta, QStringLiteral("127"));
-    EXPECT_TRUE(message().isEmpty()) << "a good value clears the hint";
-}
-
-INSTANTIATE_TEST_SUITE_P(Cells, RefusedInGrid,
-                         ::testing::Values(TypedCell{BandColumn::Fine, "24:00:01", "08:00"},
-                                           TypedCell{BandColumn::Durata, "0", "0"},
-                                           TypedCell{BandColumn::CostoScatto, "30.60", "0"},
-                                           TypedCell{BandColumn::CostoRisposta, "-1", "0"}));
-
-TEST_F(BandGridTest, TheDeleteKeyRemovesTheCurrentBand)
+TEST_F(BandGridTest, DeletingRemovesTheCurrentBandAndDropsItsEdits)
 {
     const int kept = stored(1).id;
     selectCell(0, BandColumn::CostoScatto);
     QTest::keyClick(grid(), Qt::Key_Delete);
     ASSERT_EQ(grid()->model()->rowCount(), 1);
-    ASSERT_EQ(bands(tariff_, DayType::Fer).size(), 1);
     EXPECT_EQ(stored(0).id, kept);
-}
 
-TEST_F(BandGridTest, DeletingTheRowBeingEditedDropsItsEdits)
-{
-    typeIntoCell(1, BandColumn::CostoScatto, QStringLiteral("127"));
+    typeIntoCell(0, BandColumn::CostoScatto, QStringLiteral("127"));
     click("fltElimina");
-    EXPECT_EQ(bands(tariff_, DayType::Fer).size(), 1);
-    EXPECT_TRUE(message().isEmpty());
+    EXPECT_TRUE(bands(tariff_, DayType::Fer).isEmpty());
+    EXPECT_TRUE(message().isEmpty()) << "the edits went with the row";
 }
 
 TEST_F(BandGridTest, TheNextPageTakesACellStillBeingTyped)
 {
-    const QModelIndex index = grid()->model()->index(1, static_cast<int>(BandColumn::CostoRisposta));
     selectCell(1, BandColumn::CostoRisposta);
     QTest::keyClick(grid(), Qt::Key_F2);
-    auto* editor = grid()->indexWidget(index);
+    auto* editor = grid()->indexWidget(cell(1, BandColumn::CostoRisposta));
     ASSERT_NE(editor, nullptr);
     QTest::keyClicks(editor, QStringLiteral("100"));
 
@@ -127,47 +104,35 @@ TEST_F(BandGridTest, TheNextPageTakesACellStillBeingTyped)
     EXPECT_DOUBLE_EQ(stored(1).band.costoAllaRisposta, 100);
 }
 
-TEST_F(BandGridTest, ClosingWritesTheRowAndReportsTheChange)
+// A row that cannot be written goes back and keeps the window open, once;
+// closing again writes the row being edited and reports the change.
+TEST_F(BandGridTest, ClosingWritesTheRowBeingEditedOrStaysOpenWhenItCannot)
 {
     QSignalSpy changed(window_.get(), &frmCambiaTariffa::tariffsChanged);
     QSignalSpy confirmed(window_.get(), &frmCambiaTariffa::tariffConfirmed);
     typeIntoCell(1, BandColumn::CostoScatto, QStringLiteral("127"));
-    click("fltbutton1");
-    EXPECT_FALSE(window_->isVisible());
-    EXPECT_DOUBLE_EQ(stored(1).band.costo, 127);
-    EXPECT_EQ(changed.count(), 1);
-    EXPECT_EQ(confirmed.count(), 0) << "left before the end";
-}
-
-TEST_F(BandGridTest, ARowThatCannotBeWrittenGoesBackAndKeepsTheWindowOpenOnce)
-{
-    typeIntoCell(1, BandColumn::CostoScatto, QStringLiteral("127"));
-    {
-        Database opened = database();
-        opened.query(QStringLiteral("DELETE FROM Fasce WHERE rowid = ?"), {stored(1).id});
-    }
+    database().query(QStringLiteral("DELETE FROM Fasce WHERE rowid = ?"), {stored(1).id});
     click("fltbutton1");
     EXPECT_TRUE(window_->isVisible());
     EXPECT_TRUE(message().contains(QStringLiteral("no longer exists"))) << message().toStdString();
     EXPECT_EQ(cellText(1, BandColumn::CostoScatto), QStringLiteral("0"));
 
+    typeIntoCell(0, BandColumn::CostoScatto, QStringLiteral("127"));
     click("fltbutton1");
     EXPECT_FALSE(window_->isVisible());
+    EXPECT_DOUBLE_EQ(stored(0).band.costo, 127);
+    EXPECT_EQ(changed.count(), 1);
+    EXPECT_EQ(confirmed.count(), 0) << "left before the end";
 }
 
-class MinuteBandGridTest : public WizardTest {};
-
-TEST_F(MinuteBandGridTest, APerMinuteBandKeepsTheReductionMinute)
+TEST_F(WizardTest, APerMinuteBandKeepsTheReductionMinuteSetMeanwhile)
 {
     openEditor();
     chooseCompany(QStringLiteral("Telecom Italia"));
     reachFirstBandPage();
-    const int tariff = lastTariffKey();
+    const int tariff = tariffs().back().id;
     click("fltbutton3");
-    {
-        Database opened = database();
-        opened.query(QStringLiteral("UPDATE Fasce SET Durata = 15 WHERE id_Tariffa = ?"), {tariff});
-    }
+    database().query(QStringLiteral("UPDATE Fasce SET Durata = 15 WHERE id_Tariffa = ?"), {tariff});
     typeIntoCell(0, BandColumn::CostoMinuto, QStringLiteral("30,60"), Qt::Key_Return);
 
     const Band band = bands(tariff, DayType::Fer).front().band;

@@ -5,25 +5,22 @@
 #include "ui/wizard/band_cells.h"
 #include "ui/wizard/frmcambiatariffa.h"
 
+#include "controls/fltbutton.h"
 #include "database/tariff_store.h"
 
-#include <QString>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QStackedWidget>
+#include <QTableView>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
 #include <memory>
 
-class QComboBox;
-class QLabel;
-class QLineEdit;
-class QStackedWidget;
-class QTableView;
-
-namespace zrt {
-
-class fltbutton;
-
-namespace test {
+namespace zrt::test {
 
 // A tariff editor on a scratch database, driven as a user would: clicks on
 // its buttons, typing into its boxes and its band grid.
@@ -31,37 +28,88 @@ class WizardTest : public ::testing::Test {
 protected:
     explicit WizardTest(Content content = Content::DefaultTariffs) : scratch_(content) {}
 
-    void openEditor();
+    void openEditor()
+    {
+        window_ = std::make_unique<frmCambiaTariffa>(scratch_.path());
+        window_->show();
+    }
 
-    fltbutton* button(const char* name) const;
-    QLabel* label(const char* name) const;
-    QLineEdit* lineEdit(const char* name) const;
-    QComboBox* comboBox(const char* name) const;
-    QTableView* grid() const;
-    int shownPanel() const;
-    QString message() const;
+    template <typename Widget>
+    Widget* find(const char* name) const
+    {
+        auto* widget = window_->findChild<Widget*>(QLatin1String(name));
+        EXPECT_NE(widget, nullptr) << "no " << name;
+        return widget;
+    }
+    fltbutton* button(const char* name) const { return find<fltbutton>(name); }
+    QLabel* label(const char* name) const { return find<QLabel>(name); }
+    QLineEdit* lineEdit(const char* name) const { return find<QLineEdit>(name); }
+    QComboBox* comboBox(const char* name) const { return find<QComboBox>(name); }
+    QTableView* grid() const { return find<QTableView>("dbTariffe"); }
+    int shownPanel() const { return window_->findChild<QStackedWidget*>()->currentIndex(); }
+    QString message() const { return label("lblMessaggio")->text(); }
 
-    void click(const char* buttonName);
-    void type(const char* lineEditName, const QString& text);
-    void chooseCompany(const QString& nome);
+    void click(const char* buttonName) { QTest::mouseClick(button(buttonName), Qt::LeftButton); }
+    void type(const char* lineEditName, const QString& text)
+    {
+        lineEdit(lineEditName)->selectAll();
+        QTest::keyClicks(lineEdit(lineEditName), text);
+    }
+    void chooseCompany(const QString& nome) { comboBox("cboCompagnie")->setCurrentText(nome); }
+
     // From the company page to the first band page with a new tariff.
-    void reachFirstBandPage(const QString& descrizione = QStringLiteral("Urbana"));
+    void reachFirstBandPage(const QString& descrizione = QStringLiteral("Urbana"))
+    {
+        click("fltAvanti");
+        type("Text1", descrizione);
+        click("fltAvanti");
+    }
+
+    QModelIndex cell(int row, BandColumn column) const { return grid()->model()->index(row, int(column)); }
+    QString cellText(int row, BandColumn column) const { return cell(row, column).data().toString(); }
+    void selectCell(int row, BandColumn column)
+    {
+        QTest::mouseClick(grid()->viewport(), Qt::LeftButton, {}, grid()->visualRect(cell(row, column)).center());
+    }
 
     // Opens the cell's editor by double-click, types the text over what it
     // holds and ends with the key.
-    void typeIntoCell(int row, BandColumn column, const QString& text, Qt::Key finish = Qt::Key_Tab);
-    QString cellText(int row, BandColumn column) const;
-    void selectCell(int row, BandColumn column);
-    QStringList shownColumnCaptions() const;
+    void typeIntoCell(int row, BandColumn column, const QString& text, Qt::Key finish = Qt::Key_Tab)
+    {
+        selectCell(row, column);
+        QTest::mouseDClick(grid()->viewport(), Qt::LeftButton, {}, grid()->visualRect(cell(row, column)).center());
+        auto* editor = qobject_cast<QLineEdit*>(grid()->indexWidget(cell(row, column)));
+        ASSERT_NE(editor, nullptr) << "the cell opened no editor";
+        editor->selectAll();
+        QTest::keyClicks(editor, text);
+        QTest::keyClick(editor, finish);
+        QCoreApplication::processEvents(); // the grid takes a cell ended by Return in a queued call
+    }
+
+    QStringList shownColumnCaptions() const
+    {
+        QStringList captions;
+        for (int column = 0; column < grid()->model()->columnCount(); ++column) {
+            if (!grid()->isColumnHidden(column))
+                captions << grid()->model()->headerData(column, Qt::Horizontal).toString();
+        }
+        return captions;
+    }
 
     Database database() const { return scratch_.open(); }
-    QList<TariffaInfo> tariffs() const;
-    QList<Fascia> bands(int idTariffa, DayType tipo) const;
-    int lastTariffKey() const;
+    QList<TariffaInfo> tariffs() const
+    {
+        Database opened = database();
+        return TariffStore(opened).tariffs();
+    }
+    QList<Fascia> bands(int idTariffa, DayType tipo) const
+    {
+        Database opened = database();
+        return TariffStore(opened).bands(idTariffa, tipo);
+    }
 
     ScratchDatabase scratch_;
     std::unique_ptr<frmCambiaTariffa> window_;
 };
 
-} // namespace test
-} // namespace zrt
+} // namespace zrt::test
