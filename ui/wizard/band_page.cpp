@@ -80,7 +80,7 @@ BandPage::BandPage(const QString& databasePath, QWidget* parent)
     connect(bands_, &BandTableModel::modelReset, this, &BandPage::bandCountChanged);
     connect(bands_, &BandTableModel::rowsInserted, this, &BandPage::bandCountChanged);
     connect(bands_, &BandTableModel::rowsRemoved, this, &BandPage::bandCountChanged);
-    connect(bands_, &BandTableModel::dataChanged, this, [this] { emit messageChanged({}); });
+    connect(bands_, &BandTableModel::accepted, this, [this] { emit messageChanged({}); });
     connect(bands_, &BandTableModel::refused, this, &BandPage::messageChanged);
     connect(bands_, &BandTableModel::failed, this, &BandPage::messageChanged);
 }

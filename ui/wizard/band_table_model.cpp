@@ -137,6 +137,7 @@ bool BandTableModel::setData(const QModelIndex& index, const QVariant& value, in
         emit refused(*hint);
         return false;
     }
+    emit accepted();
     if (sameBand(band, shownBand(index.row())))
         return true;
     edited_ = EditedRow{index.row(), band};

@@ -43,6 +43,8 @@ public:
     bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
 
 signals:
+    // A cell's text was taken, whether or not it changed the band.
+    void accepted();
     void refused(const QString& hint);
     void failed(const QString& message);
 
