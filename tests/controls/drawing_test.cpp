@@ -1,7 +1,7 @@
-#include "controls/clogfont.h"
 #include "controls/clogo.h"
 #include "controls/drawarrow.h"
 #include "controls/logfont.h"
+#include "controls/separator.h"
 
 #include "widgettesting.h"
 
@@ -10,25 +10,12 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 namespace zrt {
 namespace {
 
 using testing::pixel;
-
-// The image as text: '#' for black, 'o' for white, '.' for anything else.
-QStringList asText(const QImage& image)
-{
-    QStringList rows;
-    for (int y = 0; y < image.height(); ++y) {
-        QString row;
-        for (int x = 0; x < image.width(); ++x) {
-            const QColor colour = pixel(image, x, y);
-            row += colour == Qt::black ? u'#' : colour == Qt::white ? u'o' : u'.';
-        }
-        rows << row;
-    }
-    return rows;
-}
 
 QStringList arrowIn(QSize area, bool enabled)
 {
@@ -36,221 +23,166 @@ QStringList arrowIn(QSize area, bool enabled)
     image.fill(QColor(192, 192, 192));
     QPainter painter(&image);
     DrawArrow(painter, image.rect(), Qt::black, enabled);
-    return asText(image);
+    return testing::asText(image, image.rect(), Qt::black, Qt::white);
 }
 
 TEST(DrawArrow, FiveThreeOneTriangleWithShadowWhenDisabled)
 {
-    EXPECT_EQ(arrowIn({12, 8}, true), (QStringList{
-                                          "............",
-                                          "............",
-                                          "............",
-                                          "....#####...",
-                                          ".....###....",
-                                          "......#.....",
-                                          "............",
-                                          "............",
-                                      }));
-    EXPECT_EQ(arrowIn({12, 8}, false), (QStringList{
-                                           "............",
-                                           "............",
-                                           "............",
-                                           "....#####o..",
-                                           ".....###o...",
-                                           "......#o....",
-                                           "......o.....",
-                                           "............",
-                                       }));
+    const struct {
+        QSize area;
+        bool enabled;
+        int top;
+        QStringList rows;
+    } cases[] = {
+        {{12, 8}, true, 3, {"....#####...", ".....###....", "......#.....", "............"}},
+        {{12, 8}, false, 3, {"....#####o..", ".....###o...", "......#o....", "......o....."}},
+        // 13 / 2 - 2 = 4.5 and 11 / 2 - 1 = 4.5 both round to 4.
+        {{13, 11}, true, 4, {"....#####....", ".....###.....", "......#......", "............."}},
+    };
+    for (const auto& c : cases) {
+        const QStringList rows = arrowIn(c.area, c.enabled);
+        EXPECT_EQ(rows.mid(c.top, 4), c.rows) << c.area.width() << " wide, enabled " << c.enabled;
+        EXPECT_EQ(rows.join(QString()).count(u'#'), 9) << c.area.width() << " wide, enabled " << c.enabled;
+    }
 }
 
-TEST(DrawArrow, HalfPixelCentresRoundToEven)
+QFont arial(double points, bool bold = false)
 {
-    // 13 / 2 - 2 = 4.5 and 11 / 2 - 1 = 4.5 both round to 4.
-    const QStringList rows = arrowIn({13, 11}, true);
-    EXPECT_EQ(rows[4], QStringLiteral("....#####...."));
-}
-
-QFont fontOf(const QString& family, double points, bool bold = false)
-{
-    QFont font(family);
+    QFont font(QStringLiteral("Arial"));
     font.setPointSizeF(points);
     font.setBold(bold);
     return font;
 }
 
-TEST(LogFontRecord, HeightFollowsPointsAndScreenResolution)
+TEST(LogFontRecord, HeightFollowsPointsAndResolutionAndTurnedOemFontsFallBackToAnsi)
 {
     const struct {
         double points;
         int dpi;
-        int height;
-    } cases[] = {{12, 96, -16}, {8.25, 96, -11}, {9, 96, -12}, {10, 120, -17}, {7.5, 96, -10}};
-    for (const auto& c : cases) {
-        EXPECT_EQ(logFontRecord(fontOf("Arial", c.points), ansiCharSet, 0, c.dpi).height, c.height)
-            << c.points << " pt at " << c.dpi;
-    }
-}
-
-TEST(LogFontRecord, TurnedOemFontsFallBackToAnsiAndTrueType)
-{
-    const struct {
-        int charSet;
         float rotation;
-        int expectedCharSet;
-        int precision;
-        int escapement;
+        int charSet, height, escapement, recordedCharSet;
     } cases[] = {
-        {oemCharSet, 90, ansiCharSet, outPrecisionTrueTypeOnly, 900},
-        {oemCharSet, 360, oemCharSet, 0, 3600},
-        {oemCharSet, 0.4f, oemCharSet, 0, 4},
-        {oemCharSet, 270, ansiCharSet, outPrecisionTrueTypeOnly, 2700},
-        {161, 90, 161, outPrecisionTrueTypeOnly, 900},
-        {ansiCharSet, 0, ansiCharSet, 0, 0},
+        {12, 96, 0, ansiCharSet, -16, 0, ansiCharSet},   {8.25, 96, 0, ansiCharSet, -11, 0, ansiCharSet},
+        {10, 120, 0, ansiCharSet, -17, 0, ansiCharSet},  {7.5, 96, 0, ansiCharSet, -10, 0, ansiCharSet},
+        {10, 96, 90, oemCharSet, -13, 900, ansiCharSet}, {10, 96, 360, oemCharSet, -13, 3600, oemCharSet},
+        {10, 96, 0.4f, oemCharSet, -13, 4, oemCharSet},  {10, 96, 90, 161, -13, 900, 161},
     };
     for (const auto& c : cases) {
-        const LogFontRecord record = logFontRecord(fontOf("Arial", 10), c.charSet, c.rotation, 96);
-        EXPECT_EQ(record.charSet, c.expectedCharSet) << c.charSet << " at " << c.rotation;
-        EXPECT_EQ(record.outPrecision, c.precision) << c.charSet << " at " << c.rotation;
-        EXPECT_EQ(record.escapement, c.escapement) << c.rotation;
-        EXPECT_EQ(record.orientation, c.escapement) << c.rotation;
-        EXPECT_EQ(record.quality, qualityProof);
+        SCOPED_TRACE(::testing::Message() << c.points << " pt at " << c.dpi << ", turned " << c.rotation);
+        const LogFontRecord record = logFontRecord(arial(c.points), c.charSet, c.rotation, c.dpi);
+        EXPECT_EQ(record.height, c.height);
+        EXPECT_EQ(record.escapement, c.escapement);
+        EXPECT_EQ(record.charSet, c.recordedCharSet);
     }
+    // The logo's plain record rounds to whole points first: 8.5 is taken as 8.
+    EXPECT_EQ(FillLogFont(arial(8.5), 96).height, -11);
+    EXPECT_EQ(FillLogFont(arial(12, true), 96).weight, 700);
+    EXPECT_EQ(FillLogFont(arial(12), 96).weight, 400);
 }
 
 TEST(LogFontRecord, FaceNameIsCutToThirtyTwoBytes)
 {
     const struct {
-        int length;
-        int bytes;
+        int length, bytes;
         bool terminated;
     } cases[] = {{5, 6, true}, {31, 32, true}, {32, 32, false}, {40, 32, false}};
     for (const auto& c : cases) {
-        const QString name(c.length, u'F');
-        const LogFontRecord record = logFontRecord(fontOf(name, 10), ansiCharSet, 0, 96);
-        EXPECT_EQ(record.faceName.size(), c.bytes) << c.length;
-        EXPECT_EQ(record.faceName.endsWith('\0'), c.terminated) << c.length;
-        EXPECT_EQ(RotatedFont(record).font().family(), QString(std::min(c.length, 32), u'F')) << c.length;
+        SCOPED_TRACE(c.length);
+        const LogFontRecord record = logFontRecord(QFont(QString(c.length, u'F')), ansiCharSet, 0, 96);
+        EXPECT_EQ(record.faceName.size(), c.bytes);
+        EXPECT_EQ(record.faceName.endsWith('\0'), c.terminated);
+        EXPECT_EQ(RotatedFont(record).font().family(), QString(std::min(c.length, 32), u'F'));
     }
 }
 
-TEST(LogFontRecord, PlainRecordForTheLogo)
+QImage paintLogo(const cLogo& logo, QSize size)
 {
-    const LogFontRecord bold = FillLogFont(fontOf("Arial", 12, true), 96);
-    EXPECT_EQ(bold.height, -16);
-    EXPECT_EQ(bold.weight, 700);
-    EXPECT_EQ(bold.escapement, 0);
-    EXPECT_EQ(bold.quality, 0);
-    EXPECT_EQ(bold.faceName, QByteArray("Arial"));
-    EXPECT_EQ(FillLogFont(fontOf("Arial", 8.5), 96).height, -11); // 8.5 rounds to 8 points
-    EXPECT_EQ(FillLogFont(fontOf("Arial", 9), 96).weight, 400);
-    EXPECT_EQ(FillLogFont(fontOf(QString(40, u'F'), 9), 96).faceName.size(), 32);
+    QImage image(size, QImage::Format_RGB32);
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPixelSize(14);
+    QPainter painter(&image);
+    logo.paint(painter, size, font, Qt::white);
+    return image;
 }
 
-TEST(CLogFont, HoldsAFontObjectExactlyWhileAFontIsHeld)
+TEST(cLogo, BandsRunUpFromTheStartColourInAtMostAboutTwoHundredFiftyFiveSteps)
 {
-    CLogFont logFont;
-    EXPECT_EQ(logFont.Handle(), nullptr);
-    logFont.setRotation(90);
-    EXPECT_EQ(logFont.Handle(), nullptr);
-
-    logFont.setLOGFONT(fontOf("Arial", 12), oemCharSet);
-    const RotatedFont* handle = logFont.Handle();
-    ASSERT_NE(handle, nullptr);
-    EXPECT_EQ(handle->record().escapement, 900);
-    EXPECT_EQ(handle->record().charSet, ansiCharSet);
-    EXPECT_DOUBLE_EQ(handle->angle(), 90);
-
-    logFont.setRotation(90);
-    EXPECT_EQ(logFont.Handle(), handle);
-    logFont.setRotation(180);
-    ASSERT_NE(logFont.Handle(), nullptr);
-    EXPECT_EQ(logFont.Handle()->record().escapement, 1800);
-
-    logFont.setLOGFONT(std::nullopt);
-    EXPECT_EQ(logFont.Handle(), nullptr);
-    EXPECT_FALSE(logFont.LOGFONT().has_value());
-}
-
-class LogoTest : public ::testing::Test
-{
-protected:
-    QImage paintBands(int height, ColorValue start, ColorValue end, int width = 4)
-    {
-        logo.setStartColor(start);
-        logo.setEndColor(end);
-        QImage image(width, height, QImage::Format_RGB32);
-        QPainter painter(&image);
-        logo.paint(painter, image.size(), QFont(), Qt::white);
-        return image;
+    const struct {
+        int height;
+        ColorValue end;
+        std::vector<std::pair<int, QColor>> rows;
+    } cases[] = {
+        {100, rgbValue(200, 100, 0), {{99, {0, 0, 0}}, {98, {0, 0, 0}}, {97, {2, 1, 0}}, {0, {196, 98, 0}}}},
+        {600, rgbValue(255, 0, 0), {{596, {0, 0, 0}}, {595, {1, 0, 0}}, {593, {2, 0, 0}}, {0, {253, 0, 0}}}},
+    };
+    for (const auto& c : cases) {
+        cLogo logo;
+        logo.setEndColor(c.end);
+        const QImage image = paintLogo(logo, {4, c.height});
+        for (const auto& [row, colour] : c.rows)
+            EXPECT_EQ(pixel(image, 2, row), colour) << c.height << " high, row " << row;
     }
+}
 
+TEST(cLogo, CaptionReadsUpwardsFromNearTheBottom)
+{
     cLogo logo;
-};
-
-TEST_F(LogoTest, ShortPicturesGetOnePixelBandsFromTheStartColour)
-{
-    const QImage image = paintBands(100, rgbValue(0, 0, 0), rgbValue(200, 100, 0));
-    const struct {
-        int row;
-        QColor colour;
-    } bands[] = {{99, {0, 0, 0}}, {98, {0, 0, 0}}, {97, {2, 1, 0}}, {96, {4, 2, 0}},
-                 {50, {96, 48, 0}}, {0, {196, 98, 0}}};
-    for (const auto& band : bands)
-        EXPECT_EQ(pixel(image, 2, band.row), band.colour) << "row " << band.row;
+    logo.setCaption(QStringLiteral("ZR Tellix 99"));
+    logo.setEndColor(rgbValue(0, 0, 0));
+    const QImage ink = paintLogo(logo, {30, 200}).convertToFormat(QImage::Format_Mono, Qt::ThresholdDither);
+    const QRect caption = testing::inkBox(ink.convertToFormat(QImage::Format_RGB32), Qt::white);
+    ASSERT_TRUE(caption.isValid());
+    EXPECT_LE(caption.bottom(), 200 - 16);
+    EXPECT_GT(caption.height(), 50);
+    EXPECT_GE(caption.left(), 1);
 }
 
-TEST_F(LogoTest, TallPicturesGetAtMostAboutTwoHundredFiftyFiveBands)
+TEST(cLogo, RepaintsItsLabelOnChangeButNeverAtZeroHeight)
 {
-    const QImage image = paintBands(600, rgbValue(0, 0, 0), rgbValue(255, 0, 0));
-    const struct {
-        int row;
-        int red;
-    } bands[] = {{599, 0}, {596, 0}, {595, 1}, {594, 1}, {593, 2}, {1, 253}, {0, 253}};
-    for (const auto& band : bands)
-        EXPECT_EQ(pixel(image, 0, band.row), QColor(band.red, 0, 0)) << "row " << band.row;
-}
-
-TEST_F(LogoTest, PaintsOnlyWithADrawingObjectAndOnlyOnChange)
-{
+    cLogo logo;
     QLabel banner;
     banner.resize(30, 120);
     banner.show();
     logo.setStartColor(rgbValue(10, 10, 10));
     logo.setDrawingObject(&banner);
     EXPECT_TRUE(banner.pixmap().isNull());
-
     logo.setEndColor(rgbValue(0, 0, 128));
-    const qint64 drawn = banner.pixmap().cacheKey();
-    EXPECT_EQ(banner.pixmap().size(), QSize(30, 120));
-    logo.setEndColor(rgbValue(0, 0, 128));
-    logo.setStartColor(rgbValue(10, 10, 10));
-    EXPECT_EQ(banner.pixmap().cacheKey(), drawn);
-
     banner.resize(30, 200);
-    EXPECT_EQ(banner.pixmap().size(), QSize(30, 200));
     EXPECT_EQ(pixel(banner.pixmap().toImage(), 0, 199), QColor(10, 10, 10));
+
+    const qint64 drawn = banner.pixmap().cacheKey();
+    logo.setEndColor(rgbValue(0, 0, 128));
+    banner.resize(30, 0);
+    logo.setStartColor(rgbValue(20, 20, 20));
+    EXPECT_EQ(banner.pixmap().cacheKey(), drawn);
 }
 
-TEST_F(LogoTest, CaptionReadsUpwardsFromNearTheBottom)
+TEST(Separator, IsFourPixelsAcrossWithTheDarkLineAboveOrLeft)
 {
-    logo.setCaption(QStringLiteral("ZR Tellix 99"));
-    QFont font(QStringLiteral("Liberation Sans"));
-    font.setPixelSize(14);
-    QImage image = paintBands(200, rgbValue(0, 0, 0), rgbValue(0, 0, 0), 30);
-    QPainter painter(&image);
-    logo.paint(painter, image.size(), font, Qt::white);
-    painter.end();
-    QRect ink;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            if (qGray(image.pixel(x, y)) > 128)
-                ink |= QRect(x, y, 1, 1);
-        }
+    const QColor blue(0, 0, 255);
+    const QColor dark(128, 128, 128);
+    const QColor light(255, 255, 255);
+    const struct {
+        int style;
+        QSize requested, size;
+        std::vector<std::pair<QPoint, QColor>> samples;
+    } cases[] = {
+        {0, {50, 30}, {50, 4},
+         {{{0, 1}, blue}, {{1, 1}, dark}, {{48, 1}, dark}, {{49, 1}, blue}, {{1, 2}, light}, {{9, 3}, blue}}},
+        {1, {200, 40}, {4, 40},
+         {{{1, 0}, blue}, {{1, 1}, dark}, {{2, 20}, light}, {{2, 39}, blue}, {{3, 20}, blue}}},
+    };
+    for (const auto& c : cases) {
+        Separator separator;
+        separator.setBackColor(rgbValue(0, 0, 255));
+        separator.setStyle(c.style);
+        separator.resize(c.requested);
+        SCOPED_TRACE(c.style);
+        EXPECT_EQ(separator.size(), c.size);
+        const QImage image = testing::render(separator);
+        for (const auto& [at, colour] : c.samples)
+            EXPECT_EQ(pixel(image, at.x(), at.y()), colour) << at.x() << "," << at.y();
     }
-    ASSERT_TRUE(ink.isValid());
-    EXPECT_LE(ink.bottom(), 200 - 16);
-    EXPECT_GT(ink.height(), 50);
-    EXPECT_GE(ink.left(), 1);
 }
 
 } // namespace

@@ -1,7 +1,7 @@
-#include <QCoreApplication>
+#include "tests/support/tool_run.h"
+
 #include <QDir>
 #include <QImage>
-#include <QProcess>
 #include <QSet>
 #include <QTemporaryDir>
 
@@ -23,20 +23,16 @@ TEST(Gallery, WritesEveryControlAsAPicture)
 {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
-    QProcess gallery;
-    gallery.start(QStringLiteral(ZRT_GALLERY_PATH), {QStringLiteral("--png"), dir.path()});
-    ASSERT_TRUE(gallery.waitForFinished(60000));
-    EXPECT_EQ(gallery.exitCode(), 0) << gallery.readAllStandardError().toStdString();
+    const zrt::test::ToolRun run =
+        zrt::test::runTool(QStringLiteral(ZRT_GALLERY_PATH), {QStringLiteral("--png"), dir.path()});
+    EXPECT_EQ(run.status, 0) << run.err.toStdString();
 
     const QStringList files = QDir(dir.path()).entryList({QStringLiteral("*.png")});
     for (const char* expected : {"digital-cost", "fltbutton-raised", "fltbutton-pressed", "dropdown-down",
                                  "linklabel-hover", "separator-vertical", "logo", "page-altro", "gallery"})
         EXPECT_TRUE(files.contains(QString::fromLatin1(expected) + ".png")) << expected;
-    for (const QString& file : files) {
-        const QImage image(dir.filePath(file));
-        ASSERT_FALSE(image.isNull()) << file.toStdString();
-        EXPECT_GT(distinctColours(image), 1) << file.toStdString();
-    }
+    for (const QString& file : files)
+        EXPECT_GT(distinctColours(QImage(dir.filePath(file))), 1) << file.toStdString();
 }
 
 } // namespace

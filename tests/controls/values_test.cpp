@@ -1,61 +1,42 @@
 #include "controls/colorvalue.h"
+#include "controls/digital.h"
+#include "controls/dropdown.h"
+#include "controls/fltbutton.h"
+#include "controls/linklabel.h"
 #include "controls/propertybag.h"
+#include "controls/separator.h"
 #include "controls/twips.h"
 
 #include <QColor>
 #include <QPalette>
+#include <QSignalSpy>
+#include <QVariant>
 
 #include <gtest/gtest.h>
 
 namespace zrt {
 namespace {
 
-TEST(Twips, PerPixelFollowsLogicalDpi)
+TEST(Twips, PerPixelFollowsLogicalDpiAndRoundsHalvesToEven)
 {
-    const struct {
-        int dpi;
-        int twips;
-    } cases[] = {{96, 15}, {120, 12}, {144, 10}, {192, 8}, {0, 15}, {-1, 15}};
-    for (const auto& c : cases)
-        EXPECT_EQ(twipsPerPixel(c.dpi), c.twips) << c.dpi << " dpi";
+    const std::pair<int, int> scales[] = {{96, 15}, {120, 12}, {192, 8}, {0, 15}, {-1, 15}};
+    for (const auto& [dpi, twips] : scales)
+        EXPECT_EQ(twipsPerPixel(dpi), twips) << dpi << " dpi";
+    const std::pair<double, int> roundings[] = {{2.5, 2}, {3.5, 4}, {-2.5, -2}, {2.4999, 2}, {0.5, 0}};
+    for (const auto& [value, rounded] : roundings)
+        EXPECT_EQ(roundHalfEven(value), rounded) << value;
 }
 
-TEST(Twips, RoundsHalvesToEven)
-{
-    const struct {
-        double value;
-        int rounded;
-    } cases[] = {{2.5, 2}, {3.5, 4}, {-2.5, -2}, {2.4999, 2}, {7.6667, 8}, {0.5, 0}};
-    for (const auto& c : cases)
-        EXPECT_EQ(roundHalfEven(c.value), c.rounded) << c.value;
-}
-
-TEST(ColorValue, PlainColoursKeepRedInTheLowByte)
-{
-    EXPECT_EQ(rgbValue(0x12, 0x34, 0x56), 0x563412u);
-    EXPECT_EQ(toQColor(0x800000, QPalette()), QColor(0, 0, 0x80));
-    EXPECT_EQ(toQColor(silverColor, QPalette()), QColor(192, 192, 192));
-}
-
-TEST(ColorValue, SystemColoursComeFromThePalette)
+TEST(ColorValue, SystemColoursComeFromThePaletteAndStoredNumbersMaySignTheHighBit)
 {
     QPalette palette;
     palette.setColor(QPalette::Button, QColor(1, 2, 3));
-    palette.setColor(QPalette::ButtonText, QColor(4, 5, 6));
-    palette.setColor(QPalette::Light, QColor(7, 8, 9));
-    palette.setColor(QPalette::Dark, QColor(10, 11, 12));
+    EXPECT_EQ(rgbValue(0x12, 0x34, 0x56), 0x563412u); // red in the low byte, as stored
+    EXPECT_EQ(toQColor(0x563412u, palette), QColor(0x12, 0x34, 0x56));
     EXPECT_EQ(toQColor(buttonFaceColor, palette), QColor(1, 2, 3));
-    EXPECT_EQ(toQColor(buttonTextColor, palette), QColor(4, 5, 6));
-    EXPECT_EQ(toQColor(highlight3DColor, palette), QColor(7, 8, 9));
-    EXPECT_EQ(toQColor(shadow3DColor, palette), QColor(10, 11, 12));
     EXPECT_EQ(toQColor(systemColor(200), palette), palette.color(QPalette::WindowText));
-}
-
-TEST(ColorValue, ReadsSignedAndUnsignedStoredNumbers)
-{
     EXPECT_EQ(colorValueFrom(QVariant(int(0x80000012)), 0), buttonTextColor);
     EXPECT_EQ(colorValueFrom(QVariant(uint(0x80000012)), 0), buttonTextColor);
-    EXPECT_EQ(colorValueFrom(QVariant(), 42), 42u);
     EXPECT_EQ(colorValueFrom(QVariant(QStringLiteral("blue")), 42), 42u);
 }
 
@@ -65,13 +46,64 @@ TEST(PropertyBag, OmitsDefaultsKeepsOrderAndMatchesNamesRegardlessOfCase)
     bag.write(QStringLiteral("Value"), QStringLiteral("12,50"), QStringLiteral("0"));
     bag.write(QStringLiteral("Altezza"), 75, 75);
     bag.write(QStringLiteral("ForeColor"), 255u, 0u);
-    EXPECT_EQ(bag.names(), (QStringList{QStringLiteral("Value"), QStringLiteral("ForeColor")}));
-    EXPECT_EQ(bag.read(QStringLiteral("value")).toString(), QStringLiteral("12,50"));
-    EXPECT_EQ(bag.read(QStringLiteral("ALTEZZA"), 75).toInt(), 75);
-
     bag.write(QStringLiteral("VALUE"), QStringLiteral("3"));
-    EXPECT_EQ(bag.names().size(), 2);
-    EXPECT_EQ(bag.read(QStringLiteral("Value")).toString(), QStringLiteral("3"));
+    EXPECT_EQ(bag.names(), (QStringList{"Value", "ForeColor"}));
+    EXPECT_EQ(bag.read(QStringLiteral("value")).toString(), QStringLiteral("3"));
+    EXPECT_EQ(bag.read(QStringLiteral("ALTEZZA"), 75).toInt(), 75);
+}
+
+template <typename Control> PropertyMap bagOf(const Control& control)
+{
+    PropertyMap bag;
+    control.writeProperties(bag);
+    return bag;
+}
+
+// Pictures have no equality of their own; compare their pixels.
+QVariant comparable(const QVariant& value)
+{
+    return value.typeId() == QMetaType::QPixmap ? QVariant(value.value<QPixmap>().toImage()) : value;
+}
+
+// A control reads entries away from its defaults without announcing
+// changes and writes just those back, in the order given; its defaults are
+// never written, and an empty bag brings them back.
+template <typename Control> void expectRoundTrip(const QList<std::pair<QString, QVariant>>& entries)
+{
+    SCOPED_TRACE(Control::staticMetaObject.className());
+    PropertyMap bag;
+    for (const auto& [name, value] : entries)
+        bag.write(name, value);
+    Control control;
+    EXPECT_TRUE(bagOf(control).names().isEmpty());
+    QSignalSpy changes(&control, &Control::propertyChanged);
+    control.readProperties(bag);
+    EXPECT_EQ(changes.count(), 0);
+    const PropertyMap written = bagOf(control);
+    EXPECT_EQ(written.names(), bag.names());
+    for (const auto& [name, value] : entries)
+        EXPECT_EQ(comparable(written.read(name)), comparable(value)) << name.toStdString();
+    control.readProperties(PropertyMap());
+    EXPECT_TRUE(bagOf(control).names().isEmpty());
+}
+
+TEST(ControlProperties, RoundTripWithDefaultsOmitted)
+{
+    QPixmap picture(8, 8);
+    picture.fill(Qt::red);
+    expectRoundTrip<Digital>({{"Altezza", 120}, {"Value", "1.234"}, {"ForeColor", rgbValue(255, 0, 0)}});
+    expectRoundTrip<dropdown>({{"DropDownValue", true}, {"Caption", "Opzioni"},
+                               {"BackColor", rgbValue(1, 2, 3)}, {"CaptionDirection", FltDirection::Up}});
+    expectRoundTrip<fltbutton>({{"BackColor", rgbValue(1, 2, 3)}, {"Style", FltStyle::PictureRight},
+                                {"ForeColor", rgbValue(4, 5, 6)}, {"Caption", "Chiudi"}, {"Enabled", false},
+                                {"Manual", true}, {"Picture", picture}, {"XCaption", 7}, {"YCaption", 8},
+                                {"Font", QFont("Liberation Sans", 11, QFont::Bold)},
+                                {"CaptionDirection", FltDirection::Down},
+                                {"Alignment", FltAlignment::Center}});
+    expectRoundTrip<LinkLabel>({{"Style", LinkLabel::IconAbove}, {"Hyperlink", "http://www.example.it/"},
+                                {"Alignment", 0}, {"Caption", "Sito"}, {"MousePointer", 3}});
+    expectRoundTrip<Separator>({{"Style", 1}, {"LineCleearColor", rgbValue(1, 1, 1)},
+                                {"LineDarkColor", rgbValue(2, 2, 2)}, {"BackColor", rgbValue(0, 0, 255)}});
 }
 
 } // namespace

@@ -1,47 +1,12 @@
 #include "widgettesting.h"
 
-#include "controls/classicpalette.h"
-
 #include <QApplication>
 #include <QEnterEvent>
 #include <QMouseEvent>
 #include <QPixmap>
-#include <QStyleFactory>
 #include <QWidget>
 
-#include <gtest/gtest.h>
-
-#include <memory>
-
 namespace zrt::testing {
-namespace {
-
-// Widgets need an application before the first one is made, and fixtures
-// make theirs before SetUp runs; the classic palette makes colours the same
-// on every machine.
-class ApplicationEnvironment : public ::testing::Environment
-{
-public:
-    void SetUp() override
-    {
-        application_ = std::make_unique<QApplication>(argc_, argv_);
-        QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-        QApplication::setPalette(classicPalette());
-    }
-
-    void TearDown() override { application_.reset(); }
-
-private:
-    char name_[19] = "zrt_controls_tests";
-    char* argv_[2] = {name_, nullptr};
-    int argc_ = 1;
-    std::unique_ptr<QApplication> application_;
-};
-
-[[maybe_unused]] const ::testing::Environment* const environment =
-    ::testing::AddGlobalTestEnvironment(new ApplicationEnvironment);
-
-} // namespace
 
 QImage render(QWidget& widget)
 {
@@ -53,16 +18,29 @@ QColor pixel(const QImage& image, int x, int y)
     return QColor(image.pixel(x, y));
 }
 
-bool anyPixel(const QImage& image, const QRect& rect, const QColor& color)
+QRect inkBox(const QImage& image, const QColor& color)
 {
-    const QRect area = rect & image.rect();
-    for (int y = area.top(); y <= area.bottom(); ++y) {
-        for (int x = area.left(); x <= area.right(); ++x) {
+    QRect box;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
             if (pixel(image, x, y) == color)
-                return true;
+                box |= QRect(x, y, 1, 1);
         }
     }
-    return false;
+    return box;
+}
+
+QStringList asText(const QImage& image, const QRect& area, const QColor& ink, const QColor& shade)
+{
+    QStringList rows;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        rows << QString();
+        for (int x = area.left(); x <= area.right(); ++x) {
+            const QColor colour = pixel(image, x, y);
+            rows.last() += colour == ink ? u'#' : colour == shade ? u'o' : u'.';
+        }
+    }
+    return rows;
 }
 
 void enter(QWidget& widget)

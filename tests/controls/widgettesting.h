@@ -3,16 +3,27 @@
 #include <QColor>
 #include <QImage>
 #include <QPoint>
+#include <QRect>
+#include <QStringList>
+
+#include <ostream>
 
 class QWidget;
+
+// Readable values in test failures.
+inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
+inline void PrintTo(const QColor& colour, std::ostream* out) { *out << colour.name().toStdString(); }
 
 namespace zrt::testing {
 
 QImage render(QWidget& widget);
 QColor pixel(const QImage& image, int x, int y);
 
-// Whether any pixel of rect (clipped to the image) has color.
-bool anyPixel(const QImage& image, const QRect& rect, const QColor& color);
+// The bounding box of the pixels drawn in color; invalid when there are none.
+QRect inkBox(const QImage& image, const QColor& color);
+
+// The pixels of area as text, a string a row: '#' for ink, 'o' for shade, '.' for anything else.
+QStringList asText(const QImage& image, const QRect& area, const QColor& ink, const QColor& shade = {});
 
 void enter(QWidget& widget);
 void leave(QWidget& widget);
