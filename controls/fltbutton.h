@@ -69,7 +69,6 @@ public:
     void setYCaption(int y) { yCaption_ = qint16(y); }
 
     QString Version() const;
-    FrameState state() const { return state_; }
 
     void writeProperties(PropertyBag& bag) const;
     void readProperties(const PropertyBag& bag);
