@@ -204,7 +204,7 @@ void Form1::createNews()
     chk_->move(scale.toPixelsX(30), 0);
     chk_->resize(Picture2_->width() - chk_->x(), Picture2_->height());
 
-    WebBrowser1_ = new NewsPanel(services_.network, services_.links, this);
+    WebBrowser1_ = new NewsPanel(services_.news, services_.links, this);
     WebBrowser1_->setObjectName(QStringLiteral("WebBrowser1"));
     WebBrowser1_->setGeometry(pixelRect({0, kStripHeightTwips, kWidthTwips, kNewsHeightTwips}, scale));
     WebBrowser1_->setFont(arial(8));

@@ -9,7 +9,6 @@
 
 class QCheckBox;
 class QLabel;
-class QNetworkAccessManager;
 
 namespace zrt {
 
@@ -23,6 +22,7 @@ class LogStore;
 class MainMenu;
 class MonitorTimer;
 class NewsPanel;
+class PageFetcher;
 class Settings;
 class TariffSource;
 class UserDialogs;
@@ -39,7 +39,7 @@ struct MainWindowServices {
     Autostart& autostart;
     UserDialogs& dialogs;
     LinkOpener& links;
-    QNetworkAccessManager& network;
+    PageFetcher& news;
 };
 
 // The main window: a strip above all other windows, out of the task bar,

@@ -1,22 +1,19 @@
 #include "news_panel.h"
 
 #include "news_address.h"
+#include "page_fetcher.h"
 #include "windows_log.h"
 
 #include "controls/linkopener.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QNetworkAccessManager>
-#include <QNetworkReply>
+#include <QPointer>
 #include <QStringDecoder>
 
 namespace zrt {
 
 namespace {
-
-constexpr int kFetchTimeoutMs = 20000;
-constexpr int kMostRedirects = 5;
 
 const QString kNoNews = QStringLiteral("<p align=\"center\">Nessuna notizia disponibile.</p>");
 
@@ -29,16 +26,10 @@ QString decodedPage(const QByteArray& html)
     return decoder.hasError() ? QString::fromLatin1(html) : text;
 }
 
-void logTooLarge(const QUrl& address)
-{
-    qCWarning(windowsLog) << "the news page" << address.toDisplayString() << "is larger than"
-                          << NewsPanel::kLargestPage << "bytes and is not shown";
-}
-
 } // namespace
 
-NewsPanel::NewsPanel(QNetworkAccessManager& network, LinkOpener& links, QWidget* parent)
-    : QTextBrowser(parent), network_(network), links_(links)
+NewsPanel::NewsPanel(PageFetcher& fetcher, LinkOpener& links, QWidget* parent)
+    : QTextBrowser(parent), fetcher_(fetcher), links_(links)
 {
     setOpenLinks(false);
     setOpenExternalLinks(false);
@@ -48,7 +39,7 @@ NewsPanel::NewsPanel(QNetworkAccessManager& network, LinkOpener& links, QWidget*
 void NewsPanel::showLocalPage(const QString& path)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > kLargestPage) {
+    if (!file.open(QIODevice::ReadOnly) || file.size() > PageFetcher::kLargestPage) {
         setHtml(kNoNews);
         pageUrl_ = QUrl();
         return;
@@ -60,51 +51,16 @@ void NewsPanel::showLocalPage(const QString& path)
 
 void NewsPanel::fetchPage(const QUrl& address)
 {
-    if (pending_)
-        pending_->abort();
-    QNetworkRequest request(address);
-    request.setTransferTimeout(kFetchTimeoutMs);
-    request.setMaximumRedirectsAllowed(kMostRedirects);
-    QNetworkReply* reply = network_.get(request);
-    pending_ = reply;
-    connect(reply, &QNetworkReply::downloadProgress, this,
-            [this](qint64 received, qint64) { stopWhenTooLarge(received); });
-    connect(reply, &QNetworkReply::finished, this, [this, reply] { pageArrived(reply); });
+    fetcher_.fetch(address, [panel = QPointer(this)](const QByteArray& page, const QUrl& from) {
+        if (panel)
+            panel->showPage(page, from);
+    });
 }
 
 void NewsPanel::showPage(const QByteArray& html, const QUrl& address)
 {
     setHtml(decodedPage(html));
     pageUrl_ = address;
-}
-
-void NewsPanel::stopWhenTooLarge(qint64 received)
-{
-    if (!pending_ || received <= kLargestPage)
-        return;
-    logTooLarge(pending_->url());
-    pending_->abort();
-}
-
-void NewsPanel::pageArrived(QNetworkReply* reply)
-{
-    reply->deleteLater();
-    if (reply != pending_)
-        return; // a later fetch took its place
-    pending_ = nullptr;
-    if (reply->error() == QNetworkReply::OperationCanceledError)
-        return;
-    if (reply->error() != QNetworkReply::NoError) {
-        qCWarning(windowsLog) << "the news page" << reply->url().toDisplayString()
-                              << "could not be fetched:" << reply->errorString();
-        return;
-    }
-    const QByteArray page = reply->read(kLargestPage + 1);
-    if (page.size() > kLargestPage) {
-        logTooLarge(reply->url());
-        return;
-    }
-    showPage(page, reply->url());
 }
 
 void NewsPanel::openLink(const QUrl& link)

@@ -1,15 +1,12 @@
 #pragma once
 
-#include <QPointer>
 #include <QTextBrowser>
 #include <QUrl>
-
-class QNetworkAccessManager;
-class QNetworkReply;
 
 namespace zrt {
 
 class LinkOpener;
+class PageFetcher;
 
 // The news strip below the main window: the local news.htm, or the
 // maker's page once fetched. It shows text and pictures and runs nothing;
@@ -18,10 +15,7 @@ class NewsPanel : public QTextBrowser {
     Q_OBJECT
 
 public:
-    // A page larger than this is not shown.
-    static constexpr qint64 kLargestPage = 512 * 1024;
-
-    NewsPanel(QNetworkAccessManager& network, LinkOpener& links, QWidget* parent = nullptr);
+    NewsPanel(PageFetcher& fetcher, LinkOpener& links, QWidget* parent = nullptr);
 
     // A missing or unreadable file leaves a short note instead.
     void showLocalPage(const QString& path);
@@ -34,13 +28,10 @@ public:
 
 private:
     void showPage(const QByteArray& html, const QUrl& address);
-    void stopWhenTooLarge(qint64 received);
-    void pageArrived(QNetworkReply* reply);
     void openLink(const QUrl& link);
 
-    QNetworkAccessManager& network_;
+    PageFetcher& fetcher_;
     LinkOpener& links_;
-    QPointer<QNetworkReply> pending_;
     QUrl pageUrl_;
 };
 

@@ -91,7 +91,7 @@ void StartUp::showMainWindow(const QString& path)
     tariffs_ = std::make_unique<DatabaseTariffSource>(*database_);
     mainWindow_ = std::make_unique<Form1>(MainWindowServices{services_.settings, services_.dialUp, services_.clock,
                                                              *log_, *tariffs_, services_.autostart,
-                                                             services_.dialogs, services_.links, services_.network},
+                                                             services_.dialogs, services_.links, services_.news},
                                           dataFolder_);
     connect(mainWindow_.get(), &Form1::activated, this, &StartUp::closeIntro);
     connect(mainWindow_.get(), &Form1::programEndRequested, this, &StartUp::programEndRequested);

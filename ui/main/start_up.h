@@ -6,7 +6,6 @@
 
 #include <memory>
 
-class QNetworkAccessManager;
 
 namespace zrt {
 
@@ -18,6 +17,7 @@ class DialUpService;
 class Form1;
 class LinkOpener;
 class MonitorDatabase;
+class PageFetcher;
 class Settings;
 class TrayIcon;
 class UserDialogs;
@@ -31,7 +31,7 @@ struct StartUpServices {
     Autostart& autostart;
     UserDialogs& dialogs;
     LinkOpener& links;
-    QNetworkAccessManager& network;
+    PageFetcher& news;
     bool trayAvailable = false;
 };
 

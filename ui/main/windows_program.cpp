@@ -1,6 +1,7 @@
 #include "windows_program.h"
 
 #include "instance_lock.h"
+#include "plugin_page_fetcher.h"
 #include "program_icon.h"
 #include "settings.h"
 #include "start_up.h"
@@ -14,7 +15,6 @@
 #include "ui/setup/xdg_autostart.h"
 
 #include <QApplication>
-#include <QNetworkAccessManager>
 #include <QSystemTrayIcon>
 
 #include <optional>
@@ -48,8 +48,8 @@ int runStartUp(QApplication& application, const QString& folder, DialUpService& 
     SystemClock clock;
     Settings settings;
     XdgAutostart autostart = XdgAutostart::forThisSystem();
-    QNetworkAccessManager network;
-    StartUp startUp(folder, {settings, dialUp, clock, autostart, dialogs, desktopLinkOpener(), network,
+    PluginPageFetcher news;
+    StartUp startUp(folder, {settings, dialUp, clock, autostart, dialogs, desktopLinkOpener(), news,
                              QSystemTrayIcon::isSystemTrayAvailable()});
     QObject::connect(&startUp, &StartUp::failed, &application, [] { QCoreApplication::exit(1); });
     QObject::connect(&startUp, &StartUp::programEndRequested, &application, &QCoreApplication::quit);

@@ -3,6 +3,7 @@
 #include "ui/main/user_dialogs.h"
 
 #include "controls/linkopener.h"
+#include "ui/network/network_page_fetcher.h"
 #include "ui/setup/autostart.h"
 
 #include <QBuffer>

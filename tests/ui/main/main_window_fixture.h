@@ -74,6 +74,7 @@ protected:
     RecordingDialogs dialogs;
     RecordingLinks links;
     FakeNetwork network;
+    NetworkPageFetcher news{network};
 };
 
 // The main window on a scratch database with the shipped tariffs, "Casa"
@@ -90,7 +91,7 @@ protected:
     {
         if (!window_)
             window_ = std::make_unique<Form1>(
-                MainWindowServices{settings, dialUp, clock, log, tariffs, autostart, dialogs, links, network},
+                MainWindowServices{settings, dialUp, clock, log, tariffs, autostart, dialogs, links, news},
                 dataFolder.path());
         return *window_;
     }

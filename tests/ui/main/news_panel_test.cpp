@@ -2,8 +2,10 @@
 
 #include "ui/main/news_address.h"
 #include "ui/main/news_panel.h"
+#include "ui/main/plugin_page_fetcher.h"
 
 #include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -48,8 +50,9 @@ protected:
 
     QTemporaryDir folder;
     FakeNetwork network;
+    NetworkPageFetcher fetcher{network};
     RecordingLinks links;
-    NewsPanel panel{network, links};
+    NewsPanel panel{fetcher, links};
 };
 
 TEST_F(NewsPanelTest, ShowsTheLocalPageInItsOwnCharacterSet)
@@ -65,7 +68,7 @@ TEST_F(NewsPanelTest, ShowsTheLocalPageInItsOwnCharacterSet)
 TEST_F(NewsPanelTest, AFetchedPageReplacesTheLocalOneUnlessItFails)
 {
     showLocalPage("<p>Locale</p>");
-    network.pages[QStringLiteral("http://big.example/")] = QByteArray(NewsPanel::kLargestPage + 1, 'x');
+    network.pages[QStringLiteral("http://big.example/")] = QByteArray(PageFetcher::kLargestPage + 1, 'x');
     network.pages[QStringLiteral("http://news.example/")] = "<p>Remota</p>";
     const struct { const char* address; const char* shown; } cases[] = {
         {"http://down.example/", "Locale"}, {"http://big.example/", "Locale"}, {"http://news.example/", "Remota"}};
@@ -85,6 +88,30 @@ TEST_F(NewsPanelTest, OnlyWebAndMailLinksGoToTheDesktop)
         emit panel.anchorClicked(QUrl(QString::fromUtf8(link)));
     EXPECT_EQ(links.opened, (QStringList{"http://news.example/news/offerte.asp", "mailto:info@nevaro.example",
                                          "https://www.example.org/"}));
+}
+
+// The program fetches through the network plug-in built beside it; a file
+// address stands in for the maker's site.
+TEST(PluginPageFetcher, LoadsThePluginOnTheFirstFetchOrLogsWhyNot)
+{
+    QTemporaryDir folder;
+    const QString page = folder.filePath(QStringLiteral("news.htm"));
+    QFile file(page);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("<p>Remota</p>");
+    file.close();
+
+    for (const bool installed : {true, false}) {
+        SCOPED_TRACE(installed ? "installed" : "missing");
+        PluginPageFetcher fetcher(installed ? PluginPageFetcher::installedPluginPath()
+                                            : folder.filePath(QStringLiteral("libnone.so")));
+        QByteArray arrived;
+        fetcher.fetch(QUrl::fromLocalFile(page), [&](const QByteArray& html, const QUrl&) { arrived = html; });
+        const QDeadlineTimer deadline(5000);
+        while (installed && arrived.isEmpty() && !deadline.hasExpired())
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+        EXPECT_EQ(arrived, installed ? QByteArray("<p>Remota</p>") : QByteArray());
+    }
 }
 
 } // namespace

@@ -28,7 +28,7 @@ protected:
     StartUp& startUp(bool trayAvailable = false)
     {
         program.emplace(dataFolder.path(), StartUpServices{settings, dialUp, clock, autostart, dialogs, links,
-                                                           network, trayAvailable});
+                                                           news, trayAvailable});
         return *program;
     }
 
