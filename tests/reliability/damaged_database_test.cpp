@@ -11,46 +11,27 @@
 
 #include <gtest/gtest.h>
 
-#include <vector>
-
 namespace zrt::test {
 namespace {
 
-// The pages below the root of a table's b-tree, read from the file.
-std::vector<quint32> childPages(const QByteArray& file, quint32 rootPage)
-{
-    const auto pageSize = static_cast<qsizetype>(qFromBigEndian<quint16>(file.constData() + 16));
-    const char* page = file.constData() + (rootPage - 1) * pageSize;
-    constexpr char kInteriorTablePage = 0x05;
-    if (page[0] != kInteriorTablePage)
-        return {};
-    const int cells = qFromBigEndian<quint16>(page + 3);
-    std::vector<quint32> children;
-    for (int i = 0; i < cells; ++i) {
-        const quint16 cell = qFromBigEndian<quint16>(page + 12 + 2 * i);
-        children.push_back(qFromBigEndian<quint32>(page + cell));
-    }
-    children.push_back(qFromBigEndian<quint32>(page + 8));
-    return children;
-}
-
-// Overwrites one page in the middle of a table with noise.
+// Overwrites with noise a page in the middle of a table: the child of the
+// middle cell of the table's root, an interior page.
 void damageTheMiddleOf(const QString& path, const QString& table)
 {
-    quint32 root = 0;
-    {
-        Database database = Database::open(path);
-        QSqlQuery row = database.query(QStringLiteral("SELECT rootpage FROM sqlite_master WHERE name = ?"), {table});
-        ASSERT_TRUE(row.next());
-        root = row.value(0).toUInt();
-    }
+    const quint32 root = firstValue(Database::open(path),
+                                    QStringLiteral("SELECT rootpage FROM sqlite_master WHERE name = '%1'").arg(table))
+                             .toUInt();
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadWrite));
     const QByteArray bytes = file.readAll();
-    const std::vector<quint32> children = childPages(bytes, root);
-    ASSERT_GE(children.size(), 4u) << "the table spans several pages";
     const auto pageSize = static_cast<qint64>(qFromBigEndian<quint16>(bytes.constData() + 16));
-    ASSERT_TRUE(file.seek((children[children.size() / 2] - 1) * pageSize));
+    const char* page = bytes.constData() + (root - 1) * pageSize;
+    constexpr char kInteriorTablePage = 0x05;
+    ASSERT_EQ(page[0], kInteriorTablePage) << "the table spans several pages";
+    const int cells = qFromBigEndian<quint16>(page + 3);
+    ASSERT_GE(cells, 3);
+    const quint16 middleCell = qFromBigEndian<quint16>(page + 12 + 2 * (cells / 2));
+    ASSERT_TRUE(file.seek((qFromBigEndian<quint32>(page + middleCell) - 1) * pageSize));
     file.write(QByteArray(pageSize, '\xff'));
 }
 

@@ -2,13 +2,11 @@
 #include "reliability_support.h"
 
 #include "tests/database/scratch_database.h"
-#include "tests/monitor/dialup/temp_dir.h"
 
 #include "database/association_store.h"
-#include "database/connection_log.h"
 #include "database/default_content.h"
-#include "database/tariff_store.h"
 
+#include <QDir>
 #include <QFile>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
@@ -17,287 +15,231 @@
 #include <gtest/gtest.h>
 
 #include <grp.h>
+#include <sys/mount.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <csignal>
-#include <cstdio>
-#include <fstream>
+#include <filesystem>
 
 namespace zrt::test {
 namespace {
 
-using ::testing::HasSubstr;
-
 constexpr uid_t kNobody = 65534;
 
-// zrtellix metering "Casa" on a database file that becomes unusable while
-// it runs. Whatever happens to the file, the program goes on, says why it
-// cannot write, writes nothing into a file that is not its own, and leaves
-// no half-written row.
-class FileTrouble : public testing::Test {
+class FileTrouble;
+
+// What befalls the database file, when, what the program says about it,
+// and what puts it right.
+struct Trouble {
+    const char* name;
+    bool whileMetering; // or from before the program starts
+    void (FileTrouble::*cause)();
+    const char* says;
+    void (FileTrouble::*mend)(); // null when it lasts
+};
+
+void PrintTo(const Trouble& trouble, std::ostream* out)
+{
+    *out << trouble.name;
+}
+
+// zrtellix metering "Casa" on a database file that becomes unusable.
+// Whatever happens to the file, the program goes on, says why it cannot
+// write, writes nothing into a file that is not its own, and leaves no
+// half-written row. Root writes to any file whatever its mode: run by root,
+// the program runs as an ordinary user owning its folder.
+class FileTrouble : public testing::TestWithParam<Trouble> {
+public:
+    void makeReadOnly() { setModes(0555, 0444); }
+    void makeWritable() { setModes(0700, 0600); }
+
+    // The file deleted while a link of it is kept where the program does not look.
+    void deleteFile()
+    {
+        std::filesystem::create_hard_link(databasePath().toStdString(), keptPath().toStdString());
+        ASSERT_TRUE(QFile::remove(databasePath()));
+    }
+    void restoreFile() { std::filesystem::create_hard_link(keptPath().toStdString(), databasePath().toStdString()); }
+
+    void replaceWithNoise()
+    {
+        ASSERT_TRUE(QFile::remove(databasePath()));
+        writeNoise(databasePath(), {});
+    }
+    void overwritePastItsHeader() { writeNoise(databasePath(), QByteArray("SQLite format 3\0", 16)); }
+    void overwriteWithNoise() { writeNoise(databasePath(), {}); }
+
+    // The data folder on a tmpfs of 1 MiB, every free byte of it taken.
+    void fillTheFileSystem()
+    {
+        const QString small = folder.filePath(QStringLiteral("small"));
+        QDir().mkpath(small);
+        if (::mount("tmpfs", QFile::encodeName(small).constData(), "tmpfs", MS_NOSUID | MS_NODEV, "size=1048576") != 0)
+            GTEST_SKIP() << "mounting a tmpfs needs privileges";
+        smallFileSystem = small;
+        useDataFolder(small);
+        QFile filler(fillerPath());
+        ASSERT_TRUE(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+        while (filler.write(QByteArray(4096, 'x')) == 4096) {
+        }
+        while (filler.write("x", 1) == 1) {
+        }
+    }
+    void makeRoom() { QFile::remove(fillerPath()); }
+
+    // Without the right to mount, a limit on the size of the files the
+    // program may write stands in for a full disk: every write fails.
+    void limitFileSize() { fileSizeLimit = 4096; }
+
 protected:
     void SetUp() override { useDataFolder(folder.path()); }
-
-    void useDataFolder(const QString& dataDir)
+    void TearDown() override
     {
-        dataDir_ = dataDir;
+        if (!smallFileSystem.isEmpty())
+            ::umount2(QFile::encodeName(smallFileSystem).constData(), MNT_DETACH);
+    }
+
+    void useDataFolder(const QString& path)
+    {
+        dataFolder = path;
         createDatabaseFile(databasePath(), Content::DefaultTariffs);
         Database setup = Database::open(databasePath());
         AssociationStore(setup).ensureAssociated({QStringLiteral("Casa"), QStringLiteral("Ufficio")}, 2);
-        writeSimFile("entries", "Casa\nUfficio\n");
-        program.emplace(dataDir_, simFolder.path());
+        writeSimFile(simFolder, "entries", "Casa\nUfficio\n");
+        program.emplace(dataFolder, simFolder.path());
+        const bool asNobody = ::geteuid() == 0;
+        if (asNobody) {
+            for (const QString& owned : {dataFolder, databasePath()})
+                ASSERT_EQ(::chown(QFile::encodeName(owned).constData(), kNobody, kNobody), 0);
+            ASSERT_EQ(::chmod(simFolder.path().c_str(), 0755), 0);
+        }
+        program->setChildSetup([this, asNobody] {
+            std::signal(SIGXFSZ, SIG_IGN);
+            const rlimit limit{fileSizeLimit, fileSizeLimit};
+            if (::setrlimit(RLIMIT_FSIZE, &limit) != 0
+                || (asNobody && (::setgroups(0, nullptr) != 0 || ::setgid(kNobody) != 0 || ::setuid(kNobody) != 0)))
+                ::_exit(127);
+        });
     }
 
-    QString databasePath() const { return dataDir_ + QStringLiteral("/zrtell.T99"); }
+    QString databasePath() const { return dataFolder + QStringLiteral("/zrtell.T99"); }
+    QString keptPath() const { return folder.filePath(QStringLiteral("kept.T99")); }
+    QString fillerPath() const { return smallFileSystem + QStringLiteral("/filler"); }
 
-    void writeSimFile(const char* name, const std::string& content)
+    void setModes(mode_t folderMode, mode_t fileMode)
     {
-        std::ofstream(simFolder.path() / name, std::ios::binary | std::ios::trunc) << content;
+        ::chmod(QFile::encodeName(dataFolder).constData(), folderMode);
+        ::chmod(QFile::encodeName(databasePath()).constData(), fileMode);
     }
+    // 64 KiB of noise after `head`, over the file's own bytes.
+    static void writeNoise(const QString& path, QByteArray head)
+    {
+        QRandomGenerator random(99);
+        while (head.size() < 64 * 1024)
+            head.append(static_cast<char>(random.bounded(256)));
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+        ASSERT_EQ(file.write(head), head.size());
+    }
+
+    // The bytes of the file and of a deleted one kept aside, as they are now.
+    QByteArrayList snapshot() const { return {fileDigest(databasePath()), fileDigest(keptPath())}; }
 
     void connectCasa()
     {
-        writeSimFile("connected", "Casa\n");
+        writeSimFile(simFolder, "connected", "Casa\n");
         ASSERT_FALSE(program->waitForLineStarting(QStringLiteral("Connessione attiva Casa")).isEmpty());
     }
     void dropLine()
     {
-        writeSimFile("connected", "");
+        writeSimFile(simFolder, "connected", "");
         ASSERT_FALSE(program->waitForLineStarting(QStringLiteral("Non connesso")).isEmpty());
     }
-    // A few more ticks of the program.
     void ticks(int count)
     {
         for (int i = 0; i < count; ++i)
             ASSERT_FALSE(program->waitForAnyLine().isEmpty()) << "the program stopped";
     }
-
     void expectSaid(const char* words)
     {
-        EXPECT_THAT(program->errors().toStdString(), HasSubstr(words));
+        EXPECT_THAT(program->errors().toStdString(), ::testing::HasSubstr(words));
     }
 
     // The file holds exactly one row for the connection, complete and
     // priced at its seconds.
-    void expectOneCompleteRow(qint64 leastSeconds)
+    void expectOneCompleteRow()
     {
         Database reader = Database::open(databasePath());
         EXPECT_EQ(integrityOf(reader), QStringLiteral("ok"));
-        QSqlQuery ids = reader.query(QStringLiteral("SELECT id FROM Connessioni"));
-        ASSERT_TRUE(ids.next()) << "the connection is logged";
-        const LogRow row = *ConnectionLog(reader).row(ids.value(0).toInt());
-        EXPECT_FALSE(ids.next()) << "once";
+        const QList<LogRow> logged = logRows(reader);
+        ASSERT_EQ(logged.size(), 1) << "the connection is logged once";
+        const LogRow& row = logged[0];
         EXPECT_EQ(row.connessione, QStringLiteral("Casa"));
         EXPECT_EQ(row.servizio, QStringLiteral("Telecom Italia 1998"));
-        ASSERT_FALSE(row.fine.isEmpty());
-        ASSERT_TRUE(row.secondi && row.costo);
-        EXPECT_GE(*row.secondi, leastSeconds);
-        const LocalDateTime start = *rowStart(row);
-        EXPECT_TRUE(endAgreesWithSeconds(row)) << row.fine.toStdString();
-        EXPECT_EQ(*row.costo, storedPrice(*TariffStore(reader).tariff(2), start, *row.secondi, 20).costo);
-    }
-
-    qint64 rowsIn(const QString& path)
-    {
-        return rowCount(Database::open(path), QStringLiteral("Connessioni"));
+        expectPricedAtItsSeconds(reader, row);
+        EXPECT_GE(row.secondi, 3);
     }
 
     QTemporaryDir folder;
-    QString dataDir_;
+    QString dataFolder;
+    QString smallFileSystem;
+    rlim_t fileSizeLimit = RLIM_INFINITY;
     TempDir simFolder;
     std::optional<HeadlessRun> program;
 };
 
-// Root writes to any file whatever its mode: for a read-only file to be
-// read-only the program then runs as an ordinary user, owning its folder.
-class ReadOnlyFile : public FileTrouble {
-protected:
-    void SetUp() override
-    {
-        FileTrouble::SetUp();
-        if (::geteuid() != 0)
-            return;
-        for (const QString& path : {dataDir_, databasePath()})
-            ASSERT_EQ(::chown(QFile::encodeName(path).constData(), kNobody, kNobody), 0);
-        ASSERT_EQ(::chmod(simFolder.path().c_str(), 0755), 0);
-        program->setChildSetup([] {
-            if (::setgroups(0, nullptr) != 0 || ::setgid(kNobody) != 0 || ::setuid(kNobody) != 0)
-                ::_exit(127);
-        });
-    }
-
-    void setReadOnly(bool readOnly)
-    {
-        ::chmod(QFile::encodeName(dataDir_).constData(), readOnly ? 0555 : 0700);
-        ::chmod(QFile::encodeName(databasePath()).constData(), readOnly ? 0444 : 0600);
-    }
-};
-
-TEST_F(ReadOnlyFile, WhileMeteringTheRowIsCompletedOnceTheFileIsWritableAgain)
+TEST_P(FileTrouble, NothingIsWrittenWhileItLastsAndNoRowIsLeftHalfDone)
 {
-    ASSERT_TRUE(program->start());
-    connectCasa();
-    setReadOnly(true);
-    const QByteArray before = fileDigest(databasePath());
-    ticks(2);
-    dropLine();
-    ticks(1);
-    EXPECT_EQ(fileDigest(databasePath()), before) << "nothing written";
-    expectSaid("log row not closed");
-
-    setReadOnly(false);
-    ticks(2);
-    ASSERT_TRUE(program->stopWith(SIGTERM));
-    expectOneCompleteRow(3);
-}
-
-TEST_F(ReadOnlyFile, FromTheStartTheRowIsWrittenOnceTheFileIsWritable)
-{
-    setReadOnly(true);
-    const QByteArray before = fileDigest(databasePath());
-    ASSERT_TRUE(program->start());
-    connectCasa();
-    ticks(2);
-    dropLine();
-    ticks(1);
-    EXPECT_EQ(fileDigest(databasePath()), before) << "nothing written";
-    expectSaid("log row not opened");
-
-    setReadOnly(false);
-    ticks(2);
-    ASSERT_TRUE(program->stopWith(SIGTERM));
-    expectOneCompleteRow(3);
-}
-
-TEST_F(FileTrouble, DeletedWhileMeteringNothingIsWrittenUntilItIsBack)
-{
-    const QString kept = folder.filePath(QStringLiteral("kept.T99"));
-    ASSERT_TRUE(program->start());
-    connectCasa();
-    ASSERT_EQ(::link(QFile::encodeName(databasePath()).constData(), QFile::encodeName(kept).constData()), 0);
-    ASSERT_TRUE(QFile::remove(databasePath()));
-    const QByteArray away = fileDigest(kept);
-    ticks(1);
-    dropLine();
-    ticks(1);
-    EXPECT_EQ(fileDigest(kept), away) << "nothing written into the deleted file";
-    expectSaid("the database file does not exist");
-
-    ASSERT_EQ(::link(QFile::encodeName(kept).constData(), QFile::encodeName(databasePath()).constData()), 0);
-    ticks(2);
-    ASSERT_TRUE(program->stopWith(SIGTERM));
-    expectOneCompleteRow(2);
-}
-
-TEST_F(FileTrouble, DeletedForGoodTheProgramEndsInOrderAndSaysWhatWasLost)
-{
-    const QString kept = folder.filePath(QStringLiteral("kept.T99"));
-    ASSERT_TRUE(program->start());
-    connectCasa();
-    ASSERT_EQ(::link(QFile::encodeName(databasePath()).constData(), QFile::encodeName(kept).constData()), 0);
-    ASSERT_TRUE(QFile::remove(databasePath()));
-    const QByteArray away = fileDigest(kept);
-    ticks(2);
-    ASSERT_TRUE(program->stopWith(SIGTERM));
-
-    EXPECT_EQ(fileDigest(kept), away);
-    EXPECT_FALSE(QFile::exists(databasePath())) << "no new file made in its place";
-    expectSaid("could not be completed");
-}
-
-// Garbage where the database was: a new file put in its place, or the
-// file itself overwritten.
-TEST_F(FileTrouble, GarbageInPlaceOfTheFileIsNeverWrittenTo)
-{
-    const struct {
-        const char* name;
-        bool inPlace;
-        QByteArray head;
-        const char* says;
-    } cases[] = {
-        {"a new file of noise", false, QByteArray(), "not a SQLite database file"},
-        {"the file overwritten past its header", true, QByteArray("SQLite format 3\0", 16), "log row not"},
-        {"the file overwritten with noise", true, QByteArray(), "log row not"},
+    const Trouble& trouble = GetParam();
+    QByteArrayList before;
+    const auto befall = [&] {
+        (this->*trouble.cause)();
+        before = snapshot();
     };
-    QRandomGenerator random(99);
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        writeSimFile("connected", "");
-        QFile::remove(databasePath());
-        useDataFolder(folder.path());
-        ASSERT_TRUE(program->start());
-        connectCasa();
-
-        QByteArray garbage = c.head;
-        while (garbage.size() < 64 * 1024)
-            garbage.append(static_cast<char>(random.bounded(256)));
-        const QString target = c.inPlace ? databasePath() : databasePath() + QStringLiteral(".new");
-        QFile file(target);
-        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
-        ASSERT_EQ(file.write(garbage), garbage.size());
-        file.close();
-        if (!c.inPlace) {
-            ASSERT_EQ(std::rename(QFile::encodeName(target).constData(), QFile::encodeName(databasePath()).constData()),
-                      0);
-        }
-
-        ticks(2);
-        dropLine();
-        ticks(1);
+    if (!trouble.whileMetering)
+        befall();
+    if (IsSkipped())
+        return;
+    ASSERT_TRUE(program->start());
+    connectCasa();
+    if (trouble.whileMetering)
+        befall();
+    ASSERT_FALSE(HasFatalFailure());
+    ticks(2);
+    dropLine();
+    ticks(1);
+    EXPECT_EQ(snapshot(), before) << "nothing written";
+    expectSaid(trouble.says);
+    if (!trouble.mend) {
         ASSERT_TRUE(program->stopWith(SIGTERM)) << "no crash";
-        QFile written(databasePath());
-        ASSERT_TRUE(written.open(QIODevice::ReadOnly));
-        EXPECT_EQ(written.readAll(), garbage) << "nothing written into it";
-        expectSaid(c.says);
+        EXPECT_EQ(snapshot(), before) << "nothing written on the way out";
         expectSaid("could not be completed");
+        return;
     }
-}
-
-TEST_F(FileTrouble, AFullFileSystemDelaysTheRowWithoutBreakingIt)
-{
-    SmallFileSystem small(folder.filePath(QStringLiteral("small")), 1024 * 1024);
-    if (!small.mounted())
-        GTEST_SKIP() << "mounting a tmpfs needs privileges";
-    useDataFolder(small.path());
-    ASSERT_TRUE(program->start());
-    small.fill();
-    connectCasa();
-    ticks(2);
-    dropLine();
-    ticks(1);
-    expectSaid("full");
-    EXPECT_EQ(rowsIn(databasePath()), 0);
-
-    small.makeRoom();
+    (this->*trouble.mend)();
     ticks(2);
     ASSERT_TRUE(program->stopWith(SIGTERM));
-    expectOneCompleteRow(3);
+    expectOneCompleteRow();
 }
 
-// Without the right to mount, a limit on the size of the files the
-// program may write stands in for a full disk: every write fails.
-TEST_F(FileTrouble, WithNoRoomAtAllNothingPartialIsLeft)
-{
-    program->setChildSetup([] {
-        std::signal(SIGXFSZ, SIG_IGN);
-        const rlimit limit{4096, 4096};
-        if (::setrlimit(RLIMIT_FSIZE, &limit) != 0)
-            ::_exit(127);
-    });
-    const QByteArray before = fileDigest(databasePath());
-    ASSERT_TRUE(program->start());
-    connectCasa();
-    ticks(2);
-    dropLine();
-    ticks(1);
-    ASSERT_TRUE(program->stopWith(SIGTERM));
-
-    expectSaid("log row not opened");
-    expectSaid("could not be completed");
-    EXPECT_EQ(fileDigest(databasePath()), before);
-    EXPECT_EQ(integrityOf(Database::open(databasePath())), QStringLiteral("ok"));
-}
+INSTANTIATE_TEST_SUITE_P(
+    Troubles, FileTrouble,
+    testing::Values(
+        Trouble{"ReadOnlyWhileMetering", true, &FileTrouble::makeReadOnly, "log row not closed",
+                &FileTrouble::makeWritable},
+        Trouble{"ReadOnlyFromTheStart", false, &FileTrouble::makeReadOnly, "log row not opened",
+                &FileTrouble::makeWritable},
+        Trouble{"DeletedThenPutBack", true, &FileTrouble::deleteFile, "the database file does not exist",
+                &FileTrouble::restoreFile},
+        Trouble{"DeletedForGood", true, &FileTrouble::deleteFile, "the database file does not exist", nullptr},
+        Trouble{"ReplacedByNoise", true, &FileTrouble::replaceWithNoise, "not a SQLite database file", nullptr},
+        Trouble{"OverwrittenPastItsHeader", true, &FileTrouble::overwritePastItsHeader, "log row not", nullptr},
+        Trouble{"OverwrittenWithNoise", true, &FileTrouble::overwriteWithNoise, "log row not", nullptr},
+        Trouble{"FullFileSystem", false, &FileTrouble::fillTheFileSystem, "full", &FileTrouble::makeRoom},
+        Trouble{"NoRoomAtAll", false, &FileTrouble::limitFileSize, "log row not opened", nullptr}),
+    [](const testing::TestParamInfo<Trouble>& trouble) { return std::string(trouble.param.name); });
 
 } // namespace
 } // namespace zrt::test

@@ -9,6 +9,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
@@ -48,12 +49,10 @@ private:
 
 bool canaryFound(const FakePppSystem& system)
 {
-    for (const std::filesystem::path& folder : {std::filesystem::current_path(), system.roots().peers,
-                                                system.roots().run, std::filesystem::temp_directory_path()}) {
-        if (std::filesystem::exists(folder / kCanary))
-            return true;
-    }
-    return false;
+    const std::filesystem::path folders[] = {std::filesystem::current_path(), system.roots().peers,
+                                             system.roots().run, std::filesystem::temp_directory_path()};
+    return std::any_of(std::begin(folders), std::end(folders),
+                       [](const std::filesystem::path& folder) { return std::filesystem::exists(folder / kCanary); });
 }
 
 TEST(HangUp, PeersNamedLikeShellCommandsAreSignalledDirectly)

@@ -95,8 +95,6 @@ public:
         program_.waitForFinished(kWaitMs);
     }
 
-    bool running() const { return program_.state() == QProcess::Running; }
-
     // Everything the program has written to standard error so far.
     const QString& errors()
     {

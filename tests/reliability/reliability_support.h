@@ -1,81 +1,65 @@
 #pragma once
 
+#include "tests/monitor/dialup/temp_dir.h"
+
+#include "database/association_store.h"
 #include "database/connection_log.h"
 #include "database/database.h"
 #include "database/tariff_store.h"
+#include "database/vat_store.h"
 #include "engine/pricing.h"
 
 #include <QDateTime>
-#include <QDir>
-#include <QFile>
-#include <QStringList>
-#include <QtEndian>
 
-#include <sys/mount.h>
-#include <sys/stat.h>
-#include <unistd.h>
+#include <gtest/gtest.h>
 
 #include <cmath>
+#include <fstream>
 #include <optional>
+#include <string>
 
 namespace zrt::test {
 
-// The permission bits of a file or folder, e.g. 0600; -1 when it is missing.
-inline int permissionBits(const QString& path)
+// The first value of the first row a statement gives.
+inline QVariant firstValue(const Database& database, const QString& sql)
 {
-    struct stat status {};
-    if (::stat(QFile::encodeName(path).constData(), &status) != 0)
-        return -1;
-    return static_cast<int>(status.st_mode & 07777);
-}
-
-// Sets the process's file creation mask for its scope.
-class UmaskScope {
-public:
-    explicit UmaskScope(mode_t mask) : previous_(::umask(mask)) {}
-    ~UmaskScope() { ::umask(previous_); }
-    UmaskScope(const UmaskScope&) = delete;
-    UmaskScope& operator=(const UmaskScope&) = delete;
-
-private:
-    mode_t previous_;
-};
-
-// SQLite adds one to this header field at every committed write
-// transaction of a file in rollback-journal mode.
-inline quint32 fileChangeCounter(const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || !file.seek(24))
-        return 0;
-    const QByteArray bytes = file.read(4);
-    return bytes.size() == 4 ? qFromBigEndian<quint32>(bytes.constData()) : 0;
+    QSqlQuery query = database.query(sql);
+    return query.next() ? query.value(0) : QVariant();
 }
 
 // Every table, index and trigger of a database with its defining text.
-inline QStringList schemaOf(const Database& database)
+inline QString schemaOf(const Database& database)
 {
-    QSqlQuery rows = database.query(
-        QStringLiteral("SELECT type, name, tbl_name, sql FROM sqlite_master ORDER BY type, name"));
-    QStringList schema;
-    while (rows.next()) {
-        schema.append(QStringList{rows.value(0).toString(), rows.value(1).toString(), rows.value(2).toString(),
-                                  rows.value(3).toString()}
-                          .join(QLatin1Char('|')));
-    }
-    return schema;
+    return firstValue(database, QStringLiteral("SELECT group_concat(type || '|' || name || '|' || tbl_name || '|' "
+                                               "|| ifnull(sql, ''), char(10)) "
+                                               "FROM (SELECT * FROM sqlite_master ORDER BY type, name)"))
+        .toString();
 }
 
 inline QString integrityOf(const Database& database)
 {
-    QSqlQuery check = database.query(QStringLiteral("PRAGMA integrity_check"));
-    return check.next() ? check.value(0).toString() : QStringLiteral("no answer");
+    return firstValue(database, QStringLiteral("PRAGMA integrity_check")).toString();
 }
 
 inline qint64 rowCount(const Database& database, const QString& table)
 {
-    QSqlQuery count = database.query(QStringLiteral("SELECT COUNT(*) FROM \"%1\"").arg(table));
-    return count.next() ? count.value(0).toLongLong() : -1;
+    return firstValue(database, QStringLiteral("SELECT COUNT(*) FROM \"%1\"").arg(table)).toLongLong();
+}
+
+// Every row of the connection log, in the order they were opened.
+inline QList<LogRow> logRows(Database& database)
+{
+    QList<LogRow> rows;
+    QSqlQuery ids = database.query(QStringLiteral("SELECT id FROM Connessioni ORDER BY id"));
+    while (ids.next())
+        rows.append(*ConnectionLog(database).row(ids.value(0).toInt()));
+    return rows;
+}
+
+// Writes one of the files the simulated dialer reads.
+inline void writeSimFile(const TempDir& folder, const char* name, const std::string& content)
+{
+    std::ofstream(folder.path() / name, std::ios::binary | std::ios::trunc) << content;
 }
 
 // A pulse tariff that charges a pulse of 10 Lire every second of every day,
@@ -116,63 +100,21 @@ inline qint64 utcEpochMs(LocalDateTime local)
     return QDateTime(date, QTime(0, 0), Qt::UTC).addSecs(local.time.seconds).toMSecsSinceEpoch();
 }
 
-// What the log stores for a connection of `seconds`: the engine's price in
-// whole Lire, halves away from zero.
-struct StoredPrice {
-    qint64 costo = 0;
-    qint64 scatti = 0;
-};
-
-inline StoredPrice storedPrice(const Tariff& tariff, LocalDateTime start, qint64 seconds, int vatRate)
+// The row is complete, and its cost and pulses are what the engine prices
+// its stored seconds at, with the tariff of its entry and the VAT of the
+// database, in whole Lire, halves away from zero.
+inline void expectPricedAtItsSeconds(Database& database, const LogRow& row)
 {
-    const std::optional<MeterReading> reading = priceConnection(tariff, start, seconds, vatRate);
-    if (!reading)
-        return {};
-    return {std::llround(reading->costLire), reading->pulses};
+    const std::optional<LocalDateTime> start = rowStart(row);
+    ASSERT_TRUE(start && row.secondi && row.costo && row.scatti) << "left open";
+    EXPECT_TRUE(endAgreesWithSeconds(row)) << row.fine.toStdString();
+    const std::optional<Tariff> tariff =
+        TariffStore(database).tariff(AssociationStore(database).find(row.connessione)->idTariffa);
+    const std::optional<MeterReading> price =
+        priceConnection(*tariff, *start, *row.secondi, VatStore(database).read());
+    ASSERT_TRUE(price);
+    EXPECT_EQ(*row.costo, std::llround(price->costLire)) << "the cost of its seconds";
+    EXPECT_EQ(*row.scatti, price->pulses);
 }
-
-// A small tmpfs on a folder of its own, for a file system that fills up.
-// Mounting needs privileges: mounted() tells whether it worked.
-class SmallFileSystem {
-public:
-    explicit SmallFileSystem(const QString& path, qint64 bytes) : path_(path)
-    {
-        QDir().mkpath(path_);
-        const QByteArray options = "size=" + QByteArray::number(bytes) + ",mode=0755";
-        mounted_ = ::mount("tmpfs", QFile::encodeName(path_).constData(), "tmpfs", MS_NOSUID | MS_NODEV,
-                           options.constData())
-            == 0;
-    }
-    ~SmallFileSystem()
-    {
-        if (mounted_)
-            ::umount2(QFile::encodeName(path_).constData(), MNT_DETACH);
-    }
-    SmallFileSystem(const SmallFileSystem&) = delete;
-    SmallFileSystem& operator=(const SmallFileSystem&) = delete;
-
-    bool mounted() const { return mounted_; }
-    const QString& path() const { return path_; }
-
-    // Takes up every free byte with a file of its own.
-    void fill() const
-    {
-        QFile filler(fillerPath());
-        if (!filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-            return;
-        const QByteArray block(4096, 'x');
-        while (filler.write(block) == block.size()) {
-        }
-        while (filler.write("x", 1) == 1) {
-        }
-    }
-    void makeRoom() const { QFile::remove(fillerPath()); }
-
-private:
-    QString fillerPath() const { return path_ + QStringLiteral("/filler"); }
-
-    QString path_;
-    bool mounted_ = false;
-};
 
 } // namespace zrt::test

@@ -9,6 +9,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QtEndian>
 
 #include <gtest/gtest.h>
 
@@ -46,6 +47,15 @@ void makeUpdate(const QString& path, int tariffs, int bands)
     }
     transaction.commit();
     exportUpdate(database, kCompany, path);
+}
+
+// SQLite adds one to this header field at every committed write
+// transaction of a file in rollback-journal mode.
+quint32 fileChangeCounter(const QString& path)
+{
+    QFile file(path);
+    const QByteArray header = file.open(QIODevice::ReadOnly) ? file.read(28) : QByteArray();
+    return header.size() == 28 ? qFromBigEndian<quint32>(header.constData() + 24) : 0;
 }
 
 void editUpdate(const QString& path, const QString& statement)
@@ -136,48 +146,17 @@ TEST_F(UpdateFiles, ATruncatedUpdateIsRefusedOrComplete)
     EXPECT_GT(refused, 0);
 }
 
-// 100 tariffs of 60 bands, then 100 of 2,000: 200,000 bands.
-TEST_F(UpdateFiles, HugeUpdatesApplyInOneTransaction)
-{
-    const struct {
-        int tariffs;
-        int bands;
-    } cases[] = {{100, 60}, {100, 2000}};
-    for (const auto& c : cases) {
-        const std::string name = std::to_string(c.tariffs) + " x " + std::to_string(c.bands);
-        SCOPED_TRACE(name);
-        const QString path = updatePath();
-        QFile::remove(path);
-        makeUpdate(path, c.tariffs, c.bands);
-
-        QElapsedTimer timer;
-        timer.start();
-        const UpdateSummary checked = checkUpdateFile(path);
-        const qint64 checkMs = timer.elapsed();
-        EXPECT_EQ(checked.tariffs, c.tariffs);
-        EXPECT_EQ(checked.bands, c.tariffs * c.bands);
-
-        Database database = target.open();
-        const qint64 bandsBefore = rowCount(database, QStringLiteral("Fasce"));
-        const quint32 commitsBefore = fileChangeCounter(target.path());
-        timer.restart();
-        const UpdateSummary applied = applyUpdate(database, path);
-        const qint64 applyMs = timer.elapsed();
-        EXPECT_EQ(applied.bands, c.tariffs * c.bands);
-        EXPECT_EQ(fileChangeCounter(target.path()), commitsBefore + 1) << "one transaction";
-        EXPECT_EQ(rowCount(database, QStringLiteral("Fasce")), bandsBefore + c.tariffs * c.bands);
-        EXPECT_EQ(integrityOf(database), QStringLiteral("ok"));
-        RecordProperty("check_ms_" + std::to_string(c.bands), static_cast<int>(checkMs));
-        RecordProperty("apply_ms_" + std::to_string(c.bands), static_cast<int>(applyMs));
-        std::printf("update of %s bands: checked in %lld ms, applied in %lld ms\n", name.c_str(),
-                    static_cast<long long>(checkMs), static_cast<long long>(applyMs));
-    }
-}
-
-// A huge update that goes wrong at its very end, in reading or in writing.
-TEST_F(UpdateFiles, AHugeUpdateThatFailsLateChangesNothing)
+// 100 tariffs of 2,000 bands: 200,000 bands, refused when they go wrong at
+// their very end, in reading or in writing, and applied in one transaction.
+TEST_F(UpdateFiles, AHugeUpdateChangesNothingIfItFailsLateAndAppliesInOneTransaction)
 {
     makeUpdate(updatePath(), 100, 2000);
+    QElapsedTimer timer;
+    timer.start();
+    const UpdateSummary checked = checkUpdateFile(updatePath());
+    const qint64 checkMs = timer.elapsed();
+    EXPECT_EQ(checked.tariffs, 100);
+    EXPECT_EQ(checked.bands, 200000);
 
     ASSERT_TRUE(QFile::copy(updatePath(), updatePath("last-band-bad.mdb")));
     editUpdate(updatePath("last-band-bad.mdb"),
@@ -197,9 +176,16 @@ TEST_F(UpdateFiles, AHugeUpdateThatFailsLateChangesNothing)
     std::signal(SIGXFSZ, previousHandler);
 
     Database database = target.open();
+    const qint64 bandsBefore = rowCount(database, QStringLiteral("Fasce"));
+    const quint32 commitsBefore = fileChangeCounter(target.path());
+    timer.restart();
+    EXPECT_EQ(applyUpdate(database, updatePath()).bands, 200000) << "it applies once there is room";
+    const qint64 applyMs = timer.elapsed();
+    EXPECT_EQ(fileChangeCounter(target.path()), commitsBefore + 1) << "in one transaction";
+    EXPECT_EQ(rowCount(database, QStringLiteral("Fasce")), bandsBefore + 200000);
     EXPECT_EQ(integrityOf(database), QStringLiteral("ok"));
-    EXPECT_EQ(TariffStore(database).companies().size(), 2);
-    EXPECT_EQ(applyUpdate(database, updatePath()).bands, 200000) << "and it applies once there is room";
+    std::printf("update of 200,000 bands: checked in %lld ms, applied in %lld ms\n", static_cast<long long>(checkMs),
+                static_cast<long long>(applyMs));
 }
 
 } // namespace
