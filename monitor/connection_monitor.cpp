@@ -136,7 +136,19 @@ void ConnectionMonitor::followConnection(const Instant& now)
     if (!state_.connected)
         beginConnection(*entry, now);
     else if (!state_.recordId)
-        state_.recordId = writer_.open(rowStart());
+        beginRowLate(now);
+}
+
+// The row of a connection begun while the file was locked gets the figures
+// metered meanwhile at once: waiting for the next checkpoint would leave a
+// crash in between to lose all of that time.
+void ConnectionMonitor::beginRowLate(const Instant& now)
+{
+    state_.recordId = writer_.open(rowStart());
+    if (!state_.recordId || !termsRead_)
+        return;
+    meter_.tick(state_, terms_, now.epochMs);
+    checkpointIfDue();
 }
 
 void ConnectionMonitor::showNewsOnce()

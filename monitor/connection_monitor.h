@@ -68,6 +68,7 @@ private:
     std::optional<std::string> lastConnectedEntry() const;
 
     void refreshTerms(const std::string& entry);
+    void beginRowLate(const Instant& now);
     void beginConnection(const std::string& entry, const Instant& now);
     void endConnection(const Instant& now);
     void checkpointIfDue();
