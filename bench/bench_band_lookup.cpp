@@ -7,7 +7,6 @@
 #include "database/default_content.h"
 #include "database/tariff_store.h"
 
-#include <QCoreApplication>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
@@ -76,12 +75,3 @@ void BM_LookupOpeningTheFileEachTime(benchmark::State& state)
 BENCHMARK(BM_LookupOpeningTheFileEachTime);
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    QCoreApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

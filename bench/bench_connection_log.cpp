@@ -9,7 +9,6 @@
 #include "database/database.h"
 #include "database/default_content.h"
 
-#include <QCoreApplication>
 #include <QFile>
 #include <QSqlQuery>
 #include <QTemporaryDir>
@@ -122,12 +121,3 @@ void BM_WholeMonth_Indexed(benchmark::State& state)
 BENCHMARK(BM_WholeMonth_Indexed)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    QCoreApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

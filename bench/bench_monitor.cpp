@@ -12,7 +12,6 @@
 #include "monitor/database_tariff_source.h"
 #include "monitor/monitor_database.h"
 
-#include <QCoreApplication>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
@@ -181,32 +180,21 @@ void BM_MonitorTickIdle(benchmark::State& state)
 }
 BENCHMARK(BM_MonitorTickIdle);
 
-// While the last of the 50 entries is metered.
-void BM_MonitorTickMetering50Entries(benchmark::State& state)
+// While the last of the 50 entries is metered: the monitor tick, or the
+// meter tick (elapsed time, pulses and cost; every tenth one also writes the
+// checkpoint to the file).
+void whileMetering(benchmark::State& state, void (ConnectionMonitor::*tick)())
 {
     ProgramMonitorBench bench;
     bench.dialUp.lineUp = true;
     bench.monitor.tick();
     for (auto _ : state) {
         bench.clock.step();
-        bench.monitor.tick();
+        (bench.monitor.*tick)();
     }
 }
-BENCHMARK(BM_MonitorTickMetering50Entries);
-
-// The meter tick: elapsed time, pulses and cost; every tenth tick also
-// writes the checkpoint to the file.
-void BM_MeterTick(benchmark::State& state)
-{
-    ProgramMonitorBench bench;
-    bench.dialUp.lineUp = true;
-    bench.monitor.tick();
-    for (auto _ : state) {
-        bench.clock.step();
-        bench.monitor.meterTick();
-    }
-}
-BENCHMARK(BM_MeterTick);
+BENCHMARK_CAPTURE(whileMetering, MonitorTick50Entries, &ConnectionMonitor::tick);
+BENCHMARK_CAPTURE(whileMetering, MeterTick, &ConnectionMonitor::meterTick);
 
 // One second of a metered connection as the program runs it: the meter
 // tick, then the monitor tick, which reads the entry's tariff; every tenth
@@ -227,12 +215,3 @@ BENCHMARK_TEMPLATE(BM_MeteredSecond, KeptConnection)->UseRealTime();
 BENCHMARK_TEMPLATE(BM_MeteredSecond, FileOpenedEachTime)->UseRealTime();
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    QCoreApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -8,7 +8,6 @@
 #include "database/tariff_store.h"
 #include "database/tariff_update.h"
 
-#include <QCoreApplication>
 #include <QFile>
 #include <QSqlQuery>
 #include <QTemporaryDir>
@@ -150,12 +149,3 @@ void BM_TariffUpdateCommitPerRow(benchmark::State& state)
 BENCHMARK(BM_TariffUpdateCommitPerRow)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    QCoreApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
