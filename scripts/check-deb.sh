@@ -26,4 +26,6 @@ echo "== zrtellixctl status (a new user's first run)"
 chroot "$ROOT" env HOME=/tmp/user zrtellixctl status
 echo "== zrtellix --headless for two seconds"
 chroot "$ROOT" env HOME=/tmp/user timeout -s INT 2 zrtellix --headless --dialup none || true
+echo "== the news page's network plug-in, where the program looks for it"
+chroot "$ROOT" ls /usr/lib/zrtellix/libzrtellix_network.so
 echo "Package $(basename "$PACKAGE") installs and runs."
