@@ -3,8 +3,8 @@
 #include "controls/info.h"
 
 #include <QCheckBox>
-#include <QLabel>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
@@ -43,7 +43,7 @@ protected:
     Altro page;
 };
 
-TEST_F(AltroTest, ShowsTheFirstControlAndWritesBackToIt)
+TEST_F(AltroTest, ShowsTheFirstSelectedControlWithListsFilledOnce)
 {
     EXPECT_EQ(caption().text(), QStringLiteral("Chiudi"));
     EXPECT_TRUE(enabled().isChecked());
@@ -51,40 +51,39 @@ TEST_F(AltroTest, ShowsTheFirstControlAndWritesBackToIt)
     EXPECT_EQ(list("cboalignment").currentText(), QStringLiteral("Right"));
     EXPECT_EQ(list("cboStyle").currentText(), QStringLiteral("Label"));
 
-    caption().setText(QStringLiteral("Esci"));
-    enabled().setChecked(false);
-    choose("cboDirezione", FltDirection::Up);
-    choose("cboalignment", FltAlignment::Center);
-    choose("cboStyle", FltStyle::Normal);
-    page.apply();
-    EXPECT_EQ(button.Caption(), QStringLiteral("Esci"));
-    EXPECT_FALSE(button.isEnabled());
-    EXPECT_EQ(button.CaptionDirection(), FltDirection::Up);
-    EXPECT_EQ(button.Alignment(), FltAlignment::Center);
-    EXPECT_EQ(button.Style(), FltStyle::Normal);
-    EXPECT_FALSE(page.isChanged());
-
     fltbutton other;
     page.setSelectedControls({&other, &button});
     EXPECT_EQ(caption().text(), QString());
-    EXPECT_EQ(list("cboStyle").count(), 2); // the lists are filled once, not on every selection
+    EXPECT_EQ(list("cboStyle").count(), 2); // not filled again on every selection
 }
 
-TEST_F(AltroTest, EditsMarkThePageChangedAndOnlyTheLabelStyleTakesAnAlignment)
+TEST_F(AltroTest, EachEditMarksThePageChangedAndIsWrittenBackOnApply)
 {
-    const std::function<void()> edits[] = {
-        [&] { QTest::keyClick(&caption(), Qt::Key_X); }, [&] { enabled().click(); },
-        [&] { choose("cboDirezione", 1); }, [&] { choose("cboalignment", 0); },
-        [&] { choose("cboStyle", FltStyle::Normal); }};
-    for (std::size_t i = 0; i < std::size(edits); ++i) {
+    const struct {
+        const char* name;
+        std::function<void()> edit;
+        std::function<bool()> written;
+    } edits[] = {
+        {"caption", [&] { QTest::keyClick(&caption(), Qt::Key_X); },
+         [&] { return button.Caption() == caption().text(); }},
+        {"enabled", [&] { enabled().click(); }, [&] { return !button.isEnabled(); }},
+        {"direction", [&] { choose("cboDirezione", FltDirection::Up); },
+         [&] { return button.CaptionDirection() == FltDirection::Up; }},
+        {"alignment", [&] { choose("cboalignment", FltAlignment::Center); },
+         [&] { return button.Alignment() == FltAlignment::Center; }},
+        {"style", [&] { choose("cboStyle", FltStyle::Normal); }, [&] { return button.Style() == FltStyle::Normal; }},
+    };
+    for (const auto& e : edits) {
         page.setSelectedControls({&button});
-        EXPECT_TRUE(list("cboalignment").isEnabled());
         QSignalSpy changes(&page, &Altro::changed);
-        edits[i]();
-        EXPECT_TRUE(page.isChanged()) << "edit " << i;
-        EXPECT_EQ(changes.count(), 1) << "edit " << i;
+        e.edit();
+        EXPECT_TRUE(page.isChanged()) << e.name;
+        EXPECT_EQ(changes.count(), 1) << e.name;
+        page.apply();
+        EXPECT_TRUE(e.written()) << e.name;
+        EXPECT_FALSE(page.isChanged()) << e.name;
     }
-    EXPECT_FALSE(list("cboalignment").isEnabled()); // the last edit chose the normal style
+    EXPECT_FALSE(list("cboalignment").isEnabled()) << "only the label style takes an alignment";
 }
 
 TEST_F(AltroTest, OddStylesAndEmptySelectionsAreLeftAlone)

@@ -2,22 +2,11 @@
 
 #include <QDir>
 #include <QImage>
-#include <QSet>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 namespace {
-
-int distinctColours(const QImage& image)
-{
-    QSet<QRgb> colours;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x)
-            colours.insert(image.pixel(x, y));
-    }
-    return int(colours.size());
-}
 
 TEST(Gallery, WritesEveryControlAsAPicture)
 {
@@ -28,11 +17,15 @@ TEST(Gallery, WritesEveryControlAsAPicture)
     EXPECT_EQ(run.status, 0) << run.err.toStdString();
 
     const QStringList files = QDir(dir.path()).entryList({QStringLiteral("*.png")});
-    for (const char* expected : {"digital-cost", "fltbutton-raised", "fltbutton-pressed", "dropdown-down",
-                                 "linklabel-hover", "separator-vertical", "logo", "page-altro", "gallery"})
+    for (const char* expected : {"digital-cost", "fltbutton-pressed", "dropdown-down", "linklabel-hover",
+                                 "separator-vertical", "logo", "page-altro", "gallery"})
         EXPECT_TRUE(files.contains(QString::fromLatin1(expected) + ".png")) << expected;
-    for (const QString& file : files)
-        EXPECT_GT(distinctColours(QImage(dir.filePath(file))), 1) << file.toStdString();
+    for (const QString& file : files) {
+        const QImage image = QImage(dir.filePath(file)).convertToFormat(QImage::Format_ARGB32);
+        QImage blank(image.size(), image.format());
+        blank.fill(image.pixel(0, 0));
+        EXPECT_FALSE(image == blank) << file.toStdString() << " is all one colour";
+    }
 }
 
 } // namespace

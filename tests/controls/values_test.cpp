@@ -36,7 +36,6 @@ TEST(ColorValue, SystemColoursComeFromThePaletteAndStoredNumbersMaySignTheHighBi
     EXPECT_EQ(toQColor(buttonFaceColor, palette), QColor(1, 2, 3));
     EXPECT_EQ(toQColor(systemColor(200), palette), palette.color(QPalette::WindowText));
     EXPECT_EQ(colorValueFrom(QVariant(int(0x80000012)), 0), buttonTextColor);
-    EXPECT_EQ(colorValueFrom(QVariant(uint(0x80000012)), 0), buttonTextColor);
     EXPECT_EQ(colorValueFrom(QVariant(QStringLiteral("blue")), 42), 42u);
 }
 

@@ -30,19 +30,6 @@ QRect inkBox(const QImage& image, const QColor& color)
     return box;
 }
 
-QStringList asText(const QImage& image, const QRect& area, const QColor& ink, const QColor& shade)
-{
-    QStringList rows;
-    for (int y = area.top(); y <= area.bottom(); ++y) {
-        rows << QString();
-        for (int x = area.left(); x <= area.right(); ++x) {
-            const QColor colour = pixel(image, x, y);
-            rows.last() += colour == ink ? u'#' : colour == shade ? u'o' : u'.';
-        }
-    }
-    return rows;
-}
-
 void enter(QWidget& widget)
 {
     const QPointF inside(1, 1);

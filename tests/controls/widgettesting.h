@@ -4,7 +4,7 @@
 #include <QImage>
 #include <QPoint>
 #include <QRect>
-#include <QStringList>
+#include <QString>
 
 #include <ostream>
 
@@ -21,9 +21,6 @@ QColor pixel(const QImage& image, int x, int y);
 
 // The bounding box of the pixels drawn in color; invalid when there are none.
 QRect inkBox(const QImage& image, const QColor& color);
-
-// The pixels of area as text, a string a row: '#' for ink, 'o' for shade, '.' for anything else.
-QStringList asText(const QImage& image, const QRect& area, const QColor& ink, const QColor& shade = {});
 
 void enter(QWidget& widget);
 void leave(QWidget& widget);

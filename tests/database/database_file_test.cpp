@@ -3,10 +3,9 @@
 #include "database/database_error.h"
 #include "database/schema.h"
 #include "database/sql_script.h"
+#include "database/tariff_store.h"
 
 #include <QDir>
-#include <QSqlQuery>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -18,12 +17,6 @@ void writeFile(const QString& path, const QByteArray& bytes)
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(bytes);
-}
-
-void makeForeign(const QString& path)
-{
-    Database::create(path);
-    Database::open(path).query(QStringLiteral("DROP TABLE IVA"));
 }
 
 void corruptBody(const QString& path)
@@ -46,8 +39,8 @@ TEST(OpeningABadFile, FailsWithAClearMessageAndLeavesTheFileAlone)
         {"a folder", [](const QString& path) { QDir().mkpath(path); }, "not a file"},
         {"empty", [](const QString& path) { writeFile(path, {}); }, "not a SQLite database file"},
         {"garbage", [](const QString& path) { writeFile(path, QByteArray(4096, 'x')); }, "not a SQLite database file"},
-        {"truncated header", [](const QString& path) { writeFile(path, "SQLite form"); }, "not a SQLite database file"},
-        {"foreign database", makeForeign, "no table \"IVA\""},
+        {"foreign", [](const QString& path) { Database::create(path).query(QStringLiteral("DROP TABLE IVA")); },
+         "no table \"IVA\""},
         {"corrupt body", corruptBody, "zrtell.T99"},
     };
     for (const auto& c : cases) {
@@ -79,33 +72,48 @@ TEST(DatabaseCreation, RefusesToOverwriteAnExistingFile)
     EXPECT_EQ(test::fileDigest(existing.path()), before);
 }
 
-TEST(Transactions, AFailedWriteLeavesNothingBehind)
+// A file of the older layout: Fasce without SecondoCosto.
+TEST(SchemaUpgrade, AddsSecondoCostoOnceKeepingTheBandsAndLeavesACurrentFileAlone)
 {
     test::ScratchDatabase scratch(Content::Empty);
-    Database database = scratch.open();
     {
-        Transaction transaction(database);
-        database.query(QStringLiteral("INSERT INTO Tariffe (id_compagnia, Descrizione) VALUES (1, 'a')"));
-        EXPECT_THROW(database.query(QStringLiteral("INSERT INTO Fasce (id_compagnia, id_Tariffa, tipo, Inizio, Fine) "
-                                                   "VALUES (1, 1, 'XXX', '00:00:00', '24:00:00')")),
-                     DatabaseError);
+        Database database = scratch.open();
+        database.query(QStringLiteral("DROP TABLE Fasce"));
+        database.query(QStringLiteral("CREATE TABLE Fasce (id_compagnia INTEGER, id_Tariffa INTEGER, tipo TEXT, "
+                                      "Inizio TEXT, Fine TEXT, Durata REAL, Costo REAL, CostoAllaRisposta REAL)"));
+        database.query(QStringLiteral("INSERT INTO Fasce VALUES (1, 1, 'FER', '00:00:00', '24:00:00', 340, 127, 127)"));
+        EXPECT_TRUE(upgradeSchema(database));
+        const QList<Fascia> bands = TariffStore(database).bands(1, DayType::Fer);
+        ASSERT_EQ(bands.size(), 1);
+        EXPECT_FALSE(bands[0].band.secondoCosto.has_value());
+        EXPECT_EQ(bands[0].band.durata, 340);
     }
-    QSqlQuery count = database.query(QStringLiteral("SELECT COUNT(*) FROM Tariffe"));
-    ASSERT_TRUE(count.next());
-    EXPECT_EQ(count.value(0).toInt(), 0);
+    const QByteArray upgraded = test::fileDigest(scratch.path());
+    {
+        Database database = scratch.open();
+        EXPECT_FALSE(upgradeSchema(database));
+    }
+    EXPECT_EQ(test::fileDigest(scratch.path()), upgraded) << "a current file is not touched";
+}
+
+TEST(SchemaFields, MatchedIgnoringCaseOnlyInTheNamedTableAndAddedUnderOddNames)
+{
+    test::ScratchDatabase scratch;
+    Database database = scratch.open();
+    EXPECT_TRUE(fieldExists(database, QStringLiteral("compagnie telefoniche"), QStringLiteral("ID_COMPAGNIA")));
+    EXPECT_FALSE(fieldExists(database, table::kCompagnie, QStringLiteral("Descrizione")));
+    EXPECT_FALSE(fieldExists(database, QStringLiteral("Nessuna\"; DROP TABLE IVA; --"), QStringLiteral("x")));
+    EXPECT_TRUE(database.hasTable(table::kIva));
+    addField(database, table::kConnessioni, QStringLiteral("nota \"speciale\""), FieldType::Text);
+    EXPECT_TRUE(fieldExists(database, table::kConnessioni, QStringLiteral("nota \"speciale\"")));
 }
 
 TEST(SqlScript, SplitsStatementsAtLineEndsAndSkipsComments)
 {
-    const QStringList statements = splitSqlScript(QStringLiteral("-- a comment\n"
-                                                                 "INSERT INTO t VALUES ('a;b');\n"
-                                                                 "\n"
-                                                                 "INSERT INTO t\n  VALUES (2);\n"
-                                                                 "SELECT 1"));
-    ASSERT_EQ(statements.size(), 3);
-    EXPECT_EQ(statements[0], QStringLiteral("INSERT INTO t VALUES ('a;b');"));
-    EXPECT_EQ(statements[1], QStringLiteral("INSERT INTO t\n  VALUES (2);"));
-    EXPECT_EQ(statements[2], QStringLiteral("SELECT 1"));
+    const QString script = QStringLiteral("-- a comment\nINSERT INTO t VALUES ('a;b');\n\n"
+                                          "INSERT INTO t\n  VALUES (2);\nSELECT 1");
+    EXPECT_EQ(splitSqlScript(script), (QStringList{"INSERT INTO t VALUES ('a;b');", "INSERT INTO t\n  VALUES (2);",
+                                                    "SELECT 1"}));
 }
 
 } // namespace
