@@ -44,25 +44,16 @@ protected:
         std::ofstream(simFolder.path() / name, std::ios::binary | std::ios::trunc) << content;
     }
 
-    // Writes a setting as another program would; nullptr removes it.
+    // Writes a setting as another program would.
     void storeSetting(const char* key, const char* value)
     {
-        QSettings store(settingsFile(), QSettings::IniFormat);
-        if (value)
-            store.setValue(QLatin1String(key), QString::fromUtf8(value));
-        else
-            store.remove(QLatin1String(key));
+        QSettings(settingsFile(), QSettings::IniFormat).setValue(QLatin1String(key), QString::fromUtf8(value));
     }
 
     QString settingsFile() const { return settingsFolder.filePath(QStringLiteral("settings.ini")); }
     QString dataFile(const char* name) const { return dataFolder.filePath(QLatin1String(name)); }
 
-    static void writeFile(const QString& path, const QByteArray& content)
-    {
-        QFile file(path);
-        file.open(QIODevice::WriteOnly);
-        file.write(content);
-    }
+    static void touch(const QString& path) { QFile(path).open(QIODevice::WriteOnly); }
 
     QTemporaryDir dataFolder;
     QTemporaryDir settingsFolder;

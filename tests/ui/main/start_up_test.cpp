@@ -2,6 +2,7 @@
 
 #include "ui/main/frmintro.h"
 #include "ui/main/start_up.h"
+#include "ui/main/tariff_update_offer.h"
 #include "ui/main/tray_codes.h"
 #include "ui/main/tray_icon.h"
 
@@ -10,6 +11,8 @@
 #include "database/tariff_update.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
+#include <QIcon>
 #include <QSignalSpy>
 
 #include <optional>
@@ -17,13 +20,18 @@
 namespace zrt::test {
 namespace {
 
-// The program started on its data folder, after its first run.
+// The program started on its data folder, after its first run, with the
+// shipped tariffs in its database.
 class StartUpTest : public DesktopTest {
 protected:
-    StartUpTest() { settings.markRunBefore(); }
+    StartUpTest()
+    {
+        settings.markRunBefore();
+        createDatabaseFile(databasePath(), Content::DefaultTariffs);
+    }
 
     QString databasePath() const { return dataFile("zrtell.T99"); }
-    void createDatabase() { createDatabaseFile(databasePath(), Content::DefaultTariffs); }
+    void query(const QString& sql) { Database(Database::open(databasePath())).query(sql); }
 
     StartUp& startUp(bool trayAvailable = false)
     {
@@ -34,44 +42,47 @@ protected:
 
     static void deleteClosedWindows() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
+    // An update of the shipped pulse company, announced by "tariffe.ini".
+    void deliverUpdate()
+    {
+        ScratchDatabase source;
+        Database database = source.open();
+        exportUpdate(database, QStringLiteral("Telecom Italia 1998"), dataFile("telecom.mdb"));
+        touch(dataFile("tariffe.ini"));
+    }
+
+    UpdateOutcome offer()
+    {
+        Database database = Database::open(databasePath());
+        return offerTariffUpdate(database, dataFolder.path(), settings, dialogs);
+    }
+
     std::optional<StartUp> program;
 };
 
-TEST_F(StartUpTest, TheIntroComesFirstAndTheStepOnceASecondLater)
+// The file is one of an older version, without the second price of a band.
+TEST_F(StartUpTest, TheIntroComesFirstAndTheStepOnceASecondLaterOnTheUpgradedFile)
 {
-    createDatabase();
-    QCoreApplication::setApplicationVersion(QStringLiteral("1.0.4"));
+    query(QStringLiteral("ALTER TABLE Fasce DROP COLUMN SecondoCosto"));
     StartUp& start = startUp();
     start.begin();
     ASSERT_TRUE(start.intro());
-    EXPECT_EQ(start.intro()->findChild<QLabel*>(QStringLiteral("Label1"))->text(), QStringLiteral("Ver. 1.4"));
-    const QTimer& timer = start.intro()->startUpTimer();
-    EXPECT_TRUE(timer.isActive() && timer.isSingleShot());
-    EXPECT_EQ(timer.interval(), 1000);
-    EXPECT_FALSE(start.mainWindow());
-
+    EXPECT_EQ(start.intro()->startUpTimer().interval(), 1000);
     start.runStep();
     Form1* window = start.mainWindow();
     ASSERT_TRUE(window);
-    EXPECT_TRUE(window->isVisible());
     deleteClosedWindows();
     EXPECT_FALSE(start.intro()) << "closed once the main window became active";
     start.runStep();
     EXPECT_EQ(start.mainWindow(), window);
 
     Database database = Database::open(databasePath());
-    EXPECT_TRUE(AssociationStore(database).find(QStringLiteral("Ufficio"))) << "every entry gets a tariff";
+    EXPECT_TRUE(fieldExists(database, table::kFasce, QStringLiteral("SecondoCosto")));
 }
 
 TEST_F(StartUpTest, ATickDuringTheUpdateQuestionDoesNotStartAgain)
 {
-    createDatabase();
-    {
-        ScratchDatabase source;
-        Database database = source.open();
-        exportUpdate(database, QStringLiteral("Telecom Italia 1998"), dataFile("telecom.mdb"));
-    }
-    writeFile(dataFile("nuove.ini"), {});
+    deliverUpdate();
     StartUp& start = startUp();
     dialogs.whileAsking = [&start] { start.runStep(); };
     start.runStep();
@@ -79,50 +90,82 @@ TEST_F(StartUpTest, ATickDuringTheUpdateQuestionDoesNotStartAgain)
     EXPECT_TRUE(start.mainWindow());
 }
 
-TEST_F(StartUpTest, AnOlderDatabaseFileIsUpgradedInPlace)
-{
-    createDatabase();
-    Database(Database::open(databasePath())).query(QStringLiteral("ALTER TABLE Fasce DROP COLUMN SecondoCosto"));
-    startUp().runStep();
-    Database database = Database::open(databasePath());
-    EXPECT_TRUE(fieldExists(database, table::kFasce, QStringLiteral("SecondoCosto")));
-}
-
 TEST_F(StartUpTest, ADatabaseThatCannotBeUsedIsReportedAndNothingOpens)
 {
-    const struct { const char* name; std::function<void(const QString&)> make; } cases[] = {
-        {"missing", [](const QString&) {}},
-        {"not a database", [](const QString& path) { writeFile(path, "ZR Tellix 99 tariffe\n"); }},
-        {"not ours", [](const QString& path) { Database::createEmpty(path); }},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        QFile::remove(databasePath());
-        c.make(databasePath());
-        dialogs.warnings.clear();
-        StartUp& start = startUp();
-        QSignalSpy failed(&start, &StartUp::failed);
-        start.begin();
-        start.runStep();
-        EXPECT_EQ(failed.count(), 1);
-        EXPECT_FALSE(start.mainWindow());
-        ASSERT_EQ(dialogs.warnings.size(), 1);
-        EXPECT_TRUE(dialogs.warnings.first().contains(databasePath()));
-        deleteClosedWindows();
-        EXPECT_FALSE(start.intro());
-    }
+    QFile::remove(databasePath());
+    StartUp& start = startUp();
+    QSignalSpy failed(&start, &StartUp::failed);
+    start.begin();
+    start.runStep();
+    EXPECT_EQ(failed.count(), 1);
+    EXPECT_FALSE(start.mainWindow());
+    EXPECT_TRUE(dialogs.warnings.value(0).contains(databasePath()));
+    deleteClosedWindows();
+    EXPECT_FALSE(start.intro());
 }
 
-TEST_F(StartUpTest, WithATrayTheWindowWaitsOffScreenForTheIcon)
+using UpdateOffer = StartUpTest;
+
+TEST_F(UpdateOffer, AskedUntilAcceptedThenCopiedOnceRemovingItsMarker)
 {
-    createDatabase();
-    settings.savePosition(1500, 3000);
-    StartUp& start = startUp(true);
-    start.runStep();
-    ASSERT_TRUE(start.tray());
-    EXPECT_LT(start.mainWindow()->y(), 0);
-    start.tray()->handleMouseCode(kTrayLeftButtonDown);
-    EXPECT_EQ(start.mainWindow()->pos(), QPoint(100, 200));
+    deliverUpdate();
+    touch(dataFile("zz-altro.ini"));
+    EXPECT_EQ(offer(), UpdateOutcome::Declined);
+
+    dialogs.answer = true;
+    EXPECT_EQ(offer(), UpdateOutcome::Applied);
+    EXPECT_FALSE(QFile::exists(dataFile("tariffe.ini")));
+    EXPECT_TRUE(QFile::exists(dataFile("zz-altro.ini"))) << "only the marker that announced the update goes";
+
+    QFile::remove(dataFile("zz-altro.ini"));
+    EXPECT_EQ(offer(), UpdateOutcome::NotOffered);
+}
+
+TEST_F(UpdateOffer, AnUnusableUpdateIsReportedOnceAndNeverAsked)
+{
+    deliverUpdate();
+    const QString update = dataFile("telecom.mdb");
+    QFile(update).resize(QFileInfo(update).size() / 2);
+    dialogs.answer = true;
+    EXPECT_EQ(offer(), UpdateOutcome::Unusable);
+    EXPECT_EQ(offer(), UpdateOutcome::Unusable);
+    EXPECT_EQ(dialogs.warnings.size(), 1) << "reported once";
+    EXPECT_EQ(dialogs.questions, 0);
+}
+
+TEST_F(UpdateOffer, ACopyStoppedPartWayLeavesNothingAndComesAgain)
+{
+    deliverUpdate();
+    query(QStringLiteral("CREATE TRIGGER disk_full BEFORE INSERT ON Fasce WHEN (SELECT count(*) FROM Fasce) > 14 "
+                         "BEGIN SELECT RAISE(ABORT, 'disk full'); END"));
+    const QByteArray before = fileDigest(databasePath());
+    dialogs.answer = true;
+    EXPECT_EQ(offer(), UpdateOutcome::Failed);
+    EXPECT_EQ(fileDigest(databasePath()), before);
+    EXPECT_TRUE(dialogs.warnings.value(0).contains(QStringLiteral("disk full")));
+
+    query(QStringLiteral("DROP TRIGGER disk_full"));
+    EXPECT_EQ(offer(), UpdateOutcome::Applied);
+}
+
+// A code that arrives while one is handled is ignored; the next one after
+// is not.
+TEST(TrayIcon, LeftPressAsksForTheWindowRightReleaseForTheMenuOneCodeAtATime)
+{
+    TrayIcon tray{QIcon()};
+    QSignalSpy menu(&tray, &TrayIcon::menuRequested);
+    int shown = 0;
+    QObject::connect(&tray, &TrayIcon::showWindowRequested, &tray, [&] {
+        ++shown;
+        tray.handleMouseCode(kTrayLeftButtonDown);
+    });
+    for (const auto reason : {QSystemTrayIcon::Trigger, QSystemTrayIcon::Context, QSystemTrayIcon::DoubleClick,
+                              QSystemTrayIcon::MiddleClick, QSystemTrayIcon::Unknown})
+        tray.handleMouseCode(trayMouseCode(reason));
+    EXPECT_EQ(shown, 1);
+    EXPECT_EQ(menu.count(), 1);
+    tray.handleMouseCode(kTrayLeftButtonDown);
+    EXPECT_EQ(shown, 2);
 }
 
 } // namespace

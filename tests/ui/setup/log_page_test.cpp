@@ -24,32 +24,12 @@ protected:
         connections.close(id, TimeOfDay{23 * 3600}, {costo, 3, 600});
     }
 
-    QStringList dates()
-    {
-        QStringList result;
-        const QAbstractItemModel* rows = child<QTableView>("DBGrid1")->model();
-        for (int row = 0; row < rows->rowCount(); ++row)
-            result.append(rows->index(row, 0).data().toString());
-        return result;
-    }
-
+    int rows() const { return child<QTableView>("DBGrid1")->model()->rowCount(); }
     QString shown() const { return child<QLabel>("lblMese")->text() + ' ' + child<QLabel>("lblAnno")->text(); }
     QString total() const { return child<QLabel>("lblTotSpesa")->text(); }
 
     LogPage& page_;
 };
-
-TEST_F(LogPageTest, AMonthRunsFromItsFirstDayToItsLastDayInclusive)
-{
-    log("2026-11-30 22:00:00", 1);
-    log("2026-12-01 00:00:05", 1000);
-    log("2026-12-31 22:00:00", 1233567);
-    log("2027-01-01 00:00:01", 1);
-    page_.showPeriod(2026, 12);
-
-    EXPECT_EQ(dates(), (QStringList{"01/12/2026", "31/12/2026"}));
-    EXPECT_EQ(total(), QStringLiteral("1.234.567"));
-}
 
 TEST_F(LogPageTest, TheArrowsStepMonthAndYearAcrossTheYearBoundary)
 {
@@ -62,10 +42,9 @@ TEST_F(LogPageTest, TheArrowsStepMonthAndYearAcrossTheYearBoundary)
     for (const auto& step : steps) {
         click(child<fltbutton>(step.button));
         EXPECT_EQ(shown(), QString::fromUtf8(step.expected)) << step.button;
-        const bool january = shown() == QStringLiteral("Gennaio 2027");
-        EXPECT_EQ(total(), january ? QStringLiteral("500") : QStringLiteral("0")) << step.expected;
-        EXPECT_EQ(dates().size(), january ? 1 : 0);
+        EXPECT_EQ(rows(), shown() == QStringLiteral("Gennaio 2027") ? 1 : 0) << step.expected;
     }
+    EXPECT_EQ(total(), QStringLiteral("0"));
 }
 
 TEST_F(LogPageTest, StampaPrintsTheMonthShownAfterAReloadAndNothingForAnEmptyMonth)
@@ -79,7 +58,7 @@ TEST_F(LogPageTest, StampaPrintsTheMonthShownAfterAReloadAndNothingForAnEmptyMon
     EXPECT_EQ(messages_.notices.size(), 1);
 
     window_->reloadLog();
-    EXPECT_EQ(dates(), QStringList{"07/12/2026"});
+    EXPECT_EQ(rows(), 1);
     EXPECT_EQ(total(), QStringLiteral("2.500"));
     click(child<fltbutton>("fltbutton13"));
     EXPECT_GT(QFileInfo(pdf).size(), 0);

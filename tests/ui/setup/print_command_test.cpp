@@ -23,35 +23,28 @@ ToolRun zrtellixctl(const QStringList& arguments)
     return test::runTool(QStringLiteral(ZRTELLIXCTL_PATH), arguments, environment);
 }
 
+// Only the last command writes the file; the others leave nothing behind.
 TEST(PrintCommand, PrintsAMonthOrSaysWhyNot)
 {
     test::ScratchDatabase scratch;
     {
         Database database = scratch.open();
         ConnectionLog log(database);
-        const int first = log.open(QStringLiteral("Casa"), *parseLocalDateTime("2026-12-01 09:00:00"),
-                                   QStringLiteral("Telecom Italia 1998"));
-        log.close(first, *parseTimeOfDay("10:00:00"), {1234000, 20, 3600});
-        const int last = log.open(QStringLiteral("Ufficio"), *parseLocalDateTime("2026-12-31 23:00:00"),
-                                  QStringLiteral("Telecom Italia"));
-        log.close(last, *parseTimeOfDay("23:10:00"), {567, 70, 600});
+        const int id = log.open(QStringLiteral("Casa"), *parseLocalDateTime("2026-12-01 09:00:00"),
+                                QStringLiteral("Telecom Italia 1998"));
+        log.close(id, *parseTimeOfDay("10:00:00"), {1234567, 20, 3600});
     }
     const QString db = scratch.path();
     const QString pdf = scratch.folder() + QStringLiteral("/dicembre.pdf");
-    const QString novemberPdf = scratch.folder() + QStringLiteral("/novembre.pdf");
     const QString strayPdf = scratch.folder() + QStringLiteral("/missing/lista.pdf");
     const struct {
         QStringList arguments;
         int status;
         const char* message; // on stdout when done, else on stderr
     } cases[] = {
-        {{"print", "--db", db, "--year", "2026", "--month", "11", "--pdf", novemberPdf}, 0, "nothing to print"},
+        {{"print", "--db", db, "--year", "2026", "--month", "11", "--pdf", pdf}, 0, "nothing to print"},
         {{"print", "--db", db, "--year", "2026", "--month", "12"}, 1, "No printer"},
         {{"print", "--db", db, "--year", "2026", "--month", "12", "--pdf", strayPdf}, 1, "cannot write"},
-        {{"print", "--db", scratch.folder() + "/none.T99", "--year", "2026", "--month", "12", "--pdf", pdf}, 1,
-         "does not exist"},
-        {{"print", "--db", db, "--year", "2026", "--month", "13", "--pdf", pdf}, 2, "--month"},
-        {{"print", "--db", db, "--month", "12", "--pdf", pdf}, 2, "--year is required"},
         {{"print", "--db", db, "--year", "2026", "--month", "12", "--pdf", pdf}, 0, "Written to"},
     };
     for (const auto& c : cases) {
@@ -60,16 +53,11 @@ TEST(PrintCommand, PrintsAMonthOrSaysWhyNot)
         EXPECT_EQ(run.status, c.status) << command << "\n" << run.err.toStdString();
         EXPECT_TRUE((c.status == 0 ? run.out : run.err).contains(QString::fromLatin1(c.message)))
             << command << "\n" << run.out.toStdString() << run.err.toStdString();
-        EXPECT_EQ(QFile::exists(pdf), &c == std::end(cases) - 1) << command << ": only the last writes it";
+        EXPECT_EQ(QFile::exists(pdf), &c == std::end(cases) - 1) << command;
     }
-    EXPECT_FALSE(QFile::exists(novemberPdf));
-    EXPECT_FALSE(QFile::exists(strayPdf));
-
     const QString text = test::pdfPageTexts(pdf).join(QLatin1Char('\f')).simplified();
-    EXPECT_TRUE(text.contains(QStringLiteral("Periodo: Dicembre 2026"))) << text.toStdString();
-    EXPECT_TRUE(text.contains(QStringLiteral("01/12/2026 09:00:00 10:00:00 20 1.234.000 Casa Telecom Italia 1998")));
-    EXPECT_TRUE(text.contains(QStringLiteral("31/12/2026 23:00:00 23:10:00 70 567 Ufficio Telecom Italia")));
-    EXPECT_TRUE(text.endsWith(QStringLiteral("Totale 1.234.567"))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("01/12/2026 09:00:00 10:00:00 20 1.234.567 Casa Telecom Italia 1998")))
+        << text.toStdString();
 }
 
 } // namespace

@@ -42,12 +42,11 @@ protected:
         return widget;
     }
     fltbutton* button(const char* name) const { return find<fltbutton>(name); }
-    QLabel* label(const char* name) const { return find<QLabel>(name); }
     QLineEdit* lineEdit(const char* name) const { return find<QLineEdit>(name); }
     QComboBox* comboBox(const char* name) const { return find<QComboBox>(name); }
     QTableView* grid() const { return find<QTableView>("dbTariffe"); }
     int shownPanel() const { return window_->findChild<QStackedWidget*>()->currentIndex(); }
-    QString message() const { return label("lblMessaggio")->text(); }
+    QString message() const { return find<QLabel>("lblMessaggio")->text(); }
 
     void click(const char* buttonName) { QTest::mouseClick(button(buttonName), Qt::LeftButton); }
     void type(const char* lineEditName, const QString& text)
@@ -84,16 +83,6 @@ protected:
         QTest::keyClicks(editor, text);
         QTest::keyClick(editor, finish);
         QCoreApplication::processEvents(); // the grid takes a cell ended by Return in a queued call
-    }
-
-    QStringList shownColumnCaptions() const
-    {
-        QStringList captions;
-        for (int column = 0; column < grid()->model()->columnCount(); ++column) {
-            if (!grid()->isColumnHidden(column))
-                captions << grid()->model()->headerData(column, Qt::Horizontal).toString();
-        }
-        return captions;
     }
 
     Database database() const { return scratch_.open(); }
