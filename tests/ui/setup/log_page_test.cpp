@@ -4,6 +4,7 @@
 #include "database/connection_log.h"
 #include "ui/setup/log_page.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QLabel>
 #include <QTableView>
@@ -64,6 +65,46 @@ TEST_F(LogPageTest, StampaPrintsTheMonthShownAfterAReloadAndNothingForAnEmptyMon
     EXPECT_GT(QFileInfo(pdf).size(), 0);
     EXPECT_TRUE(messages_.warnings.isEmpty());
     EXPECT_FALSE(child<fltbutton>("fltbutton14")->isVisible());
+}
+
+// A month longer than a page: the grid holds the first page, scrolling adds
+// the next, "Stampa" prints them all; a log that cannot be read any more
+// prints nothing rather than a list with rows missing.
+TEST_F(LogPageTest, ALongMonthIsReadAPageAtATimeAndPrintedWholeOrNotAtAll)
+{
+    const int logged = 2 * ConnectionLog::kPageRows + 88;
+    {
+        Database db = database();
+        Transaction transaction(db);
+        for (int i = 0; i < logged; ++i)
+            db.query(QStringLiteral("INSERT INTO Connessioni (data, Connessione, inizio, fine, costo) "
+                                    "VALUES ('2026-12-07', 'Casa', '10:00:00', '10:01:00', 1)"));
+        transaction.commit();
+    }
+    const QString pdf = settingsFolder_.filePath(QStringLiteral("lista.pdf"));
+    page_.setPrintDestination(PrintDestination::pdfFile(pdf));
+    page_.showPeriod(2026, 12);
+    EXPECT_EQ(rows(), ConnectionLog::kPageRows);
+    child<QTableView>("DBGrid1")->model()->fetchMore({});
+    EXPECT_EQ(rows(), 2 * ConnectionLog::kPageRows);
+    EXPECT_EQ(total(), QString::number(logged));
+
+    const QString kept = scratch_.path() + QStringLiteral(".kept");
+    ASSERT_TRUE(QFile::rename(scratch_.path(), kept));
+    QFile garbage(scratch_.path());
+    ASSERT_TRUE(garbage.open(QIODevice::WriteOnly));
+    garbage.write("no longer a database");
+    garbage.close();
+    click(child<fltbutton>("fltbutton13"));
+    EXPECT_FALSE(QFileInfo::exists(pdf));
+    ASSERT_EQ(messages_.warnings.size(), 1);
+    EXPECT_TRUE(messages_.warnings[0].contains(QStringLiteral("cannot be read")));
+
+    ASSERT_TRUE(QFile::remove(scratch_.path()) && QFile::rename(kept, scratch_.path()));
+    page_.showPeriod(2026, 12);
+    click(child<fltbutton>("fltbutton13"));
+    EXPECT_EQ(rows(), logged);
+    EXPECT_TRUE(QFileInfo::exists(pdf));
 }
 
 } // namespace
