@@ -1,22 +1,17 @@
 #include "tests/database/scratch_database.h"
-#include "tests/monitor/dialup/temp_dir.h"
 #include "tests/reliability/headless_run.h"
+#include "tests/reliability/reliability_support.h"
 #include "tests/support/tool_run.h"
 
-#include "database/association_store.h"
-
-#include <QDeadlineTimer>
 #include <QDir>
+#include <QFile>
 #include <QProcess>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <signal.h>
-
-#include <fstream>
 
 namespace zrt::test {
 namespace {
@@ -30,26 +25,18 @@ class HeadlessProgram : public testing::Test {
 protected:
     HeadlessProgram()
     {
-        writeSimFile("entries", "Casa\nUfficio\n");
+        writeSimFile(simFolder, "entries", "Casa\nUfficio\n");
         Database setup = scratch.open();
         AssociationStore(setup).associate(QStringLiteral("Casa"), 2);
     }
 
-    // A line of the metered "Casa" at `seconds` or later into the connection.
-    QString waitForCasaAt(int seconds)
+    // The first status line of "Casa" metered for a second or more.
+    QString waitForCasaMetered()
     {
-        static const QRegularExpression casa(QStringLiteral("^Connessione attiva Casa \\| .* Tempo: (\\d+):(\\d\\d):(\\d\\d)$"));
-        return program.waitForLine([&](const QString& line) {
-            const QRegularExpressionMatch match = casa.match(line);
-            return match.hasMatch()
-                && match.captured(1).toInt() * 3600 + match.captured(2).toInt() * 60 + match.captured(3).toInt()
-                       >= seconds;
+        return program.waitForLine([](const QString& line) {
+            return line.startsWith(QStringLiteral("Connessione attiva Casa | 152 Lire | Tempo: "))
+                && !line.endsWith(QStringLiteral(" 00:00:00"));
         });
-    }
-
-    void writeSimFile(const char* name, const std::string& content)
-    {
-        std::ofstream(simFolder.path() / name, std::ios::binary | std::ios::trunc) << content;
     }
 
     ScratchDatabase scratch;
@@ -57,33 +44,12 @@ protected:
     HeadlessRun program{scratch.folder(), simFolder.path()};
 };
 
-TEST_F(HeadlessProgram, LogsOneCompleteRowForAConnection)
-{
-    ASSERT_TRUE(program.start());
-    EXPECT_EQ(program.waitForLineStarting(QStringLiteral("Non connesso")),
-              QStringLiteral("Non connesso | 0 Lire | Tempo: 00:00:00"));
-
-    writeSimFile("connected", "Casa\n");
-    EXPECT_EQ(waitForCasaAt(2), QStringLiteral("Connessione attiva Casa | 152 Lire | Tempo: 00:00:02"));
-    writeSimFile("connected", "");
-    EXPECT_THAT(program.waitForLineStarting(QStringLiteral("Non connesso")).toStdString(), HasSubstr("| 152 Lire |"));
-    EXPECT_TRUE(program.stopWith(SIGTERM));
-
-    const QList<LogRow> logged = scratch.rows();
-    ASSERT_THAT(logged, SizeIs(1));
-    EXPECT_EQ(logged[0].connessione, QStringLiteral("Casa"));
-    EXPECT_EQ(logged[0].servizio, QStringLiteral("Telecom Italia 1998"));
-    EXPECT_FALSE(logged[0].fine.isEmpty());
-    EXPECT_EQ(logged[0].costo, 152);
-    EXPECT_GE(logged[0].secondi, 2);
-}
-
 TEST_F(HeadlessProgram, AnOrderlyStopCompletesTheMeteredRow)
 {
-    writeSimFile("connected", "Casa\n");
+    writeSimFile(simFolder, "connected", "Casa\n");
     for (const int signal : {SIGTERM, SIGINT, SIGHUP}) {
         ASSERT_TRUE(program.start());
-        ASSERT_FALSE(waitForCasaAt(1).isEmpty());
+        ASSERT_FALSE(waitForCasaMetered().isEmpty());
         EXPECT_TRUE(program.stopWith(signal)) << signal;
 
         const LogRow row = scratch.rows().last();
@@ -91,15 +57,6 @@ TEST_F(HeadlessProgram, AnOrderlyStopCompletesTheMeteredRow)
         EXPECT_GE(row.secondi, 1) << signal;
     }
     EXPECT_THAT(scratch.rows(), SizeIs(3));
-}
-
-TEST_F(HeadlessProgram, SaysWhenThePhonebookIsEmpty)
-{
-    writeSimFile("entries", "");
-    ASSERT_TRUE(program.start());
-    ASSERT_FALSE(program.waitForLineStarting(QStringLiteral("Non connesso")).isEmpty());
-    EXPECT_TRUE(program.stopWith(SIGTERM));
-    EXPECT_THAT(program.errors().toStdString(), HasSubstr("Non sono presenti connessioni di Accesso Remoto."));
 }
 
 // The windowed program ends as orderly as the headless one on a signal.
@@ -118,7 +75,7 @@ TEST_F(HeadlessProgram, WithWindowsASignalCompletesTheMeteredRow)
     QProcess windowed;
     windowed.setProcessEnvironment(environment);
 
-    writeSimFile("connected", "Casa\n");
+    writeSimFile(simFolder, "connected", "Casa\n");
     const QString sim = QStringLiteral("sim:") + QString::fromStdString(simFolder.path().string());
     windowed.start(QStringLiteral(ZRTELLIX_PATH),
                    {QStringLiteral("--dialup"), sim, QStringLiteral("--data-dir"), scratch.folder()});
@@ -130,13 +87,21 @@ TEST_F(HeadlessProgram, WithWindowsASignalCompletesTheMeteredRow)
     windowed.waitForFinished(2500); // let the meter run a little
     ::kill(static_cast<pid_t>(windowed.processId()), SIGTERM);
     ASSERT_TRUE(windowed.waitForFinished(HeadlessRun::kWaitMs));
-    EXPECT_EQ(windowed.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(windowed.exitCode(), 0);
 
     const LogRow row = scratch.rows().first();
     EXPECT_FALSE(row.fine.isEmpty());
     EXPECT_GE(row.secondi, 2);
-    EXPECT_GE(row.costo, 152);
+}
+
+TEST_F(HeadlessProgram, SaysWhenThePhonebookIsEmpty)
+{
+    writeSimFile(simFolder, "entries", "");
+    ASSERT_TRUE(program.start());
+    EXPECT_EQ(program.waitForLineStarting(QStringLiteral("Non connesso")),
+              QStringLiteral("Non connesso | 0 Lire | Tempo: 00:00:00"));
+    EXPECT_TRUE(program.stopWith(SIGTERM));
+    EXPECT_THAT(program.errors().toStdString(), HasSubstr("Non sono presenti connessioni di Accesso Remoto."));
 }
 
 TEST(HeadlessProgramArguments, AreCheckedBeforeAnythingRuns)
@@ -147,10 +112,11 @@ TEST(HeadlessProgramArguments, AreCheckedBeforeAnythingRuns)
         int exitCode;
         const char* says;
     } cases[] = {
-        {{QStringLiteral("--headless"), QStringLiteral("--dialup"), QStringLiteral("modem")}, 1,
-         "unknown dial-up kind \"modem\""},
-        {{QStringLiteral("--headless"), QStringLiteral("--dialup"), QStringLiteral("none"), QStringLiteral("--data-dir"),
-          emptyFolder.path()},
+        {{QStringLiteral("--headless"), QStringLiteral("--dialup"), QStringLiteral("PPP")}, 1,
+         "unknown dial-up kind \"PPP\": use ppp, sim:FOLDER or none"},
+        {{QStringLiteral("--headless"), QStringLiteral("--dialup"), QStringLiteral("sim:")}, 1, "needs a folder"},
+        {{QStringLiteral("--headless"), QStringLiteral("--dialup"), QStringLiteral("none"),
+          QStringLiteral("--data-dir"), emptyFolder.path()},
          1, "the database file does not exist"},
         {{QStringLiteral("--bogus")}, 2, "Usage: zrtellix"},
         {{QStringLiteral("--help")}, 0, "Usage: zrtellix"},

@@ -75,8 +75,7 @@ protected:
     void second()
     {
         clock.advance(1);
-        if (monitor->meterRunning())
-            monitor->meterTick();
+        monitor->meterTick();
         monitor->tick();
     }
 

@@ -16,35 +16,25 @@ using std::nullopt;
 TEST(PidFileTest, ReadsAPositivePidAndTheInterface)
 {
     const std::tuple<std::string_view, std::optional<pid_t>, std::string> cases[] = {
-        {"1234\n", 1234, ""},  {"1234", 1234, ""},         {"1234\nppp0\n", 1234, "ppp0"},
-        {" 1234 \r\nppp1\r\n", 1234, "ppp1"},              {"", nullopt, ""},
-        {"abc\n", nullopt, ""}, {"12a\n", nullopt, ""},     {"+12\n", nullopt, ""},
-        {"0\n", nullopt, ""},   {"-1\n", nullopt, ""},      {"99999999999999999999\n", nullopt, ""},
+        {"1234", 1234, ""}, {" 1234 \r\nppp1\r\n", 1234, "ppp1"}, {"", nullopt, ""},
+        {"12a\n", nullopt, ""}, {"0\n", nullopt, ""}, {"-1\n", nullopt, ""}, {"99999999999999999999\n", nullopt, ""},
     };
     for (const auto& [text, pid, interfaceName] : cases) {
-        SCOPED_TRACE(std::string(text));
         const auto file = parsePidFile(text);
-        ASSERT_EQ(file.has_value(), pid.has_value());
-        if (file) {
-            EXPECT_EQ(file->pid, *pid);
-            EXPECT_EQ(file->interfaceName, interfaceName);
-        }
+        EXPECT_EQ(file ? std::optional(file->pid) : nullopt, pid) << text;
+        EXPECT_EQ(file ? file->interfaceName : "", interfaceName) << text;
     }
 }
 
 TEST(CommandLineTest, RecognisesPppdAndTheCalledPeer)
 {
     const std::tuple<std::string_view, bool, std::optional<std::string>> cases[] = {
-        {"/usr/sbin/pppd\0call\0provider\0"sv, true, "provider"},
-        {"pppd\0call\0My ISP\0"sv, true, "My ISP"},
+        {"/usr/sbin/pppd\0call\0My ISP\0"sv, true, "My ISP"},
         {"pppd\0\0call\0unterminated"sv, true, "unterminated"},
         {"pppd\0nodetach\0call\0first\0call\0second\0"sv, true, "first"},
-        {"pppd\0/dev/ttyS0\0" "115200\0"sv, true, nullopt},
         {"pppd\0call\0"sv, true, nullopt},
         {"pppd\0call\0\0"sv, true, nullopt},
         {"/usr/sbin/pppdump\0call\0provider\0"sv, false, "provider"},
-        {"/opt/pppd/bin/chat\0"sv, false, nullopt},
-        {"call\0pppd\0"sv, false, nullopt},
         {""sv, false, nullopt},
     };
     for (const auto& [cmdline, pppd, peer] : cases) {
@@ -62,24 +52,21 @@ TEST(InterfaceFlagsTest, UpIsTheLowestBit)
         {"0x", nullopt, false},     {"0x10 91", nullopt, false},
     };
     for (const auto& [text, expected, up] : cases) {
-        SCOPED_TRACE(std::string(text));
         const auto flags = parseInterfaceFlags(text);
-        EXPECT_EQ(flags, expected);
-        EXPECT_EQ(flags && isInterfaceUp(*flags), up);
+        EXPECT_EQ(flags, expected) << text;
+        EXPECT_EQ(flags && isInterfaceUp(*flags), up) << text;
     }
 }
 
 TEST(PidFileNameTest, TellsLinkNameFilesFromInterfaceFiles)
 {
     const std::tuple<std::string_view, std::optional<std::string>, std::optional<std::string>> cases[] = {
-        {"ppp-work.pid", "work", nullopt}, {"ppp-My ISP.pid", "My ISP", nullopt}, {"ppp0.pid", nullopt, "ppp0"},
-        {"ppp-.pid", nullopt, nullopt},    {"ppp0.pid.old", nullopt, nullopt},    {"sshd.pid", nullopt, nullopt},
-        {"ppp0", nullopt, nullopt},
+        {"ppp-work.pid", "work", nullopt}, {"ppp0.pid", nullopt, "ppp0"},    {"ppp-.pid", nullopt, nullopt},
+        {"ppp0.pid.old", nullopt, nullopt}, {"sshd.pid", nullopt, nullopt},
     };
     for (const auto& [fileName, linkName, interfaceName] : cases) {
-        SCOPED_TRACE(std::string(fileName));
-        EXPECT_EQ(linkNameOfPidFile(fileName), linkName);
-        EXPECT_EQ(interfaceOfPidFile(fileName), interfaceName);
+        EXPECT_EQ(linkNameOfPidFile(fileName), linkName) << fileName;
+        EXPECT_EQ(interfaceOfPidFile(fileName), interfaceName) << fileName;
     }
 }
 
