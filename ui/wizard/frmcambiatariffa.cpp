@@ -96,7 +96,9 @@ frmCambiaTariffa::frmCambiaTariffa(const QString& databasePath, QWidget* parent)
     connect(companyPage_, &CompanyPage::newCompanyConfirmed, this, &frmCambiaTariffa::addCompany);
     connect(descriptionPage_, &DescriptionPage::descriptionChanged, this, &frmCambiaTariffa::updateForwardButton);
     connect(bandPage_, &BandPage::bandCountChanged, this, &frmCambiaTariffa::updateForwardButton);
-    connect(bandPage_, &BandPage::messageChanged, this, &frmCambiaTariffa::showMessage);
+    // To the label itself: a cell the grid commits while the window is being
+    // destroyed must not reach the window.
+    connect(bandPage_, &BandPage::messageChanged, lblMessaggio_, &QLabel::setText);
 
     setPage(0);
     loadCompanies();
