@@ -307,4 +307,12 @@ void fltbutton::changed(const char* name)
     update();
 }
 
+fltbutton* namedFltbutton(const QString& objectName, const QString& caption, QWidget* parent)
+{
+    auto* button = new fltbutton(parent);
+    button->setObjectName(objectName);
+    button->setCaption(caption);
+    return button;
+}
+
 } // namespace zrt

@@ -121,4 +121,7 @@ private:
     CLogFont logFont_;
 };
 
+// A button named for lookups, with its caption.
+fltbutton* namedFltbutton(const QString& objectName, const QString& caption, QWidget* parent);
+
 } // namespace zrt

@@ -62,6 +62,14 @@ QFont arial(int pointSize, bool bold = false)
     return font;
 }
 
+// The sunken line between the strip's groups.
+void addSeparator(QWidget* window, const QRect& twips, const PixelScale& scale)
+{
+    auto* separator = new Separator(window);
+    separator->setStyle(1);
+    separator->setGeometry(pixelRect(twips, scale));
+}
+
 QString qtText(const std::string& text)
 {
     return QString::fromStdString(text);
@@ -155,9 +163,7 @@ void Form1::createDisplay()
 void Form1::createLineLabels()
 {
     const PixelScale scale = PixelScale::ofScreen();
-    auto* separator = new Separator(this);
-    separator->setStyle(1);
-    separator->setGeometry(pixelRect(kLeftSeparator, scale));
+    addSeparator(this, kLeftSeparator, scale);
 
     lblConnessione_ = new QLabel(this);
     lblConnessione_->setObjectName(QStringLiteral("lblConnessione"));
@@ -174,9 +180,7 @@ void Form1::createLineLabels()
 void Form1::createCommands()
 {
     const PixelScale scale = PixelScale::ofScreen();
-    auto* separator = new Separator(this);
-    separator->setStyle(1);
-    separator->setGeometry(pixelRect(kRightSeparator, scale));
+    addSeparator(this, kRightSeparator, scale);
 
     dropdown1_ = new dropdown(this);
     dropdown1_->setObjectName(QStringLiteral("dropdown1"));
@@ -184,10 +188,8 @@ void Form1::createCommands()
     dropdown1_->setCaption(QStringLiteral("Menu"));
     dropdown1_->flt().setFont(arial(8));
 
-    fltbutton1_ = new fltbutton(this);
-    fltbutton1_->setObjectName(QStringLiteral("fltbutton1"));
+    fltbutton1_ = namedFltbutton(QStringLiteral("fltbutton1"), QStringLiteral("Chiudi"), this);
     fltbutton1_->setGeometry(pixelRect(kFltbutton1, scale));
-    fltbutton1_->setCaption(QStringLiteral("Chiudi"));
     fltbutton1_->setFont(arial(8));
 }
 

@@ -60,9 +60,7 @@ QRect inPixels(const PixelScale& scale, const QRect& twips)
 // One of the title strip's buttons, the given place from the right.
 fltbutton* stripButton(QWidget& strip, const char* name, const char* caption, const char* toolTip, int fromRight)
 {
-    auto* button = new fltbutton(&strip);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setCaption(QString::fromLatin1(caption));
+    fltbutton* button = namedFltbutton(QString::fromLatin1(name), QString::fromLatin1(caption), &strip);
     button->setToolTip(QString::fromLatin1(toolTip));
     const int left = kStripButtonsRight - fromRight * (kStripButtonSize + kStripButtonGap);
     const int top = (kStrip.height() - kStripButtonSize) / 2;

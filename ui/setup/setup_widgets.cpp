@@ -23,9 +23,7 @@ QFont setupFont()
 
 fltbutton* setupButton(const QString& objectName, const QString& caption, QWidget* parent)
 {
-    auto* button = new fltbutton(parent);
-    button->setObjectName(objectName);
-    button->setCaption(caption);
+    fltbutton* button = namedFltbutton(objectName, caption, parent);
     button->setMinimumHeight(kButtonHeight);
     button->setMinimumWidth(kButtonHeight);
     return button;

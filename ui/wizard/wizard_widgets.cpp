@@ -14,9 +14,7 @@ constexpr QSize kClassicButtonSize(75, 23);
 
 fltbutton* makeFlatButton(const QString& caption, const QString& objectName, QWidget* parent)
 {
-    auto* button = new fltbutton(parent);
-    button->setObjectName(objectName);
-    button->setCaption(caption);
+    fltbutton* button = namedFltbutton(objectName, caption, parent);
     button->setBackColor(buttonFaceColor);
     button->setMinimumSize(kClassicButtonSize);
     return button;
