@@ -1,25 +1,31 @@
 #include "tests/database/scratch_database.h"
+#include "tests/support/tool_run.h"
 
 #include "database/association_store.h"
-#include "database/connection_log.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QTemporaryDir>
 
-#include "tests/support/tool_run.h"
-
-#include <gtest/gtest.h>
+#include <gmock/gmock.h>
 
 namespace zrt {
 namespace {
 
 using test::ToolRun;
+using ::testing::HasSubstr;
 
 ToolRun zrtellixctl(const QStringList& arguments)
 {
     return test::runTool(QStringLiteral(ZRTELLIXCTL_PATH), arguments);
+}
+
+// The standard output of a run expected to end with `status`.
+QString output(const QStringList& arguments, int status = 0)
+{
+    const ToolRun run = zrtellixctl(arguments);
+    EXPECT_EQ(run.status, status) << arguments.join(' ').toStdString() << ": " << run.err.toStdString();
+    return run.out;
 }
 
 // The shipped tariffs with "Casa" on the pulse tariff and "Ufficio" on the
@@ -35,11 +41,9 @@ protected:
 
     QJsonObject cost(const char* entry, const char* start, int seconds)
     {
-        const ToolRun run = zrtellixctl({QStringLiteral("cost"), QStringLiteral("--db"), scratch_.path(),
-                                     QStringLiteral("--entry"), QString::fromUtf8(entry), QStringLiteral("--start"),
-                                     QString::fromUtf8(start), QStringLiteral("--seconds"), QString::number(seconds)});
-        EXPECT_EQ(run.status, 0) << run.err.toStdString();
-        return QJsonDocument::fromJson(run.out.toUtf8()).object();
+        const QString out = output({"cost", "--db", scratch_.path(), "--entry", entry, "--start", start, "--seconds",
+                                    QString::number(seconds)});
+        return QJsonDocument::fromJson(out.toUtf8()).object();
     }
 
     test::ScratchDatabase scratch_;
@@ -107,35 +111,23 @@ TEST_F(Zrtellixctl, FailuresGiveTheirExitStatusAndLeaveTheFileAlone)
     for (const auto& c : cases) {
         const ToolRun run = zrtellixctl(c.arguments);
         EXPECT_EQ(run.status, c.status) << c.arguments.join(' ').toStdString();
-        EXPECT_TRUE(run.err.contains(QString::fromUtf8(c.message))) << run.err.toStdString();
+        EXPECT_THAT(run.err.toStdString(), HasSubstr(c.message));
     }
     EXPECT_EQ(test::fileDigest(db), before);
     EXPECT_FALSE(QFile::exists(folder.filePath(QStringLiteral("missing.T99"))));
 }
 
-TEST_F(Zrtellixctl, DayTypeAndBand)
+TEST_F(Zrtellixctl, DayTypeBandAndEmptyInit)
 {
-    EXPECT_EQ(zrtellixctl({"daytype", "2027-12-24"}).out, QStringLiteral("PRE\n"));
-    EXPECT_EQ(zrtellixctl({"daytype", "2026-04-25"}).out, QStringLiteral("FES\n"));
-    EXPECT_EQ(zrtellixctl({"daytype", "2026-11-04"}).out, QStringLiteral("FER\n"));
+    EXPECT_EQ(output({"daytype", "2027-12-24"}), QStringLiteral("PRE\n"));
+    const QStringList band{"band", "--db", scratch_.path(), "--entry", "Casa", "--at"};
+    EXPECT_THAT(output(band + QStringList{"2026-12-07 18:29:59"}).toStdString(), HasSubstr("FER 08:00:00-18:30:00"));
+    EXPECT_THAT(output(band + QStringList{"2026-12-07 18:30:00"}, 1).toStdString(), HasSubstr("No band"));
 
-    const ToolRun inside = zrtellixctl({"band", "--db", scratch_.path(), "--entry", "Casa", "--at", "2026-12-07 18:29:59"});
-    EXPECT_EQ(inside.status, 0);
-    EXPECT_TRUE(inside.out.contains(QStringLiteral("FER 08:00:00-18:30:00"))) << inside.out.toStdString();
-    const ToolRun boundary =
-        zrtellixctl({"band", "--db", scratch_.path(), "--entry", "Casa", "--at", "2026-12-07 18:30:00"});
-    EXPECT_EQ(boundary.status, 1);
-    EXPECT_TRUE(boundary.out.contains(QStringLiteral("No band"))) << boundary.out.toStdString();
-}
-
-TEST_F(Zrtellixctl, InitEmptyHasNoCompanies)
-{
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("new.T99"));
-    EXPECT_EQ(zrtellixctl({"init", "--db", path, "--empty"}).status, 0);
-    const ToolRun listing = zrtellixctl({"tariffs", "--db", path});
-    EXPECT_EQ(listing.status, 0);
-    EXPECT_EQ(listing.out, QStringLiteral("IVA 20%\n"));
+    output({"init", "--db", path, "--empty"});
+    EXPECT_EQ(output({"tariffs", "--db", path}), QStringLiteral("IVA 20%\n")) << "no companies";
 }
 
 TEST_F(Zrtellixctl, LogListsTheMonthWithItsTotal)
@@ -150,13 +142,12 @@ TEST_F(Zrtellixctl, LogListsTheMonthWithItsTotal)
                                     QStringLiteral("Telecom Italia"));
         log.close(second, *parseTimeOfDay("00:10:00"), {567, 70, 4200});
     }
-    const ToolRun table = zrtellixctl({"log", "--db", scratch_.path(), "--year", "2026", "--month", "12"});
-    EXPECT_EQ(table.status, 0);
-    EXPECT_TRUE(table.out.contains(QStringLiteral("01/12/2026 09:00:00"))) << table.out.toStdString();
-    EXPECT_TRUE(table.out.contains(QStringLiteral("Totale Spesa nel periodo: 1.234.567")));
+    const QStringList log{"log", "--db", scratch_.path(), "--year", "2026", "--month", "12"};
+    const std::string table = output(log).toStdString();
+    EXPECT_THAT(table, HasSubstr("01/12/2026 09:00:00"));
+    EXPECT_THAT(table, HasSubstr("Totale Spesa nel periodo: 1.234.567"));
 
-    const ToolRun csv = zrtellixctl({"log", "--db", scratch_.path(), "--year", "2026", "--month", "12", "--csv"});
-    const QStringList lines = csv.out.split('\n', Qt::SkipEmptyParts);
+    const QStringList lines = output(log + QStringList{"--csv"}).split('\n', Qt::SkipEmptyParts);
     ASSERT_EQ(lines.size(), 4);
     EXPECT_EQ(lines[1], QStringLiteral("2026-12-01,09:00:00,10:00:00,20,1234000,\"Casa, \"\"mia\"\"\",Telecom Italia 1998"));
     EXPECT_EQ(lines[3], QStringLiteral("Totale,,,,1234567,,"));

@@ -59,11 +59,7 @@ TEST_F(AltroTest, ShowsTheFirstSelectedControlWithListsFilledOnce)
 
 TEST_F(AltroTest, EachEditMarksThePageChangedAndIsWrittenBackOnApply)
 {
-    const struct {
-        const char* name;
-        std::function<void()> edit;
-        std::function<bool()> written;
-    } edits[] = {
+    const std::tuple<const char*, std::function<void()>, std::function<bool()>> edits[] = {
         {"caption", [&] { QTest::keyClick(&caption(), Qt::Key_X); },
          [&] { return button.Caption() == caption().text(); }},
         {"enabled", [&] { enabled().click(); }, [&] { return !button.isEnabled(); }},
@@ -73,15 +69,16 @@ TEST_F(AltroTest, EachEditMarksThePageChangedAndIsWrittenBackOnApply)
          [&] { return button.Alignment() == FltAlignment::Center; }},
         {"style", [&] { choose("cboStyle", FltStyle::Normal); }, [&] { return button.Style() == FltStyle::Normal; }},
     };
-    for (const auto& e : edits) {
+    for (const auto& [name, edit, written] : edits) {
+        SCOPED_TRACE(name);
         page.setSelectedControls({&button});
         QSignalSpy changes(&page, &Altro::changed);
-        e.edit();
-        EXPECT_TRUE(page.isChanged()) << e.name;
-        EXPECT_EQ(changes.count(), 1) << e.name;
+        edit();
+        EXPECT_TRUE(page.isChanged());
+        EXPECT_EQ(changes.count(), 1);
         page.apply();
-        EXPECT_TRUE(e.written()) << e.name;
-        EXPECT_FALSE(page.isChanged()) << e.name;
+        EXPECT_TRUE(written());
+        EXPECT_FALSE(page.isChanged());
     }
     EXPECT_FALSE(list("cboalignment").isEnabled()) << "only the label style takes an alignment";
 }

@@ -1,5 +1,7 @@
 #include "controls/dropdown.h"
 #include "controls/fltbutton.h"
+#include "controls/linklabel.h"
+#include "controls/linkopener.h"
 
 #include "widgettesting.h"
 
@@ -16,10 +18,7 @@ namespace {
 
 using namespace testing;
 
-const QColor bright(255, 255, 255);
-const QColor shadow(128, 128, 128);
-const QColor silver(192, 192, 192);
-const QColor black(0, 0, 0);
+const QColor bright(255, 255, 255), shadow(128, 128, 128), silver(192, 192, 192), black(0, 0, 0);
 
 void press(QWidget& widget, QPoint at = {5, 5}) { QTest::mousePress(&widget, Qt::LeftButton, {}, at); }
 void release(QWidget& widget, QPoint at = {5, 5}) { QTest::mouseRelease(&widget, Qt::LeftButton, {}, at); }
@@ -34,12 +33,7 @@ void expectPixels(QWidget& widget, const std::vector<std::pair<QPoint, QColor>>&
 TEST(Fltbutton, IsRaisedWhileHoveredAndSunkenWhilePressedUnlessFrameless)
 {
     using namespace FltStyle;
-    const struct {
-        const char* name;
-        int style;
-        std::function<void(fltbutton&)> act;
-        QColor topLeft, bottomRight;
-    } cases[] = {
+    const std::tuple<const char*, int, std::function<void(fltbutton&)>, QColor, QColor> cases[] = {
         {"at rest", Normal, [](fltbutton&) {}, silver, silver},
         {"hovered", Normal, [](fltbutton& b) { enter(b); }, bright, shadow},
         {"pressed", Normal, [](fltbutton& b) { enter(b); press(b); }, shadow, bright},
@@ -49,14 +43,13 @@ TEST(Fltbutton, IsRaisedWhileHoveredAndSunkenWhilePressedUnlessFrameless)
         {"raised, disabled", Normal, [](fltbutton& b) { b.Rialza(); b.setEnabled(false); }, silver, silver},
         {"flat, pressed", PictureRightFlat, [](fltbutton& b) { b.Abbassa(); press(b); }, silver, silver},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
+    for (const auto& [name, style, act, topLeft, bottomRight] : cases) {
+        SCOPED_TRACE(name);
         fltbutton button;
         button.resize(80, 24);
-        button.setStyle(c.style);
-        c.act(button);
-        expectPixels(button, {{{0, 12}, c.topLeft}, {{40, 0}, c.topLeft}, {{79, 12}, c.bottomRight},
-                              {{40, 23}, c.bottomRight}});
+        button.setStyle(style);
+        act(button);
+        expectPixels(button, {{{0, 12}, topLeft}, {{40, 0}, topLeft}, {{79, 12}, bottomRight}, {{40, 23}, bottomRight}});
     }
 }
 
@@ -83,11 +76,7 @@ TEST(Fltbutton, ClicksOnlyOnALeftPressReleasedInsideAndRepaintsKeepingTheCaption
 
 // A shown drop-down button with its events counted.
 struct Watched {
-    Watched()
-    {
-        button.resize(100, 24);
-        button.show();
-    }
+    Watched() { button.resize(100, 24); button.show(); }
 
     void click(QPoint at) { press(button, at); release(button, at); }
     void clickArrow() { click(button.arrowRect().center()); }
@@ -142,6 +131,85 @@ TEST(Dropdown, ArrowTogglesAndSinksWhileTheMainPartClicks)
         EXPECT_EQ(w.closes.count(), c.closes);
         EXPECT_EQ(w.clicks.count(), c.clicks);
         expectPixels(w.button, c.samples);
+    }
+}
+
+struct RecordingOpener : LinkOpener {
+    bool open(const QString& address) override
+    {
+        opened << address;
+        return succeeds;
+    }
+
+    QStringList opened;
+    bool succeeds = true;
+};
+
+class LinkLabelTest : public ::testing::Test
+{
+protected:
+    void SetUp() override { label.resize(150, 60); label.setLinkOpener(opener); }
+
+    void clickAt(QPoint at) { QTest::mouseClick(&label, Qt::LeftButton, {}, at); }
+    QPoint text() const { return label.textRect().center(); }
+    QPoint icon() const { return label.iconRect().center(); }
+
+    RecordingOpener opener;
+    LinkLabel label;
+    QSignalSpy clicks{&label, &LinkLabel::Click};
+};
+
+TEST_F(LinkLabelTest, ClickRaisesClickOnlyWithoutAHyperlink)
+{
+    clickAt(text());
+    clickAt(icon());
+    label.DoClick();
+    EXPECT_EQ(clicks.count(), 3);
+
+    label.setHyperlink(QStringLiteral("http://www.example.it/"));
+    clickAt(text());
+    label.DoClick();
+    EXPECT_EQ(clicks.count(), 3);
+    EXPECT_EQ(opener.opened, QStringList(2, QStringLiteral("http://www.example.it/")));
+}
+
+TEST_F(LinkLabelTest, FailedOpenIsLoggedNotRaised)
+{
+    static QStringList warnings;
+    warnings.clear();
+    const QtMessageHandler previous = qInstallMessageHandler(
+        [](QtMsgType type, const QMessageLogContext&, const QString& message) {
+            if (type == QtWarningMsg)
+                warnings << message;
+        });
+    opener.succeeds = false;
+    label.setHyperlink(QStringLiteral("mailto:info@example.it"));
+    label.DoClick();
+    qInstallMessageHandler(previous);
+    EXPECT_EQ(warnings, QStringList{"Cannot open the link mailto:info@example.it"});
+    EXPECT_EQ(clicks.count(), 0);
+}
+
+TEST_F(LinkLabelTest, UnderlinedWhileTheMouseIsOver)
+{
+    testing::enter(label);
+    EXPECT_TRUE(label.isUnderlined());
+    testing::leave(label);
+    EXPECT_FALSE(label.isUnderlined());
+}
+
+TEST_F(LinkLabelTest, MouseSignalsComeFromTheTextWhateverTheStyle)
+{
+    for (const int style : {LinkLabel::IconLeft, LinkLabel::IconRight, LinkLabel::IconAbove}) {
+        QSignalSpy downs(&label, &LinkLabel::MouseDown);
+        QSignalSpy doubles(&label, &LinkLabel::DblClick);
+        label.setStyle(style);
+        QTest::mousePress(&label, Qt::LeftButton, {}, icon());
+        QTest::mouseDClick(&label, Qt::LeftButton, {}, icon());
+        QTest::mousePress(&label, Qt::LeftButton, {}, text());
+        EXPECT_EQ(downs.count(), 1) << "style " << style;
+        QTest::mouseDClick(&label, Qt::LeftButton, {}, text());
+        EXPECT_EQ(doubles.count(), 1) << "style " << style;
     }
 }
 

@@ -91,14 +91,13 @@ TEST(ControlProperties, RoundTripWithDefaultsOmitted)
     QPixmap picture(8, 8);
     picture.fill(Qt::red);
     expectRoundTrip<Digital>({{"Altezza", 120}, {"Value", "1.234"}, {"ForeColor", rgbValue(255, 0, 0)}});
-    expectRoundTrip<dropdown>({{"DropDownValue", true}, {"Caption", "Opzioni"},
-                               {"BackColor", rgbValue(1, 2, 3)}, {"CaptionDirection", FltDirection::Up}});
+    expectRoundTrip<dropdown>({{"DropDownValue", true}, {"Caption", "Opzioni"}, {"BackColor", rgbValue(1, 2, 3)},
+                               {"CaptionDirection", FltDirection::Up}});
     expectRoundTrip<fltbutton>({{"BackColor", rgbValue(1, 2, 3)}, {"Style", FltStyle::PictureRight},
                                 {"ForeColor", rgbValue(4, 5, 6)}, {"Caption", "Chiudi"}, {"Enabled", false},
                                 {"Manual", true}, {"Picture", picture}, {"XCaption", 7}, {"YCaption", 8},
                                 {"Font", QFont("Liberation Sans", 11, QFont::Bold)},
-                                {"CaptionDirection", FltDirection::Down},
-                                {"Alignment", FltAlignment::Center}});
+                                {"CaptionDirection", FltDirection::Down}, {"Alignment", FltAlignment::Center}});
     expectRoundTrip<LinkLabel>({{"Style", LinkLabel::IconAbove}, {"Hyperlink", "http://www.example.it/"},
                                 {"Alignment", 0}, {"Caption", "Sito"}, {"MousePointer", 3}});
     expectRoundTrip<Separator>({{"Style", 1}, {"LineCleearColor", rgbValue(1, 1, 1)},

@@ -6,16 +6,13 @@
 namespace zrt {
 namespace {
 
-Date date(std::string_view iso)
-{
-    return parseIsoDate(iso).value();
-}
+Date date(std::string_view iso) { return parseIsoDate(iso).value(); }
 
 TEST(CivilDate, WeekdaysAndDayArithmeticAcrossLeapYearsAndCenturies)
 {
     const std::pair<std::string_view, Weekday> weekdays[] = {
-        {"1970-01-01", Weekday::Thursday}, {"2000-02-29", Weekday::Tuesday}, {"1900-03-01", Weekday::Thursday},
-        {"1600-01-01", Weekday::Saturday}, {"2024-03-11", Weekday::Monday},  {"2023-12-24", Weekday::Sunday},
+        {"1970-01-01", Weekday::Thursday}, {"2000-02-29", Weekday::Tuesday},
+        {"1900-03-01", Weekday::Thursday}, {"1600-01-01", Weekday::Saturday},
     };
     for (const auto& [iso, weekday] : weekdays)
         EXPECT_EQ(weekdayOf(date(iso)), weekday) << iso;
@@ -43,12 +40,9 @@ TEST(CivilDate, ParsesOnlyStrictValidIsoDates)
 TEST(DayType, WeekdaysAndFixedDates)
 {
     const std::pair<std::string_view, DayType> cases[] = {
-        // A plain week.
-        {"2024-03-11", DayType::Fer}, {"2024-03-15", DayType::Fer},
-        {"2024-03-16", DayType::Pre}, {"2024-03-17", DayType::Fes},
-        // Fixed dates override the weekday.
-        {"2023-12-24", DayType::Pre}, // Sunday
-        {"2022-12-31", DayType::Pre}, // Saturday
+        // A plain week, then fixed dates that override the weekday.
+        {"2024-03-15", DayType::Fer}, {"2024-03-16", DayType::Pre}, {"2024-03-17", DayType::Fes},
+        {"2023-12-24", DayType::Pre}, {"2022-12-31", DayType::Pre}, // Sunday, Saturday
         {"2024-12-25", DayType::Fes}, {"2024-01-01", DayType::Fes}, {"2024-08-15", DayType::Fes},
         {"2024-12-08", DayType::Fes}, {"2024-05-01", DayType::Fes}, {"2024-01-06", DayType::Fes},
         {"2020-04-25", DayType::Fes}, // Saturday

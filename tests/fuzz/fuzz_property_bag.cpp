@@ -12,7 +12,6 @@
 #include <QPixmap>
 
 #include <cstdint>
-#include <cstring>
 
 namespace {
 

@@ -30,15 +30,6 @@ protected:
         AssociationStore(setup).associate(QStringLiteral("Casa"), 2);
     }
 
-    // The first status line of "Casa" metered for a second or more.
-    QString waitForCasaMetered()
-    {
-        return program.waitForLine([](const QString& line) {
-            return line.startsWith(QStringLiteral("Connessione attiva Casa | 152 Lire | Tempo: "))
-                && !line.endsWith(QStringLiteral(" 00:00:00"));
-        });
-    }
-
     ScratchDatabase scratch;
     TempDir simFolder;
     HeadlessRun program{scratch.folder(), simFolder.path()};
@@ -49,7 +40,10 @@ TEST_F(HeadlessProgram, AnOrderlyStopCompletesTheMeteredRow)
     writeSimFile(simFolder, "connected", "Casa\n");
     for (const int signal : {SIGTERM, SIGINT, SIGHUP}) {
         ASSERT_TRUE(program.start());
-        ASSERT_FALSE(waitForCasaMetered().isEmpty());
+        ASSERT_FALSE(program.waitForLine([](const QString& line) { // "Casa" metered for a second or more
+            return line.startsWith(QStringLiteral("Connessione attiva Casa | 152 Lire | Tempo: "))
+                && !line.endsWith(QStringLiteral(" 00:00:00"));
+        }).isEmpty());
         EXPECT_TRUE(program.stopWith(signal)) << signal;
 
         const LogRow row = scratch.rows().last();
@@ -107,24 +101,18 @@ TEST_F(HeadlessProgram, SaysWhenThePhonebookIsEmpty)
 TEST(HeadlessProgramArguments, AreCheckedBeforeAnythingRuns)
 {
     QTemporaryDir emptyFolder;
-    const struct {
-        QStringList arguments;
-        int exitCode;
-        const char* says;
-    } cases[] = {
-        {{QStringLiteral("--headless"), QStringLiteral("--dialup"), QStringLiteral("PPP")}, 1,
-         "unknown dial-up kind \"PPP\": use ppp, sim:FOLDER or none"},
-        {{QStringLiteral("--headless"), QStringLiteral("--dialup"), QStringLiteral("sim:")}, 1, "needs a folder"},
-        {{QStringLiteral("--headless"), QStringLiteral("--dialup"), QStringLiteral("none"),
-          QStringLiteral("--data-dir"), emptyFolder.path()},
-         1, "the database file does not exist"},
-        {{QStringLiteral("--bogus")}, 2, "Usage: zrtellix"},
-        {{QStringLiteral("--help")}, 0, "Usage: zrtellix"},
+    const QStringList headless{"--headless", "--dialup"};
+    const std::tuple<QStringList, int, const char*> cases[] = {
+        {headless + QStringList{"PPP"}, 1, "unknown dial-up kind \"PPP\": use ppp, sim:FOLDER or none"},
+        {headless + QStringList{"sim:"}, 1, "needs a folder"},
+        {headless + QStringList{"none", "--data-dir", emptyFolder.path()}, 1, "the database file does not exist"},
+        {{"--bogus"}, 2, "Usage: zrtellix"},
+        {{"--help"}, 0, "Usage: zrtellix"},
     };
-    for (const auto& c : cases) {
-        const ToolRun run = runTool(QStringLiteral(ZRTELLIX_PATH), c.arguments);
-        EXPECT_EQ(run.status, c.exitCode) << c.arguments.join(' ').toStdString();
-        EXPECT_THAT((run.out + run.err).toStdString(), HasSubstr(c.says));
+    for (const auto& [arguments, exitCode, says] : cases) {
+        const ToolRun run = runTool(QStringLiteral(ZRTELLIX_PATH), arguments);
+        EXPECT_EQ(run.status, exitCode) << arguments.join(' ').toStdString();
+        EXPECT_THAT((run.out + run.err).toStdString(), HasSubstr(says));
     }
 }
 

@@ -1,18 +1,13 @@
 #include "headless_run.h"
 #include "reliability_support.h"
 
-#include "tests/database/scratch_database.h"
-
-#include "database/association_store.h"
-#include "database/default_content.h"
+#include "tests/monitor/monitor_fixture.h"
 
 #include <QDir>
-#include <QFile>
 #include <QRandomGenerator>
-#include <QTemporaryDir>
+#include <QStandardPaths>
 
 #include <gmock/gmock.h>
-#include <gtest/gtest.h>
 
 #include <grp.h>
 #include <sys/mount.h>
@@ -21,7 +16,6 @@
 #include <unistd.h>
 
 #include <csignal>
-#include <filesystem>
 
 namespace zrt::test {
 namespace {
@@ -40,10 +34,7 @@ struct Trouble {
     void (FileTrouble::*mend)(); // null when it lasts
 };
 
-void PrintTo(const Trouble& trouble, std::ostream* out)
-{
-    *out << trouble.name;
-}
+void PrintTo(const Trouble& trouble, std::ostream* out) { *out << trouble.name; }
 
 // zrtellix metering "Casa" on a database file that becomes unusable.
 // Whatever happens to the file, the program goes on, says why it cannot
@@ -69,7 +60,6 @@ public:
         writeNoise(databasePath(), {});
     }
     void overwritePastItsHeader() { writeNoise(databasePath(), QByteArray("SQLite format 3\0", 16)); }
-    void overwriteWithNoise() { writeNoise(databasePath(), {}); }
 
     // The data folder on a tmpfs of 1 MiB, every free byte of it taken.
     void fillTheFileSystem()
@@ -82,9 +72,7 @@ public:
         useDataFolder(small);
         QFile filler(fillerPath());
         ASSERT_TRUE(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
-        while (filler.write(QByteArray(4096, 'x')) == 4096) {
-        }
-        while (filler.write("x", 1) == 1) {
+        while (filler.write(QByteArray(4096, 'x')) > 0) { // the last write fills what room is left
         }
     }
     void makeRoom() { QFile::remove(fillerPath()); }
@@ -147,40 +135,18 @@ protected:
     // The bytes of the file and of a deleted one kept aside, as they are now.
     QByteArrayList snapshot() const { return {fileDigest(databasePath()), fileDigest(keptPath())}; }
 
-    void connectCasa()
+    // The dialer shows `connected` up, and the program then says `line`.
+    void dial(const char* connected, const char* line)
     {
-        writeSimFile(simFolder, "connected", "Casa\n");
-        ASSERT_FALSE(program->waitForLineStarting(QStringLiteral("Connessione attiva Casa")).isEmpty());
-    }
-    void dropLine()
-    {
-        writeSimFile(simFolder, "connected", "");
-        ASSERT_FALSE(program->waitForLineStarting(QStringLiteral("Non connesso")).isEmpty());
+        writeSimFile(simFolder, "connected", connected);
+        ASSERT_FALSE(program->waitForLineStarting(QString::fromUtf8(line)).isEmpty());
     }
     void ticks(int count)
     {
         for (int i = 0; i < count; ++i)
             ASSERT_FALSE(program->waitForAnyLine().isEmpty()) << "the program stopped";
     }
-    void expectSaid(const char* words)
-    {
-        EXPECT_THAT(program->errors().toStdString(), ::testing::HasSubstr(words));
-    }
-
-    // The file holds exactly one row for the connection, complete and
-    // priced at its seconds.
-    void expectOneCompleteRow()
-    {
-        Database reader = Database::open(databasePath());
-        EXPECT_EQ(integrityOf(reader), QStringLiteral("ok"));
-        const QList<LogRow> logged = logRows(reader);
-        ASSERT_EQ(logged.size(), 1) << "the connection is logged once";
-        const LogRow& row = logged[0];
-        EXPECT_EQ(row.connessione, QStringLiteral("Casa"));
-        EXPECT_EQ(row.servizio, QStringLiteral("Telecom Italia 1998"));
-        expectPricedAtItsSeconds(reader, row);
-        EXPECT_GE(row.secondi, 3);
-    }
+    void expectSaid(const char* words) { EXPECT_THAT(program->errors().toStdString(), ::testing::HasSubstr(words)); }
 
     QTemporaryDir folder;
     QString dataFolder;
@@ -194,21 +160,18 @@ TEST_P(FileTrouble, NothingIsWrittenWhileItLastsAndNoRowIsLeftHalfDone)
 {
     const Trouble& trouble = GetParam();
     QByteArrayList before;
-    const auto befall = [&] {
-        (this->*trouble.cause)();
-        before = snapshot();
-    };
+    const auto befall = [&] { (this->*trouble.cause)(); before = snapshot(); };
     if (!trouble.whileMetering)
         befall();
     if (IsSkipped())
         return;
     ASSERT_TRUE(program->start());
-    connectCasa();
+    dial("Casa\n", "Connessione attiva Casa");
     if (trouble.whileMetering)
         befall();
     ASSERT_FALSE(HasFatalFailure());
     ticks(2);
-    dropLine();
+    dial("", "Non connesso");
     ticks(1);
     EXPECT_EQ(snapshot(), before) << "nothing written";
     expectSaid(trouble.says);
@@ -221,7 +184,14 @@ TEST_P(FileTrouble, NothingIsWrittenWhileItLastsAndNoRowIsLeftHalfDone)
     (this->*trouble.mend)();
     ticks(2);
     ASSERT_TRUE(program->stopWith(SIGTERM));
-    expectOneCompleteRow();
+    // The file holds exactly one row for the connection, complete and priced at its seconds.
+    Database reader = Database::open(databasePath());
+    EXPECT_EQ(integrityOf(reader), QStringLiteral("ok"));
+    const QList<LogRow> logged = logRows(reader);
+    ASSERT_EQ(logged.size(), 1) << "the connection is logged once";
+    EXPECT_EQ(logged[0].connessione + '|' + logged[0].servizio, QStringLiteral("Casa|Telecom Italia 1998"));
+    expectPricedAtItsSeconds(reader, logged[0]);
+    EXPECT_GE(logged[0].secondi, 3);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -236,10 +206,120 @@ INSTANTIATE_TEST_SUITE_P(
         Trouble{"DeletedForGood", true, &FileTrouble::deleteFile, "the database file does not exist", nullptr},
         Trouble{"ReplacedByNoise", true, &FileTrouble::replaceWithNoise, "not a SQLite database file", nullptr},
         Trouble{"OverwrittenPastItsHeader", true, &FileTrouble::overwritePastItsHeader, "log row not", nullptr},
-        Trouble{"OverwrittenWithNoise", true, &FileTrouble::overwriteWithNoise, "log row not", nullptr},
         Trouble{"FullFileSystem", false, &FileTrouble::fillTheFileSystem, "full", &FileTrouble::makeRoom},
         Trouble{"NoRoomAtAll", false, &FileTrouble::limitFileSize, "log row not opened", nullptr}),
     [](const testing::TestParamInfo<Trouble>& trouble) { return std::string(trouble.param.name); });
+
+struct LockKind {
+    bool shell; // or another connection of this process
+    const char* begin;
+    const char* name;
+};
+
+void PrintTo(const LockKind& kind, std::ostream* out) { *out << kind.name; }
+
+// Another program holding a write transaction open on the file, a second
+// connection of this process or the sqlite3 shell, for as long as it lives.
+class LockHolder {
+public:
+    LockHolder(const QString& path, const LockKind& kind)
+    {
+        if (!kind.shell) {
+            connection_.emplace(Database::open(path));
+            connection_->query(QString::fromUtf8(kind.begin));
+            return;
+        }
+        shell_.start(QStringLiteral("sqlite3"), {path});
+        shell_.write(QByteArray(".timeout 2000\n") + kind.begin + ";\nSELECT 'locked';\n");
+    }
+    ~LockHolder()
+    {
+        if (connection_)
+            connection_->query(QStringLiteral("ROLLBACK"));
+        if (shell_.state() != QProcess::NotRunning) {
+            shell_.write("ROLLBACK;\n.quit\n");
+            shell_.waitForFinished();
+        }
+    }
+
+    // True once the transaction is open: the shell says so when it is.
+    bool holding()
+    {
+        if (connection_)
+            return true;
+        QDeadlineTimer deadline(5000);
+        QByteArray said;
+        while (!said.contains("locked") && !deadline.hasExpired() && shell_.waitForReadyRead(100))
+            said += shell_.readAllStandardOutput();
+        return said.contains("locked");
+    }
+
+private:
+    std::optional<Database> connection_;
+    QProcess shell_;
+};
+
+// The monitor, on the fake clock, while another program keeps the file
+// locked for half a minute.
+class LockedDatabase : public MonitorFixture, public testing::WithParamInterface<LockKind> {
+protected:
+    void SetUp() override
+    {
+        if (GetParam().shell && QStandardPaths::findExecutable(QStringLiteral("sqlite3")).isEmpty())
+            GTEST_SKIP() << "the sqlite3 shell is not installed";
+    }
+
+    void lock()
+    {
+        holder.emplace(scratch.path(), GetParam());
+        ASSERT_TRUE(holder->holding());
+    }
+    void unlock() { holder.reset(); }
+
+    std::optional<LockHolder> holder;
+};
+
+// A connection metered through a lock of half a minute and ended under a
+// second lock, during which another connection begins and ends.
+TEST_P(LockedDatabase, MeteringGoesOnAndEveryRowIsWrittenWholeWhenTheLockGoes)
+{
+    startMonitor();
+    connect({"Ufficio"});
+    monitor->tick();
+    runSeconds(5);
+    lock();
+    const QString costBefore = display.cost();
+    runSeconds(30);
+    EXPECT_EQ(display.elapsed, QStringLiteral("Tempo: 00:00:35")) << "the meter kept time";
+    EXPECT_NE(display.cost(), costBefore) << "and kept pricing";
+    unlock();
+    second();
+    EXPECT_EQ(rows().at(0).secondi, 36) << "the checkpoint is written on the first tick after the lock";
+
+    lock();
+    connect({"Casa"}); // the line passes to another entry
+    runSeconds(8);
+    disconnect();
+    runSeconds(5);
+    unlock();
+    second();
+
+    const QList<LogRow> logged = rows();
+    ASSERT_EQ(logged.size(), 2);
+    EXPECT_EQ(outline(logged[0]), QStringLiteral("Ufficio 10:00:00-10:00:37 Telecom Italia"));
+    EXPECT_EQ(outline(logged[1]), QStringLiteral("Casa 10:00:37-10:00:45 Telecom Italia 1998"));
+    Database reader = scratch.open();
+    for (const LogRow& row : logged)
+        expectPricedAtItsSeconds(reader, row);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Holders, LockedDatabase,
+    testing::Values(LockKind{false, "BEGIN IMMEDIATE", "ConnectionImmediate"},
+                    LockKind{false, "BEGIN EXCLUSIVE", "ConnectionExclusive"},
+                    LockKind{true, "BEGIN IMMEDIATE", "Sqlite3Immediate"},
+                    LockKind{true, "BEGIN EXCLUSIVE", "Sqlite3Exclusive"}),
+    [](const testing::TestParamInfo<LockKind>& kind) { return std::string(kind.param.name); });
 
 } // namespace
 } // namespace zrt::test

@@ -2,8 +2,6 @@
 
 #include "monitor/dialup/ppp_dialup.h"
 
-#include <QDir>
-#include <QFile>
 #include <QProcess>
 
 #include <gmock/gmock.h>
@@ -16,8 +14,6 @@
 
 namespace zrt {
 namespace {
-
-using ::testing::UnorderedElementsAreArray;
 
 constexpr char kCanary[] = "zrtellix-shell-ran";
 
@@ -34,19 +30,6 @@ const std::vector<std::string> kShellNames{
     "~root $HOME ${IFS}",
 };
 
-class RecordingSignaller final : public ProcessSignaller {
-public:
-    explicit RecordingSignaller(std::vector<pid_t>& signalled) : signalled_(signalled) {}
-    std::error_code terminate(pid_t pid) override
-    {
-        signalled_.push_back(pid);
-        return {};
-    }
-
-private:
-    std::vector<pid_t>& signalled_;
-};
-
 bool canaryFound(const FakePppSystem& system)
 {
     const std::filesystem::path folders[] = {std::filesystem::current_path(), system.roots().peers,
@@ -55,43 +38,28 @@ bool canaryFound(const FakePppSystem& system)
                        [](const std::filesystem::path& folder) { return std::filesystem::exists(folder / kCanary); });
 }
 
+// Each peer's pppd is a real process: the real signaller ends it directly.
 TEST(HangUp, PeersNamedLikeShellCommandsAreSignalledDirectly)
 {
     FakePppSystem system;
-    std::vector<pid_t> pids;
+    std::vector<std::unique_ptr<QProcess>> pppds;
     for (size_t i = 0; i < kShellNames.size(); ++i) {
-        const auto pid = static_cast<pid_t>(4000 + i);
+        auto& pppd = pppds.emplace_back(std::make_unique<QProcess>());
+        pppd->start(QStringLiteral("sleep"), {QStringLiteral("60")});
+        ASSERT_TRUE(pppd->waitForStarted());
         system.addPeerFile(kShellNames[i]);
-        system.addCalledPppd(pid, kShellNames[i], "ppp" + std::to_string(i));
-        pids.push_back(pid);
+        system.addCalledPppd(static_cast<pid_t>(pppd->processId()), kShellNames[i], "ppp" + std::to_string(i));
     }
-    std::vector<pid_t> signalled;
-    PppDialUp dialUp(system.roots(), std::make_unique<RecordingSignaller>(signalled));
-
-    EXPECT_THAT(dialUp.FillDialUpEntries(), UnorderedElementsAreArray(kShellNames));
+    PppDialUp dialUp(system.roots(), std::make_unique<KillSignaller>());
+    EXPECT_THAT(dialUp.FillDialUpEntries(), ::testing::UnorderedElementsAreArray(kShellNames));
     for (const std::string& name : kShellNames)
         EXPECT_TRUE(dialUp.IsEntryConnected(name)) << name;
     dialUp.HangUpAll();
 
-    EXPECT_THAT(signalled, UnorderedElementsAreArray(pids));
-    EXPECT_FALSE(canaryFound(system));
-}
-
-// The real signaller ends a real process, named as a pppd for such a peer.
-TEST(HangUp, TheSignalReachesTheProcessItself)
-{
-    QProcess pppd;
-    pppd.start(QStringLiteral("sleep"), {QStringLiteral("60")});
-    ASSERT_TRUE(pppd.waitForStarted());
-    FakePppSystem system;
-    system.addPeerFile(kShellNames[1]);
-    system.addCalledPppd(static_cast<pid_t>(pppd.processId()), kShellNames[1], "ppp0");
-
-    PppDialUp dialUp(system.roots(), std::make_unique<KillSignaller>());
-    dialUp.HangUpAll();
-
-    ASSERT_TRUE(pppd.waitForFinished(5000));
-    EXPECT_EQ(pppd.exitStatus(), QProcess::CrashExit) << "ended by the signal";
+    for (const auto& pppd : pppds) {
+        ASSERT_TRUE(pppd->waitForFinished(5000));
+        EXPECT_EQ(pppd->exitStatus(), QProcess::CrashExit) << "ended by the signal";
+    }
     EXPECT_FALSE(canaryFound(system));
 }
 

@@ -68,14 +68,7 @@ public:
     }
 
     // Lets the program run for a while, reading what it prints.
-    void runFor(int ms)
-    {
-        QDeadlineTimer deadline(ms);
-        while (!deadline.hasExpired() && program_.state() != QProcess::NotRunning) {
-            program_.waitForReadyRead(static_cast<int>(qMax<qint64>(1, deadline.remainingTime())));
-            program_.readAllStandardOutput();
-        }
-    }
+    void runFor(int ms) { waitForLine([](const QString&) { return false; }, ms); }
 
     // Sends the signal; true when the program then ended by itself with
     // status 0.

@@ -1,18 +1,7 @@
 #include "headless_run.h"
 #include "reliability_support.h"
 
-#include "tests/database/scratch_database.h"
-#include "tests/monitor/monitor_fixture.h"
-
-#include "database/association_store.h"
-
-#include <QDateTime>
-
-#include <gtest/gtest.h>
-
-#include <cstdio>
 #include <random>
-#include <string>
 #include <vector>
 
 namespace zrt::test {
@@ -61,31 +50,21 @@ protected:
         Database reader = scratch.open();
         const QList<LogRow> logged = logRows(reader);
         ASSERT_EQ(logged.size(), static_cast<qsizetype>(connections.size())) << "one row per connection";
-        double worstLoss = 0;
         for (qsizetype i = 0; i < logged.size(); ++i) {
             const LogRow& row = logged[i];
             const Connection& connection = connections[static_cast<size_t>(i)];
-            SCOPED_TRACE("row " + std::to_string(row.id) + " (" + connection.entry + ")");
+            SCOPED_TRACE("row " + std::to_string(row.id));
             EXPECT_EQ(row.connessione.toStdString(), connection.entry);
-            expectPricedAtItsSeconds(reader, row);
-            if (HasFatalFailure())
-                return;
+            ASSERT_NO_FATAL_FAILURE(expectPricedAtItsSeconds(reader, row));
 
             // The row's start is truncated to its second and its seconds are
             // rounded, so they can run half a second past the last moment
             // the program could have figured them.
             const qint64 startMs = utcEpochMs(*rowStart(row));
-            const double seconds = static_cast<double>(*row.secondi);
-            const double trueSeconds = static_cast<double>(connection.droppedMs - startMs) / 1000;
-            const double latest = static_cast<double>(connection.lastFiguresMs - startMs) / 1000 + 0.5;
             const double lost = kTickSlackSeconds + (connection.droppedWhileKilled ? kCheckpointSeconds : 0);
-            EXPECT_LE(seconds, latest) << "never more than the connection lasted";
-            EXPECT_GE(seconds, trueSeconds - lost) << "at most a checkpoint lost";
-            if (connection.droppedWhileKilled)
-                worstLoss = std::max(worstLoss, trueSeconds - seconds);
+            EXPECT_LE(*row.secondi, (connection.lastFiguresMs - startMs) / 1000.0 + 0.5) << "never more than it lasted";
+            EXPECT_GE(*row.secondi, (connection.droppedMs - startMs) / 1000.0 - lost) << "at most a checkpoint lost";
         }
-        std::printf("seed %u: %lld rows, worst checkpoint loss %.1f s\n", GetParam(),
-                    static_cast<long long>(logged.size()), worstLoss);
     }
 
     ScratchDatabase scratch;
@@ -124,9 +103,6 @@ TEST_P(KillRecovery, EveryConnectionHasOneCompleteRowPricedToItsLastCheckpoint)
             lineUp = false;
         }
         restart();
-        Database reader = scratch.open();
-        EXPECT_EQ(ConnectionLog(reader).openRows().size(), lineUp ? 1 : 0)
-            << "the row left open is resumed or closed, never doubled";
     }
     if (lineUp) {
         writeSimFile(simFolder, "connected", "");
@@ -139,27 +115,6 @@ TEST_P(KillRecovery, EveryConnectionHasOneCompleteRowPricedToItsLastCheckpoint)
 }
 
 INSTANTIATE_TEST_SUITE_P(FiveSeeds, KillRecovery, testing::Values(1999u, 2001u, 3113u, 40961u, 77777u));
-
-// The same on the fake clock: a program killed before the first checkpoint
-// of a connection whose line then dropped.
-using KilledBeforeTheFirstCheckpoint = MonitorFixture;
-
-TEST_F(KilledBeforeTheFirstCheckpoint, TheRowKeepsTheAnswerCharge)
-{
-    startMonitor();
-    connect({"Casa"});
-    runSeconds(5);
-    crash();
-    disconnect();
-    startMonitor();
-    second();
-
-    const QList<LogRow> logged = rows();
-    ASSERT_EQ(logged.size(), 1);
-    EXPECT_EQ(logged[0].fine, logged[0].inizio);
-    EXPECT_EQ(logged[0].secondi, 0);
-    EXPECT_EQ(logged[0].costo, 152) << "the answer charge of 127 Lire with VAT";
-}
 
 } // namespace
 } // namespace zrt::test

@@ -27,43 +27,32 @@ const QByteArray kHostilePage = R"html(<html><head>
 <p><a href="https://www.example.org/offerte">Offerte del mese</a></p>
 </body></html>)html";
 
-class NewsSafety : public testing::Test {
-protected:
-    void SetUp() override
-    {
-        const QString path = folder.filePath(QStringLiteral("news.htm"));
-        QFile page(path);
-        ASSERT_TRUE(page.open(QIODevice::WriteOnly));
-        page.write(kHostilePage);
-        page.close();
-        panel.resize(500, 300);
-        panel.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&panel));
-        panel.showLocalPage(path);
-        QCoreApplication::processEvents();
-    }
-
-    // The middle of a link's text, in the panel's viewport.
-    QPoint pointOf(const QString& text) const
-    {
-        QTextCursor cursor = panel.document()->find(text);
-        cursor.setPosition(cursor.selectionStart() + static_cast<int>(text.size()) / 2);
-        return panel.cursorRect(cursor).center();
-    }
-
+TEST(NewsSafety, APageRunsAndFetchesNothingAndItsLinksOpenOnlyWhenClicked)
+{
     QTemporaryDir folder;
+    QFile page(folder.filePath(QStringLiteral("news.htm")));
+    ASSERT_TRUE(page.open(QIODevice::WriteOnly) && page.write(kHostilePage) == kHostilePage.size());
+    page.close();
     FakeNetwork network;
     NetworkPageFetcher fetcher{network};
     RecordingLinks links;
     NewsPanel panel{fetcher, links};
-};
+    panel.resize(500, 300);
+    panel.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&panel));
+    panel.showLocalPage(page.fileName());
+    QCoreApplication::processEvents();
 
-TEST_F(NewsSafety, APageRunsAndFetchesNothingAndItsLinksOpenOnlyWhenClicked)
-{
     EXPECT_TRUE(panel.toPlainText().contains(QStringLiteral("Notizie di gennaio")));
     EXPECT_FALSE(panel.toPlainText().contains(QStringLiteral("scritto")));
     EXPECT_FALSE(panel.toPlainText().contains(QStringLiteral("window.location")));
 
+    // The middle of a link's text, in the panel's viewport.
+    const auto pointOf = [&](const QString& text) {
+        QTextCursor cursor = panel.document()->find(text);
+        cursor.setPosition(cursor.selectionStart() + static_cast<int>(text.size()) / 2);
+        return panel.cursorRect(cursor).center();
+    };
     const QPoint script = pointOf(QStringLiteral("Offerta speciale"));
     const QPoint web = pointOf(QStringLiteral("Offerte del mese"));
     QTest::mouseMove(panel.viewport(), script);

@@ -2,17 +2,11 @@
 
 #include "tests/monitor/monitor_fixture.h"
 
-#include <QElapsedTimer>
-
-#include <gtest/gtest.h>
-
 #include <malloc.h>
 #include <unistd.h>
 
 #include <cstdio>
-#include <fstream>
 #include <random>
-#include <string>
 #include <vector>
 
 namespace zrt::test {
@@ -35,8 +29,7 @@ qint64 residentBytes()
 {
     malloc_trim(0);
     std::ifstream statm("/proc/self/statm");
-    qint64 size = 0;
-    qint64 resident = 0;
+    qint64 size = 0, resident = 0;
     statm >> size >> resident;
     return resident * ::sysconf(_SC_PAGESIZE);
 }
@@ -44,8 +37,7 @@ qint64 residentBytes()
 // One connection of the day: up for the ticks from `start` to before `end`,
 // counted in seconds from the day's start.
 struct Planned {
-    qint64 start = 0;
-    qint64 end = 0;
+    qint64 start, end;
     std::string entry;
 };
 
@@ -91,8 +83,6 @@ protected:
 TEST_F(DaySoak, ADayOfConnectionsKeepsMemoryFlatAndEveryLiraAccounted)
 {
     const std::vector<Planned> plan = planDay(20261207, {"Casa", "Ufficio", "Veloce"});
-    QElapsedTimer timer;
-    timer.start();
     startMonitor();
     qint64 warmResident = 0;
     size_t next = 0;
@@ -119,24 +109,15 @@ TEST_F(DaySoak, ADayOfConnectionsKeepsMemoryFlatAndEveryLiraAccounted)
         const LogRow& row = logged[static_cast<qsizetype>(i)];
         const Planned& connection = plan[i];
         SCOPED_TRACE("connection " + std::to_string(i) + " of " + connection.entry);
-        const LocalDateTime start = advance(kMondayMorning, connection.start);
-        const qint64 seconds = connection.end - connection.start;
         EXPECT_EQ(row.connessione.toStdString(), connection.entry);
-        EXPECT_EQ(rowStart(row), start);
-        EXPECT_EQ(row.secondi, seconds);
-        EXPECT_EQ(row.fine, QString::fromStdString(formatTimeOfDay(advance(start, seconds).time)));
+        EXPECT_EQ(rowStart(row), advance(kMondayMorning, connection.start));
+        EXPECT_EQ(row.secondi, connection.end - connection.start);
         expectPricedAtItsSeconds(reader, row);
         total += row.costo.value_or(0);
     }
-    if (kResidentSizeMeaningful) {
-        EXPECT_LE(endResident - warmResident, kMostGrowthBytes)
-            << "resident " << warmResident << " bytes after the first hour, " << endResident << " at the end";
-    }
-    std::printf("soak: %lld rows, %lld Lire, resident %lld KiB after the first hour and %lld KiB at the end, "
-                "run in %lld ms\n",
-                static_cast<long long>(logged.size()), static_cast<long long>(total),
-                static_cast<long long>(warmResident / 1024), static_cast<long long>(endResident / 1024),
-                static_cast<long long>(timer.elapsed()));
+    EXPECT_TRUE(!kResidentSizeMeaningful || endResident - warmResident <= kMostGrowthBytes)
+        << "resident " << warmResident << " bytes after the first hour, " << endResident << " at the end";
+    std::printf("soak: %lld rows, %lld Lire\n", static_cast<long long>(logged.size()), static_cast<long long>(total));
 }
 
 } // namespace

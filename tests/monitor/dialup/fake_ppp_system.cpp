@@ -14,14 +14,10 @@ FakePppSystem::FakePppSystem()
 
 PppRoots FakePppSystem::roots() const
 {
-    return {root_.path() / "proc", root_.path() / "sys", root_.path() / "run",
-            root_.path() / "peers"};
+    return {root_.path() / "proc", root_.path() / "sys", root_.path() / "run", root_.path() / "peers"};
 }
 
-void FakePppSystem::addPeerFile(std::string_view name)
-{
-    write(roots().peers / name, "noauth\n");
-}
+void FakePppSystem::addPeerFile(std::string_view name) { write(roots().peers / name, "noauth\n"); }
 
 void FakePppSystem::addInterface(std::string_view name, std::string_view flags)
 {
@@ -41,8 +37,7 @@ void FakePppSystem::writeRunFile(std::string_view relativePath, std::string_view
     write(roots().run / relativePath, content);
 }
 
-void FakePppSystem::addCalledPppd(pid_t pid, const std::string& peer,
-                                  const std::string& interfaceName)
+void FakePppSystem::addCalledPppd(pid_t pid, const std::string& peer, const std::string& interfaceName)
 {
     addProcess(pid, {"/usr/sbin/pppd", "call", peer});
     addInterface(interfaceName, kUpFlags);

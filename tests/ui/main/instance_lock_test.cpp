@@ -11,7 +11,7 @@
 namespace zrt {
 namespace {
 
-TEST(InstanceLock, ASecondCopyFindsTheFirstButNotOneThatDied)
+TEST(InstanceLock, ASecondCopyFindsTheFirstButNotOneThatDiedNorAnUnusableFolder)
 {
     QTemporaryDir runtime;
     std::optional<InstanceLock> first(std::in_place, runtime.path());
@@ -26,11 +26,8 @@ TEST(InstanceLock, ASecondCopyFindsTheFirstButNotOneThatDied)
     lock.write("4194305\nzrtellix\n" + QSysInfo::machineHostName().toUtf8() + "\n");
     lock.close();
     EXPECT_FALSE(InstanceLock(runtime.path()).anotherCopyRunning());
-}
-
-TEST(InstanceLock, AFolderThatCannotHoldTheLockDoesNotStopTheProgram)
-{
-    EXPECT_FALSE(InstanceLock(QStringLiteral("/proc/zrtellix-none")).anotherCopyRunning());
+    EXPECT_FALSE(InstanceLock(QStringLiteral("/proc/zrtellix-none")).anotherCopyRunning())
+        << "a folder that cannot hold the lock does not stop the program";
 }
 
 } // namespace

@@ -7,7 +7,6 @@
 #include "ui/main/tray_icon.h"
 
 #include "database/default_content.h"
-#include "database/schema.h"
 #include "database/tariff_update.h"
 
 #include <QCoreApplication>
@@ -33,10 +32,10 @@ protected:
     QString databasePath() const { return dataFile("zrtell.T99"); }
     void query(const QString& sql) { Database(Database::open(databasePath())).query(sql); }
 
-    StartUp& startUp(bool trayAvailable = false)
+    StartUp& startUp()
     {
-        program.emplace(dataFolder.path(), StartUpServices{settings, dialUp, clock, autostart, dialogs, links,
-                                                           news, trayAvailable});
+        program.emplace(dataFolder.path(),
+                        StartUpServices{settings, dialUp, clock, autostart, dialogs, links, news, false});
         return *program;
     }
 
@@ -60,14 +59,11 @@ protected:
     std::optional<StartUp> program;
 };
 
-// The file is one of an older version, without the second price of a band.
-TEST_F(StartUpTest, TheIntroComesFirstAndTheStepOnceASecondLaterOnTheUpgradedFile)
+TEST_F(StartUpTest, TheIntroComesFirstAndTheStepRunsOnce)
 {
-    query(QStringLiteral("ALTER TABLE Fasce DROP COLUMN SecondoCosto"));
     StartUp& start = startUp();
     start.begin();
     ASSERT_TRUE(start.intro());
-    EXPECT_EQ(start.intro()->startUpTimer().interval(), 1000);
     start.runStep();
     Form1* window = start.mainWindow();
     ASSERT_TRUE(window);
@@ -75,9 +71,6 @@ TEST_F(StartUpTest, TheIntroComesFirstAndTheStepOnceASecondLaterOnTheUpgradedFil
     EXPECT_FALSE(start.intro()) << "closed once the main window became active";
     start.runStep();
     EXPECT_EQ(start.mainWindow(), window);
-
-    Database database = Database::open(databasePath());
-    EXPECT_TRUE(fieldExists(database, table::kFasce, QStringLiteral("SecondoCosto")));
 }
 
 TEST_F(StartUpTest, ATickDuringTheUpdateQuestionDoesNotStartAgain)
@@ -106,17 +99,25 @@ TEST_F(StartUpTest, ADatabaseThatCannotBeUsedIsReportedAndNothingOpens)
 
 using UpdateOffer = StartUpTest;
 
-TEST_F(UpdateOffer, AskedUntilAcceptedThenCopiedOnceRemovingItsMarker)
+// A copy stopped part way leaves the database as it was and keeps the offer.
+TEST_F(UpdateOffer, AskedUntilCopiedWholeThenRemovesOnlyItsMarker)
 {
     deliverUpdate();
     touch(dataFile("zz-altro.ini"));
     EXPECT_EQ(offer(), UpdateOutcome::Declined);
 
     dialogs.answer = true;
+    query(QStringLiteral("CREATE TRIGGER disk_full BEFORE INSERT ON Fasce WHEN (SELECT count(*) FROM Fasce) > 14 "
+                         "BEGIN SELECT RAISE(ABORT, 'disk full'); END"));
+    const QByteArray before = fileDigest(databasePath());
+    EXPECT_EQ(offer(), UpdateOutcome::Failed);
+    EXPECT_EQ(fileDigest(databasePath()), before);
+    EXPECT_TRUE(dialogs.warnings.value(0).contains(QStringLiteral("disk full")));
+
+    query(QStringLiteral("DROP TRIGGER disk_full"));
     EXPECT_EQ(offer(), UpdateOutcome::Applied);
     EXPECT_FALSE(QFile::exists(dataFile("tariffe.ini")));
     EXPECT_TRUE(QFile::exists(dataFile("zz-altro.ini"))) << "only the marker that announced the update goes";
-
     QFile::remove(dataFile("zz-altro.ini"));
     EXPECT_EQ(offer(), UpdateOutcome::NotOffered);
 }
@@ -131,21 +132,6 @@ TEST_F(UpdateOffer, AnUnusableUpdateIsReportedOnceAndNeverAsked)
     EXPECT_EQ(offer(), UpdateOutcome::Unusable);
     EXPECT_EQ(dialogs.warnings.size(), 1) << "reported once";
     EXPECT_EQ(dialogs.questions, 0);
-}
-
-TEST_F(UpdateOffer, ACopyStoppedPartWayLeavesNothingAndComesAgain)
-{
-    deliverUpdate();
-    query(QStringLiteral("CREATE TRIGGER disk_full BEFORE INSERT ON Fasce WHEN (SELECT count(*) FROM Fasce) > 14 "
-                         "BEGIN SELECT RAISE(ABORT, 'disk full'); END"));
-    const QByteArray before = fileDigest(databasePath());
-    dialogs.answer = true;
-    EXPECT_EQ(offer(), UpdateOutcome::Failed);
-    EXPECT_EQ(fileDigest(databasePath()), before);
-    EXPECT_TRUE(dialogs.warnings.value(0).contains(QStringLiteral("disk full")));
-
-    query(QStringLiteral("DROP TRIGGER disk_full"));
-    EXPECT_EQ(offer(), UpdateOutcome::Applied);
 }
 
 // A code that arrives while one is handled is ignored; the next one after

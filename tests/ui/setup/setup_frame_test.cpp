@@ -18,8 +18,9 @@ protected:
     QCheckBox* autostartBox() { return child<QCheckBox>("chkAvvio"); }
 };
 
-// Statistics has no icon of its own and keeps the one of the page before.
-TEST_F(SetupFrame, OpensOnThisMonthsLogAndStatisticsKeepsTheIconOfThePageBefore)
+// Statistics has no icon of its own and keeps the one of the page before;
+// closing hides the window keeping the page.
+TEST_F(SetupFrame, OpensOnThisMonthsLogStatisticsKeepsTheIconBeforeAndClosingKeepsThePage)
 {
     EXPECT_EQ(child<LogPage>("pnl0")->month(), QDate::currentDate().month());
     chooseFromMenu(SetupPage::Info);
@@ -29,10 +30,6 @@ TEST_F(SetupFrame, OpensOnThisMonthsLogAndStatisticsKeepsTheIconOfThePageBefore)
         EXPECT_EQ(window_->currentPage(), SetupPage(index));
         EXPECT_EQ(iconKey() == iconBefore, SetupPage(index) == SetupPage::Statistics) << index;
     }
-}
-
-TEST_F(SetupFrame, ClosingHidesKeepingThePage)
-{
     chooseFromMenu(SetupPage::Tariffs);
     click(child<fltbutton>("fltbutton1"));
     EXPECT_FALSE(window_->isVisible());

@@ -13,16 +13,11 @@
 namespace zrt::test {
 namespace {
 
-constexpr int kPerMinute = 0; // row of "Urbana 2000" in the tariff list
-constexpr int kPulse = 1;     // row of "Urbana a scatti"
-
 class TariffsPageTest : public SetupWindowTest {
 protected:
     TariffsPageTest() { window_->choosePage(SetupPage::Tariffs); }
 
     QTableView* bands() { return child<QTableView>("dbTariffe"); }
-    void selectTariff(int row) { child<QTableView>("dbCompagnie")->selectRow(row); }
-    QString cell(int row, int column) { return bands()->model()->index(row, column).data().toString(); }
 
     QStringList shownCaptions()
     {
@@ -34,23 +29,6 @@ protected:
         return captions;
     }
 };
-
-TEST_F(TariffsPageTest, PulseAndPerMinuteTariffsShowTheirOwnColumns)
-{
-    selectTariff(kPulse);
-    EXPECT_EQ(shownCaptions(),
-              (QStringList{"Inizio", "Fine", "Durata (sec)", "Costo Scatto (*)", "Costo Risposta (*)"}));
-    EXPECT_FALSE(child<QWidget>("fraMin")->isVisible());
-
-    selectTariff(kPerMinute);
-    EXPECT_EQ(shownCaptions().mid(2, 2),
-              (QStringList{"Costo al Min. fino al 15°(*)", "Costo al Min. dopo il 15°(*)"}));
-    EXPECT_TRUE(child<QWidget>("fraMin")->isVisible());
-    EXPECT_EQ((QStringList{cell(1, 4), cell(1, 5)}), (QStringList{"30,6", "27,6"}));
-
-    selectTariff(kPulse);
-    EXPECT_EQ(shownCaptions().size(), 5) << "no second-price column for pulses";
-}
 
 // Without a reduction minute a per-minute tariff has a single price.
 TEST_F(TariffsPageTest, TheReductionMinuteTakesDigitsRenamesThePriceColumnsAndIsStored)

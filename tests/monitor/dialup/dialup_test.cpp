@@ -1,15 +1,21 @@
 #include "fake_ppp_system.h"
-#include "log_capture.h"
 
+#include "monitor/dialup/dialup_factory.h"
+#include "monitor/dialup/dialup_log.h"
 #include "monitor/dialup/ppp_dialup.h"
+#include "monitor/dialup/ppp_parsing.h"
+#include "monitor/dialup/sim_dialup.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <fstream>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <set>
+#include <tuple>
 
 namespace zrt {
 namespace {
@@ -17,14 +23,26 @@ namespace {
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
 using ::testing::IsEmpty;
+using namespace std::string_view_literals;
+using std::nullopt;
+
+// Collects the dial-up problem lines logged while it lives.
+class LogCapture {
+public:
+    LogCapture() : previous_(setDialUpLogSink([this](std::string_view line) { lines_.emplace_back(line); })) {}
+    ~LogCapture() { setDialUpLogSink(std::move(previous_)); }
+    const std::vector<std::string>& lines() const { return lines_; }
+
+private:
+    std::vector<std::string> lines_;
+    DialUpLogSink previous_;
+};
 
 // Records the pids it is asked to end; refuses those in `refused`.
 class RecordingSignaller final : public ProcessSignaller {
 public:
     RecordingSignaller(std::vector<pid_t>& signalled, std::set<pid_t> refused = {})
-        : signalled_(signalled), refused_(std::move(refused))
-    {
-    }
+        : signalled_(signalled), refused_(std::move(refused)) {}
     std::error_code terminate(pid_t pid) override
     {
         signalled_.push_back(pid);
@@ -52,11 +70,7 @@ struct Scenario {
 
 const Scenario kScenarios[] = {
     {"ethernet up, ppp down",
-     [](System& s) {
-         s.addInterface("eth0", "0x1003");
-         s.addInterface("ppp0", kDown);
-     },
-     false, {}, {}, {}},
+     [](System& s) { s.addInterface("eth0", "0x1003"); s.addInterface("ppp0", kDown); }, false, {}, {}, {}},
     {"called by pon, one peer outside the phonebook",
      [](System& s) {
          s.addPeerFile("My ISP");
@@ -90,8 +104,14 @@ const Scenario kScenarios[] = {
          s.addProcess(321, {"/bin/bash"}); // pid reused by another program
          s.writeRunFile("ppp1.pid", "321\n");
          s.writeRunFile("ppp-work.pid", "321\nppp1\n");
+         s.addProcess(600, {"pppd", "call", "odd"}); // pid files under names pppd does not give them
+         s.addInterface("ppp3", kUp);
+         for (const auto* name : {"ppp3.pid.old", "sshd.pid", "ppp-.pid"})
+             s.writeRunFile(name, "600\nppp3\n");
+         s.addCalledPppd(700, "garbled", "ppp4");
+         s.addInterface("ppp4", "0x1 091"); // flags that do not parse
      },
-     true, {}, {"idle", "provider", "work"}, {}},
+     true, {}, {"idle", "provider", "work", "odd", "garbled", ""}, {}},
 };
 
 TEST(PppDialUp, ALineIsAPppdOwningAnUpInterfaceAndHangingUpEndsEachOne)
@@ -152,6 +172,102 @@ TEST(KillSignallerTest, RefusesPidsThatNameProcessGroups)
     KillSignaller signaller;
     for (const pid_t pid : {0, -1, -4242})
         EXPECT_EQ(signaller.terminate(pid), std::errc::invalid_argument) << pid;
+}
+
+// The roots are read from the environment when the service is made.
+TEST(DialUpFactoryTest, ThePppKindReadsTheTreesTheEnvironmentNames)
+{
+    FakePppSystem system;
+    system.addPeerFile("provider");
+    system.addCalledPppd(4242, "provider", "ppp0");
+    const PppRoots roots = system.roots();
+    const std::pair<const char*, std::filesystem::path> variables[] = {
+        {"ZRTELLIX_PROC_ROOT", roots.proc}, {"ZRTELLIX_SYS_ROOT", roots.sys},
+        {"ZRTELLIX_RUN_ROOT", roots.run},   {"ZRTELLIX_PEERS_DIR", roots.peers},
+    };
+    for (const auto& [name, path] : variables)
+        ::setenv(name, path.c_str(), 1);
+    const auto choice = makeDialUpService(kDefaultDialUpKind);
+    for (const auto& variable : variables)
+        ::unsetenv(variable.first);
+
+    ASSERT_NE(choice.service, nullptr) << choice.error;
+    EXPECT_THAT(choice.service->FillDialUpEntries(), ElementsAre("provider"));
+    EXPECT_TRUE(choice.service->IsEntryConnected("provider"));
+}
+
+class SimDialUpTest : public ::testing::Test {
+protected:
+    void write(const char* fileName, std::string_view content)
+    {
+        std::ofstream(folder.path() / fileName, std::ios::binary) << content;
+    }
+
+    std::filesystem::path connectedFile() const { return folder.path() / "connected"; }
+
+    TempDir folder;
+    SimDialUp dialUp{folder.path()};
+};
+
+TEST_F(SimDialUpTest, EveryCallReadsTheEntriesAndConnectedFilesAfresh)
+{
+    EXPECT_THAT(dialUp.FillDialUpEntries(), IsEmpty());
+    EXPECT_FALSE(dialUp.IsDialUpActive());
+
+    write("entries", "provider\r\n\nMy ISP\n \t \r\n Spaced \nlast");
+    EXPECT_THAT(dialUp.FillDialUpEntries(), ElementsAre("provider", "My ISP", " Spaced ", "last"));
+
+    write("connected", "My ISP\r\n");
+    EXPECT_TRUE(dialUp.IsDialUpActive());
+    EXPECT_TRUE(dialUp.IsEntryConnected("My ISP"));
+    EXPECT_FALSE(dialUp.IsEntryConnected("my isp"));
+    EXPECT_FALSE(dialUp.IsEntryConnected("provider"));
+
+    write("connected", "\n");
+    EXPECT_FALSE(dialUp.IsDialUpActive());
+}
+
+TEST_F(SimDialUpTest, HangUpCreatesNoConnectedFileAndLogsOneItCannotEmpty)
+{
+    LogCapture log;
+    dialUp.HangUpAll();
+    EXPECT_FALSE(std::filesystem::exists(connectedFile()));
+
+    std::filesystem::create_directory(connectedFile());
+    dialUp.HangUpAll();
+    EXPECT_EQ(log.lines().size(), 1U);
+}
+
+TEST(PidFileTest, ReadsAPositivePidAndTheInterface)
+{
+    const std::tuple<std::string_view, std::optional<pid_t>, std::string> cases[] = {
+        {"1234", 1234, ""}, {" 1234 \r\nppp1\r\n", 1234, "ppp1"}, {"", nullopt, ""},
+        {"12a\n", nullopt, ""}, {"0\n", nullopt, ""}, {"-1\n", nullopt, ""}, {"99999999999999999999\n", nullopt, ""},
+    };
+    for (const auto& [text, pid, interfaceName] : cases) {
+        const auto file = parsePidFile(text);
+        EXPECT_EQ(file ? std::optional(file->pid) : nullopt, pid) << text;
+        EXPECT_EQ(file ? file->interfaceName : "", interfaceName) << text;
+    }
+}
+
+TEST(CommandLineTest, RecognisesPppdAndTheCalledPeer)
+{
+    const std::tuple<std::string_view, bool, std::optional<std::string>> cases[] = {
+        {"/usr/sbin/pppd\0call\0My ISP\0"sv, true, "My ISP"},
+        {"pppd\0\0call\0unterminated"sv, true, "unterminated"},
+        {"pppd\0nodetach\0call\0first\0call\0second\0"sv, true, "first"},
+        {"pppd\0call\0"sv, true, nullopt},
+        {"pppd\0call\0\0"sv, true, nullopt},
+        {"/usr/sbin/pppdump\0call\0provider\0"sv, false, "provider"},
+        {""sv, false, nullopt},
+    };
+    for (const auto& [cmdline, pppd, peer] : cases) {
+        const auto arguments = splitCommandLine(cmdline);
+        SCOPED_TRACE(arguments.empty() ? std::string() : arguments.front());
+        EXPECT_EQ(isPppdCommand(arguments), pppd);
+        EXPECT_EQ(calledPeer(arguments), peer);
+    }
 }
 
 } // namespace
