@@ -11,7 +11,7 @@
 #include "monitor/connection_monitor.h"
 #include "monitor/database_log_store.h"
 #include "monitor/database_tariff_source.h"
-#include "monitor/dialup/dialup_factory.h"
+#include "dialup/dialup_factory.h"
 #include "monitor/monitor_database.h"
 #include "monitor/monitor_timer.h"
 #include "monitor/system_clock.h"
@@ -58,7 +58,7 @@ void printStatus(const QString& line)
 // before the monitor looks for it.
 void preparePhonebook(const DialUpService& dialUp, MonitorDatabase& database)
 {
-    const std::vector<std::string> entries = dialUp.FillDialUpEntries();
+    const std::vector<std::string> entries = dialUp.entries();
     if (entries.empty())
         printError(QString::fromUtf8(kNoDialUpEntriesMessage.data(), kNoDialUpEntriesMessage.size()));
     QStringList names;

@@ -1,6 +1,6 @@
 #include "options.h"
 
-#include "monitor/dialup/dialup_factory.h"
+#include "dialup/dialup_factory.h"
 
 #include <QCommandLineParser>
 

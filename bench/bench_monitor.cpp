@@ -35,10 +35,10 @@ public:
             entries_.push_back("Connessione " + std::to_string(i));
     }
 
-    bool IsDialUpActive() const override { return lineUp; }
-    std::vector<std::string> FillDialUpEntries() const override { return entries_; }
-    bool IsEntryConnected(std::string_view name) const override { return lineUp && name == entries_.back(); }
-    void HangUpAll() override { lineUp = false; }
+    bool isDialUpActive() const override { return lineUp; }
+    std::vector<std::string> entries() const override { return entries_; }
+    bool isEntryConnected(std::string_view name) const override { return lineUp && name == entries_.back(); }
+    void hangUpAll() override { lineUp = false; }
 
     QStringList entryNames() const
     {

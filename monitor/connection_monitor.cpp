@@ -35,7 +35,7 @@ ConnectionMonitor::ConnectionMonitor(MonitorServices services)
 
 void ConnectionMonitor::start()
 {
-    entries_ = services_.dialUp.FillDialUpEntries();
+    entries_ = services_.dialUp.entries();
     recover(services_.clock.now());
 }
 
@@ -46,7 +46,7 @@ void ConnectionMonitor::tick()
         return;
     if (writer_.retryPending() > 0)
         services_.display.logChanged();
-    if (services_.dialUp.IsDialUpActive())
+    if (services_.dialUp.isDialUpActive())
         followConnection(now);
     else
         showNoConnection(now);
@@ -62,7 +62,7 @@ void ConnectionMonitor::meterTick()
 
 void ConnectionMonitor::hangUp()
 {
-    services_.dialUp.HangUpAll();
+    services_.dialUp.hangUpAll();
 }
 
 void ConnectionMonitor::shutDown()
@@ -81,7 +81,7 @@ void ConnectionMonitor::shutDown()
 bool ConnectionMonitor::recover(const Instant& now)
 {
     const std::optional<std::string> entry =
-        services_.dialUp.IsDialUpActive() ? findConnectedEntry() : std::nullopt;
+        services_.dialUp.isDialUpActive() ? findConnectedEntry() : std::nullopt;
     try {
         const Recovery recovery =
             recoverOpenRows(services_.log, writer_, services_.clock, now, entry ? qtText(*entry) : QString());
@@ -163,7 +163,7 @@ std::optional<std::string> ConnectionMonitor::findConnectedEntry()
 {
     if (std::optional<std::string> entry = lastConnectedEntry())
         return entry;
-    entries_ = services_.dialUp.FillDialUpEntries();
+    entries_ = services_.dialUp.entries();
     return lastConnectedEntry();
 }
 
@@ -172,7 +172,7 @@ std::optional<std::string> ConnectionMonitor::lastConnectedEntry() const
 {
     std::optional<std::string> found;
     for (const std::string& entry : entries_) {
-        if (!entry.empty() && services_.dialUp.IsEntryConnected(entry))
+        if (!entry.empty() && services_.dialUp.isEntryConnected(entry))
             found = entry;
     }
     return found;

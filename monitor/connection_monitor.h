@@ -7,7 +7,7 @@
 #include "monitor_display.h"
 #include "tariff_source.h"
 
-#include "monitor/dialup/dialup_service.h"
+#include "dialup/dialup_service.h"
 
 #include <optional>
 #include <string>

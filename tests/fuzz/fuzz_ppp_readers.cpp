@@ -1,7 +1,7 @@
 // The readers of /proc command lines, /run pid files and /sys interface
 // flags: any bytes are read or refused, never a pid that would signal a
 // process group.
-#include "monitor/dialup/ppp_parsing.h"
+#include "dialup/ppp_parsing.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -4,14 +4,14 @@
 #include "recording_display.h"
 
 #include "tests/database/scratch_database.h"
-#include "tests/monitor/dialup/temp_dir.h"
+#include "tests/dialup/temp_dir.h"
 
 #include "database/association_store.h"
 #include "database/connection_log.h"
 #include "monitor/connection_monitor.h"
 #include "monitor/database_log_store.h"
 #include "monitor/database_tariff_source.h"
-#include "monitor/dialup/sim_dialup.h"
+#include "dialup/sim_dialup.h"
 #include "monitor/monitor_database.h"
 
 #include <gtest/gtest.h>

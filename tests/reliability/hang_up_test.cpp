@@ -1,6 +1,6 @@
-#include "tests/monitor/dialup/fake_ppp_system.h"
+#include "tests/dialup/fake_ppp_system.h"
 
-#include "monitor/dialup/ppp_dialup.h"
+#include "dialup/ppp_dialup.h"
 
 #include <QProcess>
 
@@ -51,10 +51,10 @@ TEST(HangUp, PeersNamedLikeShellCommandsAreSignalledDirectly)
         system.addCalledPppd(static_cast<pid_t>(pppd->processId()), kShellNames[i], "ppp" + std::to_string(i));
     }
     PppDialUp dialUp(system.roots(), std::make_unique<KillSignaller>());
-    EXPECT_THAT(dialUp.FillDialUpEntries(), ::testing::UnorderedElementsAreArray(kShellNames));
+    EXPECT_THAT(dialUp.entries(), ::testing::UnorderedElementsAreArray(kShellNames));
     for (const std::string& name : kShellNames)
-        EXPECT_TRUE(dialUp.IsEntryConnected(name)) << name;
-    dialUp.HangUpAll();
+        EXPECT_TRUE(dialUp.isEntryConnected(name)) << name;
+    dialUp.hangUpAll();
 
     for (const auto& pppd : pppds) {
         ASSERT_TRUE(pppd->waitForFinished(5000));

@@ -260,7 +260,7 @@ void Form1::load(Placement placement)
 void Form1::fillDialUpEntries()
 {
     List1_.clear();
-    for (const std::string& entry : services_.dialUp.FillDialUpEntries())
+    for (const std::string& entry : services_.dialUp.entries())
         List1_.append(qtText(entry));
     if (List1_.isEmpty())
         services_.dialogs.tell(QString::fromUtf8(kNoDialUpEntriesMessage.data(), kNoDialUpEntriesMessage.size()));
@@ -397,7 +397,7 @@ void Form1::newsBoxClicked(bool ticked)
     setHeightTwips(ticked ? kStripHeightTwips + kNewsHeightTwips : kStripHeightTwips);
     aa_->mnuNews().setVisible(!ticked);
     services_.settings.setNewsOn(ticked);
-    if (ticked && services_.dialUp.IsDialUpActive())
+    if (ticked && services_.dialUp.isDialUpActive())
         openNewsPage();
 }
 

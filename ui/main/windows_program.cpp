@@ -10,7 +10,7 @@
 #include "controls/linkopener.h"
 #include "database/data_folder.h"
 #include "database/database_error.h"
-#include "monitor/dialup/dialup_factory.h"
+#include "dialup/dialup_factory.h"
 #include "monitor/system_clock.h"
 #include "ui/setup/xdg_autostart.h"
 

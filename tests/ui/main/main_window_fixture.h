@@ -3,7 +3,7 @@
 #include "fakes.h"
 
 #include "tests/database/scratch_database.h"
-#include "tests/monitor/dialup/temp_dir.h"
+#include "tests/dialup/temp_dir.h"
 #include "tests/monitor/fake_clock.h"
 
 #include "ui/main/form1.h"
@@ -15,7 +15,7 @@
 #include "monitor/connection_monitor.h"
 #include "monitor/database_log_store.h"
 #include "monitor/database_tariff_source.h"
-#include "monitor/dialup/sim_dialup.h"
+#include "dialup/sim_dialup.h"
 #include "monitor/monitor_database.h"
 
 #include <QFile>

@@ -1,10 +1,10 @@
 #include "fake_ppp_system.h"
 
-#include "monitor/dialup/dialup_factory.h"
-#include "monitor/dialup/dialup_log.h"
-#include "monitor/dialup/ppp_dialup.h"
-#include "monitor/dialup/ppp_parsing.h"
-#include "monitor/dialup/sim_dialup.h"
+#include "dialup/dialup_factory.h"
+#include "dialup/dialup_log.h"
+#include "dialup/ppp_dialup.h"
+#include "dialup/ppp_parsing.h"
+#include "dialup/sim_dialup.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -123,12 +123,12 @@ TEST(PppDialUp, ALineIsAPppdOwningAnUpInterfaceAndHangingUpEndsEachOne)
         std::vector<pid_t> signalled;
         PppDialUp dialUp(system.roots(), std::make_unique<RecordingSignaller>(signalled));
 
-        EXPECT_EQ(dialUp.IsDialUpActive(), scenario.active);
+        EXPECT_EQ(dialUp.isDialUpActive(), scenario.active);
         for (const std::string& entry : scenario.connected)
-            EXPECT_TRUE(dialUp.IsEntryConnected(entry)) << entry;
+            EXPECT_TRUE(dialUp.isEntryConnected(entry)) << entry;
         for (const std::string& entry : scenario.notConnected)
-            EXPECT_FALSE(dialUp.IsEntryConnected(entry)) << entry;
-        dialUp.HangUpAll();
+            EXPECT_FALSE(dialUp.isEntryConnected(entry)) << entry;
+        dialUp.hangUpAll();
         EXPECT_EQ(signalled, scenario.signalledByHangUp);
     }
 }
@@ -142,13 +142,13 @@ TEST(PppDialUp, PhonebookIsThePeerFilesSortedByNameAndAnUnreadableFolderIsLogged
     std::filesystem::create_directory(system.roots().peers / "folder");
     const PppDialUp dialUp(system.roots(), std::make_unique<KillSignaller>());
     LogCapture log;
-    EXPECT_THAT(dialUp.FillDialUpEntries(), ElementsAre("My ISP", "alpha", "provider"));
+    EXPECT_THAT(dialUp.entries(), ElementsAre("My ISP", "alpha", "provider"));
 
     std::filesystem::remove_all(system.roots().peers);
-    EXPECT_THAT(dialUp.FillDialUpEntries(), IsEmpty());
+    EXPECT_THAT(dialUp.entries(), IsEmpty());
     EXPECT_THAT(log.lines(), IsEmpty());
     std::ofstream(system.roots().peers) << "not a folder\n";
-    EXPECT_THAT(dialUp.FillDialUpEntries(), IsEmpty());
+    EXPECT_THAT(dialUp.entries(), IsEmpty());
     EXPECT_THAT(log.lines(), ElementsAre(HasSubstr(system.roots().peers.string())));
 }
 
@@ -161,7 +161,7 @@ TEST(PppDialUp, RefusedHangUpIsLoggedAndTheOthersStillEnd)
     PppDialUp dialUp(system.roots(), std::make_unique<RecordingSignaller>(signalled, std::set<pid_t>{100}));
     LogCapture log;
 
-    dialUp.HangUpAll();
+    dialUp.hangUpAll();
 
     EXPECT_THAT(signalled, ElementsAre(100, 200));
     EXPECT_THAT(log.lines(), ElementsAre(HasSubstr("ppp0 (pppd 100)")));
@@ -192,8 +192,8 @@ TEST(DialUpFactoryTest, ThePppKindReadsTheTreesTheEnvironmentNames)
         ::unsetenv(variable.first);
 
     ASSERT_NE(choice.service, nullptr) << choice.error;
-    EXPECT_THAT(choice.service->FillDialUpEntries(), ElementsAre("provider"));
-    EXPECT_TRUE(choice.service->IsEntryConnected("provider"));
+    EXPECT_THAT(choice.service->entries(), ElementsAre("provider"));
+    EXPECT_TRUE(choice.service->isEntryConnected("provider"));
 }
 
 class SimDialUpTest : public ::testing::Test {
@@ -211,30 +211,30 @@ protected:
 
 TEST_F(SimDialUpTest, EveryCallReadsTheEntriesAndConnectedFilesAfresh)
 {
-    EXPECT_THAT(dialUp.FillDialUpEntries(), IsEmpty());
-    EXPECT_FALSE(dialUp.IsDialUpActive());
+    EXPECT_THAT(dialUp.entries(), IsEmpty());
+    EXPECT_FALSE(dialUp.isDialUpActive());
 
     write("entries", "provider\r\n\nMy ISP\n \t \r\n Spaced \nlast");
-    EXPECT_THAT(dialUp.FillDialUpEntries(), ElementsAre("provider", "My ISP", " Spaced ", "last"));
+    EXPECT_THAT(dialUp.entries(), ElementsAre("provider", "My ISP", " Spaced ", "last"));
 
     write("connected", "My ISP\r\n");
-    EXPECT_TRUE(dialUp.IsDialUpActive());
-    EXPECT_TRUE(dialUp.IsEntryConnected("My ISP"));
-    EXPECT_FALSE(dialUp.IsEntryConnected("my isp"));
-    EXPECT_FALSE(dialUp.IsEntryConnected("provider"));
+    EXPECT_TRUE(dialUp.isDialUpActive());
+    EXPECT_TRUE(dialUp.isEntryConnected("My ISP"));
+    EXPECT_FALSE(dialUp.isEntryConnected("my isp"));
+    EXPECT_FALSE(dialUp.isEntryConnected("provider"));
 
     write("connected", "\n");
-    EXPECT_FALSE(dialUp.IsDialUpActive());
+    EXPECT_FALSE(dialUp.isDialUpActive());
 }
 
 TEST_F(SimDialUpTest, HangUpCreatesNoConnectedFileAndLogsOneItCannotEmpty)
 {
     LogCapture log;
-    dialUp.HangUpAll();
+    dialUp.hangUpAll();
     EXPECT_FALSE(std::filesystem::exists(connectedFile()));
 
     std::filesystem::create_directory(connectedFile());
-    dialUp.HangUpAll();
+    dialUp.hangUpAll();
     EXPECT_EQ(log.lines().size(), 1U);
 }
 

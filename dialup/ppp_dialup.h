@@ -14,11 +14,11 @@ class PppDialUp final : public DialUpService {
 public:
     PppDialUp(PppRoots roots, std::unique_ptr<ProcessSignaller> signaller);
 
-    bool IsDialUpActive() const override;
-    std::vector<std::string> FillDialUpEntries() const override;
-    bool IsEntryConnected(std::string_view name) const override;
+    bool isDialUpActive() const override;
+    std::vector<std::string> entries() const override;
+    bool isEntryConnected(std::string_view name) const override;
     // Ends every such pppd as `poff` does; pppd then hangs up the line.
-    void HangUpAll() override;
+    void hangUpAll() override;
 
 private:
     PppRoots roots_;

@@ -2,7 +2,7 @@
 
 #include "temp_dir.h"
 
-#include "monitor/dialup/ppp_system.h"
+#include "dialup/ppp_system.h"
 
 #include <sys/types.h>
 

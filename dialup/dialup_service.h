@@ -6,7 +6,7 @@
 
 namespace zrt {
 
-// Shown by front ends when FillDialUpEntries() finds no phonebook entry.
+// Shown by front ends when entries() finds no phonebook entry.
 inline constexpr std::string_view kNoDialUpEntriesMessage =
     "Non sono presenti connessioni di Accesso Remoto.";
 
@@ -17,17 +17,17 @@ public:
     virtual ~DialUpService() = default;
 
     // True while the system has any dial-up connection up.
-    virtual bool IsDialUpActive() const = 0;
+    virtual bool isDialUpActive() const = 0;
 
     // The names of the user's phonebook entries; empty when there are none
     // or they cannot be read.
-    virtual std::vector<std::string> FillDialUpEntries() const = 0;
+    virtual std::vector<std::string> entries() const = 0;
 
     // True while a connection made for exactly this entry is up.
-    virtual bool IsEntryConnected(std::string_view name) const = 0;
+    virtual bool isEntryConnected(std::string_view name) const = 0;
 
     // Asks every active connection to hang up; waits for none to drop.
-    virtual void HangUpAll() = 0;
+    virtual void hangUpAll() = 0;
 };
 
 } // namespace zrt

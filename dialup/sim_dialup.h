@@ -13,11 +13,11 @@ class SimDialUp final : public DialUpService {
 public:
     explicit SimDialUp(std::filesystem::path folder);
 
-    bool IsDialUpActive() const override;
-    std::vector<std::string> FillDialUpEntries() const override;
-    bool IsEntryConnected(std::string_view name) const override;
+    bool isDialUpActive() const override;
+    std::vector<std::string> entries() const override;
+    bool isEntryConnected(std::string_view name) const override;
     // Empties FOLDER/connected, leaving the file in place.
-    void HangUpAll() override;
+    void hangUpAll() override;
 
 private:
     std::vector<std::string> connectedEntries() const;

@@ -43,23 +43,23 @@ SimDialUp::SimDialUp(fs::path folder)
 {
 }
 
-bool SimDialUp::IsDialUpActive() const
+bool SimDialUp::isDialUpActive() const
 {
     return !connectedEntries().empty();
 }
 
-std::vector<std::string> SimDialUp::FillDialUpEntries() const
+std::vector<std::string> SimDialUp::entries() const
 {
     return readNameList(folder_ / "entries");
 }
 
-bool SimDialUp::IsEntryConnected(std::string_view name) const
+bool SimDialUp::isEntryConnected(std::string_view name) const
 {
     const auto connected = connectedEntries();
     return std::ranges::find(connected, name) != connected.end();
 }
 
-void SimDialUp::HangUpAll()
+void SimDialUp::hangUpAll()
 {
     const auto connected = folder_ / "connected";
     std::error_code error;

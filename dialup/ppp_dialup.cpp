@@ -13,24 +13,24 @@ PppDialUp::PppDialUp(PppRoots roots, std::unique_ptr<ProcessSignaller> signaller
 {
 }
 
-bool PppDialUp::IsDialUpActive() const
+bool PppDialUp::isDialUpActive() const
 {
     return !readUpPppInterfaces(roots_.sys).empty();
 }
 
-std::vector<std::string> PppDialUp::FillDialUpEntries() const
+std::vector<std::string> PppDialUp::entries() const
 {
     return readPeerEntries(roots_.peers);
 }
 
-bool PppDialUp::IsEntryConnected(std::string_view name) const
+bool PppDialUp::isEntryConnected(std::string_view name) const
 {
     return std::ranges::any_of(readUpPppdLinks(roots_), [name](const PppdLink& link) {
         return std::ranges::find(link.entryNames, name) != link.entryNames.end();
     });
 }
 
-void PppDialUp::HangUpAll()
+void PppDialUp::hangUpAll()
 {
     for (const auto& link : readUpPppdLinks(roots_)) {
         if (const auto error = signaller_->terminate(link.pid))

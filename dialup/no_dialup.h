@@ -1,0 +1,16 @@
+#pragma once
+
+#include "dialup_service.h"
+
+namespace zrt {
+
+// A machine without dial-up: no entries, never connected.
+class NoDialUp final : public DialUpService {
+public:
+    bool isDialUpActive() const override { return false; }
+    std::vector<std::string> entries() const override { return {}; }
+    bool isEntryConnected(std::string_view) const override { return false; }
+    void hangUpAll() override {}
+};
+
+} // namespace zrt
