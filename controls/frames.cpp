@@ -1,6 +1,6 @@
 #include "controls/frames.h"
 
-#include "controls/colorvalue.h"
+#include "controls/color_value.h"
 
 #include <QPainter>
 #include <QPalette>

@@ -1,6 +1,6 @@
 #include "controls/separator.h"
 
-#include "controls/propertybag.h"
+#include "controls/property_bag.h"
 
 #include <QPainter>
 #include <QSignalBlocker>
@@ -36,17 +36,17 @@ void Separator::setStyle(int style)
 
 void Separator::setLineCleearColor(ColorValue color)
 {
-    if (color == lineChiara_)
+    if (color == lightColor_)
         return;
-    lineChiara_ = color;
+    lightColor_ = color;
     changed("LineCleearColor");
 }
 
 void Separator::setLineDarkColor(ColorValue color)
 {
-    if (color == lineScura_)
+    if (color == darkColor_)
         return;
-    lineScura_ = color;
+    darkColor_ = color;
     changed("LineDarkColor");
 }
 
@@ -75,8 +75,8 @@ QLine Separator::lineChiara() const
 void Separator::writeProperties(PropertyBag& bag) const
 {
     bag.write(QStringLiteral("Style"), style_, Horizontal);
-    bag.write(QStringLiteral("LineCleearColor"), lineChiara_, whiteColor);
-    bag.write(QStringLiteral("LineDarkColor"), lineScura_, greyColor);
+    bag.write(QStringLiteral("LineCleearColor"), lightColor_, whiteColor);
+    bag.write(QStringLiteral("LineDarkColor"), darkColor_, greyColor);
     bag.write(QStringLiteral("BackColor"), backColor_, buttonFaceColor);
 }
 
@@ -98,8 +98,8 @@ void Separator::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.fillRect(rect(), toQColor(backColor_, palette()));
-    drawLine(painter, lineScura(), toQColor(lineScura_, palette()));
-    drawLine(painter, lineChiara(), toQColor(lineChiara_, palette()));
+    drawLine(painter, lineScura(), toQColor(darkColor_, palette()));
+    drawLine(painter, lineChiara(), toQColor(lightColor_, palette()));
 }
 
 void Separator::applyThickness()

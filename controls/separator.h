@@ -1,6 +1,6 @@
 #pragma once
 
-#include "controls/colorvalue.h"
+#include "controls/color_value.h"
 
 #include <QWidget>
 
@@ -29,10 +29,10 @@ public:
     void setStyle(int style);
     using QWidget::setStyle;
 
-    ColorValue LineCleearColor() const { return lineChiara_; }
+    ColorValue LineCleearColor() const { return lightColor_; }
     void setLineCleearColor(ColorValue color);
 
-    ColorValue LineDarkColor() const { return lineScura_; }
+    ColorValue LineDarkColor() const { return darkColor_; }
     void setLineDarkColor(ColorValue color);
 
     ColorValue BackColor() const { return backColor_; }
@@ -60,8 +60,8 @@ private:
     void changed(const char* name);
 
     int style_ = Horizontal;
-    ColorValue lineChiara_ = whiteColor;
-    ColorValue lineScura_ = greyColor;
+    ColorValue lightColor_ = whiteColor;
+    ColorValue darkColor_ = greyColor;
     ColorValue backColor_ = buttonFaceColor;
 };
 

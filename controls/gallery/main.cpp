@@ -1,6 +1,6 @@
-#include "gallerywindow.h"
+#include "gallery_window.h"
 
-#include "controls/classicpalette.h"
+#include "controls/classic_palette.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

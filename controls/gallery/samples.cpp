@@ -1,14 +1,14 @@
 #include "samples.h"
 
-#include "controls/altro.h"
-#include "controls/clogo.h"
-#include "controls/colorvalue.h"
-#include "controls/digital.h"
-#include "controls/dropdown.h"
-#include "controls/fltbutton.h"
-#include "controls/info.h"
-#include "controls/linkicon.h"
-#include "controls/linklabel.h"
+#include "controls/button_properties_page.h"
+#include "controls/gradient_logo.h"
+#include "controls/color_value.h"
+#include "controls/segment_display.h"
+#include "controls/drop_down_button.h"
+#include "controls/flat_button.h"
+#include "controls/about_properties_page.h"
+#include "controls/link_icon.h"
+#include "controls/link_label.h"
 #include "controls/separator.h"
 
 #include <QApplication>
@@ -59,7 +59,7 @@ void release(QWidget* widget, QPointF at)
 Sample digitalSample(QWidget* parent, const char* name, const QString& value, int altezza,
                      ColorValue color = rgbValue(0, 0, 0))
 {
-    auto* display = new Digital(parent);
+    auto* display = new SegmentDisplay(parent);
     display->setFixedSize(display->sizeHint());
     display->setAltezza(altezza);
     display->setForeColor(color);
@@ -67,9 +67,9 @@ Sample digitalSample(QWidget* parent, const char* name, const QString& value, in
     return {QString::fromLatin1(name), display, {}};
 }
 
-fltbutton* makeButton(QWidget* parent, const QString& caption, QSize size)
+FlatButton* makeButton(QWidget* parent, const QString& caption, QSize size)
 {
-    auto* button = new fltbutton(parent);
+    auto* button = new FlatButton(parent);
     button->setCaption(caption);
     button->setFixedSize(size);
     return button;
@@ -111,9 +111,9 @@ QList<Sample> fltbuttonSamples(QWidget* parent)
     };
 }
 
-dropdown* makeDropdown(QWidget* parent)
+DropDownButton* makeDropdown(QWidget* parent)
 {
-    auto* button = new dropdown(parent);
+    auto* button = new DropDownButton(parent);
     button->setCaption(QStringLiteral("Opzioni"));
     button->setPicture(phonePicture());
     button->setFixedSize(100, 24);
@@ -188,7 +188,7 @@ QList<Sample> logoSamples(QWidget* parent)
     QPalette palette = banner->palette();
     palette.setColor(QPalette::WindowText, Qt::white);
     banner->setPalette(palette);
-    auto* logo = new cLogo(banner);
+    auto* logo = new GradientLogo(banner);
     logo->setDrawingObject(banner);
     logo->setCaption(QStringLiteral("ZR Tellix 99"));
     logo->setStartColor(rgbValue(0xC0, 0xC0, 0xC0));
@@ -198,13 +198,13 @@ QList<Sample> logoSamples(QWidget* parent)
 
 QList<Sample> pageSamples(QWidget* parent)
 {
-    auto* subject = new fltbutton(parent);
+    auto* subject = new FlatButton(parent);
     subject->setCaption(QStringLiteral("Chiudi"));
     subject->setStyle(FltStyle::Label);
     subject->hide();
-    auto* altro = new Altro(parent);
+    auto* altro = new ButtonPropertiesPage(parent);
     altro->setSelectedControls({subject});
-    auto* info = new Info(parent);
+    auto* info = new AboutPropertiesPage(parent);
     info->setFixedSize(260, 150);
     return {
         {QStringLiteral("page-altro"), altro, {}},
@@ -219,7 +219,7 @@ QList<SampleGroup> makeSampleGroups(QWidget* parent)
     return {
         {QStringLiteral("Digital"),
          {
-             digitalSample(parent, "digital-default", QStringLiteral("0"), Digital::defaultAltezza),
+             digitalSample(parent, "digital-default", QStringLiteral("0"), SegmentDisplay::defaultAltezza),
              digitalSample(parent, "digital-cost", QStringLiteral("1.250"), 240),
              digitalSample(parent, "digital-euro", QStringLiteral("12,50"), 150),
              digitalSample(parent, "digital-time", QStringLiteral("12:34:56"), 120,

@@ -1,9 +1,9 @@
-#include "controls/dropdown.h"
-#include "controls/fltbutton.h"
-#include "controls/linklabel.h"
-#include "controls/linkopener.h"
+#include "controls/drop_down_button.h"
+#include "controls/flat_button.h"
+#include "controls/link_label.h"
+#include "controls/link_opener.h"
 
-#include "widgettesting.h"
+#include "widget_testing.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -33,19 +33,19 @@ void expectPixels(QWidget& widget, const std::vector<std::pair<QPoint, QColor>>&
 TEST(Fltbutton, IsRaisedWhileHoveredAndSunkenWhilePressedUnlessFrameless)
 {
     using namespace FltStyle;
-    const std::tuple<const char*, int, std::function<void(fltbutton&)>, QColor, QColor> cases[] = {
-        {"at rest", Normal, [](fltbutton&) {}, silver, silver},
-        {"hovered", Normal, [](fltbutton& b) { enter(b); }, bright, shadow},
-        {"pressed", Normal, [](fltbutton& b) { enter(b); press(b); }, shadow, bright},
-        {"released", Normal, [](fltbutton& b) { press(b); release(b); }, bright, shadow},
-        {"left", Normal, [](fltbutton& b) { enter(b); leave(b); }, silver, silver},
-        {"manual, left", Normal, [](fltbutton& b) { b.setManual(true); enter(b); leave(b); }, bright, shadow},
-        {"raised, disabled", Normal, [](fltbutton& b) { b.Rialza(); b.setEnabled(false); }, silver, silver},
-        {"flat, pressed", PictureRightFlat, [](fltbutton& b) { b.Abbassa(); press(b); }, silver, silver},
+    const std::tuple<const char*, int, std::function<void(FlatButton&)>, QColor, QColor> cases[] = {
+        {"at rest", Normal, [](FlatButton&) {}, silver, silver},
+        {"hovered", Normal, [](FlatButton& b) { enter(b); }, bright, shadow},
+        {"pressed", Normal, [](FlatButton& b) { enter(b); press(b); }, shadow, bright},
+        {"released", Normal, [](FlatButton& b) { press(b); release(b); }, bright, shadow},
+        {"left", Normal, [](FlatButton& b) { enter(b); leave(b); }, silver, silver},
+        {"manual, left", Normal, [](FlatButton& b) { b.setManual(true); enter(b); leave(b); }, bright, shadow},
+        {"raised, disabled", Normal, [](FlatButton& b) { b.Rialza(); b.setEnabled(false); }, silver, silver},
+        {"flat, pressed", PictureRightFlat, [](FlatButton& b) { b.Abbassa(); press(b); }, silver, silver},
     };
     for (const auto& [name, style, act, topLeft, bottomRight] : cases) {
         SCOPED_TRACE(name);
-        fltbutton button;
+        FlatButton button;
         button.resize(80, 24);
         button.setStyle(style);
         act(button);
@@ -55,11 +55,11 @@ TEST(Fltbutton, IsRaisedWhileHoveredAndSunkenWhilePressedUnlessFrameless)
 
 TEST(Fltbutton, ClicksOnlyOnALeftPressReleasedInsideAndRepaintsKeepingTheCaption)
 {
-    fltbutton button;
+    FlatButton button;
     button.resize(80, 24);
     button.setCaption(QStringLiteral("Chiudi"));
-    QSignalSpy clicks(&button, &fltbutton::Click);
-    QSignalSpy downs(&button, &fltbutton::MouseDown);
+    QSignalSpy clicks(&button, &FlatButton::Click);
+    QSignalSpy downs(&button, &FlatButton::MouseDown);
     QTest::mouseClick(&button, Qt::LeftButton, Qt::ShiftModifier, QPoint(4, 6));
     ASSERT_EQ(downs.count(), 1);
     EXPECT_EQ(downs.first().mid(0, 3), (QVariantList{1, 1, 4.0f * 15})); // button, shift, x in twips
@@ -81,10 +81,10 @@ struct Watched {
     void click(QPoint at) { press(button, at); release(button, at); }
     void clickArrow() { click(button.arrowRect().center()); }
 
-    dropdown button;
-    QSignalSpy opens{&button, &dropdown::DropDownOpen};
-    QSignalSpy closes{&button, &dropdown::DropDownClose};
-    QSignalSpy clicks{&button, &dropdown::Click};
+    DropDownButton button;
+    QSignalSpy opens{&button, &DropDownButton::DropDownOpen};
+    QSignalSpy closes{&button, &DropDownButton::DropDownClose};
+    QSignalSpy clicks{&button, &DropDownButton::Click};
 };
 
 // The top of the drop-down's main part, either side of the parting at 87,

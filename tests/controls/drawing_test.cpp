@@ -1,9 +1,9 @@
-#include "controls/clogo.h"
-#include "controls/digital.h"
-#include "controls/logfont.h"
-#include "controls/propertybag.h"
+#include "controls/gradient_logo.h"
+#include "controls/segment_display.h"
+#include "controls/log_font.h"
+#include "controls/property_bag.h"
 
-#include "widgettesting.h"
+#include "widget_testing.h"
 
 #include <QLabel>
 
@@ -18,9 +18,9 @@ using testing::pixel;
 const QColor red(255, 0, 0);
 
 // The display at its full size showing value in red.
-QImage show(const QString& value, int altezza = Digital::defaultAltezza)
+QImage show(const QString& value, int altezza = SegmentDisplay::defaultAltezza)
 {
-    Digital display;
+    SegmentDisplay display;
     display.resize(191, 60);
     display.setForeColor(rgbValue(255, 0, 0));
     display.setAltezza(altezza);
@@ -31,7 +31,7 @@ QImage show(const QString& value, int altezza = Digital::defaultAltezza)
 // A mark takes a narrower cell than a digit, once for each kind of mark
 // however many there are. A blank's cell is counted in the width but not
 // drawn, so the last digit ends a cell short of the edge.
-TEST(Digital, ValueIsRightAlignedAndEachKindOfMarkNarrowsItOnce)
+TEST(SegmentDisplay, ValueIsRightAlignedAndEachKindOfMarkNarrowsItOnce)
 {
     const std::pair<const char*, int> lefts[] = {{"82.50", 141}, {"8..2", 153}, {"8,2.3", 151}};
     for (const auto& [text, left] : lefts)
@@ -43,7 +43,7 @@ TEST(Digital, ValueIsRightAlignedAndEachKindOfMarkNarrowsItOnce)
 // An 8 shows where each segment lies: down its left column F and E, down
 // the middle A, G and D, and the lower half must sit right under the middle
 // segment at any height. Every digit then lights just its own segments.
-TEST(Digital, DigitsLightTheirSegmentsWithTheLowerHalfRightUnderTheMiddleAtEveryHeight)
+TEST(SegmentDisplay, DigitsLightTheirSegmentsWithTheLowerHalfRightUnderTheMiddleAtEveryHeight)
 {
     const unsigned lit[] = {0b0111111, 0b0000110, 0b1011011, 0b1001111, 0b1100110,
                             0b1101101, 0b1111101, 0b0000111, 0b1111111, 0b1101111};
@@ -76,9 +76,9 @@ TEST(Digital, DigitsLightTheirSegmentsWithTheLowerHalfRightUnderTheMiddleAtEvery
     }
 }
 
-TEST(Digital, SizeAndAltezzaStayWithinBounds)
+TEST(SegmentDisplay, SizeAndAltezzaStayWithinBounds)
 {
-    Digital display;
+    SegmentDisplay display;
     display.resize(3000 / 15, 1000 / 15);
     EXPECT_EQ(display.size(), QSize(2865 / 15, 930 / 15)); // the background picture's size
     display.setAltezza(100000);
@@ -129,9 +129,9 @@ TEST(LogFontRecord, FaceNameIsCutToThirtyTwoBytes)
 
 // The label is destroyed first, so the logo also sees the events of a
 // label being torn down.
-TEST(cLogo, RepaintsItsLabelOnChangeButNeverAtZeroHeight)
+TEST(GradientLogo, RepaintsItsLabelOnChangeButNeverAtZeroHeight)
 {
-    cLogo logo;
+    GradientLogo logo;
     QLabel banner;
     banner.resize(30, 120);
     banner.show();

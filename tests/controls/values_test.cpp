@@ -1,9 +1,9 @@
-#include "controls/colorvalue.h"
-#include "controls/digital.h"
-#include "controls/dropdown.h"
-#include "controls/fltbutton.h"
-#include "controls/linklabel.h"
-#include "controls/propertybag.h"
+#include "controls/color_value.h"
+#include "controls/segment_display.h"
+#include "controls/drop_down_button.h"
+#include "controls/flat_button.h"
+#include "controls/link_label.h"
+#include "controls/property_bag.h"
 #include "controls/separator.h"
 #include "controls/twips.h"
 
@@ -90,10 +90,10 @@ TEST(ControlProperties, RoundTripWithDefaultsOmitted)
 {
     QPixmap picture(8, 8);
     picture.fill(Qt::red);
-    expectRoundTrip<Digital>({{"Altezza", 120}, {"Value", "1.234"}, {"ForeColor", rgbValue(255, 0, 0)}});
-    expectRoundTrip<dropdown>({{"DropDownValue", true}, {"Caption", "Opzioni"}, {"BackColor", rgbValue(1, 2, 3)},
+    expectRoundTrip<SegmentDisplay>({{"Altezza", 120}, {"Value", "1.234"}, {"ForeColor", rgbValue(255, 0, 0)}});
+    expectRoundTrip<DropDownButton>({{"DropDownValue", true}, {"Caption", "Opzioni"}, {"BackColor", rgbValue(1, 2, 3)},
                                {"CaptionDirection", FltDirection::Up}});
-    expectRoundTrip<fltbutton>({{"BackColor", rgbValue(1, 2, 3)}, {"Style", FltStyle::PictureRight},
+    expectRoundTrip<FlatButton>({{"BackColor", rgbValue(1, 2, 3)}, {"Style", FltStyle::PictureRight},
                                 {"ForeColor", rgbValue(4, 5, 6)}, {"Caption", "Chiudi"}, {"Enabled", false},
                                 {"Manual", true}, {"Picture", picture}, {"XCaption", 7}, {"YCaption", 8},
                                 {"Font", QFont("Liberation Sans", 11, QFont::Bold)},

@@ -1,11 +1,11 @@
 // Stored control properties read back from a bag holding anything: wrong
 // types, huge or negative numbers, long texts. Every control must come out
 // usable and paintable.
-#include "controls/digital.h"
-#include "controls/dropdown.h"
-#include "controls/fltbutton.h"
-#include "controls/linklabel.h"
-#include "controls/propertybag.h"
+#include "controls/segment_display.h"
+#include "controls/drop_down_button.h"
+#include "controls/flat_button.h"
+#include "controls/link_label.h"
+#include "controls/property_bag.h"
 #include "controls/separator.h"
 
 #include <QApplication>
@@ -93,9 +93,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const char* name = kNames[reader.byte() % std::size(kNames)];
         bag.put(QString::fromLatin1(name), valueFrom(reader));
     }
-    readAndPaint<zrt::Digital>(bag);
-    readAndPaint<zrt::fltbutton>(bag);
-    readAndPaint<zrt::dropdown>(bag);
+    readAndPaint<zrt::SegmentDisplay>(bag);
+    readAndPaint<zrt::FlatButton>(bag);
+    readAndPaint<zrt::DropDownButton>(bag);
     readAndPaint<zrt::LinkLabel>(bag);
     readAndPaint<zrt::Separator>(bag);
     return 0;

@@ -1,6 +1,6 @@
 // Test entry point for the windows: a QApplication on the offscreen
 // platform unless told otherwise, with the program's classic look.
-#include "controls/classicpalette.h"
+#include "controls/classic_palette.h"
 
 #include <QApplication>
 #include <QPalette>

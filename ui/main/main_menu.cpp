@@ -7,18 +7,18 @@ namespace zrt {
 MainMenu::MainMenu(QWidget* parent) : QMenu(parent)
 {
     setObjectName(QStringLiteral("aa"));
-    valuta_ = item("valuta", QStringLiteral("Euro"));
-    Lira_ = item("Lira", QStringLiteral("Lira"));
+    euroItem_ = item("valuta", QStringLiteral("Euro"));
+    lireItem_ = item("Lira", QStringLiteral("Lira"));
     separator("Sep");
-    setup_ = item("setup", QStringLiteral("Setup"));
-    mnuNews_ = item("mnuNews", QStringLiteral("News Nevaro"));
+    setupItem_ = item("setup", QStringLiteral("Setup"));
+    newsItem_ = item("mnuNews", QStringLiteral("News Nevaro"));
     separator("dddd");
-    chiudiconnessione_ = item("chiudiconnessione", QStringLiteral("Chiudi connessione"));
-    chiudi_ = item("chiudi", QStringLiteral("Chiudi ZR Tellix 99"));
+    hangUpItem_ = item("chiudiconnessione", QStringLiteral("Chiudi connessione"));
+    quitItem_ = item("chiudi", QStringLiteral("Chiudi ZR Tellix 99"));
 
-    Lira_->setVisible(false);
-    mnuNews_->setVisible(false);
-    chiudiconnessione_->setEnabled(false);
+    lireItem_->setVisible(false);
+    newsItem_->setVisible(false);
+    hangUpItem_->setEnabled(false);
 }
 
 QAction* MainMenu::item(const char* name, const QString& caption)

@@ -16,23 +16,23 @@ class MainMenu : public QMenu {
 public:
     explicit MainMenu(QWidget* parent = nullptr);
 
-    QAction& valuta() const { return *valuta_; }
-    QAction& Lira() const { return *Lira_; }
-    QAction& setup() const { return *setup_; }
-    QAction& mnuNews() const { return *mnuNews_; }
-    QAction& chiudiconnessione() const { return *chiudiconnessione_; }
-    QAction& chiudi() const { return *chiudi_; }
+    QAction& euroItem() const { return *euroItem_; }
+    QAction& lireItem() const { return *lireItem_; }
+    QAction& setupItem() const { return *setupItem_; }
+    QAction& newsItem() const { return *newsItem_; }
+    QAction& hangUpItem() const { return *hangUpItem_; }
+    QAction& quitItem() const { return *quitItem_; }
 
 private:
     QAction* item(const char* name, const QString& caption);
     void separator(const char* name);
 
-    QAction* valuta_ = nullptr;
-    QAction* Lira_ = nullptr;
-    QAction* setup_ = nullptr;
-    QAction* mnuNews_ = nullptr;
-    QAction* chiudiconnessione_ = nullptr;
-    QAction* chiudi_ = nullptr;
+    QAction* euroItem_ = nullptr;
+    QAction* lireItem_ = nullptr;
+    QAction* setupItem_ = nullptr;
+    QAction* newsItem_ = nullptr;
+    QAction* hangUpItem_ = nullptr;
+    QAction* quitItem_ = nullptr;
 };
 
 } // namespace zrt

@@ -4,7 +4,7 @@
 #include "page_fetcher.h"
 #include "windows_log.h"
 
-#include "controls/linkopener.h"
+#include "controls/link_opener.h"
 
 #include <QFile>
 #include <QFileInfo>

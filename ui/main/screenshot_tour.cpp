@@ -1,9 +1,9 @@
 #include "screenshot_tour.h"
 
-#include "form1.h"
+#include "main_window.h"
 #include "main_menu.h"
 
-#include "controls/dropdown.h"
+#include "controls/drop_down_button.h"
 
 #include <QAction>
 #include <QApplication>
@@ -27,9 +27,9 @@ QWidget* topLevel(const char* name)
     return nullptr;
 }
 
-Form1* mainWindow()
+MainWindow* mainWindow()
 {
-    return qobject_cast<Form1*>(topLevel("Form1"));
+    return qobject_cast<MainWindow*>(topLevel("Form1"));
 }
 
 QString firstEntry(const QString& simFolder)
@@ -98,16 +98,16 @@ void ScreenshotTour::shootIdle()
 void ScreenshotTour::shootLire()
 {
     shoot("main-lire", mainWindow());
-    if (Form1* window = mainWindow())
-        window->menu().valuta().trigger();
+    if (MainWindow* window = mainWindow())
+        window->menu().euroItem().trigger();
     after(1500, [this] { shootEuro(); });
 }
 
 void ScreenshotTour::shootEuro()
 {
     shoot("main-euro", mainWindow());
-    if (Form1* window = mainWindow()) {
-        if (auto* button = window->findChild<dropdown*>(QStringLiteral("dropdown1"))) {
+    if (MainWindow* window = mainWindow()) {
+        if (auto* button = window->findChild<DropDownButton*>(QStringLiteral("dropdown1"))) {
             button->setDropDownValue(true);
             emit button->DropDownOpen();
         }
@@ -117,7 +117,7 @@ void ScreenshotTour::shootEuro()
 
 void ScreenshotTour::shootMenu()
 {
-    if (Form1* window = mainWindow()) {
+    if (MainWindow* window = mainWindow()) {
         shoot("menu", window, &window->menu());
         window->menu().hide();
     }
@@ -127,8 +127,8 @@ void ScreenshotTour::shootMenu()
 
 void ScreenshotTour::hangUpAndEnd()
 {
-    if (Form1* window = mainWindow())
-        window->menu().chiudi().trigger();
+    if (MainWindow* window = mainWindow())
+        window->menu().quitItem().trigger();
     QCoreApplication::quit();
 }
 

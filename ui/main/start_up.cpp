@@ -1,7 +1,7 @@
 #include "start_up.h"
 
-#include "form1.h"
-#include "frmintro.h"
+#include "main_window.h"
+#include "intro_window.h"
 #include "program_icon.h"
 #include "tariff_update_offer.h"
 #include "tray_icon.h"
@@ -15,7 +15,7 @@
 #include "monitor/database_log_store.h"
 #include "monitor/database_tariff_source.h"
 #include "monitor/monitor_database.h"
-#include "ui/setup/frmsetup.h"
+#include "ui/setup/management_window.h"
 
 #include <QCoreApplication>
 
@@ -31,16 +31,16 @@ StartUp::~StartUp()
     delete intro_;
 }
 
-frmIntro* StartUp::intro() const
+IntroWindow* StartUp::intro() const
 {
     return intro_;
 }
 
 void StartUp::begin()
 {
-    intro_ = new frmIntro(QVersionNumber::fromString(QCoreApplication::applicationVersion()));
+    intro_ = new IntroWindow(QVersionNumber::fromString(QCoreApplication::applicationVersion()));
     intro_->setAttribute(Qt::WA_DeleteOnClose);
-    connect(intro_, &frmIntro::startUpDue, this, &StartUp::runStep);
+    connect(intro_, &IntroWindow::startUpDue, this, &StartUp::runStep);
     intro_->show();
 }
 
@@ -89,32 +89,32 @@ void StartUp::showMainWindow(const QString& path)
     database_ = std::make_unique<MonitorDatabase>(path);
     log_ = std::make_unique<DatabaseLogStore>(*database_);
     tariffs_ = std::make_unique<DatabaseTariffSource>(*database_);
-    mainWindow_ = std::make_unique<Form1>(MainWindowServices{services_.settings, services_.dialUp, services_.clock,
+    mainWindow_ = std::make_unique<MainWindow>(MainWindowServices{services_.settings, services_.dialUp, services_.clock,
                                                              *log_, *tariffs_, services_.autostart,
                                                              services_.dialogs, services_.links, services_.news},
                                           dataFolder_);
-    connect(mainWindow_.get(), &Form1::activated, this, &StartUp::closeIntro);
-    connect(mainWindow_.get(), &Form1::programEndRequested, this, &StartUp::programEndRequested);
+    connect(mainWindow_.get(), &MainWindow::activated, this, &StartUp::closeIntro);
+    connect(mainWindow_.get(), &MainWindow::programEndRequested, this, &StartUp::programEndRequested);
     if (services_.trayAvailable)
         showTrayIcon();
-    mainWindow_->load(services_.trayAvailable ? Form1::Placement::OffScreen : Form1::Placement::SavedPosition);
+    mainWindow_->load(services_.trayAvailable ? MainWindow::Placement::OffScreen : MainWindow::Placement::SavedPosition);
 }
 
 void StartUp::showTrayIcon()
 {
     tray_ = std::make_unique<TrayIcon>(programIcon());
-    connect(tray_.get(), &TrayIcon::showWindowRequested, mainWindow_.get(), &Form1::showAtSavedPosition);
-    connect(tray_.get(), &TrayIcon::menuRequested, mainWindow_.get(), &Form1::popUpMenu);
+    connect(tray_.get(), &TrayIcon::showWindowRequested, mainWindow_.get(), &MainWindow::showAtSavedPosition);
+    connect(tray_.get(), &TrayIcon::menuRequested, mainWindow_.get(), &MainWindow::popUpMenu);
     tray_->show();
 }
 
 void StartUp::loadSetupWindow(const QString& path)
 {
-    setupWindow_ = std::make_unique<frmSetup>(path, QCoreApplication::applicationFilePath(), services_.autostart,
+    setupWindow_ = std::make_unique<ManagementWindow>(path, QCoreApplication::applicationFilePath(), services_.autostart,
                                               services_.settings);
-    connect(mainWindow_.get(), &Form1::setupRequested, setupWindow_.get(), &frmSetup::showFromMainWindow);
-    connect(mainWindow_.get(), &Form1::closeSetupRequested, setupWindow_.get(), &QWidget::hide);
-    connect(mainWindow_.get(), &Form1::connectionLogChanged, setupWindow_.get(), &frmSetup::reloadLog);
+    connect(mainWindow_.get(), &MainWindow::setupRequested, setupWindow_.get(), &ManagementWindow::showFromMainWindow);
+    connect(mainWindow_.get(), &MainWindow::closeSetupRequested, setupWindow_.get(), &QWidget::hide);
+    connect(mainWindow_.get(), &MainWindow::connectionLogChanged, setupWindow_.get(), &ManagementWindow::reloadLog);
 }
 
 // Every entry of the phonebook has a tariff before the monitor needs one.

@@ -14,15 +14,15 @@ class Clock;
 class DatabaseLogStore;
 class DatabaseTariffSource;
 class DialUpService;
-class Form1;
+class MainWindow;
 class LinkOpener;
 class MonitorDatabase;
 class PageFetcher;
 class Settings;
 class TrayIcon;
 class UserDialogs;
-class frmIntro;
-class frmSetup;
+class IntroWindow;
+class ManagementWindow;
 
 struct StartUpServices {
     Settings& settings;
@@ -56,8 +56,8 @@ public:
     // At the program's end.
     void end();
 
-    frmIntro* intro() const;
-    Form1* mainWindow() const { return mainWindow_.get(); }
+    IntroWindow* intro() const;
+    MainWindow* mainWindow() const { return mainWindow_.get(); }
     TrayIcon* tray() const { return tray_.get(); }
 
 signals:
@@ -77,13 +77,13 @@ private:
     QString dataFolder_;
     StartUpServices services_;
     bool stepStarted_ = false;
-    QPointer<frmIntro> intro_;
+    QPointer<IntroWindow> intro_;
     std::unique_ptr<MonitorDatabase> database_;
     std::unique_ptr<DatabaseLogStore> log_;
     std::unique_ptr<DatabaseTariffSource> tariffs_;
     std::unique_ptr<TrayIcon> tray_;
-    std::unique_ptr<Form1> mainWindow_;
-    std::unique_ptr<frmSetup> setupWindow_;
+    std::unique_ptr<MainWindow> mainWindow_;
+    std::unique_ptr<ManagementWindow> setupWindow_;
 };
 
 } // namespace zrt

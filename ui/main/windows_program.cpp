@@ -7,7 +7,7 @@
 #include "start_up.h"
 #include "user_dialogs.h"
 
-#include "controls/linkopener.h"
+#include "controls/link_opener.h"
 #include "database/data_folder.h"
 #include "database/database_error.h"
 #include "dialup/dialup_factory.h"

@@ -1,9 +1,9 @@
 #include "associations_page.h"
 
-#include "frmmodifica.h"
+#include "association_dialog.h"
 #include "setup_widgets.h"
 
-#include "controls/fltbutton.h"
+#include "controls/flat_button.h"
 #include "controls/separator.h"
 #include "database/association_store.h"
 #include "database/database.h"
@@ -58,40 +58,40 @@ QTreeWidgetItem* entryItem(const QString& connessione, const TariffaInfo* tariff
 
 AssociationsPage::AssociationsPage(QString databasePath, UserMessages& messages, QWidget* parent)
     : QWidget(parent), databasePath_(std::move(databasePath)), messages_(messages),
-      lstconnessioni_(entryList(this)), lblConn_(setupLabel(QStringLiteral("lblConn"), kSelected, this)),
-      fltModifica_(setupButton(QStringLiteral("fltModifica"), QStringLiteral("Modifica"), this))
+      associationList_(entryList(this)), selectionLabel_(setupLabel(QStringLiteral("lblConn"), kSelected, this)),
+      editButton_(setupButton(QStringLiteral("fltModifica"), QStringLiteral("Modifica"), this))
 {
-    fltModifica_->setEnabled(false);
+    editButton_->setEnabled(false);
     QLabel* howTo = setupLabel(QStringLiteral("lblIstruzioni"), kHowTo, this);
     howTo->setWordWrap(true);
-    QFont bold = lblConn_->font();
+    QFont bold = selectionLabel_->font();
     bold.setBold(true);
-    lblConn_->setFont(bold);
+    selectionLabel_->setFont(bold);
 
     auto* selection = new QHBoxLayout;
-    selection->addWidget(lblConn_, 1);
-    selection->addWidget(fltModifica_);
+    selection->addWidget(selectionLabel_, 1);
+    selection->addWidget(editButton_);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(setupLabel(QStringLiteral("lblLista"), QStringLiteral("Lista connessioni disponibili"), this));
-    layout->addWidget(lstconnessioni_, 1);
+    layout->addWidget(associationList_, 1);
     layout->addWidget(new Separator(this));
     layout->addWidget(setupLabel(QStringLiteral("lblModifica"), QStringLiteral("Modifica associazione tariffe"), this));
     layout->addWidget(howTo);
     layout->addLayout(selection);
 
-    connect(lstconnessioni_, &QTreeWidget::currentItemChanged, this,
+    connect(associationList_, &QTreeWidget::currentItemChanged, this,
             [this](const QTreeWidgetItem* item) { select(item); });
-    connect(fltModifica_, &fltbutton::Click, this, &AssociationsPage::editSelected);
+    connect(editButton_, &FlatButton::Click, this, &AssociationsPage::editSelected);
 }
 
 void AssociationsPage::build(const QStringList& entries)
 {
     entries_ = entries;
     {
-        const QSignalBlocker rebuilding(lstconnessioni_);
-        lstconnessioni_->clear();
+        const QSignalBlocker rebuilding(associationList_);
+        associationList_->clear();
         fill();
     }
     reselect();
@@ -109,7 +109,7 @@ void AssociationsPage::fill()
         for (const QString& entry : entries_) {
             const std::optional<Associazione> association = associations.find(entry);
             const auto tariffa = association ? tariffs.constFind(association->idTariffa) : tariffs.constEnd();
-            lstconnessioni_->addTopLevelItem(entryItem(entry, tariffa != tariffs.constEnd() ? &*tariffa : nullptr));
+            associationList_->addTopLevelItem(entryItem(entry, tariffa != tariffs.constEnd() ? &*tariffa : nullptr));
         }
     } catch (const DatabaseError& error) {
         qCWarning(lcAssociations).noquote() << "The dial-up entries cannot be listed with their tariffs:"
@@ -120,16 +120,16 @@ void AssociationsPage::fill()
 // The selection outlives a rebuild while its entry is still listed.
 void AssociationsPage::reselect()
 {
-    const QList<QTreeWidgetItem*> found = lstconnessioni_->findItems(selectedEntry_, Qt::MatchExactly);
+    const QList<QTreeWidgetItem*> found = associationList_->findItems(selectedEntry_, Qt::MatchExactly);
     if (!selectedEntry_.isEmpty() && !found.isEmpty()) {
-        lstconnessioni_->setCurrentItem(found.first());
+        associationList_->setCurrentItem(found.first());
         select(found.first());
         return;
     }
     selectedEntry_.clear();
     selectedCompany_.clear();
-    lblConn_->setText(kSelected);
-    fltModifica_->setEnabled(false);
+    selectionLabel_->setText(kSelected);
+    editButton_->setEnabled(false);
 }
 
 void AssociationsPage::select(const QTreeWidgetItem* item)
@@ -138,13 +138,13 @@ void AssociationsPage::select(const QTreeWidgetItem* item)
         return;
     selectedEntry_ = item->text(ConnessioneColumn);
     selectedCompany_ = item->text(CompagniaColumn);
-    lblConn_->setText(kSelected + selectedEntry_);
-    fltModifica_->setEnabled(true);
+    selectionLabel_->setText(kSelected + selectedEntry_);
+    editButton_->setEnabled(true);
 }
 
 void AssociationsPage::editSelected()
 {
-    auto* dialog = new frmmodifica(databasePath_, selectedEntry_, messages_, this);
+    auto* dialog = new AssociationDialog(databasePath_, selectedEntry_, messages_, this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->setWindowModality(Qt::ApplicationModal);
     connect(dialog, &QDialog::accepted, this, [this] { build(entries_); });
@@ -156,9 +156,9 @@ void AssociationsPage::showEvent(QShowEvent* event)
     // The columns share the width equally the first time only; later the
     // user's widths stay.
     if (!columnsSized_) {
-        const int third = lstconnessioni_->viewport()->width() / ColumnCount;
+        const int third = associationList_->viewport()->width() / ColumnCount;
         for (int column = 0; column < ColumnCount; ++column)
-            lstconnessioni_->header()->resizeSection(column, third);
+            associationList_->header()->resizeSection(column, third);
         columnsSized_ = true;
     }
     QWidget::showEvent(event);

@@ -11,7 +11,7 @@ class QTreeWidgetItem;
 namespace zrt {
 
 class UserMessages;
-class fltbutton;
+class FlatButton;
 
 // The "Setup Connessioni" page: every dial-up entry with its tariff and
 // company, and "Modifica", which changes the tariff of the selected entry.
@@ -45,9 +45,9 @@ private:
     QString selectedCompany_;
     bool columnsSized_ = false;
 
-    QTreeWidget* lstconnessioni_;
-    QLabel* lblConn_;
-    fltbutton* fltModifica_;
+    QTreeWidget* associationList_;
+    QLabel* selectionLabel_;
+    FlatButton* editButton_;
 };
 
 } // namespace zrt

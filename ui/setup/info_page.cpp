@@ -4,7 +4,7 @@
 #include "program_identity.h"
 #include "setup_widgets.h"
 
-#include "controls/linklabel.h"
+#include "controls/link_label.h"
 #include "controls/separator.h"
 
 #include <QCoreApplication>
@@ -42,7 +42,7 @@ QLabel* title(QWidget* parent)
 QLabel* picture(QWidget* parent)
 {
     QLabel* label = setupLabel(QStringLiteral("picInfo"), QString(), parent);
-    label->setPixmap(pageIcon(SetupPage::Info, kPictureSize));
+    label->setPixmap(pageIcon(SetupPage::About, kPictureSize));
     return label;
 }
 

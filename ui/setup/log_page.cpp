@@ -6,7 +6,7 @@
 #include "setup_widgets.h"
 #include "user_messages.h"
 
-#include "controls/fltbutton.h"
+#include "controls/flat_button.h"
 #include "database/database.h"
 #include "database/database_error.h"
 #include "engine/italian_number.h"
@@ -58,38 +58,38 @@ QLabel* periodLabel(const QString& objectName, QWidget* parent)
 
 LogPage::LogPage(QString databasePath, UserMessages& messages, QWidget* parent)
     : QWidget(parent), databasePath_(std::move(databasePath)), messages_(messages), model_(new LogTableModel(this)),
-      lblMese_(periodLabel(QStringLiteral("lblMese"), this)), lblAnno_(periodLabel(QStringLiteral("lblAnno"), this)),
-      lblTotSpesa_(setupLabel(QStringLiteral("lblTotSpesa"), QStringLiteral("0"), this)),
-      fltbutton14_(setupButton(QStringLiteral("fltbutton14"), QStringLiteral("Attendere Stampa in corso..."), this))
+      monthLabel_(periodLabel(QStringLiteral("lblMese"), this)), yearLabel_(periodLabel(QStringLiteral("lblAnno"), this)),
+      totalLabel_(setupLabel(QStringLiteral("lblTotSpesa"), QStringLiteral("0"), this)),
+      printButton_(setupButton(QStringLiteral("fltbutton14"), QStringLiteral("Attendere Stampa in corso..."), this))
 {
-    fltbutton* fltbutton6 = setupButton(QStringLiteral("fltbutton6"), QStringLiteral("<"), this);
-    fltbutton* fltbutton7 = setupButton(QStringLiteral("fltbutton7"), QStringLiteral(">"), this);
-    fltbutton* fltbutton8 = setupButton(QStringLiteral("fltbutton8"), QStringLiteral("<"), this);
-    fltbutton* fltbutton9 = setupButton(QStringLiteral("fltbutton9"), QStringLiteral(">"), this);
-    fltbutton* fltbutton13 = setupButton(QStringLiteral("fltbutton13"), QStringLiteral("Stampa"), this);
+    FlatButton* fltbutton6 = setupButton(QStringLiteral("fltbutton6"), QStringLiteral("<"), this);
+    FlatButton* fltbutton7 = setupButton(QStringLiteral("fltbutton7"), QStringLiteral(">"), this);
+    FlatButton* fltbutton8 = setupButton(QStringLiteral("fltbutton8"), QStringLiteral("<"), this);
+    FlatButton* fltbutton9 = setupButton(QStringLiteral("fltbutton9"), QStringLiteral(">"), this);
+    FlatButton* fltbutton13 = setupButton(QStringLiteral("fltbutton13"), QStringLiteral("Stampa"), this);
     QTableView* DBGrid1 = setupGrid(QStringLiteral("DBGrid1"), model_, this);
     DBGrid1->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     QLabel* Label12 = setupLabel(QStringLiteral("Label12"), kHint, this);
     Label12->setWordWrap(true);
-    fltbutton14_->hide();
+    printButton_->hide();
 
     auto* period = new QHBoxLayout;
     period->addWidget(setupLabel(QStringLiteral("Label1"), QStringLiteral("Periodo"), this));
     period->addSpacing(8);
     period->addWidget(fltbutton6);
-    period->addWidget(lblMese_);
+    period->addWidget(monthLabel_);
     period->addWidget(fltbutton7);
     period->addSpacing(12);
     period->addWidget(fltbutton8);
-    period->addWidget(lblAnno_);
+    period->addWidget(yearLabel_);
     period->addWidget(fltbutton9);
     period->addStretch();
 
     auto* total = new QHBoxLayout;
     total->addWidget(setupLabel(QStringLiteral("Label3"), QStringLiteral("Totale Spesa nel periodo:"), this));
-    total->addWidget(lblTotSpesa_);
+    total->addWidget(totalLabel_);
     total->addStretch();
-    total->addWidget(fltbutton14_);
+    total->addWidget(printButton_);
     total->addWidget(fltbutton13);
 
     auto* layout = new QVBoxLayout(this);
@@ -99,19 +99,19 @@ LogPage::LogPage(QString databasePath, UserMessages& messages, QWidget* parent)
     layout->addWidget(Label12);
     layout->addLayout(total);
 
-    connect(fltbutton6, &fltbutton::Click, this, &LogPage::previousMonth);
-    connect(fltbutton7, &fltbutton::Click, this, &LogPage::nextMonth);
-    connect(fltbutton8, &fltbutton::Click, this, [this] { showPeriod(year_ - 1, month_); });
-    connect(fltbutton9, &fltbutton::Click, this, [this] { showPeriod(year_ + 1, month_); });
-    connect(fltbutton13, &fltbutton::Click, this, &LogPage::print);
+    connect(fltbutton6, &FlatButton::Click, this, &LogPage::previousMonth);
+    connect(fltbutton7, &FlatButton::Click, this, &LogPage::nextMonth);
+    connect(fltbutton8, &FlatButton::Click, this, [this] { showPeriod(year_ - 1, month_); });
+    connect(fltbutton9, &FlatButton::Click, this, [this] { showPeriod(year_ + 1, month_); });
+    connect(fltbutton13, &FlatButton::Click, this, &LogPage::print);
 }
 
 void LogPage::showPeriod(int year, int month)
 {
     year_ = std::clamp(year, kFirstYear, kLastYear);
     month_ = std::clamp(month, 1, 12);
-    lblMese_->setText(monthName(month_));
-    lblAnno_->setText(QString::number(year_));
+    monthLabel_->setText(monthName(month_));
+    yearLabel_->setText(QString::number(year_));
     reload();
 }
 
@@ -121,11 +121,11 @@ void LogPage::reload()
     try {
         Database database = Database::open(databasePath_, Database::Access::ReadOnly);
         const qint64 total = ConnectionLog(database).monthTotal(year_, month_);
-        lblTotSpesa_->setText(QString::fromStdString(formatItalian(double(total), pattern::kLire)));
+        totalLabel_->setText(QString::fromStdString(formatItalian(double(total), pattern::kLire)));
     } catch (const DatabaseError& error) {
         noteReadError(error);
         model_->clear();
-        lblTotSpesa_->clear();
+        totalLabel_->clear();
         return;
     }
     model_->setSource([this, year = year_, month = month_](int afterId) { return readPage(year, month, afterId); });
@@ -175,19 +175,19 @@ void LogPage::print()
 
 PrintOutcome LogPage::printWithNotice()
 {
-    fltbutton14_->show();
-    fltbutton14_->repaint();
+    printButton_->show();
+    printButton_->repaint();
     const WaitCursor busy;
     model_->fetchAll();
     const PrintOutcome outcome = readError_.isEmpty() ? printListed() : unreadableLog();
-    fltbutton14_->hide();
+    printButton_->hide();
     return outcome;
 }
 
 PrintOutcome LogPage::printListed() const
 {
     const PrintDestination destination = printDestination_ ? *printDestination_ : PrintDestination::defaultPrinter();
-    return printConnectionList({model_->rows(), periodText(year_, month_), lblTotSpesa_->text()}, destination);
+    return printConnectionList({model_->rows(), periodText(year_, month_), totalLabel_->text()}, destination);
 }
 
 // A list with rows missing would look complete on paper, so none is printed.

@@ -17,7 +17,7 @@ namespace zrt {
 class DatabaseError;
 class LogTableModel;
 class UserMessages;
-class fltbutton;
+class FlatButton;
 
 // The "Lista Connessioni" page: the connections logged in one calendar
 // month, arrows that step the month and the year, the total spent in the
@@ -58,10 +58,10 @@ private:
     int month_ = 0;
 
     LogTableModel* model_;
-    QLabel* lblMese_;
-    QLabel* lblAnno_;
-    QLabel* lblTotSpesa_;
-    fltbutton* fltbutton14_;
+    QLabel* monthLabel_;
+    QLabel* yearLabel_;
+    QLabel* totalLabel_;
+    FlatButton* printButton_;
 };
 
 } // namespace zrt

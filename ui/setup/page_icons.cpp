@@ -84,7 +84,7 @@ QPixmap pageIcon(SetupPage page, int size)
     case SetupPage::Log: drawList(painter); break;
     case SetupPage::Associations: drawConnection(painter); break;
     case SetupPage::Tariffs: drawTable(painter); break;
-    case SetupPage::Info: drawInformation(painter); break;
+    case SetupPage::About: drawInformation(painter); break;
     case SetupPage::Statistics: break;
     }
     return icon;

@@ -24,7 +24,7 @@ signals:
 private:
     void edited(const QString& text);
 
-    QLineEdit* txtMin_;
+    QLineEdit* minuteEdit_;
 };
 
 } // namespace zrt

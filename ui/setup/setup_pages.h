@@ -5,7 +5,7 @@
 namespace zrt {
 
 // The pages of the management window, in the order of its page menu.
-enum class SetupPage { Log, Associations, Tariffs, Statistics, Info };
+enum class SetupPage { Log, Associations, Tariffs, Statistics, About };
 
 inline constexpr int kSetupPageCount = 5;
 

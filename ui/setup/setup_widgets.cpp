@@ -1,6 +1,6 @@
 #include "setup_widgets.h"
 
-#include "controls/fltbutton.h"
+#include "controls/flat_button.h"
 
 #include <QHeaderView>
 #include <QLabel>
@@ -21,9 +21,9 @@ QFont setupFont()
     return QFont(QStringLiteral("Arial"), kFontPointSize);
 }
 
-fltbutton* setupButton(const QString& objectName, const QString& caption, QWidget* parent)
+FlatButton* setupButton(const QString& objectName, const QString& caption, QWidget* parent)
 {
-    fltbutton* button = namedFltbutton(objectName, caption, parent);
+    FlatButton* button = namedFltbutton(objectName, caption, parent);
     button->setMinimumHeight(kButtonHeight);
     button->setMinimumWidth(kButtonHeight);
     return button;

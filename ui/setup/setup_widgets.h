@@ -10,13 +10,13 @@ class QWidget;
 
 namespace zrt {
 
-class fltbutton;
+class FlatButton;
 
 // The font of the management window and its dialog.
 QFont setupFont();
 
 // A flat button of the management window, named for lookups.
-fltbutton* setupButton(const QString& objectName, const QString& caption, QWidget* parent);
+FlatButton* setupButton(const QString& objectName, const QString& caption, QWidget* parent);
 
 QLabel* setupLabel(const QString& objectName, const QString& text, QWidget* parent);
 

@@ -7,7 +7,7 @@
 #include "user_messages.h"
 #include "vat_editor.h"
 
-#include "controls/fltbutton.h"
+#include "controls/flat_button.h"
 #include "database/band_settings.h"
 #include "database/database.h"
 #include "database/database_error.h"
@@ -68,17 +68,17 @@ void paint(QWidget& widget, const QColor& colour)
 TariffsPage::TariffsPage(QString databasePath, UserMessages& messages, QWidget* parent)
     : QWidget(parent), databasePath_(std::move(databasePath)), messages_(messages),
       tariffModel_(new TariffListModel(this)), bandModel_(new BandViewModel(this)),
-      dbCompagnie_(setupGrid(QStringLiteral("dbCompagnie"), tariffModel_, this)),
-      cboFascia_(dayTypeList(this)), lblGriglia_(setupLabel(QStringLiteral("lblGriglia"), QString(), this)),
-      dbTariffe_(setupGrid(QStringLiteral("dbTariffe"), bandModel_, this)), fraMin_(new ReductionMinuteBox(this)),
+      companyTable_(setupGrid(QStringLiteral("dbCompagnie"), tariffModel_, this)),
+      dayTypeBox_(dayTypeList(this)), bandGridLabel_(setupLabel(QStringLiteral("lblGriglia"), QString(), this)),
+      tariffTable_(setupGrid(QStringLiteral("dbTariffe"), bandModel_, this)), reductionBox_(new ReductionMinuteBox(this)),
       vatEditor_(new VatEditor(databasePath_, messages, this))
 {
-    dbCompagnie_->setFixedHeight(kTariffGridHeight);
-    dbCompagnie_->horizontalHeader()->setSectionResizeMode(TariffListModel::CompagniaColumn,
+    companyTable_->setFixedHeight(kTariffGridHeight);
+    companyTable_->horizontalHeader()->setSectionResizeMode(TariffListModel::CompagniaColumn,
                                                            QHeaderView::ResizeToContents);
-    dbCompagnie_->horizontalHeader()->setStretchLastSection(true);
-    dbTariffe_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    fltbutton* fltbutton5 = setupButton(QStringLiteral("fltbutton5"), QStringLiteral("Aggiungi ..."), this);
+    companyTable_->horizontalHeader()->setStretchLastSection(true);
+    tariffTable_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    FlatButton* fltbutton5 = setupButton(QStringLiteral("fltbutton5"), QStringLiteral("Aggiungi ..."), this);
 
     auto* side = new QVBoxLayout;
     side->addWidget(fltbutton5, 0, Qt::AlignRight);
@@ -86,28 +86,28 @@ TariffsPage::TariffsPage(QString databasePath, UserMessages& messages, QWidget* 
     side->addWidget(vatEditor_);
 
     auto* tariffs = new QHBoxLayout;
-    tariffs->addWidget(dbCompagnie_, 1);
+    tariffs->addWidget(companyTable_, 1);
     tariffs->addLayout(side);
 
     auto* dayType = new QHBoxLayout;
-    dayType->addWidget(cboFascia_);
+    dayType->addWidget(dayTypeBox_);
     dayType->addStretch();
-    dayType->addWidget(fraMin_);
+    dayType->addWidget(reductionBox_);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(4);
     layout->addLayout(tariffs);
     layout->addLayout(dayType);
-    layout->addWidget(lblGriglia_);
-    layout->addWidget(dbTariffe_, 1);
+    layout->addWidget(bandGridLabel_);
+    layout->addWidget(tariffTable_, 1);
     layout->addWidget(setupLabel(QStringLiteral("Label9"), QStringLiteral("(*) Le tariffe sono iva escluse"), this));
 
-    connect(dbCompagnie_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+    connect(companyTable_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             &TariffsPage::refreshBands);
-    connect(cboFascia_, &QComboBox::currentIndexChanged, this, &TariffsPage::refreshBands);
-    connect(fraMin_, &ReductionMinuteBox::minuteEdited, this, &TariffsPage::changeReductionMinute);
-    connect(fltbutton5, &fltbutton::Click, this, &TariffsPage::addTariffRequested);
+    connect(dayTypeBox_, &QComboBox::currentIndexChanged, this, &TariffsPage::refreshBands);
+    connect(reductionBox_, &ReductionMinuteBox::minuteEdited, this, &TariffsPage::changeReductionMinute);
+    connect(fltbutton5, &FlatButton::Click, this, &TariffsPage::addTariffRequested);
 }
 
 void TariffsPage::reloadTariffs()
@@ -127,15 +127,15 @@ void TariffsPage::selectTariff(int idTariffa)
 {
     const int row = tariffModel_->rowOf(idTariffa);
     {
-        const QSignalBlocker quiet(dbCompagnie_->selectionModel());
-        dbCompagnie_->selectRow(row >= 0 ? row : 0);
+        const QSignalBlocker quiet(companyTable_->selectionModel());
+        companyTable_->selectRow(row >= 0 ? row : 0);
     }
     refreshBands();
 }
 
 std::optional<TariffaInfo> TariffsPage::selectedTariff() const
 {
-    const QModelIndex current = dbCompagnie_->currentIndex();
+    const QModelIndex current = companyTable_->currentIndex();
     if (!current.isValid())
         return std::nullopt;
     return tariffModel_->tariffAt(current.row());
@@ -143,13 +143,13 @@ std::optional<TariffaInfo> TariffsPage::selectedTariff() const
 
 void TariffsPage::refreshBands()
 {
-    const DayTypeChoice& dayType = kDayTypes.at(std::size_t(std::max(0, cboFascia_->currentIndex())));
+    const DayTypeChoice& dayType = kDayTypes.at(std::size_t(std::max(0, dayTypeBox_->currentIndex())));
     paintDayType(dayType.colour);
     const std::optional<TariffaInfo> tariffa = selectedTariff();
     if (!tariffa) {
         bandModel_->setBands({});
-        lblGriglia_->clear();
-        fraMin_->hide();
+        bandGridLabel_->clear();
+        reductionBox_->hide();
         return;
     }
     const bool pulse = meteringOf(tariffa->tipotariffazione.toStdString()) == Metering::Pulse;
@@ -158,10 +158,10 @@ void TariffsPage::refreshBands()
     if (!pulse) {
         const QList<Fascia>& bands = bandModel_->bands();
         const int minute = bands.isEmpty() ? 0 : int(std::lround(bands.first().band.durata));
-        fraMin_->showMinute(minute);
+        reductionBox_->showMinute(minute);
         showReductionMinute(minute);
     }
-    lblGriglia_->setText(tariffa->compagnia + QStringLiteral("--->") + tariffa->descrizione);
+    bandGridLabel_->setText(tariffa->compagnia + QStringLiteral("--->") + tariffa->descrizione);
 }
 
 QList<Fascia> TariffsPage::readBands(int idTariffa, DayType tipo) const
@@ -177,25 +177,25 @@ QList<Fascia> TariffsPage::readBands(int idTariffa, DayType tipo) const
 
 void TariffsPage::paintDayType(const QColor& colour)
 {
-    paint(*cboFascia_, colour);
-    paint(*dbTariffe_, colour);
+    paint(*dayTypeBox_, colour);
+    paint(*tariffTable_, colour);
 }
 
 // A pulse tariff has no second price, so its column goes too.
 void TariffsPage::showMetering(bool pulse)
 {
-    dbTariffe_->setColumnHidden(BandViewModel::DurataColumn, !pulse);
-    dbTariffe_->setColumnHidden(BandViewModel::CostoScattoColumn, !pulse);
-    dbTariffe_->setColumnHidden(BandViewModel::CostoMinutoColumn, pulse);
+    tariffTable_->setColumnHidden(BandViewModel::DurataColumn, !pulse);
+    tariffTable_->setColumnHidden(BandViewModel::CostoScattoColumn, !pulse);
+    tariffTable_->setColumnHidden(BandViewModel::CostoMinutoColumn, pulse);
     if (pulse)
-        dbTariffe_->setColumnHidden(BandViewModel::SecondoCostoColumn, true);
-    fraMin_->setVisible(!pulse);
+        tariffTable_->setColumnHidden(BandViewModel::SecondoCostoColumn, true);
+    reductionBox_->setVisible(!pulse);
 }
 
 void TariffsPage::showReductionMinute(int minute)
 {
     const bool reduced = minute != 0;
-    dbTariffe_->setColumnHidden(BandViewModel::SecondoCostoColumn, !reduced);
+    tariffTable_->setColumnHidden(BandViewModel::SecondoCostoColumn, !reduced);
     bandModel_->setHeaderData(BandViewModel::CostoMinutoColumn, Qt::Horizontal,
                               reduced ? QStringLiteral("Costo al Min. fino al %1°(*)").arg(minute) : kCostoAlMinuto);
     bandModel_->setHeaderData(BandViewModel::SecondoCostoColumn, Qt::Horizontal,

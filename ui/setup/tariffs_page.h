@@ -56,11 +56,11 @@ private:
 
     TariffListModel* tariffModel_;
     BandViewModel* bandModel_;
-    QTableView* dbCompagnie_;
-    QComboBox* cboFascia_;
-    QLabel* lblGriglia_;
-    QTableView* dbTariffe_;
-    ReductionMinuteBox* fraMin_;
+    QTableView* companyTable_;
+    QComboBox* dayTypeBox_;
+    QLabel* bandGridLabel_;
+    QTableView* tariffTable_;
+    ReductionMinuteBox* reductionBox_;
     VatEditor* vatEditor_;
 };
 

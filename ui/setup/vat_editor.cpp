@@ -3,7 +3,7 @@
 #include "setup_widgets.h"
 #include "user_messages.h"
 
-#include "controls/fltbutton.h"
+#include "controls/flat_button.h"
 #include "database/database.h"
 #include "database/database_error.h"
 #include "database/vat_store.h"
@@ -40,25 +40,25 @@ std::optional<int> wholeRate(const QString& text)
 } // namespace
 
 VatEditor::VatEditor(QString databasePath, UserMessages& messages, QWidget* parent)
-    : QWidget(parent), databasePath_(std::move(databasePath)), messages_(messages), txtIva_(new QLineEdit(this)),
-      fltbutton11_(setupButton(QStringLiteral("fltbutton11"), kModifica, this)),
-      fltbutton12_(setupButton(QStringLiteral("fltbutton12"), QStringLiteral("Annulla"), this))
+    : QWidget(parent), databasePath_(std::move(databasePath)), messages_(messages), rateEdit_(new QLineEdit(this)),
+      okButton_(setupButton(QStringLiteral("fltbutton11"), kModifica, this)),
+      cancelButton_(setupButton(QStringLiteral("fltbutton12"), QStringLiteral("Annulla"), this))
 {
-    txtIva_->setObjectName(QStringLiteral("txtIva"));
-    txtIva_->setFixedWidth(kBoxWidth);
-    txtIva_->setAlignment(Qt::AlignRight);
+    rateEdit_->setObjectName(QStringLiteral("txtIva"));
+    rateEdit_->setFixedWidth(kBoxWidth);
+    rateEdit_->setAlignment(Qt::AlignRight);
 
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(setupLabel(QStringLiteral("Label11"), QStringLiteral("I.V.A."), this));
-    layout->addWidget(txtIva_);
+    layout->addWidget(rateEdit_);
     layout->addWidget(setupLabel(QStringLiteral("Label10"), QStringLiteral("%"), this));
-    layout->addWidget(fltbutton11_);
-    layout->addWidget(fltbutton12_);
+    layout->addWidget(okButton_);
+    layout->addWidget(cancelButton_);
     layout->addStretch();
 
-    connect(fltbutton11_, &fltbutton::Click, this, &VatEditor::modificaClicked);
-    connect(fltbutton12_, &fltbutton::Click, this, &VatEditor::cancel);
+    connect(okButton_, &FlatButton::Click, this, &VatEditor::modificaClicked);
+    connect(cancelButton_, &FlatButton::Click, this, &VatEditor::cancel);
     setEditing(false);
 }
 
@@ -76,12 +76,12 @@ void VatEditor::load()
 void VatEditor::showRate()
 {
     if (!isEditing())
-        txtIva_->setText(QString::number(rate_));
+        rateEdit_->setText(QString::number(rate_));
 }
 
 bool VatEditor::isEditing() const
 {
-    return txtIva_->isEnabled();
+    return rateEdit_->isEnabled();
 }
 
 void VatEditor::modificaClicked()
@@ -94,11 +94,11 @@ void VatEditor::modificaClicked()
 
 void VatEditor::setEditing(bool editing)
 {
-    fltbutton11_->setCaption(editing ? kOk : kModifica);
-    fltbutton12_->setVisible(editing);
-    txtIva_->setEnabled(editing);
+    okButton_->setCaption(editing ? kOk : kModifica);
+    cancelButton_->setVisible(editing);
+    rateEdit_->setEnabled(editing);
     if (editing)
-        txtIva_->setFocus();
+        rateEdit_->setFocus();
 }
 
 void VatEditor::cancel()
@@ -109,11 +109,11 @@ void VatEditor::cancel()
 
 void VatEditor::confirm()
 {
-    const std::optional<int> rate = wholeRate(txtIva_->text());
+    const std::optional<int> rate = wholeRate(rateEdit_->text());
     if (!rate) {
         messages_.warn(this, QStringLiteral("\"%1\" is not a VAT rate: type a whole percentage from 0 to %2. "
                                             "The rate stays at %3 %.")
-                                 .arg(txtIva_->text())
+                                 .arg(rateEdit_->text())
                                  .arg(kHighestRate)
                                  .arg(rate_));
         return;

@@ -8,7 +8,7 @@ class QLineEdit;
 namespace zrt {
 
 class UserMessages;
-class fltbutton;
+class FlatButton;
 
 // "I.V.A. [txtIva] %" with "Modifica", which turns into "OK" while the rate
 // is edited, and "Annulla". "OK" stores a whole percentage from 0 to 100
@@ -41,9 +41,9 @@ private:
     UserMessages& messages_;
     int rate_ = 0;
 
-    QLineEdit* txtIva_;
-    fltbutton* fltbutton11_;
-    fltbutton* fltbutton12_;
+    QLineEdit* rateEdit_;
+    FlatButton* okButton_;
+    FlatButton* cancelButton_;
 };
 
 } // namespace zrt

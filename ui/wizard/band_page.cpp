@@ -4,7 +4,7 @@
 #include "band_table_model.h"
 #include "wizard_widgets.h"
 
-#include "controls/fltbutton.h"
+#include "controls/flat_button.h"
 
 #include <QAbstractItemDelegate>
 #include <QHBoxLayout>
@@ -48,34 +48,34 @@ QTableView* makeGrid(BandTableModel* model, QWidget* parent)
 
 BandPage::BandPage(const QString& databasePath, QWidget* parent)
     : QWidget(parent), bands_(new BandTableModel(databasePath, this)),
-      LBLfASCIA_(makeHeading({}, QStringLiteral("LBLfASCIA"), this)), Label5_(new QLabel(this)),
-      dbTariffe_(makeGrid(bands_, this))
+      dayTypeLabel_(makeHeading({}, QStringLiteral("LBLfASCIA"), this)), problemsLabel_(new QLabel(this)),
+      bandTable_(makeGrid(bands_, this))
 {
     setObjectName(QStringLiteral("pnl2"));
-    Label5_->setObjectName(QStringLiteral("Label5"));
+    problemsLabel_->setObjectName(QStringLiteral("Label5"));
     auto* warning = new QLabel(QStringLiteral("ATTENZIONE: Inserire correttamente gli orari di inizio e di fine "
                                               "tariffa in modo di riempire l'intero arco delle 24 ore."),
                                this);
     warning->setWordWrap(true);
-    fltbutton* fltbutton3 = makeFlatButton(QStringLiteral("Aggiungi"), QStringLiteral("fltbutton3"), this);
-    fltbutton* fltElimina = makeFlatButton(QStringLiteral("Elimina"), QStringLiteral("fltElimina"), this);
+    FlatButton* fltbutton3 = makeFlatButton(QStringLiteral("Aggiungi"), QStringLiteral("fltbutton3"), this);
+    FlatButton* fltElimina = makeFlatButton(QStringLiteral("Elimina"), QStringLiteral("fltElimina"), this);
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(warning, 1);
     buttons->addWidget(fltbutton3);
     buttons->addWidget(fltElimina);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(LBLfASCIA_);
-    layout->addWidget(Label5_);
-    layout->addWidget(dbTariffe_, 1);
+    layout->addWidget(dayTypeLabel_);
+    layout->addWidget(problemsLabel_);
+    layout->addWidget(bandTable_, 1);
     layout->addLayout(buttons);
 
     // The grid leaving a row writes that row's edits.
-    connect(dbTariffe_->selectionModel(), &QItemSelectionModel::currentRowChanged, bands_,
+    connect(bandTable_->selectionModel(), &QItemSelectionModel::currentRowChanged, bands_,
             &BandTableModel::submit);
-    connect(fltbutton3, &fltbutton::Click, this, &BandPage::addBand);
-    connect(fltElimina, &fltbutton::Click, this, &BandPage::removeCurrentBand);
-    dbTariffe_->installEventFilter(this);
+    connect(fltbutton3, &FlatButton::Click, this, &BandPage::addBand);
+    connect(fltElimina, &FlatButton::Click, this, &BandPage::removeCurrentBand);
+    bandTable_->installEventFilter(this);
 
     connect(bands_, &BandTableModel::modelReset, this, &BandPage::bandCountChanged);
     connect(bands_, &BandTableModel::rowsInserted, this, &BandPage::bandCountChanged);
@@ -87,8 +87,8 @@ BandPage::BandPage(const QString& databasePath, QWidget* parent)
 
 void BandPage::showBands(int idTariffa, DayType tipo, const Compagnia& compagnia)
 {
-    LBLfASCIA_->setText(heading(tipo));
-    Label5_->setText(compagnia.nome);
+    dayTypeLabel_->setText(heading(tipo));
+    problemsLabel_->setText(compagnia.nome);
     const Metering metering = meteringOf(compagnia.tipotariffazione.toStdString());
     bands_->load(idTariffa, tipo, metering);
     showColumnsFor(metering);
@@ -98,9 +98,9 @@ bool BandPage::submitPendingRow()
 {
     // The flat buttons take no focus, so a cell still being typed in has not
     // handed over its text yet.
-    const QModelIndex current = dbTariffe_->currentIndex();
-    if (QWidget* editor = dbTariffe_->indexWidget(current))
-        dbTariffe_->itemDelegateForIndex(current)->setModelData(editor, bands_, current);
+    const QModelIndex current = bandTable_->currentIndex();
+    if (QWidget* editor = bandTable_->indexWidget(current))
+        bandTable_->itemDelegateForIndex(current)->setModelData(editor, bands_, current);
     return bands_->submit();
 }
 
@@ -112,7 +112,7 @@ int BandPage::bandCount() const
 bool BandPage::eventFilter(QObject* watched, QEvent* event)
 {
     // Delete on the grid itself, not in a cell being typed in, removes the band.
-    if (watched == dbTariffe_ && event->type() == QEvent::KeyPress
+    if (watched == bandTable_ && event->type() == QEvent::KeyPress
         && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Delete) {
         removeCurrentBand();
         return true;
@@ -123,7 +123,7 @@ bool BandPage::eventFilter(QObject* watched, QEvent* event)
 void BandPage::showColumnsFor(Metering metering)
 {
     for (int column = 0; column < kBandColumnCount; ++column)
-        dbTariffe_->setColumnHidden(column, !bandColumnShown(static_cast<BandColumn>(column), metering));
+        bandTable_->setColumnHidden(column, !bandColumnShown(static_cast<BandColumn>(column), metering));
 }
 
 void BandPage::addBand()
@@ -133,12 +133,12 @@ void BandPage::addBand()
     const int before = bands_->rowCount();
     bands_->addBand();
     if (bands_->rowCount() > before)
-        dbTariffe_->setCurrentIndex(bands_->index(before, static_cast<int>(BandColumn::Inizio)));
+        bandTable_->setCurrentIndex(bands_->index(before, static_cast<int>(BandColumn::Inizio)));
 }
 
 void BandPage::removeCurrentBand()
 {
-    bands_->removeBand(dbTariffe_->currentIndex().row());
+    bands_->removeBand(bandTable_->currentIndex().row());
 }
 
 } // namespace zrt

@@ -40,9 +40,9 @@ private:
     void removeCurrentBand();
 
     BandTableModel* bands_;
-    QLabel* LBLfASCIA_;
-    QLabel* Label5_;
-    QTableView* dbTariffe_;
+    QLabel* dayTypeLabel_;
+    QLabel* problemsLabel_;
+    QTableView* bandTable_;
 };
 
 } // namespace zrt

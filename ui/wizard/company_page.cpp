@@ -3,7 +3,7 @@
 #include "new_company_panel.h"
 #include "wizard_widgets.h"
 
-#include "controls/fltbutton.h"
+#include "controls/flat_button.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -18,16 +18,16 @@ constexpr int kMeteringRole = Qt::UserRole + 1;
 }
 
 CompanyPage::CompanyPage(QWidget* parent)
-    : QWidget(parent), cboCompagnie_(new QComboBox), Picture1_(new NewCompanyPanel),
+    : QWidget(parent), companyBox_(new QComboBox), pictureLabel_(new NewCompanyPanel),
       views_(new QStackedLayout(this)), choice_(new QWidget)
 {
     setObjectName(QStringLiteral("pnl0"));
-    cboCompagnie_->setObjectName(QStringLiteral("cboCompagnie"));
-    cboCompagnie_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    fltbutton* fltbutton2 = makeFlatButton(QStringLiteral("Nuova"), QStringLiteral("fltbutton2"), choice_);
+    companyBox_->setObjectName(QStringLiteral("cboCompagnie"));
+    companyBox_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    FlatButton* fltbutton2 = makeFlatButton(QStringLiteral("Nuova"), QStringLiteral("fltbutton2"), choice_);
 
     auto* choiceRow = new QHBoxLayout;
-    choiceRow->addWidget(cboCompagnie_, 1);
+    choiceRow->addWidget(companyBox_, 1);
     choiceRow->addWidget(fltbutton2);
     auto* layout = new QVBoxLayout(choice_);
     layout->addWidget(
@@ -38,27 +38,27 @@ CompanyPage::CompanyPage(QWidget* parent)
     layout->addStretch();
 
     views_->addWidget(choice_);
-    views_->addWidget(Picture1_);
+    views_->addWidget(pictureLabel_);
 
-    connect(cboCompagnie_, &QComboBox::currentIndexChanged, this, &CompanyPage::selectionChanged);
-    connect(fltbutton2, &fltbutton::Click, this, &CompanyPage::openPanel);
-    connect(Picture1_, &NewCompanyPanel::confirmed, this, &CompanyPage::newCompanyConfirmed);
-    connect(Picture1_, &NewCompanyPanel::cancelled, this, &CompanyPage::closePanel);
+    connect(companyBox_, &QComboBox::currentIndexChanged, this, &CompanyPage::selectionChanged);
+    connect(fltbutton2, &FlatButton::Click, this, &CompanyPage::openPanel);
+    connect(pictureLabel_, &NewCompanyPanel::confirmed, this, &CompanyPage::newCompanyConfirmed);
+    connect(pictureLabel_, &NewCompanyPanel::cancelled, this, &CompanyPage::closePanel);
 }
 
 void CompanyPage::setCompanies(const QList<Compagnia>& companies)
 {
-    cboCompagnie_->clear();
+    companyBox_->clear();
     for (const Compagnia& compagnia : companies)
         appendCompany(compagnia);
-    cboCompagnie_->setCurrentIndex(companies.isEmpty() ? -1 : 0);
+    companyBox_->setCurrentIndex(companies.isEmpty() ? -1 : 0);
 }
 
 bool CompanyPage::selectCompany(const QString& nome)
 {
-    for (int row = cboCompagnie_->count() - 1; row >= 0; --row) {
-        if (cboCompagnie_->itemText(row) == nome) {
-            cboCompagnie_->setCurrentIndex(row);
+    for (int row = companyBox_->count() - 1; row >= 0; --row) {
+        if (companyBox_->itemText(row) == nome) {
+            companyBox_->setCurrentIndex(row);
             return true;
         }
     }
@@ -67,31 +67,31 @@ bool CompanyPage::selectCompany(const QString& nome)
 
 std::optional<Compagnia> CompanyPage::selectedCompany() const
 {
-    const int row = cboCompagnie_->currentIndex();
+    const int row = companyBox_->currentIndex();
     if (row < 0)
         return std::nullopt;
-    return Compagnia{cboCompagnie_->itemData(row).toInt(), cboCompagnie_->itemText(row),
-                     cboCompagnie_->itemData(row, kMeteringRole).toString()};
+    return Compagnia{companyBox_->itemData(row).toInt(), companyBox_->itemText(row),
+                     companyBox_->itemData(row, kMeteringRole).toString()};
 }
 
 void CompanyPage::addCompany(const Compagnia& compagnia)
 {
     appendCompany(compagnia);
-    cboCompagnie_->setCurrentIndex(cboCompagnie_->count() - 1);
-    Picture1_->companySaved();
+    companyBox_->setCurrentIndex(companyBox_->count() - 1);
+    pictureLabel_->companySaved();
     closePanel();
 }
 
 void CompanyPage::appendCompany(const Compagnia& compagnia)
 {
-    cboCompagnie_->addItem(compagnia.nome, compagnia.id);
-    cboCompagnie_->setItemData(cboCompagnie_->count() - 1, compagnia.tipotariffazione, kMeteringRole);
+    companyBox_->addItem(compagnia.nome, compagnia.id);
+    companyBox_->setItemData(companyBox_->count() - 1, compagnia.tipotariffazione, kMeteringRole);
 }
 
 void CompanyPage::openPanel()
 {
-    views_->setCurrentWidget(Picture1_);
-    Picture1_->prepare();
+    views_->setCurrentWidget(pictureLabel_);
+    pictureLabel_->prepare();
 }
 
 void CompanyPage::closePanel()

@@ -40,8 +40,8 @@ private:
     void openPanel();
     void closePanel();
 
-    QComboBox* cboCompagnie_;
-    NewCompanyPanel* Picture1_;
+    QComboBox* companyBox_;
+    NewCompanyPanel* pictureLabel_;
     QStackedLayout* views_;
     QWidget* choice_;
 };

@@ -21,8 +21,8 @@ signals:
     void descriptionChanged();
 
 private:
-    QLabel* lblCompagnia_;
-    QLineEdit* Text1_;
+    QLabel* companyLabel_;
+    QLineEdit* descriptionEdit_;
 };
 
 } // namespace zrt

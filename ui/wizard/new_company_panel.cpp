@@ -2,7 +2,7 @@
 
 #include "wizard_widgets.h"
 
-#include "controls/fltbutton.h"
+#include "controls/flat_button.h"
 #include "engine/tariff.h"
 
 #include <QComboBox>
@@ -24,24 +24,24 @@ QString meteringName(std::string_view latin1)
 } // namespace
 
 NewCompanyPanel::NewCompanyPanel(QWidget* parent)
-    : QFrame(parent), Text3_(new QLineEdit(this)), cboTar_(new QComboBox(this)),
-      fltOK_(makeFlatButton(QStringLiteral("OK"), QStringLiteral("fltOK"), this))
+    : QFrame(parent), nameEdit_(new QLineEdit(this)), meteringBox_(new QComboBox(this)),
+      okButton_(makeFlatButton(QStringLiteral("OK"), QStringLiteral("fltOK"), this))
 {
     setObjectName(QStringLiteral("Picture1"));
     setFrameShape(QFrame::StyledPanel);
     setFrameShadow(QFrame::Raised);
-    Text3_->setObjectName(QStringLiteral("Text3"));
-    cboTar_->setObjectName(QStringLiteral("cboTar"));
-    cboTar_->addItems({meteringName(kMinuteMetering), meteringName(kPulseMetering)});
-    fltOK_->setEnabled(false);
-    fltbutton* fltbutton4 = makeFlatButton(QStringLiteral("Annulla"), QStringLiteral("fltbutton4"), this);
+    nameEdit_->setObjectName(QStringLiteral("Text3"));
+    meteringBox_->setObjectName(QStringLiteral("cboTar"));
+    meteringBox_->addItems({meteringName(kMinuteMetering), meteringName(kPulseMetering)});
+    okButton_->setEnabled(false);
+    FlatButton* fltbutton4 = makeFlatButton(QStringLiteral("Annulla"), QStringLiteral("fltbutton4"), this);
 
     auto* fields = new QFormLayout;
-    fields->addRow(QStringLiteral("Nome"), Text3_);
-    fields->addRow(QStringLiteral("Tipo tariffazione"), cboTar_);
+    fields->addRow(QStringLiteral("Nome"), nameEdit_);
+    fields->addRow(QStringLiteral("Tipo tariffazione"), meteringBox_);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(fltOK_);
+    buttons->addWidget(okButton_);
     buttons->addWidget(fltbutton4);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(makeHeading(QStringLiteral("Inserisci le informazioni della nuova compagnia telefonica"),
@@ -50,26 +50,26 @@ NewCompanyPanel::NewCompanyPanel(QWidget* parent)
     layout->addStretch();
     layout->addLayout(buttons);
 
-    connect(Text3_, &QLineEdit::textChanged, this, &NewCompanyPanel::nameChanged);
-    connect(fltOK_, &fltbutton::Click, this,
-            [this] { emit confirmed(Text3_->text().trimmed(), cboTar_->currentText()); });
-    connect(fltbutton4, &fltbutton::Click, this, &NewCompanyPanel::cancelled);
+    connect(nameEdit_, &QLineEdit::textChanged, this, &NewCompanyPanel::nameChanged);
+    connect(okButton_, &FlatButton::Click, this,
+            [this] { emit confirmed(nameEdit_->text().trimmed(), meteringBox_->currentText()); });
+    connect(fltbutton4, &FlatButton::Click, this, &NewCompanyPanel::cancelled);
 }
 
 void NewCompanyPanel::prepare()
 {
-    cboTar_->setCurrentIndex(0);
-    Text3_->setFocus();
+    meteringBox_->setCurrentIndex(0);
+    nameEdit_->setFocus();
 }
 
 void NewCompanyPanel::companySaved()
 {
-    Text3_->setText(QStringLiteral("0"));
+    nameEdit_->setText(QStringLiteral("0"));
 }
 
 void NewCompanyPanel::nameChanged(const QString& text)
 {
-    fltOK_->setEnabled(!text.trimmed().isEmpty());
+    okButton_->setEnabled(!text.trimmed().isEmpty());
 }
 
 } // namespace zrt

@@ -7,7 +7,7 @@ class QLineEdit;
 
 namespace zrt {
 
-class fltbutton;
+class FlatButton;
 
 // The panel that asks for a new phone company: its name and whether it
 // charges by pulse ("Scatto") or by the minute ("Minuto").
@@ -30,9 +30,9 @@ signals:
 private:
     void nameChanged(const QString& text);
 
-    QLineEdit* Text3_;
-    QComboBox* cboTar_;
-    fltbutton* fltOK_;
+    QLineEdit* nameEdit_;
+    QComboBox* meteringBox_;
+    FlatButton* okButton_;
 };
 
 } // namespace zrt

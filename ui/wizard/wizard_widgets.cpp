@@ -1,7 +1,7 @@
 #include "wizard_widgets.h"
 
-#include "controls/colorvalue.h"
-#include "controls/fltbutton.h"
+#include "controls/color_value.h"
+#include "controls/flat_button.h"
 
 #include <QLabel>
 #include <QSize>
@@ -12,9 +12,9 @@ namespace {
 constexpr QSize kClassicButtonSize(75, 23);
 }
 
-fltbutton* makeFlatButton(const QString& caption, const QString& objectName, QWidget* parent)
+FlatButton* makeFlatButton(const QString& caption, const QString& objectName, QWidget* parent)
 {
-    fltbutton* button = namedFltbutton(objectName, caption, parent);
+    FlatButton* button = namedFltbutton(objectName, caption, parent);
     button->setBackColor(buttonFaceColor);
     button->setMinimumSize(kClassicButtonSize);
     return button;

@@ -7,11 +7,11 @@ class QWidget;
 
 namespace zrt {
 
-class fltbutton;
+class FlatButton;
 
 // A flat button on the window's face colour, at least as big as a classic
 // push button.
-fltbutton* makeFlatButton(const QString& caption, const QString& objectName, QWidget* parent);
+FlatButton* makeFlatButton(const QString& caption, const QString& objectName, QWidget* parent);
 
 // The bold line that opens a page or panel.
 QLabel* makeHeading(const QString& text, const QString& objectName, QWidget* parent);

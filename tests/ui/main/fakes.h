@@ -2,7 +2,7 @@
 
 #include "ui/main/user_dialogs.h"
 
-#include "controls/linkopener.h"
+#include "controls/link_opener.h"
 #include "ui/network/network_page_fetcher.h"
 #include "ui/setup/autostart.h"
 

@@ -6,11 +6,11 @@
 #include "tests/dialup/temp_dir.h"
 #include "tests/monitor/fake_clock.h"
 
-#include "ui/main/form1.h"
+#include "ui/main/main_window.h"
 #include "ui/main/main_menu.h"
 #include "ui/main/settings.h"
 
-#include "controls/digital.h"
+#include "controls/segment_display.h"
 #include "database/association_store.h"
 #include "monitor/connection_monitor.h"
 #include "monitor/database_log_store.h"
@@ -78,16 +78,16 @@ protected:
         AssociationStore(setup).associate(QStringLiteral("Casa"), 2);
     }
 
-    Form1& window()
+    MainWindow& window()
     {
         if (!window_)
-            window_ = std::make_unique<Form1>(
+            window_ = std::make_unique<MainWindow>(
                 MainWindowServices{settings, dialUp, clock, log, tariffs, autostart, dialogs, links, news},
                 dataFolder.path());
         return *window_;
     }
 
-    Form1& loaded(Form1::Placement placement = Form1::Placement::OffScreen)
+    MainWindow& loaded(MainWindow::Placement placement = MainWindow::Placement::OffScreen)
     {
         window().load(placement);
         return *window_;
@@ -113,14 +113,14 @@ protected:
             throw std::logic_error(name);
         return *found;
     }
-    QString costText() { return child<Digital>("dgt").toolTip(); }
+    QString costText() { return child<SegmentDisplay>("dgt").toolTip(); }
     MainMenu& menu() { return window().menu(); }
 
     ScratchDatabase scratch;
     MonitorDatabase database{scratch.path(), std::chrono::milliseconds(20)};
     DatabaseLogStore log{database};
     DatabaseTariffSource tariffs{database};
-    std::unique_ptr<Form1> window_;
+    std::unique_ptr<MainWindow> window_;
 };
 
 } // namespace zrt::test

@@ -1,6 +1,6 @@
 #include "main_window_fixture.h"
 
-#include "ui/main/frmintro.h"
+#include "ui/main/intro_window.h"
 #include "ui/main/start_up.h"
 #include "ui/main/tariff_update_offer.h"
 #include "ui/main/tray_codes.h"
@@ -65,7 +65,7 @@ TEST_F(StartUpTest, TheIntroComesFirstAndTheStepRunsOnce)
     start.begin();
     ASSERT_TRUE(start.intro());
     start.runStep();
-    Form1* window = start.mainWindow();
+    MainWindow* window = start.mainWindow();
     ASSERT_TRUE(window);
     deleteClosedWindows();
     EXPECT_FALSE(start.intro()) << "closed once the main window became active";

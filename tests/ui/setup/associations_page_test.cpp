@@ -1,8 +1,8 @@
 #include "setup_window_fixture.h"
 
-#include "controls/fltbutton.h"
+#include "controls/flat_button.h"
 #include "database/association_store.h"
-#include "ui/setup/frmmodifica.h"
+#include "ui/setup/association_dialog.h"
 
 #include <QHeaderView>
 #include <QTableView>
@@ -48,7 +48,7 @@ TEST_F(AssociationList, TheSelectionAndColumnWidthsSurviveARebuildWhileTheEntryI
 {
     window_->buildAssociationList(kEntries);
     list()->setCurrentItem(list()->topLevelItem(1));
-    EXPECT_TRUE(child<fltbutton>("fltModifica")->isEnabled());
+    EXPECT_TRUE(child<FlatButton>("fltModifica")->isEnabled());
 
     list()->header()->resizeSection(0, 57);
     window_->buildAssociationList(kEntries);
@@ -56,7 +56,7 @@ TEST_F(AssociationList, TheSelectionAndColumnWidthsSurviveARebuildWhileTheEntryI
     EXPECT_EQ(list()->header()->sectionSize(0), 57) << "the user's column width stays";
 
     window_->buildAssociationList({QStringLiteral("Casa")});
-    EXPECT_FALSE(child<fltbutton>("fltModifica")->isEnabled()) << "the selected entry is gone";
+    EXPECT_FALSE(child<FlatButton>("fltModifica")->isEnabled()) << "the selected entry is gone";
 }
 
 // The dialog opens on the entry's tariff; the second tariff is chosen and
@@ -75,15 +75,15 @@ TEST_F(AssociationList, TheDialogStoresTheChosenTariffOnlyOnOk)
             QStringLiteral("UPDATE \"Associazioni Connessioni\" SET id_tariffa = 1 WHERE connessione = 'Casa'"));
         window_->buildAssociationList(kEntries);
         list()->setCurrentItem(list()->topLevelItem(0));
-        click(child<fltbutton>("fltModifica"));
-        auto* dialog = child<frmmodifica>("frmmodifica");
+        click(child<FlatButton>("fltModifica"));
+        auto* dialog = child<AssociationDialog>("frmmodifica");
         ASSERT_NE(dialog, nullptr);
         auto* grid = dialog->findChild<QTableView*>(QStringLiteral("dbCompagnie"));
         EXPECT_EQ(grid->currentIndex().row(), 0);
         if (c.vanished)
             database().query(QStringLiteral("DELETE FROM \"Associazioni Connessioni\" WHERE connessione = 'Casa'"));
         grid->selectRow(1);
-        click(dialog->findChild<fltbutton*>(QLatin1String(c.button)));
+        click(dialog->findChild<FlatButton*>(QLatin1String(c.button)));
 
         EXPECT_FALSE(dialog->isVisible());
         Database db = database();

@@ -1,6 +1,6 @@
 #include "setup_window_fixture.h"
 
-#include "controls/fltbutton.h"
+#include "controls/flat_button.h"
 #include "database/connection_log.h"
 #include "ui/setup/log_page.h"
 
@@ -41,7 +41,7 @@ TEST_F(LogPageTest, TheArrowsStepMonthAndYearAcrossTheYearBoundary)
     };
     page_.showPeriod(2026, 12);
     for (const auto& step : steps) {
-        click(child<fltbutton>(step.button));
+        click(child<FlatButton>(step.button));
         EXPECT_EQ(shown(), QString::fromUtf8(step.expected)) << step.button;
         EXPECT_EQ(rows(), shown() == QStringLiteral("Gennaio 2027") ? 1 : 0) << step.expected;
     }
@@ -54,14 +54,14 @@ TEST_F(LogPageTest, StampaPrintsTheMonthShownAfterAReloadAndNothingForAnEmptyMon
     page_.setPrintDestination(PrintDestination::pdfFile(pdf));
     page_.showPeriod(2026, 12);
     log("2026-12-07 18:00:00", 2500);
-    click(child<fltbutton>("fltbutton13"));
+    click(child<FlatButton>("fltbutton13"));
     EXPECT_FALSE(QFileInfo::exists(pdf)) << "the month shown was still empty";
     EXPECT_EQ(messages_.notices.size(), 1);
 
     window_->reloadLog();
     EXPECT_EQ(rows(), 1);
     EXPECT_EQ(total(), QStringLiteral("2.500"));
-    click(child<fltbutton>("fltbutton13"));
+    click(child<FlatButton>("fltbutton13"));
     EXPECT_GT(QFileInfo(pdf).size(), 0);
     EXPECT_TRUE(messages_.warnings.isEmpty());
 }
@@ -94,14 +94,14 @@ TEST_F(LogPageTest, ALongMonthIsReadAPageAtATimeAndPrintedWholeOrNotAtAll)
     ASSERT_TRUE(garbage.open(QIODevice::WriteOnly));
     garbage.write("no longer a database");
     garbage.close();
-    click(child<fltbutton>("fltbutton13"));
+    click(child<FlatButton>("fltbutton13"));
     EXPECT_FALSE(QFileInfo::exists(pdf));
     ASSERT_EQ(messages_.warnings.size(), 1);
     EXPECT_TRUE(messages_.warnings[0].contains(QStringLiteral("cannot be read")));
 
     ASSERT_TRUE(QFile::remove(scratch_.path()) && QFile::rename(kept, scratch_.path()));
     page_.showPeriod(2026, 12);
-    click(child<fltbutton>("fltbutton13"));
+    click(child<FlatButton>("fltbutton13"));
     EXPECT_EQ(rows(), logged);
     EXPECT_TRUE(QFileInfo::exists(pdf));
 }

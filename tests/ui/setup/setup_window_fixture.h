@@ -4,7 +4,7 @@
 
 #include "ui/main/settings.h"
 #include "ui/setup/autostart.h"
-#include "ui/setup/frmsetup.h"
+#include "ui/setup/management_window.h"
 #include "ui/setup/user_messages.h"
 
 #include <QApplication>
@@ -84,7 +84,7 @@ protected:
     Settings settings_{settingsFolder_.filePath(QStringLiteral("settings.ini"))};
     FakeAutostart autostart_;
     RecordingMessages messages_;
-    std::unique_ptr<frmSetup> window_ = std::make_unique<frmSetup>(
+    std::unique_ptr<ManagementWindow> window_ = std::make_unique<ManagementWindow>(
         scratch_.path(), QStringLiteral("/usr/bin/zrtellix"), autostart_, settings_, messages_);
 };
 

@@ -1,10 +1,10 @@
 #include "setup_window_fixture.h"
 
-#include "controls/fltbutton.h"
+#include "controls/flat_button.h"
 #include "database/tariff_store.h"
 #include "database/vat_store.h"
 #include "ui/setup/tariffs_page.h"
-#include "ui/wizard/frmcambiatariffa.h"
+#include "ui/wizard/tariff_editor.h"
 
 #include <QLineEdit>
 #include <QSignalSpy>
@@ -49,9 +49,9 @@ TEST_F(TariffsPageTest, TheReductionMinuteTakesDigitsRenamesThePriceColumnsAndIs
 
 TEST_F(TariffsPageTest, AggiungiOpensOneTariffEditorAndItsNewTariffIsSelected)
 {
-    click(child<fltbutton>("fltbutton5"));
-    click(child<fltbutton>("fltbutton5"));
-    const QList<frmCambiaTariffa*> editors = window_->findChildren<frmCambiaTariffa*>();
+    click(child<FlatButton>("fltbutton5"));
+    click(child<FlatButton>("fltbutton5"));
+    const QList<TariffEditor*> editors = window_->findChildren<TariffEditor*>();
     ASSERT_EQ(editors.size(), 1);
 
     Database db = database();
@@ -66,7 +66,7 @@ TEST_F(TariffsPageTest, AggiungiOpensOneTariffEditorAndItsNewTariffIsSelected)
 // stored again.
 TEST_F(TariffsPageTest, TheVatRateTakesOnlyAWholePercentage)
 {
-    QSignalSpy changes(window_.get(), &frmSetup::vatChanged);
+    QSignalSpy changes(window_.get(), &ManagementWindow::vatChanged);
     QLineEdit* box = child<QLineEdit>("txtIva");
     const struct { const char* typed; int stored; bool refused; } cases[] = {
         {"abc", 20, true}, {"150", 20, true}, {"20,6", 21, false}, {"0", 0, false}};
@@ -74,9 +74,9 @@ TEST_F(TariffsPageTest, TheVatRateTakesOnlyAWholePercentage)
         SCOPED_TRACE(c.typed);
         const qsizetype warnings = messages_.warnings.size();
         const qsizetype changed = changes.size();
-        click(child<fltbutton>("fltbutton11"));
+        click(child<FlatButton>("fltbutton11"));
         box->setText(QString::fromUtf8(c.typed));
-        click(child<fltbutton>("fltbutton11"));
+        click(child<FlatButton>("fltbutton11"));
 
         Database db = database();
         EXPECT_EQ(VatStore(db).read(), c.stored);
@@ -84,7 +84,7 @@ TEST_F(TariffsPageTest, TheVatRateTakesOnlyAWholePercentage)
         EXPECT_EQ(changes.size() - changed, c.refused ? 0 : 1);
         EXPECT_EQ(box->isEnabled(), c.refused);
         if (c.refused)
-            click(child<fltbutton>("fltbutton12"));
+            click(child<FlatButton>("fltbutton12"));
         EXPECT_EQ(box->text(), QString::number(c.stored));
         EXPECT_FALSE(box->isEnabled());
     }

@@ -85,8 +85,8 @@ TEST_F(BandGridTest, TheNextPageTakesACellStillBeingTyped)
 // closing again writes the row being edited and reports the change.
 TEST_F(BandGridTest, ClosingWritesTheRowBeingEditedOrStaysOpenWhenItCannot)
 {
-    QSignalSpy changed(window_.get(), &frmCambiaTariffa::tariffsChanged);
-    QSignalSpy confirmed(window_.get(), &frmCambiaTariffa::tariffConfirmed);
+    QSignalSpy changed(window_.get(), &TariffEditor::tariffsChanged);
+    QSignalSpy confirmed(window_.get(), &TariffEditor::tariffConfirmed);
     typeIntoCell(1, BandColumn::CostoScatto, QStringLiteral("127"));
     database().query(QStringLiteral("DELETE FROM Fasce WHERE rowid = ?"), {stored(1).id});
     click("fltbutton1");

@@ -3,9 +3,9 @@
 #include "tests/database/scratch_database.h"
 
 #include "ui/wizard/band_cells.h"
-#include "ui/wizard/frmcambiatariffa.h"
+#include "ui/wizard/tariff_editor.h"
 
-#include "controls/fltbutton.h"
+#include "controls/flat_button.h"
 #include "database/tariff_store.h"
 
 #include <QComboBox>
@@ -30,7 +30,7 @@ protected:
 
     void openEditor()
     {
-        window_ = std::make_unique<frmCambiaTariffa>(scratch_.path());
+        window_ = std::make_unique<TariffEditor>(scratch_.path());
         window_->show();
     }
 
@@ -41,7 +41,7 @@ protected:
         EXPECT_NE(widget, nullptr) << "no " << name;
         return widget;
     }
-    fltbutton* button(const char* name) const { return find<fltbutton>(name); }
+    FlatButton* button(const char* name) const { return find<FlatButton>(name); }
     QLineEdit* lineEdit(const char* name) const { return find<QLineEdit>(name); }
     QComboBox* comboBox(const char* name) const { return find<QComboBox>(name); }
     QTableView* grid() const { return find<QTableView>("dbTariffe"); }
@@ -98,7 +98,7 @@ protected:
     }
 
     ScratchDatabase scratch_;
-    std::unique_ptr<frmCambiaTariffa> window_;
+    std::unique_ptr<TariffEditor> window_;
 };
 
 } // namespace zrt::test

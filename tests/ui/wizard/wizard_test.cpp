@@ -12,7 +12,7 @@ const QString kTelecom1998 = QStringLiteral("Telecom Italia 1998"); // by pulse
 TEST_F(WizardTest, WalksThroughTheFivePagesAndHandsTheTariffOver)
 {
     openEditor();
-    QSignalSpy confirmed(window_.get(), &frmCambiaTariffa::tariffConfirmed);
+    QSignalSpy confirmed(window_.get(), &TariffEditor::tariffConfirmed);
     click("fltAvanti");
     type("Text1", QStringLiteral("   "));
     EXPECT_FALSE(button("fltAvanti")->isEnabled()) << "a tariff needs a description";

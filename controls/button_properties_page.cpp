@@ -1,0 +1,111 @@
+#include "controls/button_properties_page.h"
+
+#include "controls/flat_button.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+namespace zrt {
+namespace {
+
+QComboBox* makeList(QWidget* parent, const char* name, const QStringList& items)
+{
+    auto* list = new QComboBox(parent);
+    list->setObjectName(QString::fromLatin1(name));
+    list->addItems(items);
+    return list;
+}
+
+// The list's entry for value, or no entry when the list has none for it.
+void showValue(QComboBox& list, int value)
+{
+    list.setCurrentIndex(value >= 0 && value < list.count() ? value : -1);
+}
+
+} // namespace
+
+ButtonPropertiesPage::ButtonPropertiesPage(QWidget* parent)
+    : QWidget(parent), captionEdit_(new QLineEdit(this)), enabledBox_(new QCheckBox(this)),
+      directionBox_(makeList(this, "cboDirezione",
+                             {QStringLiteral("Orizzontale"), QStringLiteral("Verticale"),
+                              QStringLiteral("Orizzontale 180 gradi"), QStringLiteral("Verticale 180 gradi")})),
+      alignmentBox_(makeList(this, "cboalignment",
+                             {QStringLiteral("Left"), QStringLiteral("Right"), QStringLiteral("Center")})),
+      styleBox_(makeList(this, "cboStyle", {QStringLiteral("Normal"), QStringLiteral("Label")}))
+{
+    captionEdit_->setObjectName(QStringLiteral("txtCaption"));
+    enabledBox_->setObjectName(QStringLiteral("chkEnabled"));
+
+    auto* enabledFrame = new QGroupBox(QStringLiteral("Enabled"), this);
+    auto* enabledLayout = new QVBoxLayout(enabledFrame);
+    enabledLayout->addWidget(enabledBox_);
+
+    auto* form = new QFormLayout(this);
+    form->addRow(QStringLiteral("Caption:"), captionEdit_);
+    form->addRow(enabledFrame);
+    form->addRow(QStringLiteral("Direzione Caption"), directionBox_);
+    form->addRow(QStringLiteral("Alignment"), alignmentBox_);
+    form->addRow(QStringLiteral("Style"), styleBox_);
+
+    connect(captionEdit_, &QLineEdit::textEdited, this, &ButtonPropertiesPage::markChanged);
+    connect(enabledBox_, &QCheckBox::clicked, this, &ButtonPropertiesPage::markChanged);
+    connect(directionBox_, &QComboBox::activated, this, &ButtonPropertiesPage::markChanged);
+    connect(alignmentBox_, &QComboBox::activated, this, &ButtonPropertiesPage::markChanged);
+    connect(styleBox_, &QComboBox::activated, this, &ButtonPropertiesPage::styleChosen);
+
+    setEnabled(false);
+}
+
+void ButtonPropertiesPage::setSelectedControls(const QList<FlatButton*>& selection)
+{
+    selection_.clear();
+    for (FlatButton* control : selection)
+        selection_.append(control);
+    changed_ = false;
+    setEnabled(!selection_.isEmpty());
+    if (selection_.isEmpty())
+        return;
+
+    const FlatButton& first = *selection_.first();
+    captionEdit_->setText(first.Caption());
+    enabledBox_->setChecked(first.isEnabled());
+    showValue(*directionBox_, first.CaptionDirection());
+    showValue(*alignmentBox_, first.Alignment());
+    showValue(*styleBox_, first.Style());
+    alignmentBox_->setEnabled(first.Style() == FltStyle::Label);
+}
+
+void ButtonPropertiesPage::apply()
+{
+    if (selection_.isEmpty() || !selection_.first())
+        return;
+    FlatButton& first = *selection_.first();
+    first.setCaption(captionEdit_->text());
+    first.setEnabled(enabledBox_->isChecked());
+    // A value the lists have no entry for (set in code) is left as it is.
+    if (directionBox_->currentIndex() >= 0)
+        first.setCaptionDirection(directionBox_->currentIndex());
+    if (alignmentBox_->currentIndex() >= 0)
+        first.setAlignment(alignmentBox_->currentIndex());
+    if (styleBox_->currentIndex() >= 0)
+        first.setStyle(styleBox_->currentIndex());
+    changed_ = false;
+}
+
+void ButtonPropertiesPage::markChanged()
+{
+    changed_ = true;
+    emit changed();
+}
+
+void ButtonPropertiesPage::styleChosen(int index)
+{
+    alignmentBox_->setEnabled(index == FltStyle::Label);
+    markChanged();
+}
+
+} // namespace zrt

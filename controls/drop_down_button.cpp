@@ -1,0 +1,237 @@
+#include "controls/drop_down_button.h"
+
+#include "controls/draw_arrow.h"
+#include "controls/flat_button.h"
+#include "controls/frames.h"
+#include "controls/property_bag.h"
+
+#include <QEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QSignalBlocker>
+
+namespace zrt {
+namespace {
+
+const QColor disabledArrowColor(128, 128, 128);
+
+} // namespace
+
+DropDownButton::DropDownButton(QWidget* parent) : QWidget(parent), button_(new FlatButton(this))
+{
+    button_->setStyle(FltStyle::PictureLeftFlat);
+    connect(button_, &FlatButton::Click, this, &DropDownButton::Click);
+}
+
+void DropDownButton::setDropDownValue(bool dropped)
+{
+    if (dropped == dropped_)
+        return;
+    dropped_ = dropped;
+    changed("DropDownValue");
+}
+
+QString DropDownButton::Caption() const { return button_->Caption(); }
+
+void DropDownButton::setCaption(const QString& caption)
+{
+    if (caption == Caption())
+        return;
+    button_->setCaption(caption);
+    changed("Caption");
+    updateGeometry();
+}
+
+QPixmap DropDownButton::Picture() const { return button_->Picture(); }
+
+void DropDownButton::setPicture(const QPixmap& picture)
+{
+    if (picture.cacheKey() == Picture().cacheKey())
+        return;
+    button_->setPicture(picture);
+    changed("Picture");
+    updateGeometry();
+}
+
+ColorValue DropDownButton::ForeColor() const { return button_->ForeColor(); }
+
+void DropDownButton::setForeColor(ColorValue color)
+{
+    if (color == ForeColor())
+        return;
+    button_->setForeColor(color);
+    changed("ForeColor");
+}
+
+void DropDownButton::setBackColor(ColorValue color)
+{
+    if (color == backColor_)
+        return;
+    backColor_ = color;
+    button_->setBackColor(color);
+    changed("BackColor");
+}
+
+int DropDownButton::CaptionDirection() const { return button_->CaptionDirection(); }
+
+void DropDownButton::setCaptionDirection(int direction)
+{
+    if (direction == CaptionDirection())
+        return;
+    button_->setCaptionDirection(direction);
+    changed("CaptionDirection");
+}
+
+int DropDownButton::Alignment() const { return button_->Alignment(); }
+
+void DropDownButton::setAlignment(int alignment)
+{
+    if (alignment == Alignment())
+        return;
+    button_->setAlignment(alignment);
+    changed("Alignment");
+}
+
+QRect DropDownButton::arrowRect() const
+{
+    return {width() - arrowWidth - 1, 3, arrowWidth, height() - 6};
+}
+
+QRect DropDownButton::arrowFrameRect() const
+{
+    const int left = arrowRect().left();
+    return {left, 0, width() - left, height()};
+}
+
+QRect DropDownButton::mainFrameRect() const
+{
+    return {0, 0, arrowRect().left(), height()};
+}
+
+void DropDownButton::writeProperties(PropertyBag& bag) const
+{
+    bag.write(QStringLiteral("DropDownValue"), dropped_, false);
+    bag.write(QStringLiteral("Caption"), Caption(), QString());
+    bag.write(QStringLiteral("Picture"), Picture().isNull() ? QVariant() : QVariant(Picture()));
+    bag.write(QStringLiteral("Font"), testAttribute(Qt::WA_SetFont) ? QVariant(font()) : QVariant());
+    bag.write(QStringLiteral("ForeColor"), ForeColor(), buttonTextColor);
+    bag.write(QStringLiteral("BackColor"), backColor_, silverColor);
+    bag.write(QStringLiteral("CaptionDirection"), CaptionDirection(), FltDirection::Horizontal);
+    bag.write(QStringLiteral("Alignment"), Alignment(), FltAlignment::Left);
+    bag.write(QStringLiteral("Enabled"), isEnabled(), true);
+}
+
+void DropDownButton::readProperties(const PropertyBag& bag)
+{
+    const QSignalBlocker loading(this);
+    setDropDownValue(bag.read(QStringLiteral("DropDownValue"), false).toBool());
+    setCaption(bag.read(QStringLiteral("Caption"), QString()).toString());
+    setPicture(bag.read(QStringLiteral("Picture")).value<QPixmap>());
+    setFont(bag.read(QStringLiteral("Font"), QFont()).value<QFont>());
+    setForeColor(colorValueFrom(bag.read(QStringLiteral("ForeColor")), buttonTextColor));
+    setBackColor(colorValueFrom(bag.read(QStringLiteral("BackColor")), silverColor));
+    setCaptionDirection(bag.read(QStringLiteral("CaptionDirection"), 0).toInt());
+    setAlignment(bag.read(QStringLiteral("Alignment"), 0).toInt());
+    setEnabled(bag.read(QStringLiteral("Enabled"), true).toBool());
+}
+
+QSize DropDownButton::sizeHint() const
+{
+    return button_->sizeHint() + QSize(arrowWidth + 12, 3);
+}
+
+void DropDownButton::CloseDropDown()
+{
+    if (!dropped_)
+        return;
+    dropped_ = false;
+    hovered_ = underMouse();
+    update();
+}
+
+void DropDownButton::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), toQColor(backColor_, palette()));
+    const QColor arrowColor = isEnabled() ? toQColor(ForeColor(), palette()) : disabledArrowColor;
+    DrawArrow(painter, arrowRect(), arrowColor, isEnabled());
+
+    if (hovered_)
+        drawRaisedFrame(painter, mainFrameRect(), palette());
+    if (dropped_)
+        drawSunkenFrame(painter, arrowFrameRect(), palette());
+    else if (hovered_)
+        drawRaisedFrame(painter, arrowFrameRect(), palette());
+}
+
+void DropDownButton::resizeEvent(QResizeEvent*)
+{
+    button_->setGeometry(3, 1, width() - arrowWidth - 9, height() - 3);
+}
+
+void DropDownButton::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::EnabledChange)
+        changed("Enabled");
+    else if (event->type() == QEvent::FontChange && testAttribute(Qt::WA_SetFont))
+        changed("Font");
+    QWidget::changeEvent(event);
+}
+
+void DropDownButton::enterEvent(QEnterEvent* event)
+{
+    if (!dropped_) {
+        hovered_ = true;
+        update();
+    }
+    QWidget::enterEvent(event);
+}
+
+void DropDownButton::leaveEvent(QEvent* event)
+{
+    hovered_ = false;
+    update();
+    QWidget::leaveEvent(event);
+}
+
+void DropDownButton::mousePressEvent(QMouseEvent* event)
+{
+    pressedOnArrow_ = event->button() == Qt::LeftButton
+                      && arrowFrameRect().contains(event->position().toPoint());
+    if (!pressedOnArrow_)
+        return;
+    dropped_ = !dropped_;
+    hovered_ = true;
+    update();
+}
+
+void DropDownButton::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton)
+        return;
+    const QPoint position = event->position().toPoint();
+    if (!pressedOnArrow_) {
+        if (rect().contains(position))
+            emit Click();
+        return;
+    }
+    pressedOnArrow_ = false;
+    if (!arrowFrameRect().contains(position)) {
+        // Released away from the arrow: no click, so the host is not told
+        // and the button must not stay toggled behind its back.
+        dropped_ = !dropped_;
+        update();
+    } else if (dropped_) {
+        emit DropDownOpen();
+    } else {
+        emit DropDownClose();
+    }
+}
+
+void DropDownButton::changed(const char* name)
+{
+    emit propertyChanged(QString::fromLatin1(name));
+    update();
+}
+
+} // namespace zrt

@@ -1,0 +1,452 @@
+#include "main_window.h"
+
+#include "currency_marks.h"
+#include "main_menu.h"
+#include "news_address.h"
+#include "news_panel.h"
+#include "program_icon.h"
+#include "settings.h"
+#include "twips_geometry.h"
+#include "user_dialogs.h"
+#include "window_drag.h"
+#include "window_placement.h"
+#include "windows_log.h"
+
+#include "controls/classic_palette.h"
+#include "controls/segment_display.h"
+#include "controls/drop_down_button.h"
+#include "controls/flat_button.h"
+#include "controls/separator.h"
+#include "database/data_folder.h"
+#include "engine/elapsed_time.h"
+#include "engine/italian_number.h"
+#include "monitor/connection_monitor.h"
+#include "monitor/monitor_timer.h"
+#include "ui/setup/autostart.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QPainter>
+#include <QScreen>
+
+namespace zrt {
+
+namespace {
+
+// The layout of the strip, in twips.
+constexpr int kWidthTwips = 6750;
+constexpr QRect kIconRect{105, 105, 480, 480};
+constexpr QRect kCostDisplayRect{675, 45, 1905, 600};
+constexpr QRect kCurrencyMarkRect{2640, 60, 330, 330};
+constexpr QRect kCurrencyLabelRect{2580, 405, 450, 225};
+constexpr QRect kLeftSeparator{3060, 60, 60, 570};
+constexpr QRect kLineLabelRect{3165, 75, 2430, 240};
+constexpr QRect kElapsedLabelRect{3165, 375, 1500, 240};
+constexpr QRect kNewsBoxRect{4695, 345, 885, 285};
+constexpr QRect kRightSeparator{5625, 60, 60, 570};
+constexpr QRect kMenuButtonRect{5730, 45, 960, 300};
+constexpr QRect kCloseButtonRect{5730, 360, 960, 285};
+constexpr int kCostDisplayHeight = 150;
+constexpr int kMenuOverlapPixels = 15;
+
+const QString kNewsFileName = QStringLiteral("news.htm");
+const QString kLire = QStringLiteral("Lire");
+const QString kEuri = QStringLiteral("Euri");
+
+QFont arial(int pointSize, bool bold = false)
+{
+    QFont font(QStringLiteral("Arial"), pointSize);
+    font.setBold(bold);
+    return font;
+}
+
+// The sunken line between the strip's groups.
+void addSeparator(QWidget* window, const QRect& twips, const PixelScale& scale)
+{
+    auto* separator = new Separator(window);
+    separator->setStyle(1);
+    separator->setGeometry(pixelRect(twips, scale));
+}
+
+QString qtText(const std::string& text)
+{
+    return QString::fromStdString(text);
+}
+
+// The cost as the display draws it: the number without thousands grouping
+// ("1.234" -> "1234", ",079" -> "0,079").
+QString displayedNumber(const QString& costText)
+{
+    const std::optional<double> value = parseItalianNumber(costText.toStdString());
+    if (!value)
+        return costText;
+    std::string text = formatItalian(*value, "0.##########");
+    if (text.ends_with(','))
+        text.pop_back();
+    return qtText(text);
+}
+
+void drawEdge(QPainter& painter, const QRect& area, const QColor& topLeft, const QColor& bottomRight)
+{
+    painter.setPen(topLeft);
+    painter.drawLine(area.topLeft(), area.topRight());
+    painter.drawLine(area.topLeft(), area.bottomLeft());
+    painter.setPen(bottomRight);
+    painter.drawLine(area.bottomLeft(), area.bottomRight());
+    painter.drawLine(area.topRight(), area.bottomRight());
+}
+
+} // namespace
+
+MainWindow::MainWindow(MainWindowServices services, QString dataFolder, QWidget* parent)
+    : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
+      services_(services),
+      dataFolder_(std::move(dataFolder)),
+      monitor_(std::make_unique<ConnectionMonitor>(
+          MonitorServices{services.dialUp, services.clock, services.log, services.tariffs, *this})),
+      tick_(std::make_unique<MonitorTimer>(*monitor_))
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(kProgramTitle);
+    setWindowIcon(programIcon());
+    setPalette(classicPalette());
+    setAutoFillBackground(true);
+    setFont(arial(8));
+    menu_ = new MainMenu(this);
+    menu_->setFont(arial(9));
+    createDisplay();
+    createLineLabels();
+    createCommands();
+    createNews();
+    connectCommands();
+
+    const PixelScale scale = PixelScale::ofScreen();
+    setFixedWidth(scale.toPixelsX(kWidthTwips));
+    setHeightTwips(kStripHeightTwips + kNewsHeightTwips);
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::createDisplay()
+{
+    const PixelScale scale = PixelScale::ofScreen();
+    iconLabel_ = new QLabel(this);
+    iconLabel_->setObjectName(QStringLiteral("Picture1"));
+    iconLabel_->setGeometry(pixelRect(kIconRect, scale));
+    iconLabel_->setPixmap(programIconPixmap(iconLabel_->width()));
+
+    costDisplay_ = new SegmentDisplay(this);
+    costDisplay_->setObjectName(QStringLiteral("dgt"));
+    costDisplay_->setGeometry(pixelRect(kCostDisplayRect, scale));
+    costDisplay_->setAltezza(kCostDisplayHeight);
+    showCost(costText_);
+
+    liraMark_ = new QLabel(this);
+    liraMark_->setObjectName(QStringLiteral("pctLira"));
+    euroMark_ = new QLabel(this);
+    euroMark_->setObjectName(QStringLiteral("pctEuro"));
+    for (QLabel* mark : {liraMark_, euroMark_})
+        mark->setGeometry(pixelRect(kCurrencyMarkRect, scale));
+    liraMark_->setPixmap(liraMark(liraMark_->width()));
+    euroMark_->setPixmap(euroMark(euroMark_->width()));
+
+    currencyLabel_ = new QLabel(kLire, this);
+    currencyLabel_->setObjectName(QStringLiteral("Label2"));
+    currencyLabel_->setGeometry(pixelRect(kCurrencyLabelRect, scale));
+    currencyLabel_->setFont(arial(7, true));
+    currencyLabel_->setAlignment(Qt::AlignCenter);
+    showCurrency(Currency::Lire);
+}
+
+void MainWindow::createLineLabels()
+{
+    const PixelScale scale = PixelScale::ofScreen();
+    addSeparator(this, kLeftSeparator, scale);
+
+    lineLabel_ = new QLabel(this);
+    lineLabel_->setObjectName(QStringLiteral("lblConnessione"));
+    lineLabel_->setGeometry(pixelRect(kLineLabelRect, scale));
+    lineLabel_->setFont(arial(8, true));
+    showConnection(kNonConnesso);
+
+    elapsedLabel_ = new QLabel(this);
+    elapsedLabel_->setObjectName(QStringLiteral("dgttempo"));
+    elapsedLabel_->setGeometry(pixelRect(kElapsedLabelRect, scale));
+    showElapsed(qtText(elapsedTimeText(0)));
+}
+
+void MainWindow::createCommands()
+{
+    const PixelScale scale = PixelScale::ofScreen();
+    addSeparator(this, kRightSeparator, scale);
+
+    menuButton_ = new DropDownButton(this);
+    menuButton_->setObjectName(QStringLiteral("dropdown1"));
+    menuButton_->setGeometry(pixelRect(kMenuButtonRect, scale));
+    menuButton_->setCaption(QStringLiteral("Menu"));
+    menuButton_->flt().setFont(arial(8));
+
+    closeButton_ = namedFltbutton(QStringLiteral("fltbutton1"), QStringLiteral("Chiudi"), this);
+    closeButton_->setGeometry(pixelRect(kCloseButtonRect, scale));
+    closeButton_->setFont(arial(8));
+}
+
+void MainWindow::createNews()
+{
+    const PixelScale scale = PixelScale::ofScreen();
+    newsBoxArea_ = new QWidget(this);
+    newsBoxArea_->setObjectName(QStringLiteral("Picture2"));
+    newsBoxArea_->setGeometry(pixelRect(kNewsBoxRect, scale));
+    newsBox_ = new QCheckBox(QStringLiteral("News"), newsBoxArea_);
+    newsBox_->setObjectName(QStringLiteral("chk"));
+    newsBox_->setToolTip(QStringLiteral("Abilita/disabilita news Nevaro"));
+    newsBox_->setChecked(true);
+    newsBox_->move(scale.toPixelsX(30), 0);
+    newsBox_->resize(newsBoxArea_->width() - newsBox_->x(), newsBoxArea_->height());
+
+    newsPanel_ = new NewsPanel(services_.news, services_.links, this);
+    newsPanel_->setObjectName(QStringLiteral("WebBrowser1"));
+    newsPanel_->setGeometry(pixelRect({0, kStripHeightTwips, kWidthTwips, kNewsHeightTwips}, scale));
+    newsPanel_->setFont(arial(8));
+    newsPanel_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    newsPanel_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+}
+
+void MainWindow::connectCommands()
+{
+    connect(menuButton_, &DropDownButton::DropDownOpen, this, [this] {
+        const QRect button = menuButton_->geometry();
+        popUpMenu(mapToGlobal(QPoint(button.right() + 1 - kMenuOverlapPixels, button.bottom() + 1)));
+    });
+    connect(menuButton_, &DropDownButton::DropDownClose, menu_, &QMenu::hide);
+    connect(menu_, &QMenu::aboutToHide, menuButton_, &DropDownButton::CloseDropDown);
+    connect(&menu_->euroItem(), &QAction::triggered, this, &MainWindow::switchToEuro);
+    connect(&menu_->lireItem(), &QAction::triggered, this, &MainWindow::switchToLire);
+    connect(&menu_->setupItem(), &QAction::triggered, this, &MainWindow::openSetup);
+    connect(&menu_->newsItem(), &QAction::triggered, newsBox_, [this] { newsBox_->setChecked(true); });
+    connect(&menu_->hangUpItem(), &QAction::triggered, this, &MainWindow::hangUp);
+    connect(&menu_->quitItem(), &QAction::triggered, this, &MainWindow::endProgram);
+    connect(closeButton_, &FlatButton::Click, this, &MainWindow::hideToTray);
+    connect(newsBox_, &QCheckBox::toggled, this, &MainWindow::newsBoxClicked);
+
+    auto* drag = new WindowDrag(*this);
+    drag->watch(*this, WindowDrag::Top::BelowTheEdge);
+    drag->watch(*costDisplay_);
+    drag->watch(*lineLabel_);
+    drag->watch(*newsBoxArea_);
+}
+
+void MainWindow::load(Placement placement)
+{
+    placement_ = placement;
+    newsPanel_->showLocalPage(joinPath(dataFolder_, kNewsFileName));
+    services_.settings.setProgramFolder(QCoreApplication::applicationDirPath());
+    fillDialUpEntries();
+    monitor_->start();
+    if (placement == Placement::OffScreen) {
+        move(x(), PixelScale::of(*this).toPixelsY(kOffScreenTopTwips));
+        show();
+    } else {
+        // Without a tray icon the task bar is the way back to a hidden window.
+        setWindowFlag(Qt::Tool, false);
+        showAtSavedPosition();
+    }
+    tick_->start();
+    becomeActive();
+}
+
+void MainWindow::fillDialUpEntries()
+{
+    entries_.clear();
+    for (const std::string& entry : services_.dialUp.entries())
+        entries_.append(qtText(entry));
+    if (entries_.isEmpty())
+        services_.dialogs.tell(QString::fromUtf8(kNoDialUpEntriesMessage.data(), kNoDialUpEntriesMessage.size()));
+}
+
+void MainWindow::showAtSavedPosition()
+{
+    const PixelScale scale = PixelScale::of(*this);
+    const Settings& settings = services_.settings;
+    const QPoint twips = savedWindowPosition(settings.savedLeft(), settings.savedTop(), twipsSize(size(), scale),
+                                             twipsSize(screen()->geometry().size(), scale));
+    move(scale.toPixelsX(twips.x()), scale.toPixelsY(twips.y()));
+    showNormal();
+    raise();
+    activateWindow();
+}
+
+void MainWindow::popUpMenu(const QPoint& globalPosition)
+{
+    menu_->popup(globalPosition);
+}
+
+void MainWindow::unload()
+{
+    savePosition();
+    tick_->stop();
+    monitor_->shutDown();
+}
+
+void MainWindow::showConnection(const QString& caption)
+{
+    lineLabel_->setToolTip(caption);
+    lineLabel_->setText(
+        lineLabel_->fontMetrics().elidedText(caption, Qt::ElideRight, lineLabel_->width()));
+}
+
+void MainWindow::setHangUpEnabled(bool enabled)
+{
+    menu_->hangUpItem().setEnabled(enabled);
+}
+
+void MainWindow::showCost(const QString& text)
+{
+    costText_ = text;
+    costDisplay_->SetValue(displayedNumber(text));
+    costDisplay_->setToolTip(text);
+}
+
+void MainWindow::showElapsed(const QString& text)
+{
+    elapsedLabel_->setText(text);
+}
+
+Currency MainWindow::currency() const
+{
+    return currencyLabel_->text() == kLire ? Currency::Lire : Currency::Euro;
+}
+
+bool MainWindow::newsEnabled() const
+{
+    return newsBox_->isChecked();
+}
+
+void MainWindow::openNewsPage()
+{
+    const QUrl address = newsPageUrl(services_.settings.newsUrl());
+    if (address.isValid())
+        newsPanel_->fetchPage(address);
+}
+
+bool MainWindow::event(QEvent* event)
+{
+    if (event->type() == QEvent::WindowActivate)
+        becomeActive();
+    return QWidget::event(event);
+}
+
+void MainWindow::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    const QColor light = palette().color(QPalette::Light);
+    const QColor dark = palette().color(QPalette::Dark);
+    const int stripHeight = PixelScale::of(*this).toPixelsY(kStripHeightTwips);
+    drawEdge(painter, QRect(0, 0, width() - 1, stripHeight - 1), light, dark);
+    drawEdge(painter, costDisplay_->geometry().adjusted(-1, -1, 0, 0), dark, light);
+}
+
+void MainWindow::becomeActive()
+{
+    emit activated();
+    newsBox_->setChecked(services_.settings.newsOn());
+    registerAutostartOnFirstRun();
+}
+
+void MainWindow::registerAutostartOnFirstRun()
+{
+    Settings& settings = services_.settings;
+    if (settings.hasRunBefore())
+        return;
+    const AutostartOutcome outcome =
+        services_.autostart.switchOn(kAutostartName, QCoreApplication::applicationFilePath());
+    if (outcome == AutostartOutcome::Failed)
+        qCWarning(windowsLog) << "the program could not be set to start with the desktop session";
+    settings.markRunBefore();
+    settings.setAutostartOn(outcome != AutostartOutcome::Failed);
+}
+
+void MainWindow::switchToEuro()
+{
+    showCurrency(Currency::Euro);
+    showCost(qtText(costTextSwitchedToEuro(costText_.toStdString())));
+    menuButton_->CloseDropDown();
+}
+
+void MainWindow::switchToLire()
+{
+    showCurrency(Currency::Lire);
+    showCost(qtText(costTextSwitchedToLire(costText_.toStdString())));
+    menuButton_->CloseDropDown();
+}
+
+void MainWindow::showCurrency(Currency shown)
+{
+    const bool lire = shown == Currency::Lire;
+    liraMark_->setVisible(lire);
+    euroMark_->setVisible(!lire);
+    menu_->euroItem().setVisible(lire);
+    menu_->lireItem().setVisible(!lire);
+    currencyLabel_->setText(lire ? kLire : kEuri);
+}
+
+void MainWindow::newsBoxClicked(bool ticked)
+{
+    setHeightTwips(ticked ? kStripHeightTwips + kNewsHeightTwips : kStripHeightTwips);
+    menu_->newsItem().setVisible(!ticked);
+    services_.settings.setNewsOn(ticked);
+    if (ticked && services_.dialUp.isDialUpActive())
+        openNewsPage();
+}
+
+void MainWindow::openSetup()
+{
+    menuButton_->CloseDropDown();
+    emit setupRequested(services_.settings.autostartOn());
+}
+
+void MainWindow::hangUp()
+{
+    monitor_->hangUp();
+    menuButton_->CloseDropDown();
+}
+
+// Ending the program while a connection is metered would leave its cost
+// unknown, so the command waits until the line is down.
+void MainWindow::endProgram()
+{
+    if (!monitor_->meterRunning()) {
+        emit closeSetupRequested();
+        emit programEndRequested();
+    }
+    menuButton_->CloseDropDown();
+}
+
+void MainWindow::hideToTray()
+{
+    savePosition();
+    emit closeSetupRequested();
+    if (placement_ == Placement::OffScreen)
+        hide();
+    else
+        showMinimized();
+}
+
+// Only a place the user could see is worth coming back to: not the one
+// off screen where the window waits for the tray icon.
+void MainWindow::savePosition()
+{
+    if (!isVisible() || !screen()->geometry().intersects(frameGeometry()))
+        return;
+    const PixelScale scale = PixelScale::of(*this);
+    services_.settings.savePosition(x() * scale.px, y() * scale.py);
+}
+
+void MainWindow::setHeightTwips(int twips)
+{
+    setFixedHeight(PixelScale::ofScreen().toPixelsY(twips));
+}
+
+} // namespace zrt

@@ -1,0 +1,154 @@
+#pragma once
+
+#include "monitor/monitor_display.h"
+
+#include <QStringList>
+#include <QWidget>
+
+#include <memory>
+
+class QCheckBox;
+class QLabel;
+
+namespace zrt {
+
+class Autostart;
+class Clock;
+class ConnectionMonitor;
+class SegmentDisplay;
+class DialUpService;
+class LinkOpener;
+class LogStore;
+class MainMenu;
+class MonitorTimer;
+class NewsPanel;
+class PageFetcher;
+class Settings;
+class TariffSource;
+class UserDialogs;
+class DropDownButton;
+class FlatButton;
+
+// What the main window works with.
+struct MainWindowServices {
+    Settings& settings;
+    DialUpService& dialUp;
+    Clock& clock;
+    LogStore& log;
+    TariffSource& tariffs;
+    Autostart& autostart;
+    UserDialogs& dialogs;
+    LinkOpener& links;
+    PageFetcher& news;
+};
+
+// The main window: a strip above all other windows, out of the task bar,
+// that shows the state of the line, the cost on a seven-segment display
+// with its currency and the elapsed time, with a news panel that folds out
+// below. It runs the connection monitor once a second, and offers its
+// commands through the drop-down button and the tray icon's menu. Without
+// a title bar, it is moved by dragging its body.
+class MainWindow : public QWidget, public MonitorDisplay {
+    Q_OBJECT
+
+public:
+    enum class Placement {
+        OffScreen,     // reached through the tray icon
+        SavedPosition, // there is no tray: the window is the only way in
+    };
+
+    // Heights of the strip alone and with the news panel, in twips.
+    static constexpr int kStripHeightTwips = 690;
+    static constexpr int kNewsHeightTwips = 465;
+    static constexpr int kOffScreenTopTwips = -5000;
+
+    MainWindow(MainWindowServices services, QString dataFolder, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // Reads the phonebook (telling the user when it is empty), shows the
+    // window where placement says and starts the monitor.
+    void load(Placement placement);
+    // Brings the window to where "Chiudi" last left it, on the screen.
+    void showAtSavedPosition();
+    void popUpMenu(const QPoint& globalPosition);
+    // At the program's end: keeps the position and completes the log row
+    // of a connection still metered.
+    void unload();
+
+    ConnectionMonitor& monitor() { return *monitor_; }
+    // The phonebook as it was read at load.
+    const QStringList& dialUpEntries() const { return entries_; }
+    MainMenu& menu() const { return *menu_; }
+
+    void showConnection(const QString& caption) override;
+    void setHangUpEnabled(bool enabled) override;
+    void showCost(const QString& text) override;
+    void showElapsed(const QString& text) override;
+    Currency currency() const override;
+    bool newsEnabled() const override;
+    void openNewsPage() override;
+    void logChanged() override { emit connectionLogChanged(); }
+
+signals:
+    // The window became active; the first time, the start-up is over.
+    void activated();
+    // "Setup": the management window should open, its autostart box ticked or not.
+    void setupRequested(bool autostartTicked);
+    // The management window should close: the strip is hidden or the program ends.
+    void closeSetupRequested();
+    // "Chiudi ZR Tellix 99" while no connection is metered.
+    void programEndRequested();
+    void connectionLogChanged();
+
+protected:
+    bool event(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void createDisplay();
+    void createLineLabels();
+    void createCommands();
+    void createNews();
+    void placeControls();
+    void connectCommands();
+
+    void fillDialUpEntries();
+    void becomeActive();
+    void registerAutostartOnFirstRun();
+
+    void switchToEuro();
+    void switchToLire();
+    void showCurrency(Currency currency);
+    void newsBoxClicked(bool ticked);
+    void openSetup();
+    void hangUp();
+    void endProgram();
+    void hideToTray();
+    void savePosition();
+    void setHeightTwips(int twips);
+
+    MainWindowServices services_;
+    QString dataFolder_;
+    Placement placement_ = Placement::OffScreen;
+    QString costText_ = QStringLiteral("0");
+    QStringList entries_;
+
+    SegmentDisplay* costDisplay_ = nullptr;
+    QLabel* currencyLabel_ = nullptr;
+    QLabel* liraMark_ = nullptr;
+    QLabel* euroMark_ = nullptr;
+    QLabel* lineLabel_ = nullptr;
+    QLabel* elapsedLabel_ = nullptr;
+    QLabel* iconLabel_ = nullptr;
+    QWidget* newsBoxArea_ = nullptr;
+    QCheckBox* newsBox_ = nullptr;
+    DropDownButton* menuButton_ = nullptr;
+    FlatButton* closeButton_ = nullptr;
+    NewsPanel* newsPanel_ = nullptr;
+    MainMenu* menu_ = nullptr;
+
+    std::unique_ptr<ConnectionMonitor> monitor_;
+    std::unique_ptr<MonitorTimer> tick_;
+};
+
+} // namespace zrt

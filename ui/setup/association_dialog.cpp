@@ -1,0 +1,109 @@
+#include "association_dialog.h"
+
+#include "setup_widgets.h"
+#include "tariff_list_model.h"
+#include "user_messages.h"
+
+#include "controls/flat_button.h"
+#include "controls/separator.h"
+#include "database/association_store.h"
+#include "database/database.h"
+#include "database/database_error.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QTableView>
+#include <QVBoxLayout>
+
+namespace zrt {
+
+namespace {
+
+constexpr QSize kDialogSize(360, 260);
+
+FlatButton* heading(const QString& connessione, QWidget* parent)
+{
+    FlatButton* lbl = setupButton(QStringLiteral("lbl"), connessione, parent);
+    lbl->setStyle(FltStyle::Label);
+    QFont bold = lbl->font();
+    bold.setBold(true);
+    bold.setPointSizeF(bold.pointSizeF() * 1.5);
+    lbl->setFont(bold);
+    return lbl;
+}
+
+} // namespace
+
+AssociationDialog::AssociationDialog(QString databasePath, QString connessione, UserMessages& messages, QWidget* parent)
+    : QDialog(parent), databasePath_(std::move(databasePath)), entry_(std::move(connessione)),
+      messages_(messages), model_(new TariffListModel(this))
+{
+    setObjectName(QStringLiteral("frmmodifica"));
+    setFont(setupFont());
+    companyTable_ = setupGrid(QStringLiteral("dbCompagnie"), model_, this);
+    okButton_ = setupButton(QStringLiteral("fltbutton1"), QStringLiteral("OK"), this);
+    setWindowTitle(QStringLiteral("Modifica..."));
+    setFixedSize(kDialogSize);
+    companyTable_->horizontalHeader()->setSectionResizeMode(TariffListModel::CompagniaColumn,
+                                                           QHeaderView::ResizeToContents);
+    companyTable_->horizontalHeader()->setStretchLastSection(true);
+    FlatButton* fltbutton2 = setupButton(QStringLiteral("fltbutton2"), QStringLiteral("Annulla"), this);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(okButton_);
+    buttons->addWidget(fltbutton2);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(heading(entry_, this));
+    layout->addWidget(setupLabel(QStringLiteral("lbl1"), QStringLiteral("Modifica associazione tariffa"), this));
+    layout->addWidget(setupLabel(QStringLiteral("Label1"),
+                                 QStringLiteral("Fare click sulla tariffa da associare alla connessione"), this));
+    layout->addWidget(companyTable_, 1);
+    layout->addWidget(new Separator(this));
+    layout->addLayout(buttons);
+
+    connect(okButton_, &FlatButton::Click, this, &AssociationDialog::save);
+    connect(fltbutton2, &FlatButton::Click, this, &QDialog::reject);
+    load();
+    connect(companyTable_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            &AssociationDialog::updateOkButton);
+    updateOkButton();
+}
+
+void AssociationDialog::load()
+{
+    try {
+        Database database = Database::open(databasePath_, Database::Access::ReadOnly);
+        model_->setTariffs(TariffStore(database).tariffs());
+        const std::optional<Associazione> current = AssociationStore(database).find(entry_);
+        if (current && model_->rowOf(current->idTariffa) >= 0)
+            companyTable_->selectRow(model_->rowOf(current->idTariffa));
+    } catch (const DatabaseError& error) {
+        messages_.warn(this, QStringLiteral("The tariffs cannot be read: %1").arg(error.message()));
+    }
+}
+
+void AssociationDialog::save()
+{
+    const QModelIndex current = companyTable_->currentIndex();
+    if (!current.isValid())
+        return;
+    try {
+        Database database = Database::open(databasePath_);
+        AssociationStore(database).associate(entry_, model_->tariffAt(current.row()).id);
+    } catch (const DatabaseError& error) {
+        messages_.warn(this, QStringLiteral("The tariff of \"%1\" could not be changed: %2")
+                                 .arg(entry_, error.message()));
+        return;
+    }
+    accept();
+}
+
+void AssociationDialog::updateOkButton()
+{
+    okButton_->setEnabled(companyTable_->currentIndex().isValid());
+}
+
+} // namespace zrt

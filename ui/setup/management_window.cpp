@@ -1,0 +1,254 @@
+#include "management_window.h"
+
+#include "associations_page.h"
+#include "autostart_switch.h"
+#include "info_page.h"
+#include "log_page.h"
+#include "page_icons.h"
+#include "setup_widgets.h"
+#include "statistics_page.h"
+#include "tariffs_page.h"
+#include "title_strip.h"
+#include "vat_editor.h"
+
+#include "controls/gradient_logo.h"
+#include "controls/drop_down_button.h"
+#include "controls/flat_button.h"
+#include "controls/separator.h"
+#include "controls/twips.h"
+#include "ui/wizard/tariff_editor.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QDate>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QStackedWidget>
+
+namespace zrt {
+
+namespace {
+
+// The window's make-up, in twips.
+constexpr QSize kWindowSize(7095, 4890);
+constexpr QRect kLogo(0, 0, 480, 4890);
+constexpr QRect kStrip(480, 0, 6615, 450);
+constexpr QRect kStripEdge(480, 450, 6615, 60);
+constexpr QRect kFrame(540, 510, 6495, 4320);
+// Every page sits 90 twips from the frame's sides and 240 from its top.
+constexpr QRect kPages(90, 240, kFrame.width() - 2 * 90, kFrame.height() - 240 - 90);
+constexpr QRect kDropDown(60, 60, 2700, 330);
+constexpr QRect kAutostartBox(2940, 75, 2100, 300);
+constexpr int kStripButtonsRight = 6555; // from the strip's left edge
+constexpr int kStripButtonSize = 300;
+constexpr int kStripButtonGap = 30;
+
+constexpr ColorValue kLogoStart = 0xC0C0C0;
+constexpr ColorValue kLogoEnd = 0x800000;
+constexpr int kLogoPointSize = 14;
+
+const QString kMinimisedTitle = QStringLiteral("Setup ZR Tellix 99");
+const QString kProgramTitle = QStringLiteral("ZR Tellix 99");
+
+QRect inPixels(const PixelScale& scale, const QRect& twips)
+{
+    return {scale.toPixelsX(twips.x()), scale.toPixelsY(twips.y()), scale.toPixelsX(twips.width()),
+            scale.toPixelsY(twips.height())};
+}
+
+// One of the title strip's buttons, the given place from the right.
+FlatButton* stripButton(QWidget& strip, const char* name, const char* caption, const char* toolTip, int fromRight)
+{
+    FlatButton* button = namedFltbutton(QString::fromLatin1(name), QString::fromLatin1(caption), &strip);
+    button->setToolTip(QString::fromLatin1(toolTip));
+    const int left = kStripButtonsRight - fromRight * (kStripButtonSize + kStripButtonGap);
+    const int top = (kStrip.height() - kStripButtonSize) / 2;
+    button->setGeometry(inPixels(PixelScale::ofScreen(), {left, top, kStripButtonSize, kStripButtonSize}));
+    return button;
+}
+
+} // namespace
+
+ManagementWindow::ManagementWindow(const QString& databasePath, const QString& executablePath, Autostart& autostart,
+                   Settings& settings, UserMessages& messages, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), databasePath_(databasePath), messages_(messages),
+      logoLabel_(new QLabel(this)), logo_(new GradientLogo(this)), titleStrip_(new TitleStrip(this)),
+      autostartBox_(new QCheckBox(QStringLiteral("Avvio Automatico"), titleStrip_)), pageButton_(new DropDownButton(titleStrip_)),
+      pageMenu_(new QMenu(this)), pageFrame_(new QGroupBox(this)), pages_(new QStackedWidget(pageFrame_))
+{
+    setObjectName(QStringLiteral("frmSetup"));
+    setFont(setupFont());
+    const PixelScale scale = PixelScale::ofScreen();
+    setFixedSize(scale.toPixelsX(kWindowSize.width()), scale.toPixelsY(kWindowSize.height()));
+
+    logoLabel_->setObjectName(QStringLiteral("picLogo"));
+    logoLabel_->setGeometry(inPixels(scale, kLogo));
+    titleStrip_->setGeometry(inPixels(scale, kStrip));
+    auto* edge = new Separator(this);
+    edge->setGeometry(inPixels(scale, kStripEdge));
+    pageFrame_->setObjectName(QStringLiteral("frm"));
+    pageFrame_->setGeometry(inPixels(scale, kFrame));
+    pages_->setObjectName(QStringLiteral("pnl"));
+    pages_->setAutoFillBackground(true); // hides the frame's tint behind the flat controls
+    pages_->setGeometry(inPixels(scale, kPages));
+
+    buildTitleStrip(autostart, settings, executablePath);
+    buildPageMenu();
+    buildPages();
+
+    choosePage(SetupPage::Log);
+    tariffsPage_->reloadTariffs();
+    const QDate today = QDate::currentDate();
+    logPage_->showPeriod(today.year(), today.month());
+    tariffsPage_->vatEditor().load();
+
+    setUpLogo();
+}
+
+void ManagementWindow::buildTitleStrip(Autostart& autostart, Settings& settings, const QString& executablePath)
+{
+    const PixelScale scale = PixelScale::ofScreen();
+    pageButton_->setObjectName(QStringLiteral("dpOpzioni"));
+    pageButton_->setGeometry(inPixels(scale, kDropDown));
+    autostartBox_->setObjectName(QStringLiteral("chkAvvio"));
+    autostartBox_->setToolTip(QStringLiteral("Consente l'avvio automatico di ZR Tellix 99 all'avvio di Windows"));
+    autostartBox_->setGeometry(inPixels(scale, kAutostartBox));
+    autostartSwitch_ = new AutostartSwitch(*autostartBox_, autostart, settings, executablePath, messages_);
+
+    FlatButton* fltbutton2 = stripButton(*titleStrip_, "fltbutton2", "_", "Riduci ad icona Setup", 3);
+    FlatButton* fltbutton10 = stripButton(*titleStrip_, "fltbutton10", "?", "Info ZR Tellix 99", 2);
+    FlatButton* fltbutton1 = stripButton(*titleStrip_, "fltbutton1", "x", "Chiudi Setup", 1);
+    connect(fltbutton2, &FlatButton::Click, this, [this] {
+        setWindowTitle(kMinimisedTitle);
+        showMinimized();
+    });
+    connect(fltbutton10, &FlatButton::Click, this, [this] { choosePage(SetupPage(kSetupPageCount - 1)); });
+    connect(fltbutton1, &FlatButton::Click, this, &QWidget::hide);
+    connect(pageButton_, &DropDownButton::DropDownOpen, this, &ManagementWindow::openMenu);
+    connect(pageButton_, &DropDownButton::DropDownClose, pageMenu_, &QMenu::hide);
+}
+
+void ManagementWindow::setUpLogo()
+{
+    logoLabel_->setFont(QFont(QStringLiteral("Arial"), kLogoPointSize, QFont::Bold));
+    QPalette palette = logoLabel_->palette();
+    palette.setColor(QPalette::WindowText, Qt::white);
+    logoLabel_->setPalette(palette);
+    logo_->setDrawingObject(logoLabel_);
+    logo_->setCaption(kProgramTitle);
+    logo_->setStartColor(kLogoStart);
+    logo_->setEndColor(kLogoEnd);
+}
+
+void ManagementWindow::buildPageMenu()
+{
+    pageMenu_->setObjectName(QStringLiteral("Scelta"));
+    for (int index = 0; index < kSetupPageCount; ++index) {
+        const auto page = SetupPage(index);
+        QAction* mnu = pageMenu_->addAction(pageCaption(page));
+        mnu->setObjectName(QStringLiteral("mnu%1").arg(index));
+        connect(mnu, &QAction::triggered, this, [this, page] { choosePage(page); });
+    }
+    // Leaving the menu without a choice puts the drop-down up again too.
+    connect(pageMenu_, &QMenu::aboutToHide, pageButton_, &DropDownButton::CloseDropDown);
+}
+
+void ManagementWindow::buildPages()
+{
+    logPage_ = new LogPage(databasePath_, messages_, pages_);
+    associationsPage_ = new AssociationsPage(databasePath_, messages_, pages_);
+    tariffsPage_ = new TariffsPage(databasePath_, messages_, pages_);
+    for (QWidget* page : std::initializer_list<QWidget*>{logPage_, associationsPage_, tariffsPage_,
+                                                          new StatisticsPage(pages_), new InfoPage(pages_)})
+        pages_->addWidget(page);
+    for (int index = 0; index < kSetupPageCount; ++index)
+        pages_->widget(index)->setObjectName(QStringLiteral("pnl%1").arg(index));
+    connect(tariffsPage_, &TariffsPage::addTariffRequested, this, &ManagementWindow::openTariffEditor);
+    connect(&tariffsPage_->vatEditor(), &VatEditor::vatChanged, this, &ManagementWindow::vatChanged);
+}
+
+void ManagementWindow::buildAssociationList(const QStringList& entries)
+{
+    associationsPage_->build(entries);
+}
+
+void ManagementWindow::reloadLog()
+{
+    logPage_->reload();
+}
+
+void ManagementWindow::showFromMainWindow()
+{
+    autostartSwitch_->syncFromSettings();
+    showNormal();
+    raise();
+    activateWindow();
+}
+
+void ManagementWindow::choosePage(SetupPage page)
+{
+    const QString caption = pageCaption(page);
+    pageButton_->setCaption(caption);
+    pageFrame_->setTitle(caption);
+    pageButton_->CloseDropDown();
+    pages_->setCurrentIndex(int(page));
+    const QPixmap icon = pageIcon(page);
+    if (!icon.isNull())
+        pageButton_->setPicture(icon);
+}
+
+SetupPage ManagementWindow::currentPage() const
+{
+    return SetupPage(pages_->currentIndex());
+}
+
+void ManagementWindow::openMenu()
+{
+    pageMenu_->popup(pageButton_->mapToGlobal(QPoint(0, pageButton_->height())));
+}
+
+bool ManagementWindow::event(QEvent* event)
+{
+    if (event->type() == QEvent::WindowActivate)
+        activated();
+    return QWidget::event(event);
+}
+
+void ManagementWindow::activated()
+{
+    tariffsPage_->vatEditor().showRate();
+    tariffsPage_->refreshBands();
+    autostartSwitch_->syncFromSettings();
+}
+
+// The title shows in the task bar only while the window is minimised.
+void ManagementWindow::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::WindowStateChange && !isMinimized())
+        setWindowTitle(QString());
+    QWidget::changeEvent(event);
+}
+
+void ManagementWindow::closeEvent(QCloseEvent* event)
+{
+    hide();
+    event->ignore();
+}
+
+void ManagementWindow::openTariffEditor()
+{
+    if (tariffEditor_) {
+        tariffEditor_->raise();
+        tariffEditor_->activateWindow();
+        return;
+    }
+    tariffEditor_ = new TariffEditor(databasePath_, this);
+    tariffEditor_->setAttribute(Qt::WA_DeleteOnClose);
+    tariffEditor_->selectCompany(associationsPage_->selectedCompany());
+    connect(tariffEditor_, &TariffEditor::tariffsChanged, tariffsPage_, &TariffsPage::reloadTariffs);
+    connect(tariffEditor_, &TariffEditor::tariffConfirmed, tariffsPage_, &TariffsPage::selectTariff);
+    tariffEditor_->show();
+}
+
+} // namespace zrt
