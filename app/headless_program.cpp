@@ -7,13 +7,10 @@
 #include "database/association_store.h"
 #include "database/data_folder.h"
 #include "database/database_error.h"
+#include "database/database.h"
 #include "database/schema.h"
-#include "monitor/connection_monitor.h"
-#include "monitor/database_log_store.h"
-#include "monitor/database_tariff_source.h"
 #include "dialup/dialup_factory.h"
-#include "monitor/monitor_database.h"
-#include "monitor/monitor_timer.h"
+#include "monitor/monitor_session.h"
 #include "monitor/system_clock.h"
 
 #include <QCoreApplication>
@@ -33,12 +30,14 @@ void printError(const QString& message)
     QTextStream(stderr) << "zrtellix: " << message << '\n';
 }
 
-std::optional<MonitorDatabase> openDatabase(const QString& dataDir)
+// The path of a database file that opens and is up to date.
+std::optional<QString> prepareDatabase(const QString& dataDir)
 {
     try {
-        MonitorDatabase database(joinPath(prepareDataFolder(dataDir), kDatabaseFileName));
-        upgradeSchema(database.get());
-        return database;
+        const QString path = joinPath(prepareDataFolder(dataDir), kDatabaseFileName);
+        Database database = Database::open(path);
+        upgradeSchema(database);
+        return path;
     } catch (const DatabaseError& error) {
         printError(error.message());
         return std::nullopt;
@@ -56,7 +55,7 @@ void printStatus(const QString& line)
 
 // Every entry of the phonebook gets the default tariff unless it has one,
 // before the monitor looks for it.
-void preparePhonebook(const DialUpService& dialUp, MonitorDatabase& database)
+void preparePhonebook(const DialUpService& dialUp, Database& database)
 {
     const std::vector<std::string> entries = dialUp.entries();
     if (entries.empty())
@@ -65,28 +64,27 @@ void preparePhonebook(const DialUpService& dialUp, MonitorDatabase& database)
     for (const std::string& entry : entries)
         names.append(QString::fromStdString(entry));
     try {
-        AssociationStore(database.get()).ensureAssociated(names);
+        AssociationStore(database).ensureAssociated(names);
     } catch (const DatabaseError& error) {
         printError(QStringLiteral("the dial-up entries were not given a tariff: %1").arg(error.message()));
     }
 }
 
-int monitorUntilSignalled(DialUpService& dialUp, MonitorDatabase& database)
+int monitorUntilSignalled(DialUpService& dialUp, const QString& databasePath)
 {
     const TerminationSignals terminationSignals([](int) { QCoreApplication::quit(); });
-    preparePhonebook(dialUp, database);
     SystemClock clock;
     StatusLine statusLine;
-    DatabaseLogStore log(database);
-    DatabaseTariffSource tariffs(database);
-    ConnectionMonitor monitor({dialUp, clock, log, tariffs, statusLine});
-    monitor.start();
-
-    MonitorTimer timer(monitor, [&statusLine] { printStatus(statusLine.text()); });
-    timer.start();
+    MonitorSession session(databasePath, dialUp, clock, statusLine,
+                           [&statusLine] { printStatus(statusLine.text()); });
+    try {
+        preparePhonebook(dialUp, session.database().get());
+    } catch (const DatabaseError& error) {
+        printError(error.message());
+    }
+    session.start();
     QCoreApplication::exec();
-    timer.stop();
-    monitor.shutDown();
+    session.stop();
     return 0;
 }
 
@@ -99,12 +97,12 @@ int runHeadless(const Options& options)
         printError(QString::fromStdString(dialUp.error));
         return 1;
     }
-    std::optional<MonitorDatabase> database = openDatabase(options.dataDir);
-    if (!database)
+    const std::optional<QString> databasePath = prepareDatabase(options.dataDir);
+    if (!databasePath)
         return 1;
     std::signal(SIGPIPE, SIG_IGN);
     try {
-        return monitorUntilSignalled(*dialUp.service, *database);
+        return monitorUntilSignalled(*dialUp.service, *databasePath);
     } catch (const std::system_error& error) {
         printError(QString::fromLocal8Bit(error.what()));
         return 1;

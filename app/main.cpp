@@ -2,7 +2,7 @@
 #include "options.h"
 #include "termination_signals.h"
 
-#include "ui/main/windows_program.h"
+#include "windowed_program.h"
 
 #include <QApplication>
 #include <QTextStream>

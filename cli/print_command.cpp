@@ -4,8 +4,8 @@
 
 #include "database/connection_log.h"
 #include "engine/italian_number.h"
-#include "ui/setup/connection_list_printer.h"
-#include "ui/setup/month_names.h"
+#include "printing/connection_list_printer.h"
+#include "printing/month_names.h"
 
 namespace zrt::cli {
 

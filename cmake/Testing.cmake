@@ -20,6 +20,7 @@ function(zrt_test_suite name)
     else()
         target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gmock GTest::gtest_main)
     endif()
+    target_link_libraries(${name} PRIVATE zrt_test_support)
     target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR})
     zrt_warnings(${name})
     gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60

@@ -307,7 +307,7 @@ void FlatButton::changed(const char* name)
     update();
 }
 
-FlatButton* namedFltbutton(const QString& objectName, const QString& caption, QWidget* parent)
+FlatButton* makeFlatButton(const QString& objectName, const QString& caption, QWidget* parent)
 {
     auto* button = new FlatButton(parent);
     button->setObjectName(objectName);

@@ -122,6 +122,6 @@ private:
 };
 
 // A button named for lookups, with its caption.
-FlatButton* namedFltbutton(const QString& objectName, const QString& caption, QWidget* parent);
+FlatButton* makeFlatButton(const QString& objectName, const QString& caption, QWidget* parent);
 
 } // namespace zrt

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <QRect>
+#include <QSize>
+
 class QWidget;
 
 namespace zrt {
@@ -27,6 +30,12 @@ struct PixelScale {
 
     int toPixelsX(double twips) const { return roundHalfEven(twips / px); }
     int toPixelsY(double twips) const { return roundHalfEven(twips / py); }
+    QRect toPixels(const QRect& twips) const
+    {
+        return {toPixelsX(twips.x()), toPixelsY(twips.y()), toPixelsX(twips.width()), toPixelsY(twips.height())};
+    }
+    QSize toPixels(const QSize& twips) const { return {toPixelsX(twips.width()), toPixelsY(twips.height())}; }
+    QSize toTwips(const QSize& pixels) const { return {pixels.width() * px, pixels.height() * py}; }
 };
 
 } // namespace zrt

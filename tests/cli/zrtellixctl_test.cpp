@@ -1,4 +1,4 @@
-#include "tests/database/scratch_database.h"
+#include "tests/support/scratch_database.h"
 #include "tests/support/tool_run.h"
 
 #include "database/association_store.h"
@@ -9,7 +9,7 @@
 
 #include <gmock/gmock.h>
 
-namespace zrt {
+namespace zrt::test {
 namespace {
 
 using test::ToolRun;
@@ -154,4 +154,4 @@ TEST_F(Zrtellixctl, LogListsTheMonthWithItsTotal)
 }
 
 } // namespace
-} // namespace zrt
+} // namespace zrt::test

@@ -13,7 +13,7 @@
 #include <functional>
 #include <vector>
 
-namespace zrt {
+namespace zrt::test {
 namespace {
 
 using namespace testing;
@@ -192,9 +192,9 @@ TEST_F(LinkLabelTest, FailedOpenIsLoggedNotRaised)
 
 TEST_F(LinkLabelTest, UnderlinedWhileTheMouseIsOver)
 {
-    testing::enter(label);
+    enter(label);
     EXPECT_TRUE(label.isUnderlined());
-    testing::leave(label);
+    leave(label);
     EXPECT_FALSE(label.isUnderlined());
 }
 
@@ -214,4 +214,4 @@ TEST_F(LinkLabelTest, MouseSignalsComeFromTheTextWhateverTheStyle)
 }
 
 } // namespace
-} // namespace zrt
+} // namespace zrt::test

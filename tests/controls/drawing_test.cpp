@@ -9,11 +9,8 @@
 
 #include <gtest/gtest.h>
 
-namespace zrt {
+namespace zrt::test {
 namespace {
-
-using testing::inkBox;
-using testing::pixel;
 
 const QColor red(255, 0, 0);
 
@@ -25,7 +22,7 @@ QImage show(const QString& value, int altezza = SegmentDisplay::defaultAltezza)
     display.setForeColor(rgbValue(255, 0, 0));
     display.setAltezza(altezza);
     display.SetValue(value);
-    return testing::render(display);
+    return render(display);
 }
 
 // A mark takes a narrower cell than a digit, once for each kind of mark
@@ -150,4 +147,4 @@ TEST(GradientLogo, RepaintsItsLabelOnChangeButNeverAtZeroHeight)
 }
 
 } // namespace
-} // namespace zrt
+} // namespace zrt::test

@@ -13,7 +13,7 @@
 
 #include <functional>
 
-namespace zrt {
+namespace zrt::test {
 namespace {
 
 class AltroTest : public ::testing::Test
@@ -109,4 +109,4 @@ TEST(AboutPropertiesPage, KeepsItsPictureAtTheBottomLeft)
 }
 
 } // namespace
-} // namespace zrt
+} // namespace zrt::test

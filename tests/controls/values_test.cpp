@@ -14,7 +14,7 @@
 
 #include <gtest/gtest.h>
 
-namespace zrt {
+namespace zrt::test {
 namespace {
 
 TEST(Twips, PerPixelFollowsLogicalDpiAndRoundsHalvesToEven)
@@ -105,4 +105,4 @@ TEST(ControlProperties, RoundTripWithDefaultsOmitted)
 }
 
 } // namespace
-} // namespace zrt
+} // namespace zrt::test

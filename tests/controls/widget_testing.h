@@ -15,7 +15,7 @@
 inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
 inline void PrintTo(const QColor& colour, std::ostream* out) { *out << colour.name().toStdString(); }
 
-namespace zrt::testing {
+namespace zrt::test {
 
 inline QImage render(QWidget& widget) { return widget.grab().toImage().convertToFormat(QImage::Format_RGB32); }
 inline QColor pixel(const QImage& image, int x, int y) { return QColor(image.pixel(x, y)); }
@@ -46,4 +46,4 @@ inline void leave(QWidget& widget)
     QApplication::sendEvent(&widget, &event);
 }
 
-} // namespace zrt::testing
+} // namespace zrt::test

@@ -1,4 +1,4 @@
-#include "scratch_database.h"
+#include "tests/support/scratch_database.h"
 
 #include "database/connection_log.h"
 
@@ -7,7 +7,7 @@
 
 #include <gtest/gtest.h>
 
-namespace zrt {
+namespace zrt::test {
 namespace {
 
 QList<int> keys(const QList<LogRow>& rows)
@@ -60,4 +60,4 @@ TEST(ConnectionLogPages, PagesTogetherAreTheWholeMonthInKeyOrder)
 }
 
 } // namespace
-} // namespace zrt
+} // namespace zrt::test

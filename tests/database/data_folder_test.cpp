@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-namespace zrt {
+namespace zrt::test {
 namespace {
 
 TEST(JoinPath, PutsExactlyOneSeparatorBetween)
@@ -60,4 +60,4 @@ TEST(PrepareDataFolder, SeedsThePerUserFolderOnceAndNeverOverwritesIt)
 }
 
 } // namespace
-} // namespace zrt
+} // namespace zrt::test

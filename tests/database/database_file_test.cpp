@@ -1,4 +1,4 @@
-#include "scratch_database.h"
+#include "tests/support/scratch_database.h"
 
 #include "database/database_error.h"
 #include "database/schema.h"
@@ -9,7 +9,7 @@
 
 #include <gtest/gtest.h>
 
-namespace zrt {
+namespace zrt::test {
 namespace {
 
 void writeFile(const QString& path, const QByteArray& bytes)
@@ -117,4 +117,4 @@ TEST(SqlScript, SplitsStatementsAtLineEndsAndSkipsComments)
 }
 
 } // namespace
-} // namespace zrt
+} // namespace zrt::test

@@ -1,4 +1,4 @@
-#include "scratch_database.h"
+#include "tests/support/scratch_database.h"
 
 #include "database/association_store.h"
 #include "database/band_lookup_query.h"
@@ -8,7 +8,7 @@
 
 #include <gtest/gtest.h>
 
-namespace zrt {
+namespace zrt::test {
 namespace {
 
 LocalDateTime at(const char* text)
@@ -91,4 +91,4 @@ TEST(VatStore, WritesTheRowWhenItIsMissing)
 }
 
 } // namespace
-} // namespace zrt
+} // namespace zrt::test

@@ -1,4 +1,4 @@
-#include "scratch_database.h"
+#include "tests/support/scratch_database.h"
 
 #include "database/database_error.h"
 #include "database/tariff_editing.h"
@@ -9,7 +9,7 @@
 #include <algorithm>
 #include <vector>
 
-namespace zrt {
+namespace zrt::test {
 namespace {
 
 TimeOfDay at(const char* text)
@@ -98,4 +98,4 @@ TEST_F(TariffEditingTest, MissingTariffsAndRemovedBandsAreErrorsThatChangeNothin
 }
 
 } // namespace
-} // namespace zrt
+} // namespace zrt::test

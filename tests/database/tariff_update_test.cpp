@@ -1,4 +1,4 @@
-#include "scratch_database.h"
+#include "tests/support/scratch_database.h"
 
 #include "database/database_error.h"
 #include "database/tariff_store.h"
@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-namespace zrt {
+namespace zrt::test {
 namespace {
 
 // An update file made from the pulse company of the shipped tariffs, plus
@@ -92,4 +92,4 @@ TEST(ExportUpdate, RefusesAnUnknownCompanyAndAnExistingFile)
 }
 
 } // namespace
-} // namespace zrt
+} // namespace zrt::test

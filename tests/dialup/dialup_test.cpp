@@ -1,4 +1,4 @@
-#include "fake_ppp_system.h"
+#include "tests/support/fake_ppp_system.h"
 
 #include "dialup/dialup_factory.h"
 #include "dialup/dialup_log.h"
@@ -17,7 +17,7 @@
 #include <set>
 #include <tuple>
 
-namespace zrt {
+namespace zrt::test {
 namespace {
 
 using ::testing::ElementsAre;
@@ -271,4 +271,4 @@ TEST(CommandLineTest, RecognisesPppdAndTheCalledPeer)
 }
 
 } // namespace
-} // namespace zrt
+} // namespace zrt::test

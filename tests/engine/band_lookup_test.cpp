@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-namespace zrt {
+namespace zrt::test {
 namespace {
 
 TimeOfDay time(std::string_view text) { return parseTimeOfDay(text).value(); }
@@ -58,4 +58,4 @@ TEST(BandLookup, EntryNamesIgnoreLetterCase)
 }
 
 } // namespace
-} // namespace zrt
+} // namespace zrt::test

@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-namespace zrt {
+namespace zrt::test {
 namespace {
 
 Date date(std::string_view iso) { return parseIsoDate(iso).value(); }
@@ -64,4 +64,4 @@ TEST(DayType, CodesRoundTrip)
 }
 
 } // namespace
-} // namespace zrt
+} // namespace zrt::test

@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-namespace zrt {
+namespace zrt::test {
 namespace {
 
 TEST(ItalianNumber, ParsesGroupedAndDecimalTextOnly)
@@ -72,4 +72,4 @@ TEST(Currency, SwitchingRewritesTheCostText)
 }
 
 } // namespace
-} // namespace zrt
+} // namespace zrt::test

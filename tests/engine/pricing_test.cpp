@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-namespace zrt {
+namespace zrt::test {
 namespace {
 
 LocalDateTime at(std::string_view text) { return parseLocalDateTime(text).value(); }
@@ -149,4 +149,4 @@ TEST(Pricing, NothingWhenNoBandForTheDayTypesMet)
 }
 
 } // namespace
-} // namespace zrt
+} // namespace zrt::test

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-namespace zrt {
+namespace zrt::test {
 namespace {
 
 TEST(TimeOfDay, ParsesHoursMinutesAndOptionalSecondsUpToMidnight)
@@ -51,4 +51,4 @@ TEST(ElapsedTime, HoursMinutesSecondsWithAtLeastTwoDigits)
 }
 
 } // namespace
-} // namespace zrt
+} // namespace zrt::test

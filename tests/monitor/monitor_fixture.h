@@ -1,10 +1,10 @@
 #pragma once
 
-#include "fake_clock.h"
+#include "tests/support/fake_clock.h"
 #include "recording_display.h"
 
-#include "tests/database/scratch_database.h"
-#include "tests/dialup/temp_dir.h"
+#include "tests/support/scratch_database.h"
+#include "tests/support/temp_dir.h"
 
 #include "database/association_store.h"
 #include "database/connection_log.h"

@@ -1,4 +1,4 @@
-#include "tests/dialup/fake_ppp_system.h"
+#include "tests/support/fake_ppp_system.h"
 
 #include "dialup/ppp_dialup.h"
 
@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-namespace zrt {
+namespace zrt::test {
 namespace {
 
 constexpr char kCanary[] = "zrtellix-shell-ran";
@@ -64,4 +64,4 @@ TEST(HangUp, PeersNamedLikeShellCommandsAreSignalledDirectly)
 }
 
 } // namespace
-} // namespace zrt
+} // namespace zrt::test

@@ -1,4 +1,4 @@
-#include "headless_run.h"
+#include "tests/support/headless_run.h"
 #include "reliability_support.h"
 
 #include <random>

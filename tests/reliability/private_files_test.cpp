@@ -1,7 +1,7 @@
 #include "database/data_folder.h"
 #include "database/database.h"
 #include "database/default_content.h"
-#include "ui/main/settings.h"
+#include "ui/common/settings.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "tests/database/scratch_database.h"
-#include "tests/dialup/temp_dir.h"
+#include "tests/support/scratch_database.h"
+#include "tests/support/temp_dir.h"
 
 #include "database/association_store.h"
 #include "database/connection_log.h"

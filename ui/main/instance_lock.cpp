@@ -1,6 +1,6 @@
 #include "instance_lock.h"
 
-#include "windows_log.h"
+#include "ui/common/window_log.h"
 
 #include <QDir>
 #include <QStandardPaths>
@@ -22,7 +22,7 @@ InstanceLock::InstanceLock(const QString& folder) : file_(QDir(folder).filePath(
         return;
     anotherCopyRunning_ = file_.error() == QLockFile::LockFailedError;
     if (!anotherCopyRunning_)
-        qCWarning(windowsLog) << "cannot make the lock file in" << folder
+        qCWarning(uiLog) << "cannot make the lock file in" << folder
                               << "; a second copy of the program would not be noticed";
 }
 

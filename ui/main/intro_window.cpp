@@ -1,11 +1,13 @@
 #include "intro_window.h"
 
-#include "program_icon.h"
-#include "twips_geometry.h"
+#include "ui/common/program_icon.h"
+#include "controls/twips.h"
 
 #include "controls/classic_palette.h"
 #include "controls/link_label.h"
-#include "ui/setup/program_identity.h"
+#include "ui/common/program_identity.h"
+
+#include "engine/program_name.h"
 
 #include <QGuiApplication>
 #include <QLabel>
@@ -45,7 +47,7 @@ void paintBanner(QPainter& painter, const QRect& banner)
     const QRect text = banner.adjusted(banner.height() / 6, banner.height() / 6, -iconSize, 0);
     painter.setPen(Qt::white);
     painter.setFont(arial(24, true));
-    painter.drawText(text, Qt::AlignLeft | Qt::AlignTop, QStringLiteral("ZR Tellix 99"));
+    painter.drawText(text, Qt::AlignLeft | Qt::AlignTop, QString::fromUtf8(kProgramName));
     painter.setPen(QColor(0xD8, 0xE0, 0xF8));
     painter.setFont(arial(10));
     painter.drawText(text.adjusted(2, 0, 0, -banner.height() / 6), Qt::AlignLeft | Qt::AlignBottom,
@@ -94,7 +96,7 @@ IntroWindow::IntroWindow(const QVersionNumber& version, QWidget* parent)
       mailLink_(makeLink(this, "LinkLabel2", kMakerMail, QStringLiteral("mailto:") + kMakerMail))
 {
     setObjectName(QStringLiteral("frmIntro"));
-    setWindowTitle(QStringLiteral("ZR Tellix 99"));
+    setWindowTitle(QString::fromUtf8(kProgramName));
     setPalette(classicPalette());
     iconLabel_->setObjectName(QStringLiteral("Picture1"));
     titleLabel_->setObjectName(QStringLiteral("Label1"));
@@ -112,13 +114,13 @@ IntroWindow::IntroWindow(const QVersionNumber& version, QWidget* parent)
 void IntroWindow::placeControls()
 {
     const PixelScale scale = PixelScale::ofScreen();
-    const QSize size = pixelSize(kWindowTwips, scale);
+    const QSize size = scale.toPixels(kWindowTwips);
     setFixedSize(size);
     iconLabel_->setGeometry(rect());
     iconLabel_->setPixmap(artwork(size, scale.toPixelsY(kBannerHeightTwips), palette().color(QPalette::Button)));
-    titleLabel_->setGeometry(pixelRect(kLabel1Twips, scale));
-    siteLink_->setGeometry(pixelRect(kLinkLabel1Twips, scale));
-    mailLink_->setGeometry(pixelRect(kLinkLabel2Twips, scale));
+    titleLabel_->setGeometry(scale.toPixels(kLabel1Twips));
+    siteLink_->setGeometry(scale.toPixels(kLinkLabel1Twips));
+    mailLink_->setGeometry(scale.toPixels(kLinkLabel2Twips));
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->geometry().center() - rect().center());
 }

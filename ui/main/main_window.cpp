@@ -4,13 +4,13 @@
 #include "main_menu.h"
 #include "news_address.h"
 #include "news_panel.h"
-#include "program_icon.h"
-#include "settings.h"
-#include "twips_geometry.h"
-#include "user_dialogs.h"
+#include "ui/common/program_icon.h"
+#include "ui/common/settings.h"
+#include "controls/twips.h"
+#include "ui/common/user_messages.h"
 #include "window_drag.h"
 #include "window_placement.h"
-#include "windows_log.h"
+#include "ui/common/window_log.h"
 
 #include "controls/classic_palette.h"
 #include "controls/segment_display.h"
@@ -18,11 +18,11 @@
 #include "controls/flat_button.h"
 #include "controls/separator.h"
 #include "database/data_folder.h"
+#include "engine/program_name.h"
 #include "engine/elapsed_time.h"
 #include "engine/italian_number.h"
-#include "monitor/connection_monitor.h"
-#include "monitor/monitor_timer.h"
-#include "ui/setup/autostart.h"
+#include "monitor/monitor_session.h"
+#include "ui/common/autostart.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -67,7 +67,7 @@ void addSeparator(QWidget* window, const QRect& twips, const PixelScale& scale)
 {
     auto* separator = new Separator(window);
     separator->setStyle(1);
-    separator->setGeometry(pixelRect(twips, scale));
+    separator->setGeometry(scale.toPixels(twips));
 }
 
 QString qtText(const std::string& text)
@@ -100,16 +100,15 @@ void drawEdge(QPainter& painter, const QRect& area, const QColor& topLeft, const
 
 } // namespace
 
-MainWindow::MainWindow(MainWindowServices services, QString dataFolder, QWidget* parent)
+MainWindow::MainWindow(MainWindowServices services, QString dataFolder, const QString& databasePath,
+                       QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
       services_(services),
       dataFolder_(std::move(dataFolder)),
-      monitor_(std::make_unique<ConnectionMonitor>(
-          MonitorServices{services.dialUp, services.clock, services.log, services.tariffs, *this})),
-      tick_(std::make_unique<MonitorTimer>(*monitor_))
+      session_(std::make_unique<MonitorSession>(databasePath, services.dialUp, services.clock, *this))
 {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(kProgramTitle);
+    setWindowTitle(QString::fromUtf8(kProgramName));
     setWindowIcon(programIcon());
     setPalette(classicPalette());
     setAutoFillBackground(true);
@@ -129,17 +128,22 @@ MainWindow::MainWindow(MainWindowServices services, QString dataFolder, QWidget*
 
 MainWindow::~MainWindow() = default;
 
+ConnectionMonitor& MainWindow::monitor()
+{
+    return session_->monitor();
+}
+
 void MainWindow::createDisplay()
 {
     const PixelScale scale = PixelScale::ofScreen();
     iconLabel_ = new QLabel(this);
     iconLabel_->setObjectName(QStringLiteral("Picture1"));
-    iconLabel_->setGeometry(pixelRect(kIconRect, scale));
+    iconLabel_->setGeometry(scale.toPixels(kIconRect));
     iconLabel_->setPixmap(programIconPixmap(iconLabel_->width()));
 
     costDisplay_ = new SegmentDisplay(this);
     costDisplay_->setObjectName(QStringLiteral("dgt"));
-    costDisplay_->setGeometry(pixelRect(kCostDisplayRect, scale));
+    costDisplay_->setGeometry(scale.toPixels(kCostDisplayRect));
     costDisplay_->setAltezza(kCostDisplayHeight);
     showCost(costText_);
 
@@ -148,13 +152,13 @@ void MainWindow::createDisplay()
     euroMark_ = new QLabel(this);
     euroMark_->setObjectName(QStringLiteral("pctEuro"));
     for (QLabel* mark : {liraMark_, euroMark_})
-        mark->setGeometry(pixelRect(kCurrencyMarkRect, scale));
+        mark->setGeometry(scale.toPixels(kCurrencyMarkRect));
     liraMark_->setPixmap(liraMark(liraMark_->width()));
     euroMark_->setPixmap(euroMark(euroMark_->width()));
 
     currencyLabel_ = new QLabel(kLire, this);
     currencyLabel_->setObjectName(QStringLiteral("Label2"));
-    currencyLabel_->setGeometry(pixelRect(kCurrencyLabelRect, scale));
+    currencyLabel_->setGeometry(scale.toPixels(kCurrencyLabelRect));
     currencyLabel_->setFont(arial(7, true));
     currencyLabel_->setAlignment(Qt::AlignCenter);
     showCurrency(Currency::Lire);
@@ -167,13 +171,13 @@ void MainWindow::createLineLabels()
 
     lineLabel_ = new QLabel(this);
     lineLabel_->setObjectName(QStringLiteral("lblConnessione"));
-    lineLabel_->setGeometry(pixelRect(kLineLabelRect, scale));
+    lineLabel_->setGeometry(scale.toPixels(kLineLabelRect));
     lineLabel_->setFont(arial(8, true));
     showConnection(kNonConnesso);
 
     elapsedLabel_ = new QLabel(this);
     elapsedLabel_->setObjectName(QStringLiteral("dgttempo"));
-    elapsedLabel_->setGeometry(pixelRect(kElapsedLabelRect, scale));
+    elapsedLabel_->setGeometry(scale.toPixels(kElapsedLabelRect));
     showElapsed(qtText(elapsedTimeText(0)));
 }
 
@@ -184,12 +188,12 @@ void MainWindow::createCommands()
 
     menuButton_ = new DropDownButton(this);
     menuButton_->setObjectName(QStringLiteral("dropdown1"));
-    menuButton_->setGeometry(pixelRect(kMenuButtonRect, scale));
+    menuButton_->setGeometry(scale.toPixels(kMenuButtonRect));
     menuButton_->setCaption(QStringLiteral("Menu"));
     menuButton_->flt().setFont(arial(8));
 
-    closeButton_ = namedFltbutton(QStringLiteral("fltbutton1"), QStringLiteral("Chiudi"), this);
-    closeButton_->setGeometry(pixelRect(kCloseButtonRect, scale));
+    closeButton_ = makeFlatButton(QStringLiteral("fltbutton1"), QStringLiteral("Chiudi"), this);
+    closeButton_->setGeometry(scale.toPixels(kCloseButtonRect));
     closeButton_->setFont(arial(8));
 }
 
@@ -198,7 +202,7 @@ void MainWindow::createNews()
     const PixelScale scale = PixelScale::ofScreen();
     newsBoxArea_ = new QWidget(this);
     newsBoxArea_->setObjectName(QStringLiteral("Picture2"));
-    newsBoxArea_->setGeometry(pixelRect(kNewsBoxRect, scale));
+    newsBoxArea_->setGeometry(scale.toPixels(kNewsBoxRect));
     newsBox_ = new QCheckBox(QStringLiteral("News"), newsBoxArea_);
     newsBox_->setObjectName(QStringLiteral("chk"));
     newsBox_->setToolTip(QStringLiteral("Abilita/disabilita news Nevaro"));
@@ -208,7 +212,7 @@ void MainWindow::createNews()
 
     newsPanel_ = new NewsPanel(services_.news, services_.links, this);
     newsPanel_->setObjectName(QStringLiteral("WebBrowser1"));
-    newsPanel_->setGeometry(pixelRect({0, kStripHeightTwips, kWidthTwips, kNewsHeightTwips}, scale));
+    newsPanel_->setGeometry(scale.toPixels({0, kStripHeightTwips, kWidthTwips, kNewsHeightTwips}));
     newsPanel_->setFont(arial(8));
     newsPanel_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     newsPanel_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -244,7 +248,6 @@ void MainWindow::load(Placement placement)
     newsPanel_->showLocalPage(joinPath(dataFolder_, kNewsFileName));
     services_.settings.setProgramFolder(QCoreApplication::applicationDirPath());
     fillDialUpEntries();
-    monitor_->start();
     if (placement == Placement::OffScreen) {
         move(x(), PixelScale::of(*this).toPixelsY(kOffScreenTopTwips));
         show();
@@ -253,7 +256,7 @@ void MainWindow::load(Placement placement)
         setWindowFlag(Qt::Tool, false);
         showAtSavedPosition();
     }
-    tick_->start();
+    session_->start();
     becomeActive();
 }
 
@@ -263,15 +266,15 @@ void MainWindow::fillDialUpEntries()
     for (const std::string& entry : services_.dialUp.entries())
         entries_.append(qtText(entry));
     if (entries_.isEmpty())
-        services_.dialogs.tell(QString::fromUtf8(kNoDialUpEntriesMessage.data(), kNoDialUpEntriesMessage.size()));
+        services_.messages.inform(this, QString::fromUtf8(kNoDialUpEntriesMessage.data(), kNoDialUpEntriesMessage.size()));
 }
 
 void MainWindow::showAtSavedPosition()
 {
     const PixelScale scale = PixelScale::of(*this);
     const Settings& settings = services_.settings;
-    const QPoint twips = savedWindowPosition(settings.savedLeft(), settings.savedTop(), twipsSize(size(), scale),
-                                             twipsSize(screen()->geometry().size(), scale));
+    const QPoint twips = savedWindowPosition(settings.savedLeft(), settings.savedTop(), scale.toTwips(size()),
+                                             scale.toTwips(screen()->geometry().size()));
     move(scale.toPixelsX(twips.x()), scale.toPixelsY(twips.y()));
     showNormal();
     raise();
@@ -286,8 +289,7 @@ void MainWindow::popUpMenu(const QPoint& globalPosition)
 void MainWindow::unload()
 {
     savePosition();
-    tick_->stop();
-    monitor_->shutDown();
+    session_->stop();
 }
 
 void MainWindow::showConnection(const QString& caption)
@@ -316,7 +318,7 @@ void MainWindow::showElapsed(const QString& text)
 
 Currency MainWindow::currency() const
 {
-    return currencyLabel_->text() == kLire ? Currency::Lire : Currency::Euro;
+    return currency_;
 }
 
 bool MainWindow::newsEnabled() const
@@ -363,7 +365,7 @@ void MainWindow::registerAutostartOnFirstRun()
     const AutostartOutcome outcome =
         services_.autostart.switchOn(kAutostartName, QCoreApplication::applicationFilePath());
     if (outcome == AutostartOutcome::Failed)
-        qCWarning(windowsLog) << "the program could not be set to start with the desktop session";
+        qCWarning(uiLog) << "the program could not be set to start with the desktop session";
     settings.markRunBefore();
     settings.setAutostartOn(outcome != AutostartOutcome::Failed);
 }
@@ -384,6 +386,7 @@ void MainWindow::switchToLire()
 
 void MainWindow::showCurrency(Currency shown)
 {
+    currency_ = shown;
     const bool lire = shown == Currency::Lire;
     liraMark_->setVisible(lire);
     euroMark_->setVisible(!lire);
@@ -409,7 +412,7 @@ void MainWindow::openSetup()
 
 void MainWindow::hangUp()
 {
-    monitor_->hangUp();
+    session_->monitor().hangUp();
     menuButton_->CloseDropDown();
 }
 
@@ -417,7 +420,7 @@ void MainWindow::hangUp()
 // unknown, so the command waits until the line is down.
 void MainWindow::endProgram()
 {
-    if (!monitor_->meterRunning()) {
+    if (!session_->monitor().meterRunning()) {
         emit closeSetupRequested();
         emit programEndRequested();
     }

@@ -18,14 +18,12 @@ class ConnectionMonitor;
 class SegmentDisplay;
 class DialUpService;
 class LinkOpener;
-class LogStore;
 class MainMenu;
-class MonitorTimer;
+class MonitorSession;
 class NewsPanel;
 class PageFetcher;
 class Settings;
-class TariffSource;
-class UserDialogs;
+class UserMessages;
 class DropDownButton;
 class FlatButton;
 
@@ -34,10 +32,8 @@ struct MainWindowServices {
     Settings& settings;
     DialUpService& dialUp;
     Clock& clock;
-    LogStore& log;
-    TariffSource& tariffs;
     Autostart& autostart;
-    UserDialogs& dialogs;
+    UserMessages& messages;
     LinkOpener& links;
     PageFetcher& news;
 };
@@ -62,7 +58,10 @@ public:
     static constexpr int kNewsHeightTwips = 465;
     static constexpr int kOffScreenTopTwips = -5000;
 
-    MainWindow(MainWindowServices services, QString dataFolder, QWidget* parent = nullptr);
+    // Meters the connections into the log of the database file; the news
+    // page is read from the data folder.
+    MainWindow(MainWindowServices services, QString dataFolder, const QString& databasePath,
+               QWidget* parent = nullptr);
     ~MainWindow() override;
 
     // Reads the phonebook (telling the user when it is empty), shows the
@@ -75,7 +74,7 @@ public:
     // of a connection still metered.
     void unload();
 
-    ConnectionMonitor& monitor() { return *monitor_; }
+    ConnectionMonitor& monitor();
     // The phonebook as it was read at load.
     const QStringList& dialUpEntries() const { return entries_; }
     MainMenu& menu() const { return *menu_; }
@@ -147,8 +146,8 @@ private:
     NewsPanel* newsPanel_ = nullptr;
     MainMenu* menu_ = nullptr;
 
-    std::unique_ptr<ConnectionMonitor> monitor_;
-    std::unique_ptr<MonitorTimer> tick_;
+    Currency currency_ = Currency::Lire;
+    std::unique_ptr<MonitorSession> session_;
 };
 
 } // namespace zrt

@@ -1,8 +1,8 @@
 #include "news_panel.h"
 
 #include "news_address.h"
-#include "page_fetcher.h"
-#include "windows_log.h"
+#include "ui/common/page_fetcher.h"
+#include "ui/common/window_log.h"
 
 #include "controls/link_opener.h"
 
@@ -67,11 +67,11 @@ void NewsPanel::openLink(const QUrl& link)
 {
     const QUrl target = pageUrl_.resolved(link);
     if (!isOpenableNewsLink(target)) {
-        qCInfo(windowsLog) << "the news link" << target.toDisplayString() << "is not opened";
+        qCInfo(uiLog) << "the news link" << target.toDisplayString() << "is not opened";
         return;
     }
     if (!links_.open(target.toString()))
-        qCWarning(windowsLog) << "the desktop could not open" << target.toDisplayString();
+        qCWarning(uiLog) << "the desktop could not open" << target.toDisplayString();
 }
 
 } // namespace zrt

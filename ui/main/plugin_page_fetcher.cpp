@@ -1,6 +1,6 @@
 #include "plugin_page_fetcher.h"
 
-#include "windows_log.h"
+#include "ui/common/window_log.h"
 
 #include <QCoreApplication>
 #include <QPluginLoader>
@@ -29,7 +29,7 @@ PageFetcher* PluginPageFetcher::loadedFetcher()
     auto* factory = qobject_cast<PageFetcherFactory*>(loader.instance());
     if (!factory) {
         loadFailed_ = true;
-        qCWarning(windowsLog).noquote() << "The news page cannot be fetched: the network plug-in"
+        qCWarning(uiLog).noquote() << "The news page cannot be fetched: the network plug-in"
                                         << pluginPath_ << "cannot be loaded:" << loader.errorString();
         return nullptr;
     }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "page_fetcher.h"
+#include "ui/common/page_fetcher.h"
 
 #include <QString>
 

@@ -2,19 +2,16 @@
 
 #include "main_window.h"
 #include "intro_window.h"
-#include "program_icon.h"
+#include "ui/common/program_icon.h"
 #include "tariff_update_offer.h"
 #include "tray_icon.h"
-#include "user_dialogs.h"
-#include "windows_log.h"
+#include "ui/common/user_messages.h"
+#include "ui/common/window_log.h"
 
 #include "database/data_folder.h"
 #include "database/database.h"
 #include "database/database_error.h"
 #include "database/schema.h"
-#include "monitor/database_log_store.h"
-#include "monitor/database_tariff_source.h"
-#include "monitor/monitor_database.h"
 #include "ui/setup/management_window.h"
 
 #include <QCoreApplication>
@@ -73,12 +70,12 @@ bool StartUp::prepareDatabase(const QString& path)
     try {
         Database database = Database::open(path);
         if (upgradeSchema(database))
-            qCInfo(windowsLog) << "the bands of" << path << "can now have a second price";
-        offerTariffUpdate(database, dataFolder_, services_.settings, services_.dialogs);
+            qCInfo(uiLog) << "the bands of" << path << "can now have a second price";
+        offerTariffUpdate(database, dataFolder_, services_.settings, services_.messages);
         return true;
     } catch (const DatabaseError& error) {
-        services_.dialogs.warn(
-            QStringLiteral("ZR Tellix 99 non può partire: il database delle tariffe non è utilizzabile.\n\n%1")
+        services_.messages.warn(
+            nullptr, QStringLiteral("ZR Tellix 99 non può partire: il database delle tariffe non è utilizzabile.\n\n%1")
                 .arg(error.message()));
         return false;
     }
@@ -86,13 +83,10 @@ bool StartUp::prepareDatabase(const QString& path)
 
 void StartUp::showMainWindow(const QString& path)
 {
-    database_ = std::make_unique<MonitorDatabase>(path);
-    log_ = std::make_unique<DatabaseLogStore>(*database_);
-    tariffs_ = std::make_unique<DatabaseTariffSource>(*database_);
-    mainWindow_ = std::make_unique<MainWindow>(MainWindowServices{services_.settings, services_.dialUp, services_.clock,
-                                                             *log_, *tariffs_, services_.autostart,
-                                                             services_.dialogs, services_.links, services_.news},
-                                          dataFolder_);
+    mainWindow_ = std::make_unique<MainWindow>(MainWindowServices{services_.settings, services_.dialUp,
+                                                                  services_.clock, services_.autostart,
+                                                                  services_.messages, services_.links, services_.news},
+                                               dataFolder_, path);
     connect(mainWindow_.get(), &MainWindow::activated, this, &StartUp::closeIntro);
     connect(mainWindow_.get(), &MainWindow::programEndRequested, this, &StartUp::programEndRequested);
     if (services_.trayAvailable)

@@ -11,16 +11,13 @@ namespace zrt {
 
 class Autostart;
 class Clock;
-class DatabaseLogStore;
-class DatabaseTariffSource;
 class DialUpService;
 class MainWindow;
 class LinkOpener;
-class MonitorDatabase;
 class PageFetcher;
 class Settings;
 class TrayIcon;
-class UserDialogs;
+class UserMessages;
 class IntroWindow;
 class ManagementWindow;
 
@@ -29,7 +26,7 @@ struct StartUpServices {
     DialUpService& dialUp;
     Clock& clock;
     Autostart& autostart;
-    UserDialogs& dialogs;
+    UserMessages& messages;
     LinkOpener& links;
     PageFetcher& news;
     bool trayAvailable = false;
@@ -78,9 +75,6 @@ private:
     StartUpServices services_;
     bool stepStarted_ = false;
     QPointer<IntroWindow> intro_;
-    std::unique_ptr<MonitorDatabase> database_;
-    std::unique_ptr<DatabaseLogStore> log_;
-    std::unique_ptr<DatabaseTariffSource> tariffs_;
     std::unique_ptr<TrayIcon> tray_;
     std::unique_ptr<MainWindow> mainWindow_;
     std::unique_ptr<ManagementWindow> setupWindow_;

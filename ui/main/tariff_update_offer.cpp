@@ -1,8 +1,8 @@
 #include "tariff_update_offer.h"
 
-#include "settings.h"
-#include "user_dialogs.h"
-#include "windows_log.h"
+#include "ui/common/settings.h"
+#include "ui/common/user_messages.h"
+#include "ui/common/window_log.h"
 
 #include "database/database_error.h"
 #include "database/tariff_update.h"
@@ -13,6 +13,10 @@
 namespace zrt {
 
 namespace {
+
+const QString kUpdateQuestion = QStringLiteral(
+    "Sono state trovate delle nuove tariffe da inserire nel database, procedere all'aggiornamento automatico?");
+const QString kUpdateTitle = QStringLiteral("Attenzione");
 
 // Tells one unusable update file from another, so each is reported once.
 // A file that cannot be read at all is known by its path.
@@ -27,7 +31,7 @@ QString updateFileDigest(const QString& path)
     return QString::fromLatin1(hash.result().toHex());
 }
 
-bool isUsable(const PendingUpdate& update, Settings& settings, UserDialogs& dialogs)
+bool isUsable(const PendingUpdate& update, Settings& settings, UserMessages& messages)
 {
     try {
         checkUpdateFile(update.updatePath);
@@ -35,22 +39,22 @@ bool isUsable(const PendingUpdate& update, Settings& settings, UserDialogs& dial
     } catch (const DatabaseError& error) {
         const QString digest = updateFileDigest(update.updatePath);
         if (settings.rejectedUpdate() == digest) {
-            qCInfo(windowsLog) << "the tariff update is still unusable:" << error.message();
+            qCInfo(uiLog) << "the tariff update is still unusable:" << error.message();
             return false;
         }
         settings.setRejectedUpdate(digest);
-        dialogs.warn(QStringLiteral("Le nuove tariffe non possono essere inserite: il file di aggiornamento "
+        messages.warn(nullptr, QStringLiteral("Le nuove tariffe non possono essere inserite: il file di aggiornamento "
                                     "non è utilizzabile.\n\n%1")
                          .arg(error.message()));
         return false;
     }
 }
 
-void removeMarker(const QString& markerPath, UserDialogs& dialogs)
+void removeMarker(const QString& markerPath, UserMessages& messages)
 {
     if (QFile::remove(markerPath) || !QFile::exists(markerPath))
         return;
-    dialogs.warn(QStringLiteral("Le nuove tariffe sono state inserite, ma il file %1 non può essere eliminato. "
+    messages.warn(nullptr, QStringLiteral("Le nuove tariffe sono state inserite, ma il file %1 non può essere eliminato. "
                                 "Eliminarlo a mano, altrimenti l'aggiornamento verrà proposto di nuovo.")
                      .arg(markerPath));
 }
@@ -58,24 +62,24 @@ void removeMarker(const QString& markerPath, UserDialogs& dialogs)
 } // namespace
 
 UpdateOutcome offerTariffUpdate(Database& database, const QString& dataFolder, Settings& settings,
-                                UserDialogs& dialogs)
+                                UserMessages& messages)
 {
     const std::optional<PendingUpdate> update = findPendingUpdate(dataFolder);
     if (!update)
         return UpdateOutcome::NotOffered;
-    if (!isUsable(*update, settings, dialogs))
+    if (!isUsable(*update, settings, messages))
         return UpdateOutcome::Unusable;
-    if (!dialogs.askTariffUpdate())
+    if (!messages.ask(nullptr, kUpdateTitle, kUpdateQuestion))
         return UpdateOutcome::Declined;
     try {
         applyUpdate(database, update->updatePath);
     } catch (const DatabaseError& error) {
-        dialogs.warn(QStringLiteral("L'aggiornamento delle tariffe non è riuscito e il database è rimasto com'era. "
+        messages.warn(nullptr, QStringLiteral("L'aggiornamento delle tariffe non è riuscito e il database è rimasto com'era. "
                                     "Verrà proposto di nuovo al prossimo avvio.\n\n%1")
                          .arg(error.message()));
         return UpdateOutcome::Failed;
     }
-    removeMarker(update->markerPath, dialogs);
+    removeMarker(update->markerPath, messages);
     return UpdateOutcome::Applied;
 }
 

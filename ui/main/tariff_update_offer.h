@@ -6,7 +6,7 @@ namespace zrt {
 
 class Database;
 class Settings;
-class UserDialogs;
+class UserMessages;
 
 enum class UpdateOutcome {
     NotOffered, // no marker in the data folder
@@ -21,6 +21,6 @@ enum class UpdateOutcome {
 // so whatever stops it leaves the database as it was and the update is
 // offered again at the next start.
 UpdateOutcome offerTariffUpdate(Database& database, const QString& dataFolder, Settings& settings,
-                                UserDialogs& dialogs);
+                                UserMessages& messages);
 
 } // namespace zrt

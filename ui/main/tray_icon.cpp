@@ -2,6 +2,8 @@
 
 #include "tray_codes.h"
 
+#include "engine/program_name.h"
+
 #include <QCursor>
 
 namespace zrt {
@@ -20,7 +22,7 @@ int trayMouseCode(QSystemTrayIcon::ActivationReason reason)
 
 TrayIcon::TrayIcon(const QIcon& icon, QObject* parent) : QObject(parent), icon_(icon)
 {
-    icon_.setToolTip(QStringLiteral("ZR Tellix 99"));
+    icon_.setToolTip(QString::fromUtf8(kProgramName));
     connect(&icon_, &QSystemTrayIcon::activated, this,
             [this](QSystemTrayIcon::ActivationReason reason) { handleMouseCode(trayMouseCode(reason)); });
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/main/page_fetcher.h"
+#include "ui/common/page_fetcher.h"
 
 #include <QObject>
 #include <QPointer>

@@ -2,7 +2,7 @@
 
 #include "setup_widgets.h"
 #include "tariff_list_model.h"
-#include "user_messages.h"
+#include "ui/common/user_messages.h"
 
 #include "controls/flat_button.h"
 #include "controls/separator.h"

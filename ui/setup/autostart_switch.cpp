@@ -1,9 +1,9 @@
 #include "autostart_switch.h"
 
-#include "autostart.h"
-#include "user_messages.h"
+#include "ui/common/autostart.h"
+#include "ui/common/user_messages.h"
 
-#include "ui/main/settings.h"
+#include "ui/common/settings.h"
 
 #include <QCheckBox>
 #include <QLoggingCategory>

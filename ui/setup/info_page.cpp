@@ -1,11 +1,13 @@
 #include "info_page.h"
 
 #include "page_icons.h"
-#include "program_identity.h"
+#include "ui/common/program_identity.h"
 #include "setup_widgets.h"
 
 #include "controls/link_label.h"
 #include "controls/separator.h"
+
+#include "engine/program_name.h"
 
 #include <QCoreApplication>
 #include <QGridLayout>
@@ -31,7 +33,7 @@ LinkLabel* link(const QString& objectName, const QString& caption, const QString
 
 QLabel* title(QWidget* parent)
 {
-    QLabel* label = setupLabel(QStringLiteral("lblTitolo"), QStringLiteral("ZR Tellix 99"), parent);
+    QLabel* label = setupLabel(QStringLiteral("lblTitolo"), QString::fromUtf8(kProgramName), parent);
     QFont font = label->font();
     font.setBold(true);
     font.setPointSizeF(font.pointSizeF() * kTitleScale);

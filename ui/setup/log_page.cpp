@@ -1,10 +1,10 @@
 #include "log_page.h"
 
-#include "connection_list_printer.h"
+#include "printing/connection_list_printer.h"
 #include "log_table_model.h"
-#include "month_names.h"
+#include "printing/month_names.h"
 #include "setup_widgets.h"
-#include "user_messages.h"
+#include "ui/common/user_messages.h"
 
 #include "controls/flat_button.h"
 #include "database/database.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "print_destination.h"
+#include "printing/print_destination.h"
 
 #include "database/connection_log.h"
 

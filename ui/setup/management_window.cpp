@@ -16,6 +16,7 @@
 #include "controls/flat_button.h"
 #include "controls/separator.h"
 #include "controls/twips.h"
+#include "engine/program_name.h"
 #include "ui/wizard/tariff_editor.h"
 
 #include <QCheckBox>
@@ -49,22 +50,15 @@ constexpr ColorValue kLogoEnd = 0x800000;
 constexpr int kLogoPointSize = 14;
 
 const QString kMinimisedTitle = QStringLiteral("Setup ZR Tellix 99");
-const QString kProgramTitle = QStringLiteral("ZR Tellix 99");
-
-QRect inPixels(const PixelScale& scale, const QRect& twips)
-{
-    return {scale.toPixelsX(twips.x()), scale.toPixelsY(twips.y()), scale.toPixelsX(twips.width()),
-            scale.toPixelsY(twips.height())};
-}
 
 // One of the title strip's buttons, the given place from the right.
 FlatButton* stripButton(QWidget& strip, const char* name, const char* caption, const char* toolTip, int fromRight)
 {
-    FlatButton* button = namedFltbutton(QString::fromLatin1(name), QString::fromLatin1(caption), &strip);
+    FlatButton* button = makeFlatButton(QString::fromLatin1(name), QString::fromLatin1(caption), &strip);
     button->setToolTip(QString::fromLatin1(toolTip));
     const int left = kStripButtonsRight - fromRight * (kStripButtonSize + kStripButtonGap);
     const int top = (kStrip.height() - kStripButtonSize) / 2;
-    button->setGeometry(inPixels(PixelScale::ofScreen(), {left, top, kStripButtonSize, kStripButtonSize}));
+    button->setGeometry(PixelScale::ofScreen().toPixels({left, top, kStripButtonSize, kStripButtonSize}));
     return button;
 }
 
@@ -83,15 +77,15 @@ ManagementWindow::ManagementWindow(const QString& databasePath, const QString& e
     setFixedSize(scale.toPixelsX(kWindowSize.width()), scale.toPixelsY(kWindowSize.height()));
 
     logoLabel_->setObjectName(QStringLiteral("picLogo"));
-    logoLabel_->setGeometry(inPixels(scale, kLogo));
-    titleStrip_->setGeometry(inPixels(scale, kStrip));
+    logoLabel_->setGeometry(scale.toPixels(kLogo));
+    titleStrip_->setGeometry(scale.toPixels(kStrip));
     auto* edge = new Separator(this);
-    edge->setGeometry(inPixels(scale, kStripEdge));
+    edge->setGeometry(scale.toPixels(kStripEdge));
     pageFrame_->setObjectName(QStringLiteral("frm"));
-    pageFrame_->setGeometry(inPixels(scale, kFrame));
+    pageFrame_->setGeometry(scale.toPixels(kFrame));
     pages_->setObjectName(QStringLiteral("pnl"));
     pages_->setAutoFillBackground(true); // hides the frame's tint behind the flat controls
-    pages_->setGeometry(inPixels(scale, kPages));
+    pages_->setGeometry(scale.toPixels(kPages));
 
     buildTitleStrip(autostart, settings, executablePath);
     buildPageMenu();
@@ -110,10 +104,10 @@ void ManagementWindow::buildTitleStrip(Autostart& autostart, Settings& settings,
 {
     const PixelScale scale = PixelScale::ofScreen();
     pageButton_->setObjectName(QStringLiteral("dpOpzioni"));
-    pageButton_->setGeometry(inPixels(scale, kDropDown));
+    pageButton_->setGeometry(scale.toPixels(kDropDown));
     autostartBox_->setObjectName(QStringLiteral("chkAvvio"));
     autostartBox_->setToolTip(QStringLiteral("Consente l'avvio automatico di ZR Tellix 99 all'avvio di Windows"));
-    autostartBox_->setGeometry(inPixels(scale, kAutostartBox));
+    autostartBox_->setGeometry(scale.toPixels(kAutostartBox));
     autostartSwitch_ = new AutostartSwitch(*autostartBox_, autostart, settings, executablePath, messages_);
 
     FlatButton* fltbutton2 = stripButton(*titleStrip_, "fltbutton2", "_", "Riduci ad icona Setup", 3);
@@ -136,7 +130,7 @@ void ManagementWindow::setUpLogo()
     palette.setColor(QPalette::WindowText, Qt::white);
     logoLabel_->setPalette(palette);
     logo_->setDrawingObject(logoLabel_);
-    logo_->setCaption(kProgramTitle);
+    logo_->setCaption(QString::fromUtf8(kProgramName));
     logo_->setStartColor(kLogoStart);
     logo_->setEndColor(kLogoEnd);
 }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "setup_pages.h"
-#include "user_messages.h"
+#include "ui/common/user_messages.h"
 
 #include <QPointer>
 #include <QString>

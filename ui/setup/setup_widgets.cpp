@@ -23,7 +23,7 @@ QFont setupFont()
 
 FlatButton* setupButton(const QString& objectName, const QString& caption, QWidget* parent)
 {
-    FlatButton* button = namedFltbutton(objectName, caption, parent);
+    FlatButton* button = makeFlatButton(objectName, caption, parent);
     button->setMinimumHeight(kButtonHeight);
     button->setMinimumWidth(kButtonHeight);
     return button;

@@ -4,7 +4,7 @@
 #include "reduction_minute_box.h"
 #include "setup_widgets.h"
 #include "tariff_list_model.h"
-#include "user_messages.h"
+#include "ui/common/user_messages.h"
 #include "vat_editor.h"
 
 #include "controls/flat_button.h"

@@ -1,7 +1,7 @@
 #include "vat_editor.h"
 
 #include "setup_widgets.h"
-#include "user_messages.h"
+#include "ui/common/user_messages.h"
 
 #include "controls/flat_button.h"
 #include "database/database.h"

@@ -57,8 +57,8 @@ BandPage::BandPage(const QString& databasePath, QWidget* parent)
                                               "tariffa in modo di riempire l'intero arco delle 24 ore."),
                                this);
     warning->setWordWrap(true);
-    FlatButton* fltbutton3 = makeFlatButton(QStringLiteral("Aggiungi"), QStringLiteral("fltbutton3"), this);
-    FlatButton* fltElimina = makeFlatButton(QStringLiteral("Elimina"), QStringLiteral("fltElimina"), this);
+    FlatButton* fltbutton3 = wizardButton(QStringLiteral("fltbutton3"), QStringLiteral("Aggiungi"), this);
+    FlatButton* fltElimina = wizardButton(QStringLiteral("fltElimina"), QStringLiteral("Elimina"), this);
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(warning, 1);

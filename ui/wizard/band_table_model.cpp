@@ -1,6 +1,6 @@
 #include "band_table_model.h"
 
-#include "database_operation.h"
+#include "ui/common/database_operation.h"
 
 #include "database/tariff_editing.h"
 

@@ -24,7 +24,7 @@ CompanyPage::CompanyPage(QWidget* parent)
     setObjectName(QStringLiteral("pnl0"));
     companyBox_->setObjectName(QStringLiteral("cboCompagnie"));
     companyBox_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    FlatButton* fltbutton2 = makeFlatButton(QStringLiteral("Nuova"), QStringLiteral("fltbutton2"), choice_);
+    FlatButton* fltbutton2 = wizardButton(QStringLiteral("fltbutton2"), QStringLiteral("Nuova"), choice_);
 
     auto* choiceRow = new QHBoxLayout;
     choiceRow->addWidget(companyBox_, 1);

@@ -25,7 +25,7 @@ QString meteringName(std::string_view latin1)
 
 NewCompanyPanel::NewCompanyPanel(QWidget* parent)
     : QFrame(parent), nameEdit_(new QLineEdit(this)), meteringBox_(new QComboBox(this)),
-      okButton_(makeFlatButton(QStringLiteral("OK"), QStringLiteral("fltOK"), this))
+      okButton_(wizardButton(QStringLiteral("fltOK"), QStringLiteral("OK"), this))
 {
     setObjectName(QStringLiteral("Picture1"));
     setFrameShape(QFrame::StyledPanel);
@@ -34,7 +34,7 @@ NewCompanyPanel::NewCompanyPanel(QWidget* parent)
     meteringBox_->setObjectName(QStringLiteral("cboTar"));
     meteringBox_->addItems({meteringName(kMinuteMetering), meteringName(kPulseMetering)});
     okButton_->setEnabled(false);
-    FlatButton* fltbutton4 = makeFlatButton(QStringLiteral("Annulla"), QStringLiteral("fltbutton4"), this);
+    FlatButton* fltbutton4 = wizardButton(QStringLiteral("fltbutton4"), QStringLiteral("Annulla"), this);
 
     auto* fields = new QFormLayout;
     fields->addRow(QStringLiteral("Nome"), nameEdit_);

@@ -2,7 +2,7 @@
 
 #include "band_page.h"
 #include "company_page.h"
-#include "database_operation.h"
+#include "ui/common/database_operation.h"
 #include "description_page.h"
 #include "wizard_widgets.h"
 
@@ -64,8 +64,8 @@ TariffEditor::TariffEditor(const QString& databasePath, QWidget* parent)
     : QWidget(parent, Qt::Window), databasePath_(databasePath), companyPage_(new CompanyPage),
       descriptionPage_(new DescriptionPage), bandPage_(new BandPage(databasePath)), pages_(new QStackedWidget(this)),
       messageLabel_(makeMessageLine(this)),
-      backButton_(makeFlatButton(QStringLiteral("< Indietro"), QStringLiteral("fltIndietro"), this)),
-      nextButton_(makeFlatButton(QStringLiteral("Avanti >"), QStringLiteral("fltAvanti"), this))
+      backButton_(wizardButton(QStringLiteral("fltIndietro"), QStringLiteral("< Indietro"), this)),
+      nextButton_(wizardButton(QStringLiteral("fltAvanti"), QStringLiteral("Avanti >"), this))
 {
     setObjectName(QStringLiteral("frmCambiaTariffa"));
     setWindowTitle(QStringLiteral("Crea tariffa..."));
@@ -73,7 +73,7 @@ TariffEditor::TariffEditor(const QString& databasePath, QWidget* parent)
     pages_->addWidget(companyPage_);
     pages_->addWidget(descriptionPage_);
     pages_->addWidget(bandPage_);
-    FlatButton* fltbutton1 = makeFlatButton(QStringLiteral("Annulla"), QStringLiteral("fltbutton1"), this);
+    FlatButton* fltbutton1 = wizardButton(QStringLiteral("fltbutton1"), QStringLiteral("Annulla"), this);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();

@@ -12,9 +12,9 @@ namespace {
 constexpr QSize kClassicButtonSize(75, 23);
 }
 
-FlatButton* makeFlatButton(const QString& caption, const QString& objectName, QWidget* parent)
+FlatButton* wizardButton(const QString& objectName, const QString& caption, QWidget* parent)
 {
-    FlatButton* button = namedFltbutton(objectName, caption, parent);
+    FlatButton* button = makeFlatButton(objectName, caption, parent);
     button->setBackColor(buttonFaceColor);
     button->setMinimumSize(kClassicButtonSize);
     return button;

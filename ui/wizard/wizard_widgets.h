@@ -11,7 +11,7 @@ class FlatButton;
 
 // A flat button on the window's face colour, at least as big as a classic
 // push button.
-FlatButton* makeFlatButton(const QString& caption, const QString& objectName, QWidget* parent);
+FlatButton* wizardButton(const QString& objectName, const QString& caption, QWidget* parent);
 
 // The bold line that opens a page or panel.
 QLabel* makeHeading(const QString& text, const QString& objectName, QWidget* parent);

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "ui/main/user_dialogs.h"
+#include "tests/support/recording_messages.h"
 
 #include "controls/link_opener.h"
 #include "ui/network/network_page_fetcher.h"
-#include "ui/setup/autostart.h"
+#include "ui/common/autostart.h"
 
 #include <QBuffer>
 #include <QNetworkAccessManager>
@@ -38,25 +38,6 @@ public:
     QStringList registered;
 };
 
-// Answers the update question as told, and keeps every message.
-class RecordingDialogs final : public UserDialogs {
-public:
-    bool askTariffUpdate() override
-    {
-        ++questions;
-        if (whileAsking)
-            whileAsking();
-        return answer;
-    }
-    void tell(const QString& message) override { notices.append(message); }
-    void warn(const QString& message) override { warnings.append(message); }
-
-    bool answer = false;
-    int questions = 0;
-    std::function<void()> whileAsking;
-    QStringList notices;
-    QStringList warnings;
-};
 
 class RecordingLinks final : public LinkOpener {
 public:

@@ -8,7 +8,7 @@
 
 #include <optional>
 
-namespace zrt {
+namespace zrt::test {
 namespace {
 
 TEST(InstanceLock, ASecondCopyFindsTheFirstButNotOneThatDiedNorAnUnusableFolder)
@@ -31,4 +31,4 @@ TEST(InstanceLock, ASecondCopyFindsTheFirstButNotOneThatDiedNorAnUnusableFolder)
 }
 
 } // namespace
-} // namespace zrt
+} // namespace zrt::test

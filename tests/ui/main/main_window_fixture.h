@@ -2,13 +2,13 @@
 
 #include "fakes.h"
 
-#include "tests/database/scratch_database.h"
-#include "tests/dialup/temp_dir.h"
-#include "tests/monitor/fake_clock.h"
+#include "tests/support/scratch_database.h"
+#include "tests/support/temp_dir.h"
+#include "tests/support/fake_clock.h"
 
 #include "ui/main/main_window.h"
 #include "ui/main/main_menu.h"
-#include "ui/main/settings.h"
+#include "ui/common/settings.h"
 
 #include "controls/segment_display.h"
 #include "database/association_store.h"
@@ -62,7 +62,7 @@ protected:
     SimDialUp dialUp{simFolder.path()};
     FakeClock clock{{{2026, 12, 7}, {10 * 3600}}};
     FakeAutostart autostart;
-    RecordingDialogs dialogs;
+    RecordingMessages dialogs;
     RecordingLinks links;
     FakeNetwork network;
     NetworkPageFetcher news{network};
@@ -82,8 +82,8 @@ protected:
     {
         if (!window_)
             window_ = std::make_unique<MainWindow>(
-                MainWindowServices{settings, dialUp, clock, log, tariffs, autostart, dialogs, links, news},
-                dataFolder.path());
+                MainWindowServices{settings, dialUp, clock, autostart, dialogs, links, news}, dataFolder.path(),
+                scratch.path());
         return *window_;
     }
 
@@ -117,9 +117,6 @@ protected:
     MainMenu& menu() { return window().menu(); }
 
     ScratchDatabase scratch;
-    MonitorDatabase database{scratch.path(), std::chrono::milliseconds(20)};
-    DatabaseLogStore log{database};
-    DatabaseTariffSource tariffs{database};
     std::unique_ptr<MainWindow> window_;
 };
 

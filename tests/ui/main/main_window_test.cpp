@@ -12,10 +12,8 @@ namespace {
 
 constexpr int kTwipsPerPixel = 15;
 
-using MainWindow = MainWindowTest;
-
 // The desktop refuses the autostart entry here.
-TEST_F(MainWindow, FirstRunLoadsOffScreenAndSwitchesAutostartOnOnce)
+TEST_F(MainWindowTest, FirstRunLoadsOffScreenAndSwitchesAutostartOnOnce)
 {
     autostart.outcome = AutostartOutcome::Failed;
     EXPECT_EQ(loaded().y(), MainWindow::kOffScreenTopTwips / kTwipsPerPixel);
@@ -32,7 +30,7 @@ TEST_F(MainWindow, FirstRunLoadsOffScreenAndSwitchesAutostartOnOnce)
         << "an empty phonebook is told of";
 }
 
-TEST_F(MainWindow, MetersAConnectionInTheCurrencyShownAndRefusesToEndMeanwhile)
+TEST_F(MainWindowTest, MetersAConnectionInTheCurrencyShownAndRefusesToEndMeanwhile)
 {
     loaded();
     QSignalSpy ends(&window(), &MainWindow::programEndRequested);
@@ -53,7 +51,7 @@ TEST_F(MainWindow, MetersAConnectionInTheCurrencyShownAndRefusesToEndMeanwhile)
     EXPECT_EQ(ends.count(), 1);
 }
 
-TEST_F(MainWindow, ChiudiHidesAndKeepsThePositionButNeverTheOneOffScreenOrWithoutATrayMinimizes)
+TEST_F(MainWindowTest, ChiudiHidesAndKeepsThePositionButNeverTheOneOffScreenOrWithoutATrayMinimizes)
 {
     const QPoint kept(200, 100);
     MainWindow& form = loaded();
@@ -90,7 +88,7 @@ void drag(QWidget& handle, QPoint by)
     }
 }
 
-TEST_F(MainWindow, DraggedByItsBodyAndKeptBelowTheTopOnlyFromTheBackground)
+TEST_F(MainWindowTest, DraggedByItsBodyAndKeptBelowTheTopOnlyFromTheBackground)
 {
     MainWindow& form = loaded();
     form.move(100, 100);
@@ -100,7 +98,7 @@ TEST_F(MainWindow, DraggedByItsBodyAndKeptBelowTheTopOnlyFromTheBackground)
     EXPECT_EQ(form.pos(), QPoint(130, -200)) << "a label drag leaves the window where it was dropped";
 }
 
-TEST_F(MainWindow, NewsPageIsFetchedOnConnectingAndAgainWhenTheBoxIsTickedMeanwhile)
+TEST_F(MainWindowTest, NewsPageIsFetchedOnConnectingAndAgainWhenTheBoxIsTickedMeanwhile)
 {
     const QString page = QStringLiteral("http://news.example/news/tellix.asp");
     storeSetting("setting/NewsUrl", "news.example");

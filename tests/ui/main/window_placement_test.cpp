@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-namespace zrt {
+namespace zrt::test {
 namespace {
 
 TEST(SavedWindowPosition, CorrectsPositionsOffTheScreen)
@@ -22,4 +22,4 @@ TEST(SavedWindowPosition, CorrectsPositionsOffTheScreen)
 }
 
 } // namespace
-} // namespace zrt
+} // namespace zrt::test

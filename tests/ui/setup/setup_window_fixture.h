@@ -1,11 +1,12 @@
 #pragma once
 
-#include "tests/database/scratch_database.h"
+#include "tests/support/recording_messages.h"
+#include "tests/support/scratch_database.h"
 
-#include "ui/main/settings.h"
-#include "ui/setup/autostart.h"
+#include "ui/common/settings.h"
+#include "ui/common/autostart.h"
 #include "ui/setup/management_window.h"
-#include "ui/setup/user_messages.h"
+#include "ui/common/user_messages.h"
 
 #include <QApplication>
 #include <QStringList>
@@ -39,14 +40,6 @@ public:
     QStringList calls; // "on ZR Tellix 99 /usr/bin/zrtellix", "off"
 };
 
-class RecordingMessages : public UserMessages {
-public:
-    void warn(QWidget*, const QString& text) override { warnings.append(text); }
-    void inform(QWidget*, const QString& text) override { notices.append(text); }
-
-    QStringList warnings;
-    QStringList notices;
-};
 
 inline void click(QWidget* button)
 {

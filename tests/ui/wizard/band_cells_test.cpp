@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-namespace zrt {
+namespace zrt::test {
 namespace {
 
 Band sampleBand()
@@ -52,4 +52,4 @@ TEST(BandCells, TypedTextIsTakenIntoTheBandOrRefusedWithAHint)
 }
 
 } // namespace
-} // namespace zrt
+} // namespace zrt::test

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tests/database/scratch_database.h"
+#include "tests/support/scratch_database.h"
 
 #include "ui/wizard/band_cells.h"
 #include "ui/wizard/tariff_editor.h"

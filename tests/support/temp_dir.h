@@ -7,7 +7,7 @@
 #include <string>
 #include <system_error>
 
-namespace zrt {
+namespace zrt::test {
 
 // A fresh folder under the system's temporary folder, removed with its
 // content when the object goes.
@@ -34,4 +34,4 @@ private:
     std::filesystem::path path_;
 };
 
-} // namespace zrt
+} // namespace zrt::test

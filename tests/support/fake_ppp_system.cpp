@@ -1,8 +1,8 @@
-#include "fake_ppp_system.h"
+#include "tests/support/fake_ppp_system.h"
 
 #include <fstream>
 
-namespace zrt {
+namespace zrt::test {
 
 namespace fs = std::filesystem;
 
@@ -50,4 +50,4 @@ void FakePppSystem::write(const fs::path& path, std::string_view content)
     std::ofstream(path, std::ios::binary) << content;
 }
 
-} // namespace zrt
+} // namespace zrt::test

@@ -1,4 +1,4 @@
-#include "ui/setup/xdg_autostart.h"
+#include "ui/common/xdg_autostart.h"
 
 #include <QDir>
 #include <QFile>
@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-namespace zrt {
+namespace zrt::test {
 namespace {
 
 QString readAll(const QString& path)
@@ -58,4 +58,4 @@ TEST(AutostartEntry, QuotesTheProgramPath)
 }
 
 } // namespace
-} // namespace zrt
+} // namespace zrt::test

@@ -1,4 +1,4 @@
-#include "tests/database/scratch_database.h"
+#include "tests/support/scratch_database.h"
 #include "tests/support/tool_run.h"
 
 #include "database/connection_log.h"
@@ -7,7 +7,7 @@
 
 #include <gtest/gtest.h>
 
-namespace zrt {
+namespace zrt::test {
 namespace {
 
 using test::ToolRun;
@@ -52,4 +52,4 @@ TEST(PrintCommand, PrintsAMonthOrSaysWhyNot)
 }
 
 } // namespace
-} // namespace zrt
+} // namespace zrt::test

@@ -1,5 +1,7 @@
 #include "print_destination.h"
 
+#include "engine/program_name.h"
+
 #include <QMarginsF>
 #include <QPainter>
 #include <QPdfWriter>
@@ -73,7 +75,7 @@ PrintOutcome PrintDestination::writePdf(const QString& documentName, const Drawi
     {
         QPdfWriter writer(&file);
         writer.setTitle(documentName);
-        writer.setCreator(QStringLiteral("ZR Tellix 99"));
+        writer.setCreator(QString::fromUtf8(kProgramName));
         writer.setPageSize(pageSize_);
         writer.setPageMargins(kPageMarginsMm, QPageLayout::Millimeter);
 

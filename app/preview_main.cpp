@@ -1,7 +1,7 @@
 // Starts the windows of ZR Tellix 99 on their own; with --screenshots it
 // plays a connection on the simulated dialer and takes pictures of them.
 #include "screenshot_tour.h"
-#include "windows_program.h"
+#include "windowed_program.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

@@ -1,10 +1,12 @@
 #pragma once
 
+#include "engine/program_name.h"
+
 #include <QString>
 
 namespace zrt {
 
-inline const QString kAutostartName = QStringLiteral("ZR Tellix 99");
+inline const QString kAutostartName = QString::fromUtf8(kProgramName);
 
 // Where starting with the desktop session was actually switched.
 enum class AutostartOutcome {

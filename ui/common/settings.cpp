@@ -1,5 +1,7 @@
 #include "settings.h"
 
+#include "engine/program_name.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -8,7 +10,7 @@ namespace zrt {
 
 namespace {
 
-const QString kApplicationName = QStringLiteral("ZR Tellix 99");
+const QString kApplicationName = QString::fromUtf8(kProgramName);
 
 // Qt writes the file by itself once the event loop runs after a change, as
 // any new file, readable by all; a file that exists keeps its permissions

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "temp_dir.h"
+#include "tests/support/temp_dir.h"
 
 #include "dialup/ppp_system.h"
 
@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-namespace zrt {
+namespace zrt::test {
 
 // A /proc, /sys, /run and peers tree in a temporary folder.
 class FakePppSystem {
@@ -38,4 +38,4 @@ private:
     TempDir root_;
 };
 
-} // namespace zrt
+} // namespace zrt::test

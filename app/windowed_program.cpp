@@ -1,18 +1,18 @@
-#include "windows_program.h"
+#include "windowed_program.h"
 
-#include "instance_lock.h"
-#include "plugin_page_fetcher.h"
-#include "program_icon.h"
-#include "settings.h"
-#include "start_up.h"
-#include "user_dialogs.h"
+#include "ui/main/instance_lock.h"
+#include "ui/main/plugin_page_fetcher.h"
+#include "ui/common/program_icon.h"
+#include "ui/common/settings.h"
+#include "ui/main/start_up.h"
+#include "ui/common/user_messages.h"
 
 #include "controls/link_opener.h"
 #include "database/data_folder.h"
 #include "database/database_error.h"
 #include "dialup/dialup_factory.h"
 #include "monitor/system_clock.h"
-#include "ui/setup/xdg_autostart.h"
+#include "ui/common/xdg_autostart.h"
 
 #include <QApplication>
 #include <QSystemTrayIcon>
@@ -32,24 +32,24 @@ void identifyProgram()
     QApplication::setQuitOnLastWindowClosed(false);
 }
 
-std::optional<QString> dataFolder(const QString& commandLineDir, UserDialogs& dialogs)
+std::optional<QString> dataFolder(const QString& commandLineDir, UserMessages& messages)
 {
     try {
         return prepareDataFolder(commandLineDir);
     } catch (const DatabaseError& error) {
-        dialogs.warn(QStringLiteral("ZR Tellix 99 non può partire: manca la cartella dei dati.\n\n%1")
+        messages.warn(nullptr, QStringLiteral("ZR Tellix 99 non può partire: manca la cartella dei dati.\n\n%1")
                          .arg(error.message()));
         return std::nullopt;
     }
 }
 
-int runStartUp(QApplication& application, const QString& folder, DialUpService& dialUp, UserDialogs& dialogs)
+int runStartUp(QApplication& application, const QString& folder, DialUpService& dialUp, UserMessages& messages)
 {
     SystemClock clock;
     Settings settings;
     XdgAutostart autostart = XdgAutostart::forThisSystem();
     PluginPageFetcher news;
-    StartUp startUp(folder, {settings, dialUp, clock, autostart, dialogs, desktopLinkOpener(), news,
+    StartUp startUp(folder, {settings, dialUp, clock, autostart, messages, desktopLinkOpener(), news,
                              QSystemTrayIcon::isSystemTrayAvailable()});
     QObject::connect(&startUp, &StartUp::failed, &application, [] { QCoreApplication::exit(1); });
     QObject::connect(&startUp, &StartUp::programEndRequested, &application, &QCoreApplication::quit);
@@ -69,16 +69,16 @@ int runWindows(QApplication& application, const WindowOptions& options)
     if (lock.anotherCopyRunning())
         return 0;
 
-    MessageBoxes dialogs;
+    UserMessages& messages = UserMessages::messageBoxes();
     const DialUpServiceChoice dialUp = makeDialUpService(options.dialUpKind.toStdString());
     if (!dialUp.service) {
-        dialogs.warn(QStringLiteral("ZR Tellix 99 non può partire: %1").arg(QString::fromStdString(dialUp.error)));
+        messages.warn(nullptr, QStringLiteral("ZR Tellix 99 non può partire: %1").arg(QString::fromStdString(dialUp.error)));
         return 1;
     }
-    const std::optional<QString> folder = dataFolder(options.dataDir, dialogs);
+    const std::optional<QString> folder = dataFolder(options.dataDir, messages);
     if (!folder)
         return 1;
-    return runStartUp(application, *folder, *dialUp.service, dialogs);
+    return runStartUp(application, *folder, *dialUp.service, messages);
 }
 
 } // namespace zrt

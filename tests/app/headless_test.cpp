@@ -1,5 +1,5 @@
-#include "tests/database/scratch_database.h"
-#include "tests/reliability/headless_run.h"
+#include "tests/support/scratch_database.h"
+#include "tests/support/headless_run.h"
 #include "tests/reliability/reliability_support.h"
 #include "tests/support/tool_run.h"
 

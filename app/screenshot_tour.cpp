@@ -1,7 +1,7 @@
 #include "screenshot_tour.h"
 
-#include "main_window.h"
-#include "main_menu.h"
+#include "ui/main/main_window.h"
+#include "ui/main/main_menu.h"
 
 #include "controls/drop_down_button.h"
 

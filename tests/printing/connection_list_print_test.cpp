@@ -1,14 +1,14 @@
 #include "tests/support/tool_run.h"
 
-#include "ui/setup/connection_list_printer.h"
-#include "ui/setup/month_names.h"
+#include "printing/connection_list_printer.h"
+#include "printing/month_names.h"
 
 #include <QLocale>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
-namespace zrt {
+namespace zrt::test {
 namespace {
 
 // A month of rows told apart by their entry, "R001" onwards; every
@@ -85,4 +85,4 @@ TEST(PrintedConnectionList, HeadingsOnceThenEveryRowOnceInOrderAndTheTotalOnEver
 }
 
 } // namespace
-} // namespace zrt
+} // namespace zrt::test

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "connection_monitor.h"
+#include "database_log_store.h"
+#include "database_tariff_source.h"
+#include "monitor_database.h"
+#include "monitor_timer.h"
+
+#include <QString>
+
+#include <functional>
+
+namespace zrt {
+
+// The metering machinery both programs run, wired in one place: the
+// database file kept open for the monitor, the log and the tariffs read
+// through it, the connection monitor and its once-a-second timer. The
+// display is the main window or the headless program's status line.
+class MonitorSession {
+public:
+    // `afterTick` runs after every second's ticks.
+    MonitorSession(const QString& databasePath, DialUpService& dialUp, Clock& clock, MonitorDisplay& display,
+                   std::function<void()> afterTick = {});
+    MonitorSession(const MonitorSession&) = delete;
+    MonitorSession& operator=(const MonitorSession&) = delete;
+
+    ConnectionMonitor& monitor() { return monitor_; }
+    MonitorDatabase& database() { return database_; }
+
+    // Settles the rows an earlier run left open and starts the ticks.
+    void start();
+    // Stops the ticks and completes the row of a connection still metered.
+    void stop();
+
+private:
+    MonitorDatabase database_;
+    DatabaseLogStore log_;
+    DatabaseTariffSource tariffs_;
+    ConnectionMonitor monitor_;
+    MonitorTimer timer_;
+};
+
+} // namespace zrt

@@ -1,0 +1,7 @@
+#include "window_log.h"
+
+namespace zrt {
+
+Q_LOGGING_CATEGORY(uiLog, "zrtellix.windows")
+
+} // namespace zrt
