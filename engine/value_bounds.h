@@ -23,7 +23,7 @@ struct NumberBounds {
     double highest = 0;
     bool whole = false;
 
-    // NaN and the infinities lie outside every bounds.
+    // NaN and the infinities lie outside all bounds.
     bool admits(double value) const;
 };
 
