@@ -22,9 +22,17 @@ bool bandCoversAnything(const Band& band)
     return clampToDay(band.inizio) < clampToDay(band.fine);
 }
 
-StretchCursor::StretchCursor(const Tariff& tariff, LocalDateTime from)
-    : tariff_(tariff), now_(zrt::advance(from, 0)), dayType_(dayTypeOf(now_.date))
+StretchCursor::StretchCursor(const Tariff& tariff, const TimeZoneRules& zone, long long utcFrom)
+    : tariff_(tariff), zone_(zone), utc_(utcFrom)
 {
+    readWallClock();
+    dayType_ = dayTypeOf(now_.date);
+}
+
+void StretchCursor::readWallClock()
+{
+    now_ = zone_.toLocal(utc_);
+    nextOffsetChange_ = zone_.nextOffsetChange(utc_);
 }
 
 Stretch StretchCursor::current() const
@@ -42,22 +50,29 @@ Stretch StretchCursor::current() const
                 end = std::min(end, boundary);
         }
     }
-    return {inForce, end - second};
+    long long length = end - second;
+    if (nextOffsetChange_)
+        length = std::min(length, *nextOffsetChange_ - utc_);
+    return {inForce, length};
 }
 
 void StretchCursor::advance(long long seconds)
 {
     const Date before = now_.date;
-    now_ = zrt::advance(now_, seconds);
+    utc_ += seconds;
+    if (nextOffsetChange_ && utc_ >= *nextOffsetChange_)
+        readWallClock();
+    else
+        now_ = zrt::advance(now_, seconds);
     if (now_.date != before)
         dayType_ = dayTypeOf(now_.date);
 }
 
-const Band* firstBandFrom(const Tariff& tariff, LocalDateTime from)
+const Band* firstBandFrom(const Tariff& tariff, const TimeZoneRules& zone, long long utcFrom)
 {
     // Every day type comes round within a week.
     constexpr long long kSearchSpan = 8LL * kSecondsPerDay;
-    StretchCursor cursor(tariff, from);
+    StretchCursor cursor(tariff, zone, utcFrom);
     for (long long searched = 0; searched < kSearchSpan;) {
         const Stretch stretch = cursor.current();
         if (stretch.band)

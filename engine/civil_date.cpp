@@ -21,19 +21,6 @@ long long floorDiv(long long a, long long b)
     return a / b - (a % b != 0 && (a < 0) != (b < 0) ? 1 : 0);
 }
 
-// Days since 1970-01-01; the calendar is counted in 400-year eras of
-// 146097 days starting on 1 March, so the leap day falls last.
-long long daysSinceEpoch(Date date)
-{
-    const long long year = date.month <= 2 ? date.year - 1LL : date.year;
-    const long long era = floorDiv(year, 400);
-    const long long yearOfEra = year - era * 400;
-    const long long monthFromMarch = (date.month + 9) % 12;
-    const long long dayOfYear = (153 * monthFromMarch + 2) / 5 + date.day - 1;
-    const long long dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
-    return era * 146097 + dayOfEra - 719468;
-}
-
 Date dateFromDaysSinceEpoch(long long days)
 {
     const long long shifted = days + 719468;
@@ -62,6 +49,19 @@ Weekday weekdayOf(Date date)
     const long long shifted = daysSinceEpoch(date) + kThursdayFromMonday;
     const long long daysFromMonday = shifted - floorDiv(shifted, 7) * 7;
     return static_cast<Weekday>(daysFromMonday + 1);
+}
+
+// The calendar is counted in 400-year eras of 146097 days starting on
+// 1 March, so the leap day falls last.
+long long daysSinceEpoch(Date date)
+{
+    const long long year = date.month <= 2 ? date.year - 1LL : date.year;
+    const long long era = floorDiv(year, 400);
+    const long long yearOfEra = year - era * 400;
+    const long long monthFromMarch = (date.month + 9) % 12;
+    const long long dayOfYear = (153 * monthFromMarch + 2) / 5 + date.day - 1;
+    const long long dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
+    return era * 146097 + dayOfEra - 719468;
 }
 
 Date addDays(Date date, long long days)

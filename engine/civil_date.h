@@ -21,6 +21,8 @@ enum class Weekday { Monday = 1, Tuesday, Wednesday, Thursday, Friday, Saturday,
 bool isValidDate(int year, int month, int day);
 Weekday weekdayOf(Date date);
 Date addDays(Date date, long long days);
+// Days from 1970-01-01, negative before it.
+long long daysSinceEpoch(Date date);
 
 // "YYYY-MM-DD", zero-padded; anything else (or an impossible date) gives nothing.
 std::optional<Date> parseIsoDate(std::string_view text);

@@ -14,6 +14,16 @@ LocalDateTime advance(LocalDateTime instant, long long seconds)
     return {addDays(instant.date, days), TimeOfDay{static_cast<int>(secondOfDay)}};
 }
 
+long long secondsSinceEpoch(LocalDateTime instant)
+{
+    return daysSinceEpoch(instant.date) * kSecondsPerDay + instant.time.seconds;
+}
+
+LocalDateTime fromSecondsSinceEpoch(long long seconds)
+{
+    return advance(LocalDateTime{}, seconds);
+}
+
 std::optional<LocalDateTime> parseLocalDateTime(std::string_view text)
 {
     constexpr std::size_t kDateLength = 10;

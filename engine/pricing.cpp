@@ -75,11 +75,11 @@ private:
 // A gap between bands is charged at the band in force before it; a gap at
 // the very start, at the first band after it.
 template <typename Meter>
-void chargeConnection(const Tariff& tariff, LocalDateTime start, long long elapsedSeconds,
-                      const Band& startBand, Meter& meter)
+void chargeConnection(const Tariff& tariff, const TimeZoneRules& zone, long long utcStart,
+                      long long elapsedSeconds, const Band& startBand, Meter& meter)
 {
     const Band* charging = &startBand;
-    StretchCursor cursor(tariff, start);
+    StretchCursor cursor(tariff, zone, utcStart);
     for (long long offset = 0; offset < elapsedSeconds;) {
         const Stretch stretch = cursor.current();
         if (stretch.band)
@@ -98,17 +98,28 @@ bool hasBandFor(const Tariff& tariff, DayType dayType)
     });
 }
 
-bool hasBandForDaysMet(const Tariff& tariff, LocalDateTime start, long long elapsedSeconds)
+bool hasBandForDaysMet(const Tariff& tariff, const TimeZoneRules& zone, long long utcStart,
+                       long long elapsedSeconds)
 {
-    const Date last = advance(start, std::max(0LL, elapsedSeconds - 1)).date;
-    constexpr int kDaysInWeek = 7; // a week holds every day type
-    Date day = advance(start, 0).date;
-    for (int checked = 0; checked < kDaysInWeek && day <= last; ++checked, day = addDays(day, 1)) {
-        if (hasBandFor(tariff, dayTypeOf(day)))
+    constexpr long long kWeek = 7LL * kSecondsPerDay; // a week holds every day type
+    const long long span = std::clamp(elapsedSeconds, 1LL, kWeek);
+    StretchCursor cursor(tariff, zone, utcStart);
+    for (long long walked = 0; walked < span;) {
+        if (hasBandFor(tariff, cursor.dayType()))
             return true;
+        const long long length = cursor.current().length;
+        cursor.advance(length);
+        walked += length;
     }
     return false;
 }
+
+// A wall clock read as UTC, never changed.
+class UnchangingClock final : public TimeZoneRules {
+public:
+    int utcOffsetAt(long long /*utcSeconds*/) const override { return 0; }
+    std::optional<long long> nextOffsetChange(long long /*utcSeconds*/) const override { return std::nullopt; }
+};
 
 long long minutesRoundedHalfToEven(long long seconds)
 {
@@ -121,26 +132,32 @@ long long minutesRoundedHalfToEven(long long seconds)
 
 } // namespace
 
-std::optional<MeterReading> priceConnection(const Tariff& tariff, LocalDateTime start,
-                                            long long elapsedSeconds, int vatRate)
+std::optional<MeterReading> priceConnection(const Tariff& tariff, const TimeZoneRules& zone,
+                                            long long utcStart, long long elapsedSeconds, int vatRate)
 {
     // A clock set back during a connection must not bill negative time.
     const long long elapsed = std::max(0LL, elapsedSeconds);
-    if (!hasBandForDaysMet(tariff, start, elapsed))
+    if (!hasBandForDaysMet(tariff, zone, utcStart, elapsed))
         return std::nullopt;
-    const Band* startBand = firstBandFrom(tariff, start);
+    const Band* startBand = firstBandFrom(tariff, zone, utcStart);
     if (!startBand)
         return std::nullopt;
     const double answerCharge = withVat(startBand->costoAllaRisposta, vatRate);
 
     if (tariff.metering() == Metering::Pulse) {
         PulseMeter meter(vatRate);
-        chargeConnection(tariff, start, elapsed, *startBand, meter);
+        chargeConnection(tariff, zone, utcStart, elapsed, *startBand, meter);
         return MeterReading{elapsed, meter.pulses(), answerCharge + meter.cost()};
     }
     MinuteMeter meter(vatRate);
-    chargeConnection(tariff, start, elapsed, *startBand, meter);
+    chargeConnection(tariff, zone, utcStart, elapsed, *startBand, meter);
     return MeterReading{elapsed, minutesRoundedHalfToEven(elapsed), answerCharge + meter.cost()};
+}
+
+std::optional<MeterReading> priceConnection(const Tariff& tariff, LocalDateTime start,
+                                            long long elapsedSeconds, int vatRate)
+{
+    return priceConnection(tariff, UnchangingClock{}, secondsSinceEpoch(start), elapsedSeconds, vatRate);
 }
 
 } // namespace zrt

@@ -1,4 +1,5 @@
 #include "engine/pricing.h"
+#include "tests/engine/rome_time_zone.h"
 
 #include <gtest/gtest.h>
 
@@ -146,6 +147,74 @@ TEST(Pricing, NothingWhenNoBandForTheDayTypesMet)
 
     // Friday evening into Saturday: the Friday hour is a gap charged at Saturday's band.
     expectPrices(saturdaysOnly, 0, {{"2024-03-15 23:30:00", 3600, 5 + 3600}});
+}
+
+// A connection whose wall-clock start was read with `offset`, priced by the
+// real hours of Rome, and by a clock that never changes for contrast.
+struct ZonedPriceCase {
+    std::string_view start;
+    int offset;
+    long long elapsed;
+    double costLire;
+    double unchangingClockCostLire;
+};
+
+void expectZonedPrices(const Tariff& priced, int vat, std::initializer_list<ZonedPriceCase> cases)
+{
+    for (const ZonedPriceCase& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.start << " UTC+" << c.offset / 3600 << " + " << c.elapsed << " s");
+        const long long utcStart = secondsSinceEpoch(at(c.start)) - c.offset;
+        const auto reading = priceConnection(priced, RomeTimeZone{}, utcStart, c.elapsed, vat);
+        ASSERT_TRUE(reading);
+        EXPECT_NEAR(reading->costLire, c.costLire, 1e-9);
+        EXPECT_NEAR(priceConnection(priced, at(c.start), c.elapsed, vat).value().costLire,
+                    c.unchangingClockCostLire, 1e-9);
+    }
+}
+
+constexpr int kCet = RomeTimeZone::kCet;
+constexpr int kCest = RomeTimeZone::kCest;
+
+// In 2024 Rome's clocks went from 02:00 CET to 03:00 CEST on Sunday 31 March
+// and from 03:00 CEST back to 02:00 CET on Sunday 27 October.
+TEST(ClockChangePricing, EachSecondAtTheBandOfItsRealWallClockTime)
+{
+    const Tariff holidayChangeAtHalfPastThree = tariff("Scatto", {{Fes, "00:00:00", "03:00:30", 60, 72},
+        {Fes, "03:00:30", "24:00:00", 60, 310}});
+    expectZonedPrices(holidayChangeAtHalfPastThree, 0, {
+        {"2024-10-27 02:59:32", kCest, 60, 72, 310}, // ends 02:00:32 CET, before the later band
+        {"2024-03-31 01:59:32", kCet, 60, 310, 72},  // ends 03:00:32 CEST, inside it
+    });
+
+    // One Lira a second before 02:30 on holidays, two after.
+    const Tariff boundaryInRepeatedHour = tariff("Minuto", {{Fes, "00:00", "02:30", 0, 60},
+        {Fes, "02:30", "24:00", 0, 120}});
+    expectZonedPrices(boundaryInRepeatedHour, 0, {
+        {"2024-10-27 02:20:00", kCest, 4800, 600 + 2 * 1800 + 1800 + 2 * 600, 600 + 2 * 4200},
+        {"2024-10-27 02:40:00", kCest, 1800, 2 * 1200 + 600, 2 * 1800},
+        {"2024-10-27 02:20:00", kCet, 1200, 600 + 2 * 600, 600 + 2 * 600},
+    });
+}
+
+TEST(ClockChangePricing, DaysOfTwentyFiveAndTwentyThreeHours)
+{
+    // On holidays 02:00-03:00 costs 100 Lire a second and the rest 1;
+    // Saturdays 3 Lire a second, weekdays 2.
+    const Tariff dearHourAfterTwo = tariff("Minuto", {{Fes, "00:00", "02:00", 0, 60},
+        {Fes, "02:00", "03:00", 0, 6000}, {Fes, "03:00", "24:00", 0, 60}, {Pre, "00:00", "24:00", 0, 180},
+        {Fer, "00:00", "24:00", 0, 120}});
+    constexpr double kDearHour = 3600 * 100;
+    expectZonedPrices(dearHourAfterTwo, 0, {
+        // The 25 hours of 27 October meet the dear hour twice; Monday follows.
+        {"2024-10-27 00:00:00", kCest, 25 * 3600, 23 * 3600 + 2 * kDearHour, 23 * 3600 + kDearHour + 2 * 3600},
+        {"2024-10-27 00:00:00", kCest, 25 * 3600 + 1, 23 * 3600 + 2 * kDearHour + 2, 23 * 3600 + kDearHour + 2 * 3601},
+        // The 23 hours of 31 March never meet it.
+        {"2024-03-31 00:00:00", kCet, 23 * 3600, 23 * 3600, 22 * 3600 + kDearHour},
+        {"2024-03-31 00:00:00", kCet, 23 * 3600 + 1, 23 * 3600 + 2, 22 * 3600 + kDearHour + 1},
+        // From Saturday evening across midnight into the changed night.
+        {"2024-10-26 23:30:00", kCest, 4 * 3600, 3 * 1800 + 7200 + 1.5 * kDearHour, 3 * 1800 + 7200 + kDearHour + 1800},
+        {"2024-03-30 23:30:00", kCet, 3 * 3600, 3 * 1800 + 7200 + 1800, 3 * 1800 + 7200 + kDearHour / 2},
+    });
 }
 
 } // namespace

@@ -1,6 +1,8 @@
 #include "engine/elapsed_time.h"
 #include "engine/local_date_time.h"
 #include "engine/time_of_day.h"
+#include "engine/time_zone_rules.h"
+#include "tests/engine/rome_time_zone.h"
 
 #include <gtest/gtest.h>
 
@@ -48,6 +50,32 @@ TEST(ElapsedTime, HoursMinutesSecondsWithAtLeastTwoDigits)
     };
     for (const auto& [seconds, text] : cases)
         EXPECT_EQ(elapsedTimeText(seconds), text) << seconds;
+}
+
+TEST(TimeZoneRules, LoggedStartIsTheFirstInstantItNamesOrTheClockBeforeASkip)
+{
+    struct Case {
+        std::string_view logged;
+        std::string_view utc;
+        std::string_view shownAtThatInstant;
+    };
+    const Case cases[] = {
+        {"2024-01-15 12:00:00", "2024-01-15 11:00:00", "2024-01-15 12:00:00"},
+        // Set back: 02:00-02:59:59 came twice, first in summer time.
+        {"2024-10-27 02:00:00", "2024-10-27 00:00:00", "2024-10-27 02:00:00"},
+        {"2024-10-27 02:30:00", "2024-10-27 00:30:00", "2024-10-27 02:30:00"},
+        {"2024-10-27 03:00:00", "2024-10-27 02:00:00", "2024-10-27 03:00:00"},
+        {"2024-10-28 00:30:00", "2024-10-27 23:30:00", "2024-10-28 00:30:00"},
+        // Set forward: 02:00-02:59:59 never came.
+        {"2024-03-31 02:00:00", "2024-03-31 01:00:00", "2024-03-31 03:00:00"},
+        {"2024-03-31 02:30:00", "2024-03-31 01:30:00", "2024-03-31 03:30:00"},
+        {"2024-03-31 03:00:00", "2024-03-31 01:00:00", "2024-03-31 03:00:00"},
+    };
+    for (const Case& c : cases) {
+        const long long instant = utcOfLoggedStart(RomeTimeZone{}, parseLocalDateTime(c.logged).value());
+        EXPECT_EQ(formatLocalDateTime(fromSecondsSinceEpoch(instant)), c.utc) << c.logged;
+        EXPECT_EQ(formatLocalDateTime(RomeTimeZone{}.toLocal(instant)), c.shownAtThatInstant) << c.logged;
+    }
 }
 
 } // namespace
