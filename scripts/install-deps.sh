@@ -9,6 +9,7 @@ PACKAGES="
   libgtest-dev libgmock-dev libbenchmark-dev
   sqlite3 xvfb xauth poppler-utils fonts-liberation
   clang-14 libclang-rt-14-dev dpkg-dev file debootstrap
+  lintian appstream desktop-file-utils groff-base
 "
 
 missing=""
