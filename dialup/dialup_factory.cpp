@@ -59,7 +59,7 @@ DialUpServiceChoice makeDialUpService(std::string_view kind)
     if (kind == "sim" || kind == kSimPrefix)
         return refused("the dial-up kind \"sim\" needs a folder: sim:FOLDER");
     return refused("unknown dial-up kind \"" + std::string(kind)
-                   + "\": use auto, nm, ppp, sim:FOLDER or none");
+                   + "\": use ppp, sim:FOLDER or none, or auto (the default) or nm");
 }
 
 } // namespace zrt

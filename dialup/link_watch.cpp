@@ -71,7 +71,7 @@ LinkWatch::~LinkWatch()
 void LinkWatch::listen()
 {
     notifier_ = std::make_unique<QSocketNotifier>(socket_, QSocketNotifier::Read);
-    QObject::connect(notifier_.get(), &QSocketNotifier::activated, [this] { drain(); });
+    QObject::connect(notifier_.get(), &QSocketNotifier::activated, notifier_.get(), [this] { drain(); });
 }
 
 // The messages themselves are not read: any of them is a reason to look

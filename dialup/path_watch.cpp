@@ -36,8 +36,8 @@ PathWatch::PathWatch(std::vector<fs::path> paths, std::function<void()> changed)
     : paths_(std::move(paths))
     , changed_(std::move(changed))
 {
-    QObject::connect(&watcher_, &QFileSystemWatcher::fileChanged, [this] { onChange(); });
-    QObject::connect(&watcher_, &QFileSystemWatcher::directoryChanged, [this] { onChange(); });
+    QObject::connect(&watcher_, &QFileSystemWatcher::fileChanged, &watcher_, [this] { onChange(); });
+    QObject::connect(&watcher_, &QFileSystemWatcher::directoryChanged, &watcher_, [this] { onChange(); });
     arm();
 }
 

@@ -208,7 +208,7 @@ TEST(DialUpFactoryTest, NamesTheValidKindsWhenGivenAnother)
 {
     const std::pair<std::string_view, std::string_view> kinds[] = {
         {"auto", ""}, {"nm", ""}, {"ppp", ""}, {"none", ""}, {"sim:/tmp/dialer", ""},
-        {"sim", "sim:FOLDER"}, {"sim:", "sim:FOLDER"}, {"isdn", "use auto, nm, ppp, sim:FOLDER or none"},
+        {"sim", "sim:FOLDER"}, {"sim:", "sim:FOLDER"}, {"isdn", "use ppp, sim:FOLDER or none, or auto (the default) or nm"},
     };
     for (const auto& [kind, error] : kinds) {
         const auto choice = makeDialUpService(kind);
