@@ -147,7 +147,7 @@ protected:
 
     inline static std::unique_ptr<MockBus> bus_;
     inline static std::optional<QString> skipReason_;
-    std::unique_ptr<QDBusInterface> mock_;
+    std::unique_ptr<test::BusObject> mock_;
     QString modem_;
     QString ethernet_;
     std::unique_ptr<NetworkManagerDialUp> dialUp_;
@@ -246,8 +246,11 @@ TEST_F(NetworkManagerTest, HangUpDeactivatesTheCallsAndLeavesTheOtherLinesUp)
     ASSERT_TRUE(changesAfter([&] { dialUp().hangUpAll(); }));
     ASSERT_TRUE(eventually([&] { return !dialUp().isDialUpActive(); }));
     EXPECT_EQ(dialUp().takeHangUpRefusal(), std::nullopt);
-    const auto stillActive = bus_->objectOf(nm::kManagerPath, nm::kManagerInterface)->property("ActiveConnections");
-    EXPECT_THAT(qdbus_cast<QList<QDBusObjectPath>>(stillActive), ElementsAre(QDBusObjectPath(wifi)));
+    const QDBusReply<QDBusVariant> stillActive = bus_->objectOf(nm::kManagerPath, nm::kPropertiesInterface)
+                                                     ->call(QStringLiteral("Get"), nm::kManagerInterface,
+                                                            QStringLiteral("ActiveConnections"));
+    EXPECT_THAT(qdbus_cast<QList<QDBusObjectPath>>(stillActive.value().variant()),
+                ElementsAre(QDBusObjectPath(wifi)));
 }
 
 TEST_F(NetworkManagerTest, ARefusedHangUpIsHandedToTheUserOnceAndLogged)

@@ -13,7 +13,6 @@
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
-#include <sys/resource.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -117,29 +116,8 @@ TEST(PppDialUpWatch, PeersAddedOrRemovedAreNoticedAndTheKernelsLinksWatched)
     EXPECT_TRUE(changes.after([&] { system.addPeerFile("work"); }));
 }
 
-// With every file descriptor taken, no netlink socket can be opened: the
-// watch says so once and the caller polls.
-TEST(PppDialUpWatch, WithoutALinkSocketTheWatchFallsBackToPollingAndSaysSoOnce)
-{
-    FakePppSystem system;
-    PppDialUp dialUp(system.roots(), std::make_unique<KillSignaller>());
-    LogCapture log;
-    rlimit limits{};
-    ASSERT_EQ(::getrlimit(RLIMIT_NOFILE, &limits), 0);
-    const int lowestFree = ::open("/dev/null", O_RDONLY | O_CLOEXEC);
-    ASSERT_GE(lowestFree, 0);
-    ::close(lowestFree);
-    rlimit exhausted = limits;
-    exhausted.rlim_cur = static_cast<rlim_t>(lowestFree);
-    ASSERT_EQ(::setrlimit(RLIMIT_NOFILE, &exhausted), 0);
-
-    dialUp.watch([] {});
-
-    ::setrlimit(RLIMIT_NOFILE, &limits);
-    EXPECT_FALSE(dialUp.watchesEvents());
-    EXPECT_THAT(log.lines(), ElementsAre(HasSubstr("cannot watch the network links")));
-}
-
+// A socket that fails stands for a kernel without netlink: the watch says
+// so once, and its owner turns to polling.
 TEST(LinkWatchTest, ADatagramIsAChangeAndAFailingSocketEndsTheWatchOnce)
 {
     int pair[2];

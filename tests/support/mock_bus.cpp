@@ -76,14 +76,14 @@ bool MockBus::stopTemplate()
     return QTest::qWaitFor([this] { return !isServiceRegistered(); }, kStartTimeoutMs);
 }
 
-std::unique_ptr<QDBusInterface> MockBus::mockOf(const QString& path) const
+std::unique_ptr<BusObject> MockBus::mockOf(const QString& path) const
 {
     return objectOf(path, QStringLiteral("org.freedesktop.DBus.Mock"));
 }
 
-std::unique_ptr<QDBusInterface> MockBus::objectOf(const QString& path, const QString& interface) const
+std::unique_ptr<BusObject> MockBus::objectOf(const QString& path, const QString& interface) const
 {
-    return std::make_unique<QDBusInterface>(serviceName_, path, interface, connection_);
+    return std::make_unique<BusObject>(serviceName_, path, interface, connection_);
 }
 
 bool MockBus::isServiceRegistered() const

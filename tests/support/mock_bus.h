@@ -1,7 +1,7 @@
 #pragma once
 
+#include <QDBusAbstractInterface>
 #include <QDBusConnection>
-#include <QDBusInterface>
 #include <QProcess>
 #include <QString>
 
@@ -9,6 +9,18 @@
 #include <optional>
 
 namespace zrt::test {
+
+// One interface of an object on the bus, called as a QDBusInterface is but
+// without asking the object to describe itself first (Qt caches those
+// descriptions for the life of the process).
+class BusObject final : public QDBusAbstractInterface {
+public:
+    BusObject(const QString& service, const QString& path, const QString& interface,
+              const QDBusConnection& connection)
+        : QDBusAbstractInterface(service, path, interface.toUtf8().constData(), connection, nullptr)
+    {
+    }
+};
 
 // A private D-Bus daemon, and python-dbusmock serving a template of a
 // system service on it, for tests of code that talks to that service. The
@@ -37,9 +49,9 @@ public:
     bool stopTemplate();
 
     // The mock's control interface (org.freedesktop.DBus.Mock) on an object.
-    std::unique_ptr<QDBusInterface> mockOf(const QString& path) const;
+    std::unique_ptr<BusObject> mockOf(const QString& path) const;
     // An interface of an object the mock serves.
-    std::unique_ptr<QDBusInterface> objectOf(const QString& path, const QString& interface) const;
+    std::unique_ptr<BusObject> objectOf(const QString& path, const QString& interface) const;
 
 private:
     bool isServiceRegistered() const;
