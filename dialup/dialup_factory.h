@@ -8,7 +8,7 @@
 
 namespace zrt {
 
-inline constexpr std::string_view kDefaultDialUpKind = "ppp";
+inline constexpr std::string_view kDefaultDialUpKind = "auto";
 
 // The service a kind names, or why there is none.
 struct DialUpServiceChoice {
@@ -16,8 +16,10 @@ struct DialUpServiceChoice {
     std::string error;
 };
 
-// Kinds: "ppp" (pppd, the real dialer), "sim:FOLDER" (a dialer played
-// from files in FOLDER) and "none" (no dial-up at all).
+// Kinds: "auto" (NetworkManager's metered profiles and pppd's peers
+// together), "nm" (NetworkManager alone), "ppp" (pppd alone), "sim:FOLDER"
+// (a dialer played from files in FOLDER) and "none" (no dial-up at all).
+// "auto" and "nm" use the system bus, so a QCoreApplication must exist.
 DialUpServiceChoice makeDialUpService(std::string_view kind);
 
 } // namespace zrt

@@ -4,13 +4,14 @@
 
 namespace zrt {
 
-// A machine without dial-up: no entries, never connected.
+// A machine without dial-up: no entries, never connected, nothing to watch.
 class NoDialUp final : public DialUpService {
 public:
     bool isDialUpActive() const override { return false; }
     std::vector<std::string> entries() const override { return {}; }
     bool isEntryConnected(std::string_view) const override { return false; }
     void hangUpAll() override {}
+    bool watchesEvents() const override { return true; }
 };
 
 } // namespace zrt

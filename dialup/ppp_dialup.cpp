@@ -25,18 +25,56 @@ std::vector<std::string> PppDialUp::entries() const
 
 bool PppDialUp::isEntryConnected(std::string_view name) const
 {
-    return std::ranges::any_of(readUpPppdLinks(roots_), [name](const PppdLink& link) {
-        return std::ranges::find(link.entryNames, name) != link.entryNames.end();
-    });
+    return linkOf(name).has_value();
 }
 
 void PppDialUp::hangUpAll()
 {
     for (const auto& link : readUpPppdLinks(roots_)) {
-        if (const auto error = signaller_->terminate(link.pid))
-            logDialUpProblem("cannot hang up " + link.interfaceName + " (pppd "
-                             + std::to_string(link.pid) + "): " + error.message());
+        if (const auto error = signaller_->terminate(link.pid)) {
+            const std::string reason = link.interfaceName + " (pppd " + std::to_string(link.pid)
+                                       + "): " + error.message();
+            logDialUpProblem("cannot hang up " + reason);
+            refusals_.add(reason);
+        }
     }
+}
+
+std::optional<ConnectionIdentity> PppDialUp::connectionOf(std::string_view name) const
+{
+    const auto link = linkOf(name);
+    if (!link)
+        return std::nullopt;
+    return ConnectionIdentity{link->interfaceName, std::to_string(link->pid)};
+}
+
+std::optional<std::string> PppDialUp::takeHangUpRefusal()
+{
+    return refusals_.take();
+}
+
+void PppDialUp::watch(std::function<void()> changed)
+{
+    peers_.reset();
+    links_.reset();
+    if (!changed)
+        return;
+    links_ = std::make_unique<LinkWatch>(changed);
+    peers_ = std::make_unique<PathWatch>(std::vector{roots_.peers}, std::move(changed));
+}
+
+bool PppDialUp::watchesEvents() const
+{
+    return links_ && links_->isWatching() && peers_->isWatching();
+}
+
+std::optional<PppdLink> PppDialUp::linkOf(std::string_view name) const
+{
+    for (auto& link : readUpPppdLinks(roots_)) {
+        if (std::ranges::find(link.entryNames, name) != link.entryNames.end())
+            return std::move(link);
+    }
+    return std::nullopt;
 }
 
 } // namespace zrt

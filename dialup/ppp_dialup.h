@@ -1,6 +1,9 @@
 #pragma once
 
 #include "dialup_service.h"
+#include "hang_up_refusals.h"
+#include "link_watch.h"
+#include "path_watch.h"
 #include "ppp_system.h"
 #include "process_signaller.h"
 
@@ -19,10 +22,21 @@ public:
     bool isEntryConnected(std::string_view name) const override;
     // Ends every such pppd as `poff` does; pppd then hangs up the line.
     void hangUpAll() override;
+    // The ppp interface and the pid of its pppd.
+    std::optional<ConnectionIdentity> connectionOf(std::string_view name) const override;
+    std::optional<std::string> takeHangUpRefusal() override;
+    // Watches the kernel's link changes and the peers folder.
+    void watch(std::function<void()> changed) override;
+    bool watchesEvents() const override;
 
 private:
+    std::optional<PppdLink> linkOf(std::string_view name) const;
+
     PppRoots roots_;
     std::unique_ptr<ProcessSignaller> signaller_;
+    HangUpRefusals refusals_;
+    std::unique_ptr<LinkWatch> links_;
+    std::unique_ptr<PathWatch> peers_;
 };
 
 } // namespace zrt

@@ -13,10 +13,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::vector<std::string> readNameList(const fs::path& path)
+std::string readText(const fs::path& path)
 {
-    const auto text = readTextFile(path);
-    return text ? parseNameList(*text) : std::vector<std::string>{};
+    return readTextFile(path).value_or(std::string());
 }
 
 } // namespace
@@ -38,6 +37,22 @@ std::vector<std::string> parseNameList(std::string_view text)
     return names;
 }
 
+std::vector<SimConnection> parseConnectedList(std::string_view text)
+{
+    std::vector<SimConnection> connections;
+    for (std::string& line : parseNameList(text)) {
+        const auto tab = line.find('\t');
+        if (tab == std::string::npos) {
+            connections.push_back({std::move(line), std::nullopt});
+            continue;
+        }
+        std::string id = line.substr(tab + 1);
+        line.erase(tab);
+        connections.push_back({std::move(line), id.empty() ? std::nullopt : std::optional(std::move(id))});
+    }
+    return connections;
+}
+
 SimDialUp::SimDialUp(fs::path folder)
     : folder_(std::move(folder))
 {
@@ -45,18 +60,17 @@ SimDialUp::SimDialUp(fs::path folder)
 
 bool SimDialUp::isDialUpActive() const
 {
-    return !connectedEntries().empty();
+    return !parseNameList(readText(folder_ / "connected")).empty();
 }
 
 std::vector<std::string> SimDialUp::entries() const
 {
-    return readNameList(folder_ / "entries");
+    return parseNameList(readText(folder_ / "entries"));
 }
 
 bool SimDialUp::isEntryConnected(std::string_view name) const
 {
-    const auto connected = connectedEntries();
-    return std::ranges::find(connected, name) != connected.end();
+    return connectionOf(name).has_value();
 }
 
 void SimDialUp::hangUpAll()
@@ -64,13 +78,37 @@ void SimDialUp::hangUpAll()
     const auto connected = folder_ / "connected";
     std::error_code error;
     fs::resize_file(connected, 0, error);
-    if (error && error != std::errc::no_such_file_or_directory)
-        logDialUpProblem("cannot empty " + connected.string() + ": " + error.message());
+    if (!error || error == std::errc::no_such_file_or_directory)
+        return;
+    logDialUpProblem("cannot empty " + connected.string() + ": " + error.message());
+    refusals_.add(connected.string() + ": " + error.message());
 }
 
-std::vector<std::string> SimDialUp::connectedEntries() const
+std::optional<ConnectionIdentity> SimDialUp::connectionOf(std::string_view name) const
 {
-    return readNameList(folder_ / "connected");
+    const auto connections = parseConnectedList(readText(folder_ / "connected"));
+    const auto found = std::ranges::find(connections, name, &SimConnection::name);
+    if (found == connections.end())
+        return std::nullopt;
+    return ConnectionIdentity{std::nullopt, found->id};
+}
+
+std::optional<std::string> SimDialUp::takeHangUpRefusal()
+{
+    return refusals_.take();
+}
+
+void SimDialUp::watch(std::function<void()> changed)
+{
+    files_.reset();
+    if (changed)
+        files_ = std::make_unique<PathWatch>(
+            std::vector{folder_, folder_ / "entries", folder_ / "connected"}, std::move(changed));
+}
+
+bool SimDialUp::watchesEvents() const
+{
+    return files_ && files_->isWatching();
 }
 
 } // namespace zrt

@@ -8,6 +8,7 @@ PACKAGES="
   qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libqt6svg6 qt6-tools-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   sqlite3 xvfb xauth poppler-utils fonts-liberation
+  dbus-daemon python3-dbusmock
   clang-14 libclang-rt-14-dev dpkg-dev file debootstrap
   lintian appstream desktop-file-utils groff-base
 "

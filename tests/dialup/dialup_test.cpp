@@ -1,3 +1,5 @@
+#include "tests/support/log_capture.h"
+
 #include "tests/support/fake_ppp_system.h"
 
 #include "dialup/dialup_factory.h"
@@ -23,20 +25,10 @@ namespace {
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
 using ::testing::IsEmpty;
+using ::testing::Optional;
+using ::testing::StartsWith;
 using namespace std::string_view_literals;
 using std::nullopt;
-
-// Collects the dial-up problem lines logged while it lives.
-class LogCapture {
-public:
-    LogCapture() : previous_(setDialUpLogSink([this](std::string_view line) { lines_.emplace_back(line); })) {}
-    ~LogCapture() { setDialUpLogSink(std::move(previous_)); }
-    const std::vector<std::string>& lines() const { return lines_; }
-
-private:
-    std::vector<std::string> lines_;
-    DialUpLogSink previous_;
-};
 
 // Records the pids it is asked to end; refuses those in `refused`.
 class RecordingSignaller final : public ProcessSignaller {
@@ -165,6 +157,23 @@ TEST(PppDialUp, RefusedHangUpIsLoggedAndTheOthersStillEnd)
 
     EXPECT_THAT(signalled, ElementsAre(100, 200));
     EXPECT_THAT(log.lines(), ElementsAre(HasSubstr("ppp0 (pppd 100)")));
+    EXPECT_EQ(dialUp.takeHangUpRefusal(),
+              "Impossibile chiudere la connessione: ppp0 (pppd 100): Operation not permitted");
+    EXPECT_EQ(dialUp.takeHangUpRefusal(), nullopt);
+}
+
+TEST(PppDialUp, AConnectionIsKnownByItsInterfaceAndThePidOfItsPppd)
+{
+    FakePppSystem system;
+    system.addCalledPppd(4242, "My ISP", "ppp0");
+    system.addProcess(77, {"/usr/sbin/pppd", "/dev/ttyS0", "linkname", "work"});
+    system.addInterface("ppp1", kUp);
+    system.writeRunFile("ppp-work.pid", "77\nppp1\n");
+    const PppDialUp dialUp(system.roots(), std::make_unique<KillSignaller>());
+
+    EXPECT_EQ(dialUp.connectionOf("My ISP"), (ConnectionIdentity{"ppp0", "4242"}));
+    EXPECT_EQ(dialUp.connectionOf("work"), (ConnectionIdentity{"ppp1", "77"}));
+    EXPECT_EQ(dialUp.connectionOf("provider"), nullopt);
 }
 
 TEST(KillSignallerTest, RefusesPidsThatNameProcessGroups)
@@ -187,13 +196,26 @@ TEST(DialUpFactoryTest, ThePppKindReadsTheTreesTheEnvironmentNames)
     };
     for (const auto& [name, path] : variables)
         ::setenv(name, path.c_str(), 1);
-    const auto choice = makeDialUpService(kDefaultDialUpKind);
+    const auto choice = makeDialUpService("ppp");
     for (const auto& variable : variables)
         ::unsetenv(variable.first);
 
     ASSERT_NE(choice.service, nullptr) << choice.error;
     EXPECT_THAT(choice.service->entries(), ElementsAre("provider"));
     EXPECT_TRUE(choice.service->isEntryConnected("provider"));
+}
+
+TEST(DialUpFactoryTest, NamesTheValidKindsWhenGivenAnother)
+{
+    const std::pair<std::string_view, std::string_view> kinds[] = {
+        {"auto", ""}, {"nm", ""}, {"ppp", ""}, {"none", ""}, {"sim:/tmp/dialer", ""},
+        {"sim", "sim:FOLDER"}, {"sim:", "sim:FOLDER"}, {"isdn", "use ppp, sim:FOLDER or none, or auto (the default) or nm"},
+    };
+    for (const auto& [kind, error] : kinds) {
+        const auto choice = makeDialUpService(kind);
+        EXPECT_EQ(choice.service == nullptr, !error.empty()) << kind;
+        EXPECT_THAT(choice.error, HasSubstr(std::string(error))) << kind;
+    }
 }
 
 class SimDialUpTest : public ::testing::Test {
@@ -233,9 +255,30 @@ TEST_F(SimDialUpTest, HangUpCreatesNoConnectedFileAndLogsOneItCannotEmpty)
     dialUp.hangUpAll();
     EXPECT_FALSE(std::filesystem::exists(connectedFile()));
 
+    EXPECT_EQ(dialUp.takeHangUpRefusal(), nullopt);
+
     std::filesystem::create_directory(connectedFile());
     dialUp.hangUpAll();
     EXPECT_EQ(log.lines().size(), 1U);
+    EXPECT_THAT(dialUp.takeHangUpRefusal(), Optional(StartsWith("Impossibile chiudere la connessione: ")));
+}
+
+// A line of the connected file is NAME, or NAME and the id of the call
+// after a tab.
+TEST_F(SimDialUpTest, TheConnectedFileMayGiveEachLineAnId)
+{
+    write("connected", "TIM\tcall-7\nMy ISP\r\nEmpty id\t\n Spaced \t 3 \n");
+    const std::pair<std::string_view, std::optional<ConnectionIdentity>> lines[] = {
+        {"TIM", ConnectionIdentity{nullopt, "call-7"}},
+        {"My ISP", ConnectionIdentity{}},
+        {"Empty id", ConnectionIdentity{}},
+        {" Spaced ", ConnectionIdentity{nullopt, " 3 "}},
+        {"TIM\tcall-7", nullopt},
+    };
+    for (const auto& [name, identity] : lines) {
+        EXPECT_EQ(dialUp.connectionOf(name), identity) << name;
+        EXPECT_EQ(dialUp.isEntryConnected(name), identity.has_value()) << name;
+    }
 }
 
 TEST(PidFileTest, ReadsAPositivePidAndTheInterface)
