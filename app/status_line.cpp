@@ -4,7 +4,7 @@ namespace zrt::app {
 
 QString StatusLine::text() const
 {
-    return QStringLiteral("%1 | %2 Lire | %3").arg(caption_, cost_, elapsed_);
+    return QStringLiteral("%1 | %2 | %3").arg(caption_, cost_, elapsed_);
 }
 
 } // namespace zrt::app

@@ -6,15 +6,17 @@ namespace zrt::app {
 
 // The display of the headless program: the state of the line, the cost
 // with its currency word and the elapsed time, as one line of text:
-// "Connessione attiva Casa | 305 Lire | Tempo: 00:03:00". Always in Lire;
-// the news page is never opened.
+// "Connessione attiva Casa | 305 Lire | Tempo: 00:03:00", or
+// "Tariffa mancante per Casa | tariffa mancante | Tempo: 00:03:00" while no
+// band prices the connection. Always in Lire; the news page is never opened.
 class StatusLine final : public MonitorDisplay {
 public:
     QString text() const;
 
     void showConnection(const QString& caption) override { caption_ = caption; }
     void setHangUpEnabled(bool) override {}
-    void showCost(const QString& text) override { cost_ = text; }
+    void showCost(const QString& text) override { cost_ = text + QStringLiteral(" Lire"); }
+    void showMissingTariff(const QString&) override { cost_ = QStringLiteral("tariffa mancante"); }
     void showElapsed(const QString& text) override { elapsed_ = text; }
     Currency currency() const override { return Currency::Lire; }
     bool newsEnabled() const override { return false; }
@@ -23,7 +25,7 @@ public:
 
 private:
     QString caption_ = kNonConnesso;
-    QString cost_ = QStringLiteral("0");
+    QString cost_ = QStringLiteral("0 Lire");
     QString elapsed_ = QStringLiteral("Tempo: 00:00:00");
 };
 

@@ -7,6 +7,7 @@
 #include "database/default_content.h"
 #include "database/tariff_store.h"
 #include "database/vat_store.h"
+#include "database/system_time_zone.h"
 #include "monitor/connection_monitor.h"
 #include "monitor/database_log_store.h"
 #include "monitor/database_tariff_source.h"
@@ -55,16 +56,20 @@ private:
 };
 
 // Each call to step() is one second later; the wall clock starts on a
-// weekday morning.
+// weekday morning, in the machine's own zone.
 class SteppingClock final : public Clock {
 public:
-    Instant now() const override { return {advance(kStart, seconds_), kStartMs + seconds_ * 1000}; }
-    qint64 epochMsAt(LocalDateTime) const override { return kStartMs; }
+    Instant now() const override
+    {
+        const qint64 utcMs = startUtcMs_ + seconds_ * 1000;
+        return {zone_.toLocal(utcMs / 1000), utcMs, seconds_ * 1000};
+    }
+    const TimeZoneRules& zone() const override { return zone_; }
     void step() { ++seconds_; }
 
 private:
-    static constexpr LocalDateTime kStart{{2026, 12, 7}, {8 * 3600 + 30 * 60}};
-    static constexpr qint64 kStartMs = 1'796'632'200'000;
+    SystemTimeZone zone_;
+    qint64 startUtcMs_ = utcOfLoggedStart(zone_, {{2026, 12, 7}, {8 * 3600 + 30 * 60}}) * 1000;
     qint64 seconds_ = 0;
 };
 
@@ -73,6 +78,7 @@ public:
     void showConnection(const QString& caption) override { benchmark::DoNotOptimize(caption); }
     void setHangUpEnabled(bool) override {}
     void showCost(const QString& text) override { benchmark::DoNotOptimize(text); }
+    void showMissingTariff(const QString& entry) override { benchmark::DoNotOptimize(entry); }
     void showElapsed(const QString& text) override { benchmark::DoNotOptimize(text); }
     Currency currency() const override { return Currency::Lire; }
     bool newsEnabled() const override { return false; }
@@ -110,6 +116,11 @@ public:
     {
         Database database = Database::open(path_);
         ConnectionLog(database).close(id, fine, figures);
+    }
+    void setServizio(int id, const QString& servizio) override
+    {
+        Database database = Database::open(path_);
+        ConnectionLog(database).setServizio(id, servizio);
     }
     QList<LogRow> openRows() override
     {

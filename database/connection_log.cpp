@@ -38,6 +38,11 @@ QString isoDate(Date date)
     return QString::fromStdString(formatIsoDate(date));
 }
 
+QVariant orNull(const std::optional<qint64>& value)
+{
+    return value ? QVariant(*value) : QVariant();
+}
+
 // The month runs from its first day, included, to the first day of the next.
 std::pair<QString, QString> monthRange(int year, int month)
 {
@@ -65,7 +70,7 @@ void ConnectionLog::checkpoint(int id, const LogFigures& figures)
     Transaction transaction(database_);
     database_.query(QStringLiteral("UPDATE Connessioni SET costo = ?, scatti = ?, secondi = ? "
                                    "WHERE id = ? AND fine IS NULL"),
-                    {figures.costo, figures.scatti, figures.secondi, id});
+                    {orNull(figures.costo), orNull(figures.scatti), figures.secondi, id});
     transaction.commit();
 }
 
@@ -73,8 +78,14 @@ void ConnectionLog::close(int id, TimeOfDay fine, const LogFigures& figures)
 {
     Transaction transaction(database_);
     database_.query(QStringLiteral("UPDATE Connessioni SET fine = ?, costo = ?, scatti = ?, secondi = ? WHERE id = ?"),
-                    {timeText(fine), figures.costo, figures.scatti, figures.secondi,
-                     id});
+                    {timeText(fine), orNull(figures.costo), orNull(figures.scatti), figures.secondi, id});
+    transaction.commit();
+}
+
+void ConnectionLog::setServizio(int id, const QString& servizio)
+{
+    Transaction transaction(database_);
+    database_.query(QStringLiteral("UPDATE Connessioni SET servizio = ? WHERE id = ?"), {servizio, id});
     transaction.commit();
 }
 

@@ -27,10 +27,11 @@ struct LogRow {
     std::optional<qint64> secondi; // elapsed seconds at the last checkpoint or at the end
 };
 
-// The meter's figures for a connection so far.
+// The meter's figures for a connection so far. Cost and pulses are
+// unknown while no band of a tariff prices the connection.
 struct LogFigures {
-    qint64 costo = 0;
-    qint64 scatti = 0;
+    std::optional<qint64> costo;
+    std::optional<qint64> scatti;
     qint64 secondi = 0;
 };
 
@@ -44,6 +45,8 @@ public:
     int open(const QString& connessione, LocalDateTime inizio, const QString& servizio);
     void checkpoint(int id, const LogFigures& figures);
     void close(int id, TimeOfDay fine, const LogFigures& figures);
+    // The company that prices the connection, once one does.
+    void setServizio(int id, const QString& servizio);
 
     std::optional<LogRow> row(int id) const;
     QList<LogRow> openRows() const;

@@ -41,7 +41,8 @@ std::vector<SimConnection> parseConnectedList(std::string_view text)
 {
     std::vector<SimConnection> connections;
     for (std::string& line : parseNameList(text)) {
-        const auto tab = line.find('\t');
+        // The id follows the last tab, so a name may hold tabs of its own.
+        const auto tab = line.rfind('\t');
         if (tab == std::string::npos) {
             connections.push_back({std::move(line), std::nullopt});
             continue;

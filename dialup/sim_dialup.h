@@ -11,7 +11,8 @@ namespace zrt {
 
 // A dialer played from the shell, for demos and end-to-end tests.
 // FOLDER/entries lists the phonebook entries, one name a line, and
-// FOLDER/connected the entries now up, one a line as NAME or NAME<TAB>ID,
+// FOLDER/connected the entries now up, one a line as NAME or NAME<TAB>ID
+// (the id after the last tab),
 // where ID names the connection so that a redial can be told from the same
 // call. Both are read afresh on every call.
 class SimDialUp final : public DialUpService {

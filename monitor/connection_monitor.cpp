@@ -18,17 +18,22 @@ QString qtText(const std::string& text)
     return QString::fromStdString(text);
 }
 
-// The company of the tariff when it prices the connection's start.
-QString servizioOf(const PricingTerms& terms, LocalDateTime start)
+// The company of the tariff once it prices the connection.
+QString servizioOf(const PricingTerms& terms, bool priced)
 {
-    return readingAtStart(terms, start) ? qtText(terms.tariff->compagnia) : kServizioNonDisponibile;
+    return priced ? qtText(terms.tariff->compagnia) : kServizioNonDisponibile;
+}
+
+std::optional<qint64> wholeLire(const std::optional<MeterReading>& reading)
+{
+    return reading ? std::optional<qint64>(std::llround(reading->costLire)) : std::nullopt;
 }
 
 } // namespace
 
 ConnectionMonitor::ConnectionMonitor(MonitorServices services)
     : services_(services)
-    , meter_(services.display)
+    , meter_(services.display, services.clock.zone())
     , writer_(services.log, [this](RowClosing& row) { return priceEnded(row); })
 {
 }
@@ -56,7 +61,8 @@ void ConnectionMonitor::meterTick()
 {
     if (!meterRunning())
         return;
-    meter_.tick(state_, terms_, services_.clock.now().epochMs);
+    meter_.tick(state_, terms_, services_.clock.now().steadyMs);
+    noteCompany();
     checkpointIfDue();
 }
 
@@ -69,7 +75,7 @@ void ConnectionMonitor::shutDown()
 {
     const Instant now = services_.clock.now();
     if (meterRunning()) {
-        meter_.tick(state_, terms_, now.epochMs);
+        meter_.tick(state_, terms_, now.steadyMs);
         endConnection(now);
     }
     writer_.retryPending();
@@ -83,32 +89,36 @@ bool ConnectionMonitor::recover(const Instant& now)
     const std::optional<std::string> entry =
         services_.dialUp.isDialUpActive() ? findConnectedEntry() : std::nullopt;
     try {
-        const Recovery recovery =
-            recoverOpenRows(services_.log, writer_, services_.clock, now, entry ? qtText(*entry) : QString());
+        const Recovery recovery = recoverOpenRows(services_.log, writer_, services_.clock.zone(), now,
+                                                  entry ? qtText(*entry) : QString());
         recovered_ = true;
         if (recovery.closedAny)
             services_.display.logChanged();
         if (recovery.resumed)
-            resume(*entry, *recovery.resumed);
+            resume(*entry, *recovery.resumed, now);
     } catch (const DatabaseError& error) {
         logSkipped("settling the rows left open", error);
     }
     return recovered_;
 }
 
-void ConnectionMonitor::resume(const std::string& entry, const ResumedRow& row)
+// The connection went on while the program was not running: its seconds
+// are those checkpointed plus the time since, as the wall clock tells it
+// (recovery only resumes a row whose gap is within the resume window).
+void ConnectionMonitor::resume(const std::string& entry, const ResumedRow& row, const Instant& now)
 {
     state_.connected = true;
     state_.recordId = row.id;
     state_.entry = entry;
     state_.startTime = row.start;
-    state_.startEpochMs = services_.clock.epochMsAt(row.start);
-    state_.pulses = row.figures.scatti;
-    state_.elapsedSeconds = row.figures.secondi;
-    state_.costLire = static_cast<double>(row.figures.costo);
+    state_.startUtc = row.startUtc;
+    state_.servizio = row.servizio;
+    state_.elapsedSeconds = row.figures.secondi + row.gapSeconds;
+    state_.steadyZeroMs = now.steadyMs - state_.elapsedSeconds * 1000;
     state_.checkpointedSeconds = row.figures.secondi;
     refreshTerms(entry);
-    services_.display.showCost(QString::fromStdString(meterCostText(state_.costLire, services_.display.currency())));
+    meter_.price(state_, terms_);
+    meter_.showCost(state_);
 }
 
 void ConnectionMonitor::showNoConnection(const Instant& now)
@@ -129,7 +139,6 @@ void ConnectionMonitor::followConnection(const Instant& now)
         endConnection(now);
         return;
     }
-    services_.display.showConnection(kConnessioneAttiva + qtText(*entry));
     if (state_.connected && state_.entry != *entry)
         endConnection(now); // the line now belongs to another entry
     refreshTerms(*entry);
@@ -137,6 +146,8 @@ void ConnectionMonitor::followConnection(const Instant& now)
         beginConnection(*entry, now);
     else if (!state_.recordId)
         beginRowLate(now);
+    const QString name = qtText(*entry);
+    services_.display.showConnection(state_.priced() ? kConnessioneAttiva + name : kTariffaMancante.arg(name));
 }
 
 // The row of a connection begun while the file was locked gets the figures
@@ -147,7 +158,8 @@ void ConnectionMonitor::beginRowLate(const Instant& now)
     state_.recordId = writer_.open(rowStart());
     if (!state_.recordId || !termsRead_)
         return;
-    meter_.tick(state_, terms_, now.epochMs);
+    meter_.tick(state_, terms_, now.steadyMs);
+    noteCompany();
     checkpointIfDue();
 }
 
@@ -193,22 +205,38 @@ void ConnectionMonitor::beginConnection(const std::string& entry, const Instant&
     state_.connected = true;
     state_.entry = entry;
     state_.startTime = now.local;
-    state_.startEpochMs = now.epochMs;
-    state_.recordId = writer_.open(rowStart());
-    const std::optional<MeterReading> atStart = readingAtStart(terms_, state_.startTime);
-    state_.costLire = atStart ? atStart->costLire : 0;
-    services_.display.showCost(startCostText(state_.costLire, services_.display.currency()));
-    state_.pulses = 0;
+    state_.startUtc = now.epochMs / 1000;
+    state_.steadyZeroMs = now.steadyMs;
     state_.elapsedSeconds = 0;
     state_.checkpointedSeconds = 0;
+    meter_.price(state_, terms_);
+    state_.servizio = servizioOf(terms_, state_.priced());
+    state_.recordId = writer_.open(rowStart());
+    if (state_.costLire)
+        services_.display.showCost(startCostText(*state_.costLire, services_.display.currency()));
+    else
+        meter_.showCost(state_);
     services_.display.showElapsed(QString::fromStdString(elapsedTimeText(0)));
+}
+
+// A connection that had no band gets its company in the log once a band
+// prices it (the user fixed the tariff or the association meanwhile).
+void ConnectionMonitor::noteCompany()
+{
+    const QString servizio = servizioOf(terms_, state_.priced());
+    if (servizio == state_.servizio)
+        return;
+    if (state_.recordId && !writer_.setServizio(*state_.recordId, servizio))
+        return;
+    state_.servizio = servizio;
 }
 
 void ConnectionMonitor::endConnection(const Instant& now)
 {
     if (!state_.connected)
         return;
-    if (writer_.close({state_.recordId, rowStart(), now.local.time, logFiguresOf(state_), !termsRead_}))
+    const TimeOfDay fine = services_.clock.zone().toLocal(state_.startUtc + state_.elapsedSeconds).time;
+    if (writer_.close({state_.recordId, rowStart(), fine, logFiguresOf(state_), !termsRead_}))
         services_.display.logChanged();
     state_.connected = false;
     state_.recordId.reset();
@@ -226,7 +254,7 @@ void ConnectionMonitor::checkpointIfDue()
 
 RowStart ConnectionMonitor::rowStart() const
 {
-    return {qtText(state_.entry), state_.startTime, servizioOf(terms_, state_.startTime)};
+    return {qtText(state_.entry), state_.startTime, state_.startUtc, state_.servizio};
 }
 
 // An unpriced row is priced over its whole time by the tariff of its entry,
@@ -240,14 +268,11 @@ bool ConnectionMonitor::priceEnded(RowClosing& row)
         logSkipped("pricing an ended connection", error);
         return false;
     }
-    row.start.servizio = servizioOf(terms, row.start.start);
     const std::optional<MeterReading> reading =
-        terms.tariff ? priceConnection(*terms.tariff, row.start.start, row.figures.secondi, terms.vatRate)
-                     : std::nullopt;
-    if (reading) {
-        row.figures.costo = std::llround(reading->costLire);
-        row.figures.scatti = reading->pulses;
-    }
+        readingOf(terms, services_.clock.zone(), row.start.startUtc, row.figures.secondi);
+    row.start.servizio = servizioOf(terms, reading.has_value());
+    row.figures.costo = wholeLire(reading);
+    row.figures.scatti = reading ? std::optional<qint64>(reading->pulses) : std::nullopt;
     return true;
 }
 

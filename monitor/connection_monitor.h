@@ -59,7 +59,7 @@ public:
 
 private:
     bool recover(const Instant& now);
-    void resume(const std::string& entry, const ResumedRow& row);
+    void resume(const std::string& entry, const ResumedRow& row, const Instant& now);
 
     void showNoConnection(const Instant& now);
     void followConnection(const Instant& now);
@@ -71,6 +71,7 @@ private:
     void beginRowLate(const Instant& now);
     void beginConnection(const std::string& entry, const Instant& now);
     void endConnection(const Instant& now);
+    void noteCompany();
     void checkpointIfDue();
     RowStart rowStart() const;
     bool priceEnded(RowClosing& row);

@@ -2,6 +2,7 @@
 
 #include "engine/local_date_time.h"
 
+#include <QString>
 #include <QtGlobal>
 
 #include <optional>
@@ -16,12 +17,20 @@ struct ConnectionState {
     std::optional<int> recordId; // the log row; empty while it could not be written yet
     std::string entry;           // the dial-up entry being metered
     LocalDateTime startTime;     // wall clock when the connection was first seen
-    qint64 startEpochMs = 0;     // the same instant on the continuous clock
-    qint64 pulses = 0;
+    qint64 startUtc = 0;         // the same instant, seconds since 1970 UTC
+    // The steady clock's time at which the connection would have been 0 s
+    // long: its seconds are counted on that clock, which a clock set
+    // forward or back does not move.
+    qint64 steadyZeroMs = 0;
     qint64 elapsedSeconds = 0;
-    double costLire = 0;         // VAT included, as last computed
+    // Unknown while no band of a tariff prices the connection.
+    std::optional<qint64> pulses;
+    std::optional<double> costLire; // VAT included, as last computed
+    QString servizio;               // the company pricing it, once one does
     qint64 checkpointedSeconds = 0; // elapsed seconds last written to the row
-    bool newsShown = false;      // the news page came up once in this run; never reset
+    bool newsShown = false;         // the news page came up once in this run; never reset
+
+    bool priced() const { return costLire.has_value(); }
 };
 
 } // namespace zrt

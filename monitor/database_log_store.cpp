@@ -19,6 +19,11 @@ void DatabaseLogStore::close(int id, TimeOfDay fine, const LogFigures& figures)
     ConnectionLog(database_.get()).close(id, fine, figures);
 }
 
+void DatabaseLogStore::setServizio(int id, const QString& servizio)
+{
+    ConnectionLog(database_.get()).setServizio(id, servizio);
+}
+
 QList<LogRow> DatabaseLogStore::openRows()
 {
     return ConnectionLog(database_.get()).openRows();

@@ -14,6 +14,7 @@ public:
     int open(const QString& entry, LocalDateTime start, const QString& servizio) override;
     void checkpoint(int id, const LogFigures& figures) override;
     void close(int id, TimeOfDay fine, const LogFigures& figures) override;
+    void setServizio(int id, const QString& servizio) override;
     QList<LogRow> openRows() override;
 
 private:

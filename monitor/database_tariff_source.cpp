@@ -34,7 +34,10 @@ PricingTerms DatabaseTariffSource::termsFor(const QString& entry)
 
 PricingTerms DatabaseTariffSource::readTerms(Database& database, const QString& entry)
 {
-    const std::optional<Associazione> association = AssociationStore(database).find(entry);
+    AssociationStore associations(database);
+    std::optional<Associazione> association = associations.find(entry);
+    if (!association && associations.ensureAssociated({entry}) > 0)
+        association = associations.find(entry);
     PricingTerms terms;
     if (association)
         terms.tariff = TariffStore(database).tariff(association->idTariffa);

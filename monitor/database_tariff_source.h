@@ -14,7 +14,9 @@ class MonitorDatabase;
 // another) has changed it since the last reading, so a change counts at
 // once; otherwise the terms last read are given without touching the
 // tables. Changes made through the same MonitorDatabase go unnoticed: it
-// is the monitor's, which writes only the log.
+// is the monitor's, which writes only the log and the default association
+// of an entry the phonebook gained while the program ran, so that entry's
+// calls are priced from their first second.
 class DatabaseTariffSource final : public TariffSource {
 public:
     explicit DatabaseTariffSource(MonitorDatabase& database) : database_(database) {}

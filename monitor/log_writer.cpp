@@ -20,7 +20,9 @@ void logSkippedWrite(const char* what, const DatabaseError& error)
 
 LogFigures logFiguresOf(const ConnectionState& state)
 {
-    return {std::llround(state.costLire), state.pulses, state.elapsedSeconds};
+    const std::optional<qint64> costo =
+        state.costLire ? std::optional<qint64>(std::llround(*state.costLire)) : std::nullopt;
+    return {costo, state.pulses, state.elapsedSeconds};
 }
 
 std::optional<int> LogWriter::open(const RowStart& row)
@@ -40,6 +42,17 @@ bool LogWriter::checkpoint(int id, const LogFigures& figures)
         return true;
     } catch (const DatabaseError& error) {
         logSkippedWrite("checkpointed", error);
+        return false;
+    }
+}
+
+bool LogWriter::setServizio(int id, const QString& servizio)
+{
+    try {
+        store_.setServizio(id, servizio);
+        return true;
+    } catch (const DatabaseError& error) {
+        logSkippedWrite("given its company", error);
         return false;
     }
 }

@@ -14,6 +14,7 @@ namespace zrt {
 struct RowStart {
     QString entry;
     LocalDateTime start;
+    qint64 startUtc = 0; // the start, seconds since 1970 UTC
     QString servizio;
 };
 
@@ -49,6 +50,7 @@ public:
     // The new row's key, or nothing when it could not be written.
     std::optional<int> open(const RowStart& row);
     bool checkpoint(int id, const LogFigures& figures);
+    bool setServizio(int id, const QString& servizio);
     // Completes a row, writing its start first when it has no key yet.
     // False when it failed and was kept for later.
     bool close(RowClosing row);

@@ -8,6 +8,7 @@ namespace zrt {
 
 inline const QString kNonConnesso = QStringLiteral("Non connesso");
 inline const QString kConnessioneAttiva = QStringLiteral("Connessione attiva ");
+inline const QString kTariffaMancante = QStringLiteral("Tariffa mancante per %1");
 
 // Where the monitor shows the line: the main window, or the status line of
 // the headless program.
@@ -20,6 +21,9 @@ public:
     // The "Chiudi connessione" command is offered only while a line is up.
     virtual void setHangUpEnabled(bool enabled) = 0;
     virtual void showCost(const QString& text) = 0;
+    // The connection of the entry has no band to price it: its cost is
+    // unknown, and shown so ("---"), never as a number.
+    virtual void showMissingTariff(const QString& entry) = 0;
     virtual void showElapsed(const QString& text) = 0;
 
     // The currency the cost is shown in, as the user last chose it.

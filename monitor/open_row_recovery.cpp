@@ -1,5 +1,7 @@
 #include "open_row_recovery.h"
 
+#include <algorithm>
+
 namespace zrt {
 
 namespace {
@@ -15,17 +17,28 @@ std::optional<LocalDateTime> startOf(const LogRow& row)
 
 LogFigures checkpointOf(const LogRow& row)
 {
-    return {row.costo.value_or(0), row.scatti.value_or(0), row.secondi.value_or(0)};
+    return {row.costo, row.scatti, row.secondi.value_or(0)};
 }
 
-bool isResumable(const LogRow& row, const Clock& clock, const Instant& now)
+// What the last checkpoint of a row says, on the UTC time line.
+struct RowTimes {
+    qint64 startUtc = 0;
+    qint64 gapSeconds = 0; // from the last checkpoint to now; negative when the row lies ahead
+};
+
+std::optional<RowTimes> timesOf(const LogRow& row, const TimeZoneRules& zone, const Instant& now)
 {
     const std::optional<LocalDateTime> start = startOf(row);
     if (!start)
-        return false;
-    const qint64 startMs = clock.epochMsAt(*start);
-    const qint64 lastSeenMs = startMs + checkpointOf(row).secondi * 1000;
-    return startMs <= now.epochMs && now.epochMs - lastSeenMs <= kResumeWindowSeconds * 1000;
+        return std::nullopt;
+    const qint64 nowUtc = now.epochMs / 1000;
+    const qint64 startUtc = utcOfStart(zone, *start, nowUtc);
+    return RowTimes{startUtc, nowUtc - (startUtc + checkpointOf(row).secondi)};
+}
+
+bool isResumable(const std::optional<RowTimes>& times)
+{
+    return times && times->gapSeconds >= 0 && times->gapSeconds <= kResumeWindowSeconds;
 }
 
 // A row whose start cannot be read ends now.
@@ -37,35 +50,44 @@ TimeOfDay endOf(const LogRow& row, const Instant& now)
 
 // A row begins with no figures; one that never reached a checkpoint is
 // priced at its start, so it keeps at least the answer charge.
-RowClosing closingOf(const LogRow& row, const Instant& now)
+RowClosing closingOf(const LogRow& row, const TimeZoneRules& zone, const Instant& now)
 {
     const std::optional<LocalDateTime> start = startOf(row);
+    const std::optional<RowTimes> times = timesOf(row, zone, now);
     const LogFigures figures = checkpointOf(row);
-    const bool neverCheckpointed = start && figures.secondi == 0 && figures.costo == 0;
-    return {row.id, {row.connessione, start.value_or(LocalDateTime{}), row.servizio}, endOf(row, now), figures,
-            neverCheckpointed};
+    const bool neverCheckpointed = start && figures.secondi == 0 && figures.costo.value_or(0) == 0;
+    return {row.id,
+            {row.connessione, start.value_or(LocalDateTime{}), times ? times->startUtc : 0, row.servizio},
+            endOf(row, now), figures, neverCheckpointed};
 }
 
 } // namespace
 
-Recovery recoverOpenRows(LogStore& store, LogWriter& writer, const Clock& clock, const Instant& now,
+Recovery recoverOpenRows(LogStore& store, LogWriter& writer, const TimeZoneRules& zone, const Instant& now,
                          const QString& connectedEntry)
 {
     const QList<LogRow> rows = store.openRows();
     const LogRow* resumable = nullptr;
+    std::optional<RowTimes> resumableTimes;
     for (const LogRow& row : rows) {
-        if (!connectedEntry.isEmpty() && row.connessione == connectedEntry && isResumable(row, clock, now))
+        if (connectedEntry.isEmpty() || row.connessione != connectedEntry)
+            continue;
+        const std::optional<RowTimes> times = timesOf(row, zone, now);
+        if (isResumable(times)) {
             resumable = &row;
+            resumableTimes = times;
+        }
     }
     Recovery recovery;
     for (const LogRow& row : rows) {
         if (&row == resumable)
             continue;
-        if (writer.close(closingOf(row, now)))
+        if (writer.close(closingOf(row, zone, now)))
             recovery.closedAny = true;
     }
     if (resumable)
-        recovery.resumed = ResumedRow{resumable->id, *startOf(*resumable), checkpointOf(*resumable)};
+        recovery.resumed = ResumedRow{resumable->id, *startOf(*resumable), resumableTimes->startUtc,
+                                      resumable->servizio, checkpointOf(*resumable), resumableTimes->gapSeconds};
     return recovery;
 }
 

@@ -16,7 +16,13 @@ inline constexpr qint64 kResumeWindowSeconds = 15 * 60;
 struct ResumedRow {
     int id = 0;
     LocalDateTime start;
+    qint64 startUtc = 0;
+    QString servizio;
     LogFigures figures;
+    // Seconds from the last checkpoint to now, which the connection went on
+    // for while no program metered it: never negative, never past the
+    // resume window.
+    qint64 gapSeconds = 0;
 };
 
 struct Recovery {
@@ -29,9 +35,10 @@ struct Recovery {
 // checkpoint is recent, is handed back to be metered on; every other row
 // is closed with its last checkpoint, ending at its start plus the seconds
 // checkpointed (a row that never reached one is priced at its start by
-// the writer's pricer). Throws DatabaseError when the open rows cannot be
-// read.
-Recovery recoverOpenRows(LogStore& store, LogWriter& writer, const Clock& clock, const Instant& now,
+// the writer's pricer). Starts are compared as UTC instants, so a restart
+// in the hour repeated when the clock is set back finds its row. Throws
+// DatabaseError when the open rows cannot be read.
+Recovery recoverOpenRows(LogStore& store, LogWriter& writer, const TimeZoneRules& zone, const Instant& now,
                          const QString& connectedEntry);
 
 } // namespace zrt

@@ -2,22 +2,26 @@
 
 #include <QDateTime>
 
+#include <ctime>
+
 namespace zrt {
+
+namespace {
+
+qint64 bootTimeMs()
+{
+    timespec time{};
+    clock_gettime(CLOCK_BOOTTIME, &time);
+    return qint64(time.tv_sec) * 1000 + time.tv_nsec / 1000000;
+}
+
+} // namespace
 
 Instant SystemClock::now() const
 {
-    const QDateTime current = QDateTime::currentDateTime();
-    const QDate date = current.date();
-    const QTime time = current.time();
-    return {{{date.year(), date.month(), date.day()}, {time.msecsSinceStartOfDay() / 1000}},
-            current.toMSecsSinceEpoch()};
-}
-
-qint64 SystemClock::epochMsAt(LocalDateTime local) const
-{
-    const QDate date(local.date.year, local.date.month, local.date.day);
-    const QTime time = QTime(0, 0).addSecs(local.time.seconds);
-    return QDateTime(date, time, Qt::LocalTime).toMSecsSinceEpoch();
+    const qint64 steady = bootTimeMs();
+    const qint64 epochMs = QDateTime::currentMSecsSinceEpoch();
+    return {zone_.toLocal(epochMs / 1000), epochMs, steady};
 }
 
 } // namespace zrt

@@ -1,9 +1,9 @@
 #include "database/system_time_zone.h"
-#include "tests/engine/rome_time_zone.h"
+#include "tests/support/rome_time_zone.h"
 
 #include <gtest/gtest.h>
 
-namespace zrt {
+namespace zrt::test {
 namespace {
 
 // The zone data of the system and the EU rule agree on Rome around each
@@ -32,4 +32,4 @@ TEST(SystemTimeZone, RomeFromTheZoneDataFollowsTheEuRule)
 }
 
 } // namespace
-} // namespace zrt
+} // namespace zrt::test

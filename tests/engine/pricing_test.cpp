@@ -1,5 +1,5 @@
 #include "engine/pricing.h"
-#include "tests/engine/rome_time_zone.h"
+#include "tests/support/rome_time_zone.h"
 
 #include <gtest/gtest.h>
 

@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <limits>
 
-namespace zrt {
+namespace zrt::test {
 namespace {
 
 using enum DayType;
@@ -150,4 +150,4 @@ TEST(TariffCheck, ABandOnItsOwnGetsItsOwnProblemsOnly)
 }
 
 } // namespace
-} // namespace zrt
+} // namespace zrt::test

@@ -2,7 +2,7 @@
 #include "engine/local_date_time.h"
 #include "engine/time_of_day.h"
 #include "engine/time_zone_rules.h"
-#include "tests/engine/rome_time_zone.h"
+#include "tests/support/rome_time_zone.h"
 
 #include <gtest/gtest.h>
 

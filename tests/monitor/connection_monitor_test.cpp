@@ -2,6 +2,7 @@
 
 #include "database/database_error.h"
 #include "monitor/open_row_recovery.h"
+#include "tests/support/rome_time_zone.h"
 
 #include <QFile>
 
@@ -42,17 +43,49 @@ TEST_F(ConnectionMonitorTest, WithTwoEntriesConnectedTheLaterInThePhonebookIsLog
     EXPECT_EQ(rows().value(0).connessione, QStringLiteral("Ufficio"));
 }
 
-TEST_F(ConnectionMonitorTest, AnEntryWithoutTariffIsLoggedAsNotAvailableAndCostsNothing)
+// An entry added to the phonebook while the program runs gets the default
+// tariff and is priced from its first second: at full rate a minute costs
+// 30.60 Lire after the answer's 100, so (100 + 30.60) × 1.2 VAT = 157.
+TEST_F(ConnectionMonitorTest, ANewPhonebookEntryIsPricedWithTheDefaultTariffFromItsFirstSecond)
 {
-    writeSimFile("entries", "Casa\nAltro\n");
     startMonitor();
-    lineUp("Altro");
-    runSeconds(30);
+    writeSimFile("entries", "Casa\nUfficio\nNuova\n");
+    lineUp("Nuova");
+    runSeconds(59);
     lineDown();
 
-    EXPECT_EQ(display.cost(), QStringLiteral("0"));
+    EXPECT_EQ(rows().value(0).servizio, QStringLiteral("Telecom Italia"));
+    EXPECT_EQ(figuresOf(rows().value(0)), (RowFigures{"10:00:00", "10:01:00", 60, 1, 157}));
+}
+
+// Without a band the cost is unknown: shown and logged so, never as 0.
+// Once the user associates a tariff, the whole call is priced from its
+// start and the row gets the company.
+TEST_F(ConnectionMonitorTest, ACallWithoutABandIsUnpricedUntilOneAppearsThenPricedFromItsStart)
+{
+    {
+        Database db = scratch.open();
+        AssociationStore(db).associate(QStringLiteral("Casa"), 99); // no such tariff
+    }
+    startMonitor();
+    lineUp("Casa");
+    runSeconds(20);
+
+    EXPECT_EQ(display.cost(), QStringLiteral("--- Casa"));
+    EXPECT_EQ(display.caption, QStringLiteral("Tariffa mancante per Casa"));
     EXPECT_EQ(rows().value(0).servizio, QStringLiteral("Non disponibile"));
-    EXPECT_EQ(rows().value(0).costo, 0);
+    EXPECT_EQ(figuresOf(rows().value(0)), (RowFigures{"10:00:00", "", 20, std::nullopt, std::nullopt}));
+
+    {
+        Database db = scratch.open();
+        AssociationStore(db).associate(QStringLiteral("Casa"), 2);
+    }
+    runSeconds(9);
+    lineDown();
+
+    EXPECT_EQ(display.caption, QStringLiteral("Non connesso"));
+    EXPECT_EQ(rows().value(0).servizio, QStringLiteral("Telecom Italia 1998"));
+    EXPECT_EQ(figuresOf(rows().value(0)), (RowFigures{"10:00:00", "10:00:30", 30, 0, 152}));
 }
 
 // An unknown line makes the monitor read the phonebook again; only an
@@ -97,7 +130,7 @@ TEST_F(ConnectionMonitorTest, TheRowEndsWhenTheLineNoLongerBelongsToTheMeteredEn
     EXPECT_EQ(figuresOf(rows()[0]), (RowFigures{"10:00:00", "10:00:21", 21, 0, 152}));
 }
 
-TEST_F(ConnectionMonitorTest, ChecksTheFiguresIntoTheOpenRowEveryTenSecondsAndWhenTheClockGoesBack)
+TEST_F(ConnectionMonitorTest, ChecksTheFiguresIntoTheOpenRowEveryTenSeconds)
 {
     startMonitor();
     lineUp("Casa");
@@ -105,20 +138,30 @@ TEST_F(ConnectionMonitorTest, ChecksTheFiguresIntoTheOpenRowEveryTenSecondsAndWh
     EXPECT_EQ(rows().value(0).secondi, 0);
     runSeconds(181);
     EXPECT_EQ(figuresOf(rows().value(0)), (RowFigures{"10:00:00", "", 190, 1, 305}));
-    clock.advance(-100); // the system clock is set back: checkpointed at once
-    second();
-    EXPECT_EQ(rows().value(0).secondi, 91);
 }
 
-TEST_F(ConnectionMonitorTest, ADaylightSavingChangeNeitherAddsNorRemovesTime)
+// The wall clock set forward or back during a call (an NTP step, a clock
+// kept in local time by another system) neither adds nor removes time: a
+// 25 s call is 25 s, its cost that of 25 s at 30.60 Lire a minute,
+// (100 + 12.75) × 1.2 = 135, its end 25 s after its start.
+TEST_F(ConnectionMonitorTest, AClockSetDuringACallNeitherAddsNorRemovesTime)
 {
-    startMonitor();
-    lineUp("Casa");
-    runSeconds(5);
-    clock.shiftWallClock(-3600);
-    runSeconds(5);
-    lineDown();
-    EXPECT_EQ(rows().value(0).secondi, 11);
+    for (const qint64 step : {2 * 3600, -3600, -5}) {
+        const qsizetype before = rows().size();
+        startMonitor();
+        lineUp("Ufficio");
+        runSeconds(10);
+        clock.setWallClock(step);
+        runSeconds(14);
+        lineDown();
+        const LogRow row = rows().value(before);
+        EXPECT_EQ(row.secondi, 25) << step;
+        EXPECT_EQ(row.costo, 135) << step;
+        EXPECT_EQ(parseTimeOfDay(row.fine.toStdString())->seconds - parseTimeOfDay(row.inizio.toStdString())->seconds,
+                  25)
+            << step;
+        clock.setWallClock(-step);
+    }
 }
 
 // The program is killed 25 s into a connection of "Casa", when its row
@@ -172,6 +215,53 @@ TEST_F(RecoveryTest, ARowTooOldOrOfAnotherEntryIsClosedAndTheLineGetsANewOne)
         EXPECT_TRUE(logged[1].fine.isEmpty());
         lineDown();
     }
+}
+
+// Europe/Rome's clock goes back from 03:00 CEST to 02:00 CET on Sunday 25
+// October 2026. A call begun at 02:55 CEST, the program killed and started
+// again at 02:01 CET (four minutes later) with the line still up, is the
+// same call: its row is taken up again, with one answer charge.
+TEST(RecoveryAcrossClockChange, ARestartInTheRepeatedHourResumesTheRow)
+{
+    const RomeTimeZone rome;
+    ScratchDatabase scratch;
+    {
+        Database db = scratch.open();
+        AssociationStore(db).associate(QStringLiteral("Casa"), 1);
+    }
+    MonitorDatabase database{scratch.path(), std::chrono::milliseconds(20)};
+    DatabaseLogStore log{database};
+    DatabaseTariffSource tariffs{database};
+    TempDir simFolder;
+    std::ofstream(simFolder.path() / "entries") << "Casa\n";
+    std::ofstream(simFolder.path() / "connected") << "Casa\n";
+    SimDialUp dialUp{simFolder.path()};
+    FakeClock clock{{{2026, 10, 25}, {2 * 3600 + 55 * 60}}, rome};
+    RecordingDisplay display;
+
+    std::optional<ConnectionMonitor> monitor;
+    monitor.emplace(MonitorServices{dialUp, clock, log, tariffs, display});
+    monitor->start();
+    monitor->tick();
+    for (int i = 0; i < 25; ++i) {
+        clock.advance(1);
+        monitor->meterTick();
+        monitor->tick();
+    }
+    monitor.reset();
+    clock.advance(6 * 60 - 25); // 02:01 CET
+    monitor.emplace(MonitorServices{dialUp, clock, log, tariffs, display});
+    monitor->start();
+    monitor->tick();
+    clock.advance(1);
+    monitor->meterTick();
+    std::ofstream(simFolder.path() / "connected", std::ios::trunc);
+    monitor->tick();
+
+    const QList<LogRow> logged = scratch.rows();
+    ASSERT_THAT(logged, SizeIs(1));
+    EXPECT_EQ(logged[0].secondi, 361);
+    EXPECT_EQ(logged[0].fine, QStringLiteral("02:01:01"));
 }
 
 // Another program holds the database file locked, or the file is away.

@@ -12,6 +12,7 @@ public:
     void showConnection(const QString& text) override { caption = text; }
     void setHangUpEnabled(bool enabled) override { hangUpEnabled = enabled; }
     void showCost(const QString& text) override { costs.append(text); }
+    void showMissingTariff(const QString& entry) override { costs.append(QStringLiteral("--- ") + entry); }
     void showElapsed(const QString& text) override { elapsed = text; }
     Currency currency() const override { return shownCurrency; }
     bool newsEnabled() const override { return false; }

@@ -104,7 +104,7 @@ TEST_F(HostileEntries, AreLoggedUnderTheirExactNames)
 
     startMonitor();
     for (const QString& name : names) {
-        writeSimFile("connected", (name + QLatin1Char('\n')).toStdString());
+        writeSimFile("connected", (name + QStringLiteral("\tcall\n")).toStdString());
         runSeconds(12);
         disconnect();
         second();

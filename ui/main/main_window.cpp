@@ -52,6 +52,8 @@ constexpr int kCostDisplayHeight = 150;
 constexpr int kMenuOverlapPixels = 15;
 
 const QString kNewsFileName = QStringLiteral("news.htm");
+// What the cost display shows for a cost nobody knows.
+const QString kUnknownCost = QStringLiteral("---");
 const QString kLire = QStringLiteral("Lire");
 const QString kEuri = QStringLiteral("Euri");
 
@@ -306,9 +308,20 @@ void MainWindow::setHangUpEnabled(bool enabled)
 
 void MainWindow::showCost(const QString& text)
 {
+    if (costText_.isEmpty())
+        emit toolTipChanged(QString::fromUtf8(kProgramName));
     costText_ = text;
     costDisplay_->SetValue(displayedNumber(text));
     costDisplay_->setToolTip(text);
+}
+
+void MainWindow::showMissingTariff(const QString& entry)
+{
+    const QString missing = kTariffaMancante.arg(entry);
+    costText_.clear();
+    costDisplay_->SetValue(kUnknownCost);
+    costDisplay_->setToolTip(missing);
+    emit toolTipChanged(QStringLiteral("%1 – %2").arg(QString::fromUtf8(kProgramName), missing));
 }
 
 void MainWindow::showElapsed(const QString& text)
@@ -373,14 +386,16 @@ void MainWindow::registerAutostartOnFirstRun()
 void MainWindow::switchToEuro()
 {
     showCurrency(Currency::Euro);
-    showCost(qtText(costTextSwitchedToEuro(costText_.toStdString())));
+    if (!costText_.isEmpty())
+        showCost(qtText(costTextSwitchedToEuro(costText_.toStdString())));
     menuButton_->CloseDropDown();
 }
 
 void MainWindow::switchToLire()
 {
     showCurrency(Currency::Lire);
-    showCost(qtText(costTextSwitchedToLire(costText_.toStdString())));
+    if (!costText_.isEmpty())
+        showCost(qtText(costTextSwitchedToLire(costText_.toStdString())));
     menuButton_->CloseDropDown();
 }
 

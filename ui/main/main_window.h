@@ -82,6 +82,7 @@ public:
     void showConnection(const QString& caption) override;
     void setHangUpEnabled(bool enabled) override;
     void showCost(const QString& text) override;
+    void showMissingTariff(const QString& entry) override;
     void showElapsed(const QString& text) override;
     Currency currency() const override;
     bool newsEnabled() const override;
@@ -98,6 +99,9 @@ signals:
     // "Chiudi ZR Tellix 99" while no connection is metered.
     void programEndRequested();
     void connectionLogChanged();
+    // What the tray icon's tooltip should say: the program's name, and a
+    // missing tariff while one leaves the cost unknown.
+    void toolTipChanged(const QString& text);
 
 protected:
     bool event(QEvent* event) override;
@@ -129,7 +133,7 @@ private:
     MainWindowServices services_;
     QString dataFolder_;
     Placement placement_ = Placement::OffScreen;
-    QString costText_ = QStringLiteral("0");
+    QString costText_ = QStringLiteral("0"); // empty while the cost is unknown
     QStringList entries_;
 
     SegmentDisplay* costDisplay_ = nullptr;

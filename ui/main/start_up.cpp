@@ -99,6 +99,7 @@ void StartUp::showTrayIcon()
     tray_ = std::make_unique<TrayIcon>(programIcon());
     connect(tray_.get(), &TrayIcon::showWindowRequested, mainWindow_.get(), &MainWindow::showAtSavedPosition);
     connect(tray_.get(), &TrayIcon::menuRequested, mainWindow_.get(), &MainWindow::popUpMenu);
+    connect(mainWindow_.get(), &MainWindow::toolTipChanged, tray_.get(), &TrayIcon::setToolTip);
     tray_->show();
 }
 

@@ -23,6 +23,7 @@ public:
     void handleMouseCode(int code);
 
     QString toolTip() const { return icon_.toolTip(); }
+    void setToolTip(const QString& text) { icon_.setToolTip(text); }
 
 signals:
     void showWindowRequested();

@@ -2,7 +2,7 @@
 
 #include "engine/time_zone_rules.h"
 
-namespace zrt {
+namespace zrt::test {
 
 // Europe/Rome by the EU rule: UTC+1, and UTC+2 from 01:00 UTC of the last
 // Sunday of March to 01:00 UTC of the last Sunday of October.
@@ -41,4 +41,4 @@ private:
     }
 };
 
-} // namespace zrt
+} // namespace zrt::test
