@@ -10,6 +10,7 @@
 #include "database/database.h"
 #include "database/schema.h"
 #include "dialup/dialup_factory.h"
+#include "monitor/meter_lock.h"
 #include "monitor/monitor_session.h"
 #include "monitor/system_clock.h"
 
@@ -30,17 +31,26 @@ void printError(const QString& message)
     QTextStream(stderr) << "zrtellix: " << message << '\n';
 }
 
-// The path of a database file that opens and is up to date.
-std::optional<QString> prepareDatabase(const QString& dataDir)
+std::optional<QString> databasePathIn(const QString& dataDir)
 {
     try {
-        const QString path = joinPath(prepareDataFolder(dataDir), kDatabaseFileName);
-        Database database = Database::open(path);
-        upgradeSchema(database);
-        return path;
+        return joinPath(prepareDataFolder(dataDir), kDatabaseFileName);
     } catch (const DatabaseError& error) {
         printError(error.message());
         return std::nullopt;
+    }
+}
+
+// The database file opens and is brought up to date.
+bool prepareDatabase(const QString& path)
+{
+    try {
+        Database database = Database::open(path);
+        upgradeSchema(database);
+        return true;
+    } catch (const DatabaseError& error) {
+        printError(error.message());
+        return false;
     }
 }
 
@@ -97,8 +107,15 @@ int runHeadless(const Options& options)
         printError(QString::fromStdString(dialUp.error));
         return 1;
     }
-    const std::optional<QString> databasePath = prepareDatabase(options.dataDir);
+    const std::optional<QString> databasePath = databasePathIn(options.dataDir);
     if (!databasePath)
+        return 1;
+    const MeterLock lock(*databasePath);
+    if (lock.outcome() == MeterLock::Outcome::HeldByAnotherMeter) {
+        printError(QStringLiteral("another meter is already running on %1").arg(*databasePath));
+        return kAnotherMeterExitStatus;
+    }
+    if (!prepareDatabase(*databasePath))
         return 1;
     std::signal(SIGPIPE, SIG_IGN);
     try {

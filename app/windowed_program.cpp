@@ -1,6 +1,5 @@
 #include "windowed_program.h"
 
-#include "ui/main/instance_lock.h"
 #include "ui/main/plugin_page_fetcher.h"
 #include "ui/common/program_icon.h"
 #include "ui/common/settings.h"
@@ -9,12 +8,15 @@
 
 #include "controls/link_opener.h"
 #include "database/data_folder.h"
+#include "database/database.h"
 #include "database/database_error.h"
 #include "dialup/dialup_factory.h"
+#include "monitor/meter_lock.h"
 #include "monitor/system_clock.h"
 #include "ui/common/xdg_autostart.h"
 
 #include <QApplication>
+#include <QTextStream>
 #include <QSystemTrayIcon>
 
 #include <optional>
@@ -65,10 +67,6 @@ int runStartUp(QApplication& application, const QString& folder, DialUpService& 
 int runWindows(QApplication& application, const WindowOptions& options)
 {
     identifyProgram();
-    const InstanceLock lock(InstanceLock::runtimeFolder());
-    if (lock.anotherCopyRunning())
-        return 0;
-
     UserMessages& messages = UserMessages::messageBoxes();
     const DialUpServiceChoice dialUp = makeDialUpService(options.dialUpKind.toStdString());
     if (!dialUp.service) {
@@ -78,6 +76,12 @@ int runWindows(QApplication& application, const WindowOptions& options)
     const std::optional<QString> folder = dataFolder(options.dataDir, messages);
     if (!folder)
         return 1;
+    const MeterLock lock(joinPath(*folder, kDatabaseFileName));
+    if (lock.outcome() == MeterLock::Outcome::HeldByAnotherMeter) {
+        QTextStream(stderr) << "zrtellix: another meter is already running on "
+                            << joinPath(*folder, kDatabaseFileName) << '\n';
+        return kAnotherMeterExitStatus;
+    }
     return runStartUp(application, *folder, *dialUp.service, messages);
 }
 

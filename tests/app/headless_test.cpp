@@ -88,6 +88,28 @@ TEST_F(HeadlessProgram, WithWindowsASignalCompletesTheMeteredRow)
     EXPECT_GE(row.secondi, 2);
 }
 
+// One meter per database file, whatever folder leads to it: a second one
+// on the same file, here through a link to the data folder, ends with
+// status 3 and says why, and the first one goes on alone.
+TEST_F(HeadlessProgram, ASecondMeterOnTheSameFileEndsWithStatusThree)
+{
+    writeSimFile(simFolder, "connected", "Casa\n");
+    ASSERT_TRUE(program.start());
+    ASSERT_FALSE(program.waitForLineStarting(QStringLiteral("Connessione attiva Casa")).isEmpty());
+
+    QTemporaryDir elsewhere;
+    const QString link = elsewhere.filePath(QStringLiteral("data"));
+    ASSERT_TRUE(QFile::link(scratch.folder(), link));
+    const QString sim = QStringLiteral("sim:") + QString::fromStdString(simFolder.path().string());
+    const ToolRun second = runTool(QStringLiteral(ZRTELLIX_PATH),
+                                   {"--headless", "--dialup", sim, "--data-dir", link});
+    EXPECT_EQ(second.status, 3);
+    EXPECT_THAT(second.err.toStdString(), HasSubstr("another meter is already running"));
+
+    EXPECT_TRUE(program.stopWith(SIGTERM));
+    EXPECT_THAT(scratch.rows(), SizeIs(1)) << "the call is logged once";
+}
+
 TEST_F(HeadlessProgram, SaysWhenThePhonebookIsEmpty)
 {
     writeSimFile(simFolder, "entries", "");
