@@ -21,7 +21,7 @@ QImage show(const QString& value, int altezza = SegmentDisplay::defaultAltezza)
     display.resize(191, 60);
     display.setForeColor(rgbValue(255, 0, 0));
     display.setAltezza(altezza);
-    display.SetValue(value);
+    display.setValue(value);
     return render(display);
 }
 
@@ -79,11 +79,11 @@ TEST(SegmentDisplay, SizeAndAltezzaStayWithinBounds)
     display.resize(3000 / 15, 1000 / 15);
     EXPECT_EQ(display.size(), QSize(2865 / 15, 930 / 15)); // the background picture's size
     display.setAltezza(100000);
-    EXPECT_EQ(display.Altezza(), 32767);
+    EXPECT_EQ(display.altezza(), 32767);
     PropertyMap bag;
     bag.write(QStringLiteral("Altezza"), -100000);
     display.readProperties(bag);
-    EXPECT_EQ(display.Altezza(), -32768);
+    EXPECT_EQ(display.altezza(), -32768);
 }
 
 QFont arial(double points)
@@ -110,7 +110,7 @@ TEST(LogFontRecord, HeightFollowsPointsAndResolutionAndTurnedOemFontsFallBackToA
         EXPECT_EQ(record.charSet, recordedCharSet);
     }
     // The logo's plain record rounds to whole points first: 8.5 is taken as 8.
-    EXPECT_EQ(FillLogFont(arial(8.5), 96).height, -11);
+    EXPECT_EQ(plainLogFontRecord(arial(8.5), 96).height, -11);
 }
 
 TEST(LogFontRecord, FaceNameIsCutToThirtyTwoBytes)

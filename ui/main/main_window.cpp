@@ -66,7 +66,7 @@ QFont arial(int pointSize, bool bold = false)
 void addSeparator(QWidget* window, const QRect& twips, const PixelScale& scale)
 {
     auto* separator = new Separator(window);
-    separator->setStyle(1);
+    separator->setOrientation(Separator::Orientation::Vertical);
     separator->setGeometry(scale.toPixels(twips));
 }
 
@@ -190,7 +190,7 @@ void MainWindow::createCommands()
     menuButton_->setObjectName(QStringLiteral("dropdown1"));
     menuButton_->setGeometry(scale.toPixels(kMenuButtonRect));
     menuButton_->setCaption(QStringLiteral("Menu"));
-    menuButton_->flt().setFont(arial(8));
+    menuButton_->innerButton().setFont(arial(8));
 
     closeButton_ = makeFlatButton(QStringLiteral("fltbutton1"), QStringLiteral("Chiudi"), this);
     closeButton_->setGeometry(scale.toPixels(kCloseButtonRect));
@@ -220,19 +220,19 @@ void MainWindow::createNews()
 
 void MainWindow::connectCommands()
 {
-    connect(menuButton_, &DropDownButton::DropDownOpen, this, [this] {
+    connect(menuButton_, &DropDownButton::dropDownOpened, this, [this] {
         const QRect button = menuButton_->geometry();
         popUpMenu(mapToGlobal(QPoint(button.right() + 1 - kMenuOverlapPixels, button.bottom() + 1)));
     });
-    connect(menuButton_, &DropDownButton::DropDownClose, menu_, &QMenu::hide);
-    connect(menu_, &QMenu::aboutToHide, menuButton_, &DropDownButton::CloseDropDown);
+    connect(menuButton_, &DropDownButton::dropDownClosed, menu_, &QMenu::hide);
+    connect(menu_, &QMenu::aboutToHide, menuButton_, &DropDownButton::closeDropDown);
     connect(&menu_->euroItem(), &QAction::triggered, this, &MainWindow::switchToEuro);
     connect(&menu_->lireItem(), &QAction::triggered, this, &MainWindow::switchToLire);
     connect(&menu_->setupItem(), &QAction::triggered, this, &MainWindow::openSetup);
     connect(&menu_->newsItem(), &QAction::triggered, newsBox_, [this] { newsBox_->setChecked(true); });
     connect(&menu_->hangUpItem(), &QAction::triggered, this, &MainWindow::hangUp);
     connect(&menu_->quitItem(), &QAction::triggered, this, &MainWindow::endProgram);
-    connect(closeButton_, &FlatButton::Click, this, &MainWindow::hideToTray);
+    connect(closeButton_, &FlatButton::clicked, this, &MainWindow::hideToTray);
     connect(newsBox_, &QCheckBox::toggled, this, &MainWindow::newsBoxClicked);
 
     auto* drag = new WindowDrag(*this);
@@ -307,7 +307,7 @@ void MainWindow::setHangUpEnabled(bool enabled)
 void MainWindow::showCost(const QString& text)
 {
     costText_ = text;
-    costDisplay_->SetValue(displayedNumber(text));
+    costDisplay_->setValue(displayedNumber(text));
     costDisplay_->setToolTip(text);
 }
 
@@ -374,14 +374,14 @@ void MainWindow::switchToEuro()
 {
     showCurrency(Currency::Euro);
     showCost(qtText(costTextSwitchedToEuro(costText_.toStdString())));
-    menuButton_->CloseDropDown();
+    menuButton_->closeDropDown();
 }
 
 void MainWindow::switchToLire()
 {
     showCurrency(Currency::Lire);
     showCost(qtText(costTextSwitchedToLire(costText_.toStdString())));
-    menuButton_->CloseDropDown();
+    menuButton_->closeDropDown();
 }
 
 void MainWindow::showCurrency(Currency shown)
@@ -406,14 +406,14 @@ void MainWindow::newsBoxClicked(bool ticked)
 
 void MainWindow::openSetup()
 {
-    menuButton_->CloseDropDown();
+    menuButton_->closeDropDown();
     emit setupRequested(services_.settings.autostartOn());
 }
 
 void MainWindow::hangUp()
 {
     session_->monitor().hangUp();
-    menuButton_->CloseDropDown();
+    menuButton_->closeDropDown();
 }
 
 // Ending the program while a connection is metered would leave its cost
@@ -424,7 +424,7 @@ void MainWindow::endProgram()
         emit closeSetupRequested();
         emit programEndRequested();
     }
-    menuButton_->CloseDropDown();
+    menuButton_->closeDropDown();
 }
 
 void MainWindow::hideToTray()
