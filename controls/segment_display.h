@@ -9,8 +9,8 @@ namespace zrt {
 
 class PropertyBag;
 
-// A seven-segment display of digits and the marks "," "." ":", right-aligned
-// over a fixed background. Every change of the value, the colour or the
+// A seven-segment display of digits, the dash "-" and the marks "," "." ":",
+// right-aligned over a fixed background. Every change of the value, the colour or the
 // segment length redraws the whole display.
 class SegmentDisplay : public QWidget
 {

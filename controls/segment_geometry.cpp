@@ -107,6 +107,8 @@ private:
 
 unsigned segmentsLit(QChar character)
 {
+    if (character == QLatin1Char('-'))
+        return SegmentG;
     if (character < QLatin1Char('0') || character > QLatin1Char('9'))
         return 0;
     return digitSegments[std::size_t(character.unicode() - '0')];

@@ -19,7 +19,8 @@ enum SegmentBit : unsigned {
     SegmentG = 1u << 6, // middle
 };
 
-// The segments lit for a digit character; none for any other character.
+// The segments lit for a digit, or the middle one alone for "-"; none for
+// any other character.
 unsigned segmentsLit(QChar character);
 
 // Sizes of the display in twips derived from the segment length H.

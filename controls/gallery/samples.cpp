@@ -222,6 +222,7 @@ QList<SampleGroup> makeSampleGroups(QWidget* parent)
          {
              segmentDisplaySample(parent, "digital-default", QStringLiteral("0"), SegmentDisplay::defaultAltezza),
              segmentDisplaySample(parent, "digital-cost", QStringLiteral("1.250"), 240),
+             segmentDisplaySample(parent, "digital-unknown", QStringLiteral("---"), 240),
              segmentDisplaySample(parent, "digital-euro", QStringLiteral("12,50"), 150),
              segmentDisplaySample(parent, "digital-time", QStringLiteral("12:34:56"), 120,
                            rgbValue(0x80, 0x00, 0x00)),
