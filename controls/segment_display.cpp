@@ -6,6 +6,7 @@
 #include "controls/twips.h"
 
 #include <QPainter>
+#include <QSignalBlocker>
 
 #include <algorithm>
 #include <limits>
@@ -47,7 +48,10 @@ SegmentDisplay::SegmentDisplay(QWidget* parent) : QWidget(parent)
 
 void SegmentDisplay::setValue(const QString& value)
 {
+    if (value == value_)
+        return;
     value_ = value;
+    emit propertyChanged(QStringLiteral("Value"));
     update();
 }
 
@@ -78,8 +82,9 @@ void SegmentDisplay::writeProperties(PropertyBag& bag) const
 
 void SegmentDisplay::readProperties(const PropertyBag& bag)
 {
-    foreColor_ = colorValueFrom(bag.read(QStringLiteral("ForeColor")), defaultForeColor);
-    height_ = toSixteenBits(bag.read(QStringLiteral("Altezza"), defaultAltezza).toInt());
+    const QSignalBlocker loading(this);
+    setForeColor(colorValueFrom(bag.read(QStringLiteral("ForeColor")), defaultForeColor));
+    setAltezza(bag.read(QStringLiteral("Altezza"), defaultAltezza).toInt());
     setValue(bag.read(QStringLiteral("value"), defaultValue).toString());
 }
 

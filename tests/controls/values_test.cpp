@@ -124,6 +124,7 @@ template <typename Control> void expectSetByStoredName(const char* name, const Q
 
 TEST(ControlProperties, SetByStoredNameWithTheStoredNumber)
 {
+    expectSetByStoredName<SegmentDisplay>("Value", QStringLiteral("---"));
     expectSetByStoredName<SegmentDisplay>("Altezza", 120);
     expectSetByStoredName<FlatButton>("Style", 1);
     expectSetByStoredName<FlatButton>("Alignment", 2);
