@@ -108,8 +108,8 @@ void ScreenshotTour::shootEuro()
     shoot("main-euro", mainWindow());
     if (MainWindow* window = mainWindow()) {
         if (auto* button = window->findChild<DropDownButton*>(QStringLiteral("dropdown1"))) {
-            button->setDropDownValue(true);
-            emit button->DropDownOpen();
+            button->setDropDownOpen(true);
+            emit button->dropDownOpened();
         }
     }
     after(800, [this] { shootMenu(); });

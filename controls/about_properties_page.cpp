@@ -19,7 +19,7 @@ QPixmap emblem()
     picture.fill(QColor(0xC0, 0xC0, 0xC0));
     QPainter painter(&picture);
     drawRaisedFrame(painter, picture.rect(), classicPalette());
-    DrawArrow(painter, picture.rect(), Qt::black, true);
+    drawArrow(painter, picture.rect(), Qt::black, true);
     return picture;
 }
 

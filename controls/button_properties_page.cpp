@@ -71,12 +71,12 @@ void ButtonPropertiesPage::setSelectedControls(const QList<FlatButton*>& selecti
         return;
 
     const FlatButton& first = *selection_.first();
-    captionEdit_->setText(first.Caption());
+    captionEdit_->setText(first.caption());
     enabledBox_->setChecked(first.isEnabled());
-    showValue(*directionBox_, first.CaptionDirection());
-    showValue(*alignmentBox_, first.Alignment());
-    showValue(*styleBox_, first.Style());
-    alignmentBox_->setEnabled(first.Style() == FltStyle::Label);
+    showValue(*directionBox_, static_cast<int>(first.captionDirection()));
+    showValue(*alignmentBox_, static_cast<int>(first.alignment()));
+    showValue(*styleBox_, static_cast<int>(first.buttonStyle()));
+    alignmentBox_->setEnabled(first.buttonStyle() == FlatButton::ButtonStyle::Label);
 }
 
 void ButtonPropertiesPage::apply()
@@ -86,13 +86,15 @@ void ButtonPropertiesPage::apply()
     FlatButton& first = *selection_.first();
     first.setCaption(captionEdit_->text());
     first.setEnabled(enabledBox_->isChecked());
-    // A value the lists have no entry for (set in code) is left as it is.
+    // Each list's entries are in the order of the values, so an entry's
+    // index is its value. A value the lists have no entry for (set in code)
+    // is left as it is.
     if (directionBox_->currentIndex() >= 0)
-        first.setCaptionDirection(directionBox_->currentIndex());
+        first.setCaptionDirection(static_cast<FlatButton::CaptionDirection>(directionBox_->currentIndex()));
     if (alignmentBox_->currentIndex() >= 0)
-        first.setAlignment(alignmentBox_->currentIndex());
+        first.setAlignment(static_cast<FlatButton::Alignment>(alignmentBox_->currentIndex()));
     if (styleBox_->currentIndex() >= 0)
-        first.setStyle(styleBox_->currentIndex());
+        first.setButtonStyle(static_cast<FlatButton::ButtonStyle>(styleBox_->currentIndex()));
     changed_ = false;
 }
 
@@ -104,7 +106,7 @@ void ButtonPropertiesPage::markChanged()
 
 void ButtonPropertiesPage::styleChosen(int index)
 {
-    alignmentBox_->setEnabled(index == FltStyle::Label);
+    alignmentBox_->setEnabled(static_cast<FlatButton::ButtonStyle>(index) == FlatButton::ButtonStyle::Label);
     markChanged();
 }
 

@@ -19,7 +19,7 @@ constexpr ArrowRow arrowRows[] = {{0, 5, 5}, {1, 3, 4}, {2, 1, 3}, {0, 0, 2}};
 
 } // namespace
 
-void DrawArrow(QPainter& painter, const QRect& area, const QColor& color, bool enabled)
+void drawArrow(QPainter& painter, const QRect& area, const QColor& color, bool enabled)
 {
     const int x0 = area.left() + roundHalfEven(area.width() / 2.0 - 2);
     const int y0 = area.top() + roundHalfEven(area.height() / 2.0 - 1);

@@ -1,7 +1,6 @@
 #include "controls/drop_down_button.h"
 
 #include "controls/draw_arrow.h"
-#include "controls/flat_button.h"
 #include "controls/frames.h"
 #include "controls/property_bag.h"
 
@@ -19,11 +18,11 @@ const QColor disabledArrowColor(128, 128, 128);
 
 DropDownButton::DropDownButton(QWidget* parent) : QWidget(parent), button_(new FlatButton(this))
 {
-    button_->setStyle(FltStyle::PictureLeftFlat);
-    connect(button_, &FlatButton::Click, this, &DropDownButton::Click);
+    button_->setButtonStyle(FlatButton::ButtonStyle::PictureLeftFlat);
+    connect(button_, &FlatButton::clicked, this, &DropDownButton::clicked);
 }
 
-void DropDownButton::setDropDownValue(bool dropped)
+void DropDownButton::setDropDownOpen(bool dropped)
 {
     if (dropped == dropped_)
         return;
@@ -31,33 +30,33 @@ void DropDownButton::setDropDownValue(bool dropped)
     changed("DropDownValue");
 }
 
-QString DropDownButton::Caption() const { return button_->Caption(); }
+QString DropDownButton::caption() const { return button_->caption(); }
 
 void DropDownButton::setCaption(const QString& caption)
 {
-    if (caption == Caption())
+    if (caption == this->caption())
         return;
     button_->setCaption(caption);
     changed("Caption");
     updateGeometry();
 }
 
-QPixmap DropDownButton::Picture() const { return button_->Picture(); }
+QPixmap DropDownButton::picture() const { return button_->picture(); }
 
 void DropDownButton::setPicture(const QPixmap& picture)
 {
-    if (picture.cacheKey() == Picture().cacheKey())
+    if (picture.cacheKey() == this->picture().cacheKey())
         return;
     button_->setPicture(picture);
     changed("Picture");
     updateGeometry();
 }
 
-ColorValue DropDownButton::ForeColor() const { return button_->ForeColor(); }
+ColorValue DropDownButton::foreColor() const { return button_->foreColor(); }
 
 void DropDownButton::setForeColor(ColorValue color)
 {
-    if (color == ForeColor())
+    if (color == foreColor())
         return;
     button_->setForeColor(color);
     changed("ForeColor");
@@ -72,21 +71,24 @@ void DropDownButton::setBackColor(ColorValue color)
     changed("BackColor");
 }
 
-int DropDownButton::CaptionDirection() const { return button_->CaptionDirection(); }
-
-void DropDownButton::setCaptionDirection(int direction)
+FlatButton::CaptionDirection DropDownButton::captionDirection() const
 {
-    if (direction == CaptionDirection())
+    return button_->captionDirection();
+}
+
+void DropDownButton::setCaptionDirection(FlatButton::CaptionDirection direction)
+{
+    if (direction == captionDirection())
         return;
     button_->setCaptionDirection(direction);
     changed("CaptionDirection");
 }
 
-int DropDownButton::Alignment() const { return button_->Alignment(); }
+FlatButton::Alignment DropDownButton::alignment() const { return button_->alignment(); }
 
-void DropDownButton::setAlignment(int alignment)
+void DropDownButton::setAlignment(FlatButton::Alignment alignment)
 {
-    if (alignment == Alignment())
+    if (alignment == this->alignment())
         return;
     button_->setAlignment(alignment);
     changed("Alignment");
@@ -111,27 +113,27 @@ QRect DropDownButton::mainFrameRect() const
 void DropDownButton::writeProperties(PropertyBag& bag) const
 {
     bag.write(QStringLiteral("DropDownValue"), dropped_, false);
-    bag.write(QStringLiteral("Caption"), Caption(), QString());
-    bag.write(QStringLiteral("Picture"), Picture().isNull() ? QVariant() : QVariant(Picture()));
+    bag.write(QStringLiteral("Caption"), caption(), QString());
+    bag.write(QStringLiteral("Picture"), picture().isNull() ? QVariant() : QVariant(picture()));
     bag.write(QStringLiteral("Font"), testAttribute(Qt::WA_SetFont) ? QVariant(font()) : QVariant());
-    bag.write(QStringLiteral("ForeColor"), ForeColor(), buttonTextColor);
+    bag.write(QStringLiteral("ForeColor"), foreColor(), buttonTextColor);
     bag.write(QStringLiteral("BackColor"), backColor_, silverColor);
-    bag.write(QStringLiteral("CaptionDirection"), CaptionDirection(), FltDirection::Horizontal);
-    bag.write(QStringLiteral("Alignment"), Alignment(), FltAlignment::Left);
+    bag.write(QStringLiteral("CaptionDirection"), captionDirection(), FlatButton::CaptionDirection::Horizontal);
+    bag.write(QStringLiteral("Alignment"), alignment(), FlatButton::Alignment::Left);
     bag.write(QStringLiteral("Enabled"), isEnabled(), true);
 }
 
 void DropDownButton::readProperties(const PropertyBag& bag)
 {
     const QSignalBlocker loading(this);
-    setDropDownValue(bag.read(QStringLiteral("DropDownValue"), false).toBool());
+    setDropDownOpen(bag.read(QStringLiteral("DropDownValue"), false).toBool());
     setCaption(bag.read(QStringLiteral("Caption"), QString()).toString());
     setPicture(bag.read(QStringLiteral("Picture")).value<QPixmap>());
     setFont(bag.read(QStringLiteral("Font"), QFont()).value<QFont>());
     setForeColor(colorValueFrom(bag.read(QStringLiteral("ForeColor")), buttonTextColor));
     setBackColor(colorValueFrom(bag.read(QStringLiteral("BackColor")), silverColor));
-    setCaptionDirection(bag.read(QStringLiteral("CaptionDirection"), 0).toInt());
-    setAlignment(bag.read(QStringLiteral("Alignment"), 0).toInt());
+    setCaptionDirection(bag.read(QStringLiteral("CaptionDirection"), FlatButton::CaptionDirection::Horizontal));
+    setAlignment(bag.read(QStringLiteral("Alignment"), FlatButton::Alignment::Left));
     setEnabled(bag.read(QStringLiteral("Enabled"), true).toBool());
 }
 
@@ -140,7 +142,7 @@ QSize DropDownButton::sizeHint() const
     return button_->sizeHint() + QSize(arrowWidth + 12, 3);
 }
 
-void DropDownButton::CloseDropDown()
+void DropDownButton::closeDropDown()
 {
     if (!dropped_)
         return;
@@ -153,8 +155,8 @@ void DropDownButton::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.fillRect(rect(), toQColor(backColor_, palette()));
-    const QColor arrowColor = isEnabled() ? toQColor(ForeColor(), palette()) : disabledArrowColor;
-    DrawArrow(painter, arrowRect(), arrowColor, isEnabled());
+    const QColor arrowColor = isEnabled() ? toQColor(foreColor(), palette()) : disabledArrowColor;
+    drawArrow(painter, arrowRect(), arrowColor, isEnabled());
 
     if (hovered_)
         drawRaisedFrame(painter, mainFrameRect(), palette());
@@ -212,7 +214,7 @@ void DropDownButton::mouseReleaseEvent(QMouseEvent* event)
     const QPoint position = event->position().toPoint();
     if (!pressedOnArrow_) {
         if (rect().contains(position))
-            emit Click();
+            emit clicked();
         return;
     }
     pressedOnArrow_ = false;
@@ -222,9 +224,9 @@ void DropDownButton::mouseReleaseEvent(QMouseEvent* event)
         dropped_ = !dropped_;
         update();
     } else if (dropped_) {
-        emit DropDownOpen();
+        emit dropDownOpened();
     } else {
-        emit DropDownClose();
+        emit dropDownClosed();
     }
 }
 

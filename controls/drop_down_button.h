@@ -1,6 +1,7 @@
 #pragma once
 
 #include "controls/color_value.h"
+#include "controls/flat_button.h"
 
 #include <QPixmap>
 #include <QString>
@@ -9,51 +10,52 @@
 namespace zrt {
 
 class PropertyBag;
-class FlatButton;
 
 // A split button: a flat main part and, at its right, a narrow arrow part
-// that toggles DropDownValue. The host opens its menu or panel on
-// DropDownOpen, closes it on DropDownClose, and may force the button up
-// with CloseDropDown.
+// that opens and closes it. The host opens its menu or panel on
+// dropDownOpened(), closes it on dropDownClosed(), and may force the button
+// up with closeDropDown().
 class DropDownButton : public QWidget
 {
     Q_OBJECT
-    Q_PROPERTY(bool DropDownValue READ DropDownValue WRITE setDropDownValue)
-    Q_PROPERTY(QString Caption READ Caption WRITE setCaption)
-    Q_PROPERTY(QPixmap Picture READ Picture WRITE setPicture)
-    Q_PROPERTY(uint ForeColor READ ForeColor WRITE setForeColor)
-    Q_PROPERTY(uint BackColor READ BackColor WRITE setBackColor)
-    Q_PROPERTY(int CaptionDirection READ CaptionDirection WRITE setCaptionDirection)
-    Q_PROPERTY(int Alignment READ Alignment WRITE setAlignment)
+    Q_PROPERTY(bool DropDownValue READ isDropDownOpen WRITE setDropDownOpen)
+    Q_PROPERTY(QString Caption READ caption WRITE setCaption)
+    Q_PROPERTY(QPixmap Picture READ picture WRITE setPicture)
+    Q_PROPERTY(uint ForeColor READ foreColor WRITE setForeColor)
+    Q_PROPERTY(uint BackColor READ backColor WRITE setBackColor)
+    Q_PROPERTY(zrt::FlatButton::CaptionDirection CaptionDirection READ captionDirection WRITE setCaptionDirection)
+    Q_PROPERTY(zrt::FlatButton::Alignment Alignment READ alignment WRITE setAlignment)
 
 public:
     static constexpr int arrowWidth = 12;
 
     explicit DropDownButton(QWidget* parent = nullptr);
 
-    bool DropDownValue() const { return dropped_; }
-    void setDropDownValue(bool dropped);
+    // True while the arrow part is down. Setting it emits neither
+    // dropDownOpened() nor dropDownClosed().
+    bool isDropDownOpen() const { return dropped_; }
+    void setDropDownOpen(bool dropped);
 
-    QString Caption() const;
+    QString caption() const;
     void setCaption(const QString& caption);
 
-    QPixmap Picture() const;
+    QPixmap picture() const;
     void setPicture(const QPixmap& picture);
 
-    ColorValue ForeColor() const;
+    ColorValue foreColor() const;
     void setForeColor(ColorValue color);
 
-    ColorValue BackColor() const { return backColor_; }
+    ColorValue backColor() const { return backColor_; }
     void setBackColor(ColorValue color);
 
-    int CaptionDirection() const;
-    void setCaptionDirection(int direction);
+    FlatButton::CaptionDirection captionDirection() const;
+    void setCaptionDirection(FlatButton::CaptionDirection direction);
 
-    int Alignment() const;
-    void setAlignment(int alignment);
+    FlatButton::Alignment alignment() const;
+    void setAlignment(FlatButton::Alignment alignment);
 
     // The main part's inner button.
-    FlatButton& flt() const { return *button_; }
+    FlatButton& innerButton() const { return *button_; }
 
     // The arrow part, and the frames around the two parts.
     QRect arrowRect() const;
@@ -66,13 +68,13 @@ public:
     QSize sizeHint() const override;
 
 public slots:
-    // Puts a dropped-down button up again without raising an event.
-    void CloseDropDown();
+    // Puts a dropped-down button up again without emitting dropDownClosed().
+    void closeDropDown();
 
 signals:
-    void DropDownOpen();
-    void DropDownClose();
-    void Click();
+    void dropDownOpened();
+    void dropDownClosed();
+    void clicked();
     void propertyChanged(const QString& name);
 
 protected:

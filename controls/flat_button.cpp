@@ -1,5 +1,6 @@
 #include "controls/flat_button.h"
 
+#include "controls/flat_button_layout.h"
 #include "controls/frames.h"
 #include "controls/mouse_args.h"
 #include "controls/program_version.h"
@@ -19,11 +20,6 @@ namespace {
 const QColor disabledTextColor(128, 128, 128);
 const QColor disabledShadowColor(255, 255, 255);
 
-bool isTurned(int direction)
-{
-    return direction == FltDirection::Up || direction == FltDirection::Down;
-}
-
 QSize logicalSize(const QPixmap& pixmap) { return pixmap.deviceIndependentSize().toSize(); }
 
 } // namespace
@@ -31,7 +27,7 @@ QSize logicalSize(const QPixmap& pixmap) { return pixmap.deviceIndependentSize()
 FlatButton::FlatButton(QWidget* parent) : QWidget(parent)
 {
     setMouseTracking(true);
-    logFont_.setLOGFONT(font());
+    logFont_.setFont(font());
 }
 
 void FlatButton::setCaption(const QString& caption)
@@ -80,7 +76,7 @@ void FlatButton::setManual(bool manual)
     }
 }
 
-void FlatButton::setStyle(int style)
+void FlatButton::setButtonStyle(ButtonStyle style)
 {
     if (style == style_)
         return;
@@ -89,7 +85,7 @@ void FlatButton::setStyle(int style)
     updateGeometry();
 }
 
-void FlatButton::setAlignment(int alignment)
+void FlatButton::setAlignment(Alignment alignment)
 {
     if (alignment == alignment_)
         return;
@@ -97,7 +93,7 @@ void FlatButton::setAlignment(int alignment)
     changed("Alignment");
 }
 
-void FlatButton::setCaptionDirection(int direction)
+void FlatButton::setCaptionDirection(CaptionDirection direction)
 {
     if (direction == captionDirection_)
         return;
@@ -106,7 +102,7 @@ void FlatButton::setCaptionDirection(int direction)
     updateGeometry();
 }
 
-QString FlatButton::Version() const
+QString FlatButton::version() const
 {
     return programVersion();
 }
@@ -114,7 +110,7 @@ QString FlatButton::Version() const
 void FlatButton::writeProperties(PropertyBag& bag) const
 {
     bag.write(QStringLiteral("BackColor"), backColor_, silverColor);
-    bag.write(QStringLiteral("Style"), style_, FltStyle::Normal);
+    bag.write(QStringLiteral("Style"), style_, ButtonStyle::Normal);
     bag.write(QStringLiteral("ForeColor"), foreColor_, buttonTextColor);
     bag.write(QStringLiteral("Caption"), caption_, QString());
     bag.write(QStringLiteral("Enabled"), isEnabled(), true);
@@ -123,8 +119,8 @@ void FlatButton::writeProperties(PropertyBag& bag) const
     bag.write(QStringLiteral("XCaption"), int(xCaption_), 0);
     bag.write(QStringLiteral("YCaption"), int(yCaption_), 0);
     bag.write(QStringLiteral("Font"), testAttribute(Qt::WA_SetFont) ? QVariant(font()) : QVariant());
-    bag.write(QStringLiteral("CaptionDirection"), captionDirection_, FltDirection::Horizontal);
-    bag.write(QStringLiteral("Alignment"), alignment_, FltAlignment::Left);
+    bag.write(QStringLiteral("CaptionDirection"), captionDirection_, CaptionDirection::Horizontal);
+    bag.write(QStringLiteral("Alignment"), alignment_, Alignment::Left);
 }
 
 void FlatButton::readProperties(const PropertyBag& bag)
@@ -132,9 +128,9 @@ void FlatButton::readProperties(const PropertyBag& bag)
     const QSignalBlocker loading(this);
     setBackColor(colorValueFrom(bag.read(QStringLiteral("BackColor")), silverColor));
     setFont(bag.read(QStringLiteral("Font"), QFont()).value<QFont>());
-    setCaptionDirection(bag.read(QStringLiteral("CaptionDirection"), 0).toInt());
-    setStyle(bag.read(QStringLiteral("Style"), 0).toInt());
-    setAlignment(bag.read(QStringLiteral("Alignment"), 0).toInt());
+    setCaptionDirection(bag.read(QStringLiteral("CaptionDirection"), CaptionDirection::Horizontal));
+    setButtonStyle(bag.read(QStringLiteral("Style"), ButtonStyle::Normal));
+    setAlignment(bag.read(QStringLiteral("Alignment"), Alignment::Left));
     setXCaption(bag.read(QStringLiteral("XCaption"), 0).toInt());
     setYCaption(bag.read(QStringLiteral("YCaption"), 0).toInt());
     setForeColor(colorValueFrom(bag.read(QStringLiteral("ForeColor")), buttonTextColor));
@@ -155,22 +151,16 @@ QSize FlatButton::sizeHint() const
     const QSize picture = picture_.isNull() ? QSize(0, 0) : logicalSize(picture_);
     QSize content = text.isValid() ? text : picture;
     if (text.isValid() && !picture_.isNull()) {
-        content = style_ == FltStyle::Label
+        content = style_ == ButtonStyle::Label
                       ? QSize(std::max(text.width(), picture.width()), picture.height() + 3 + text.height())
                       : QSize(picture.width() + 3 + text.width(), std::max(text.height(), picture.height()));
     }
     return content + QSize(12, 8);
 }
 
-void FlatButton::Rialza()
+void FlatButton::raiseAsHovered(Qt::MouseButtons held)
 {
-    emit MouseMove(0, 0, 0, 0);
-    beginHover();
-}
-
-void FlatButton::Abbassa()
-{
-    emit MouseMove(1, 0, 0, 0);
+    emit mouseMoved(held, Qt::NoModifier, QPointF());
     beginHover();
 }
 
@@ -194,7 +184,7 @@ void FlatButton::paintEvent(QPaintEvent*)
             painter.drawPixmap(placed.picture.topLeft(), picture_);
             box = placed.caption;
         }
-        DrawCaption(painter, box, caption);
+        drawCaption(painter, box, caption);
     }
 
     if (!styleShowsFrames(style_))
@@ -205,10 +195,10 @@ void FlatButton::paintEvent(QPaintEvent*)
         drawSunkenFrame(painter, rect(), palette());
 }
 
-void FlatButton::DrawCaption(QPainter& painter, const QRect& box, const CaptionBox& caption)
+void FlatButton::drawCaption(QPainter& painter, const QRect& box, const CaptionBox& caption)
 {
     logFont_.setRotation(caption.angle);
-    const RotatedFont* rotated = logFont_.Handle();
+    const RotatedFont* rotated = logFont_.handle();
     painter.save();
     painter.setClipRect(box);
     painter.translate(box.topLeft());
@@ -226,7 +216,7 @@ void FlatButton::DrawCaption(QPainter& painter, const QRect& box, const CaptionB
 
 QSize FlatButton::textSize() const
 {
-    const QFontMetrics metrics(logFont_.Handle()->font());
+    const QFontMetrics metrics(logFont_.handle()->font());
     return {metrics.horizontalAdvance(caption_), metrics.height()};
 }
 
@@ -237,7 +227,7 @@ void FlatButton::changeEvent(QEvent* event)
         state_ = FrameState::Flat;
         changed("Enabled");
     } else if (event->type() == QEvent::FontChange) {
-        logFont_.setLOGFONT(font());
+        logFont_.setFont(font());
         if (testAttribute(Qt::WA_SetFont))
             changed("Font");
         updateGeometry();
@@ -263,14 +253,14 @@ void FlatButton::leaveEvent(QEvent* event)
 void FlatButton::mouseMoveEvent(QMouseEvent* event)
 {
     const MouseArgs args = MouseArgs::of(*event, *this);
-    emit MouseMove(args.button, args.shift, args.x, args.y);
+    emit mouseMoved(args.buttons, args.modifiers, args.twips);
     beginHover();
 }
 
 void FlatButton::mousePressEvent(QMouseEvent* event)
 {
     const MouseArgs args = MouseArgs::of(*event, *this);
-    emit MouseDown(args.button, args.shift, args.x, args.y);
+    emit mousePressed(args.buttons, args.modifiers, args.twips);
     if (styleShowsFrames(style_))
         setState(FrameState::Pressed);
 }
@@ -278,11 +268,11 @@ void FlatButton::mousePressEvent(QMouseEvent* event)
 void FlatButton::mouseReleaseEvent(QMouseEvent* event)
 {
     const MouseArgs args = MouseArgs::of(*event, *this);
-    emit MouseUp(args.button, args.shift, args.x, args.y);
+    emit mouseReleased(args.buttons, args.modifiers, args.twips);
     if (styleShowsFrames(style_))
         setState(FrameState::Raised);
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
-        emit Click();
+        emit clicked();
 }
 
 void FlatButton::beginHover()

@@ -1,74 +1,95 @@
 #pragma once
 
-#include "controls/rotated_font_holder.h"
 #include "controls/color_value.h"
-#include "controls/flat_button_layout.h"
+#include "controls/rotated_font_holder.h"
 
 #include <QPixmap>
+#include <QPointF>
 #include <QString>
 #include <QWidget>
 
 namespace zrt {
 
 class PropertyBag;
+struct CaptionBox;
 
 // The flat button: at rest only its caption and picture on a flat
 // background; raised while the mouse is over it, sunken while pressed, flat
-// again once the mouse has left. Hosts react to Click.
+// again once the mouse has left. Hosts react to clicked().
 class FlatButton : public QWidget
 {
     Q_OBJECT
-    Q_PROPERTY(QString Caption READ Caption WRITE setCaption)
-    Q_PROPERTY(uint BackColor READ BackColor WRITE setBackColor)
-    Q_PROPERTY(uint ForeColor READ ForeColor WRITE setForeColor)
-    Q_PROPERTY(QPixmap Picture READ Picture WRITE setPicture)
-    Q_PROPERTY(bool manual READ manual WRITE setManual)
-    Q_PROPERTY(int Style READ Style WRITE setStyle)
-    Q_PROPERTY(int Alignment READ Alignment WRITE setAlignment)
-    Q_PROPERTY(int CaptionDirection READ CaptionDirection WRITE setCaptionDirection)
-    Q_PROPERTY(int XCaption READ XCaption WRITE setXCaption)
-    Q_PROPERTY(int YCaption READ YCaption WRITE setYCaption)
+    Q_PROPERTY(QString Caption READ caption WRITE setCaption)
+    Q_PROPERTY(uint BackColor READ backColor WRITE setBackColor)
+    Q_PROPERTY(uint ForeColor READ foreColor WRITE setForeColor)
+    Q_PROPERTY(QPixmap Picture READ picture WRITE setPicture)
+    Q_PROPERTY(bool manual READ isManual WRITE setManual)
+    Q_PROPERTY(ButtonStyle Style READ buttonStyle WRITE setButtonStyle)
+    Q_PROPERTY(Alignment Alignment READ alignment WRITE setAlignment)
+    Q_PROPERTY(CaptionDirection CaptionDirection READ captionDirection WRITE setCaptionDirection)
+    Q_PROPERTY(int XCaption READ xCaption WRITE setXCaption)
+    Q_PROPERTY(int YCaption READ yCaption WRITE setYCaption)
 
 public:
+    // How picture and caption are laid out; stored as these numbers.
+    enum class ButtonStyle {
+        Normal = 0,       // caption centred
+        Label = 1,        // caption placed by alignment, picture above; no frames
+        PictureLeft = 2,  // picture, then caption
+        PictureRight = 3, // caption, then picture
+        PictureLeftFlat = 4,  // as PictureLeft, without frames
+        PictureRightFlat = 5, // as PictureRight, without frames
+    };
+    Q_ENUM(ButtonStyle)
+
+    // Where the label style puts its caption, along the text's direction.
+    enum class Alignment { Left = 0, Right = 1, Center = 2 };
+    Q_ENUM(Alignment)
+
+    enum class CaptionDirection {
+        Horizontal = 0,
+        Up = 1, // turned 90 degrees, reads upwards
+        UpsideDown = 2,
+        Down = 3, // turned 270 degrees, reads downwards
+    };
+    Q_ENUM(CaptionDirection)
+
     enum class FrameState { Flat, Raised, Pressed };
 
     explicit FlatButton(QWidget* parent = nullptr);
 
-    QString Caption() const { return caption_; }
+    QString caption() const { return caption_; }
     void setCaption(const QString& caption);
 
-    ColorValue BackColor() const { return backColor_; }
+    ColorValue backColor() const { return backColor_; }
     void setBackColor(ColorValue color);
 
-    ColorValue ForeColor() const { return foreColor_; }
+    ColorValue foreColor() const { return foreColor_; }
     void setForeColor(ColorValue color);
 
-    QPixmap Picture() const { return picture_; }
+    QPixmap picture() const { return picture_; }
     void setPicture(const QPixmap& picture);
 
     // When set, a raised button stays raised after the mouse has left.
-    bool manual() const { return manual_; }
+    bool isManual() const { return manual_; }
     void setManual(bool manual);
 
-    // One of FltStyle.
-    int Style() const { return style_; }
-    void setStyle(int style);
-    using QWidget::setStyle;
+    ButtonStyle buttonStyle() const { return style_; }
+    void setButtonStyle(ButtonStyle style);
 
-    // One of FltAlignment; used by the label style only.
-    int Alignment() const { return alignment_; }
-    void setAlignment(int alignment);
+    // Used by the label style only.
+    Alignment alignment() const { return alignment_; }
+    void setAlignment(Alignment alignment);
 
-    // One of FltDirection.
-    int CaptionDirection() const { return captionDirection_; }
-    void setCaptionDirection(int direction);
+    CaptionDirection captionDirection() const { return captionDirection_; }
+    void setCaptionDirection(CaptionDirection direction);
 
-    int XCaption() const { return xCaption_; }
+    int xCaption() const { return xCaption_; }
     void setXCaption(int x) { xCaption_ = qint16(x); }
-    int YCaption() const { return yCaption_; }
+    int yCaption() const { return yCaption_; }
     void setYCaption(int y) { yCaption_ = qint16(y); }
 
-    QString Version() const;
+    QString version() const;
 
     void writeProperties(PropertyBag& bag) const;
     void readProperties(const PropertyBag& bag);
@@ -76,17 +97,19 @@ public:
     QSize sizeHint() const override;
 
 public slots:
-    void Refresh() { update(); }
-    // Raises the button as if the mouse had moved over it, with no button held.
-    void Rialza();
-    // The same, reporting the left button as held.
-    void Abbassa();
+    void refresh() { update(); }
+    // Raises the button as if the mouse had moved over it with the buttons
+    // held down, reporting that movement at (0, 0).
+    void raiseAsHovered(Qt::MouseButtons held = Qt::NoButton);
 
 signals:
-    void Click();
-    void MouseMove(int button, int shift, float x, float y);
-    void MouseDown(int button, int shift, float x, float y);
-    void MouseUp(int button, int shift, float x, float y);
+    void clicked();
+    // Positions are in twips within the button, as the classic controls
+    // reported them. A press or a release reports the button that changed,
+    // a movement the buttons held down.
+    void mouseMoved(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, QPointF twips);
+    void mousePressed(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, QPointF twips);
+    void mouseReleased(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, QPointF twips);
     void propertyChanged(const QString& name);
 
 protected:
@@ -103,16 +126,16 @@ private:
     void setState(FrameState state);
     void changed(const char* name);
     QSize textSize() const;
-    void DrawCaption(QPainter& painter, const QRect& box, const CaptionBox& caption);
+    void drawCaption(QPainter& painter, const QRect& box, const CaptionBox& caption);
 
     QString caption_;
     ColorValue backColor_ = silverColor;
     ColorValue foreColor_ = buttonTextColor;
     QPixmap picture_;
     bool manual_ = false;
-    int style_ = FltStyle::Normal;
-    int alignment_ = FltAlignment::Left;
-    int captionDirection_ = FltDirection::Horizontal;
+    ButtonStyle style_ = ButtonStyle::Normal;
+    Alignment alignment_ = Alignment::Left;
+    CaptionDirection captionDirection_ = CaptionDirection::Horizontal;
     qint16 xCaption_ = 0;
     qint16 yCaption_ = 0;
 

@@ -3,6 +3,9 @@
 namespace zrt {
 namespace {
 
+using Style = FlatButton::ButtonStyle;
+using Direction = FlatButton::CaptionDirection;
+
 constexpr int clipMargin = 6;
 constexpr int edgeGap = 3;
 
@@ -10,13 +13,8 @@ int centred(int inner, int size) { return (inner - size) / 2; }
 
 int extent(int text, int inner) { return text >= inner ? inner - clipMargin : text + 1; }
 
-bool turned(int direction)
-{
-    return direction == FltDirection::Up || direction == FltDirection::Down;
-}
-
 // Left-aligned by direction, or right-aligned the other way round.
-QPoint alignedPosition(int alignment, int direction, QSize box, QSize inner)
+QPoint alignedPosition(FlatButton::Alignment alignment, Direction direction, QSize box, QSize inner)
 {
     const int leftEdge = edgeGap;
     const int rightEdge = inner.width() - box.width() - edgeGap;
@@ -24,13 +22,13 @@ QPoint alignedPosition(int alignment, int direction, QSize box, QSize inner)
     const int bottomEdge = inner.height() - box.height() - 1;
     const int middleX = centred(inner.width(), box.width());
     const int middleY = centred(inner.height(), box.height());
-    const bool towardsStart = alignment == FltAlignment::Left;
+    const bool towardsStart = alignment == FlatButton::Alignment::Left;
     switch (direction) {
-    case FltDirection::Up:
+    case Direction::Up:
         return {middleX, towardsStart ? bottomEdge : topEdge};
-    case FltDirection::UpsideDown:
+    case Direction::UpsideDown:
         return {towardsStart ? rightEdge : leftEdge, middleY};
-    case FltDirection::Down:
+    case Direction::Down:
         return {middleX, towardsStart ? topEdge : bottomEdge};
     default:
         return {towardsStart ? leftEdge : rightEdge, middleY};
@@ -39,29 +37,33 @@ QPoint alignedPosition(int alignment, int direction, QSize box, QSize inner)
 
 } // namespace
 
-bool styleShowsFrames(int style)
+bool styleShowsFrames(Style style)
 {
-    return style != FltStyle::Label && style != FltStyle::PictureLeftFlat
-           && style != FltStyle::PictureRightFlat;
+    return style != Style::Label && style != Style::PictureLeftFlat && style != Style::PictureRightFlat;
 }
 
-CaptionBox captionBox(QSize textSize, QSize inner, int direction)
+bool isTurned(Direction direction)
+{
+    return direction == Direction::Up || direction == Direction::Down;
+}
+
+CaptionBox captionBox(QSize textSize, QSize inner, Direction direction)
 {
     const int tw = textSize.width();
     const int th = textSize.height();
     CaptionBox box;
-    if (turned(direction))
+    if (isTurned(direction))
         box.size = {extent(th, inner.width()), extent(tw, inner.height())};
     else
         box.size = {extent(tw, inner.width()), extent(th, inner.height())};
     switch (direction) {
-    case FltDirection::Up:
+    case Direction::Up:
         box = {box.size, {0, tw}, 90};
         break;
-    case FltDirection::UpsideDown:
+    case Direction::UpsideDown:
         box = {box.size, {tw, th}, 180};
         break;
-    case FltDirection::Down:
+    case Direction::Down:
         box = {box.size, {th, 0}, 270};
         break;
     default:
@@ -71,24 +73,24 @@ CaptionBox captionBox(QSize textSize, QSize inner, int direction)
     return box;
 }
 
-QPoint captionPosition(int style, int alignment, int direction, QSize box, QSize inner)
+QPoint captionPosition(Style style, FlatButton::Alignment alignment, Direction direction, QSize box, QSize inner)
 {
-    if (style != FltStyle::Label || alignment == FltAlignment::Center)
+    if (style != Style::Label || alignment == FlatButton::Alignment::Center)
         return {centred(inner.width(), box.width()), centred(inner.height(), box.height())};
     return alignedPosition(alignment, direction, box, inner);
 }
 
-PictureAndCaption placePictureAndCaption(int style, QSize picture, QSize box, QSize inner)
+PictureAndCaption placePictureAndCaption(Style style, QSize picture, QSize box, QSize inner)
 {
     constexpr int start = 2;
     switch (style) {
-    case FltStyle::Label: {
+    case Style::Label: {
         const QPoint picturePos(centred(inner.width(), picture.width()), edgeGap);
         const QPoint boxPos(centred(inner.width(), box.width()), edgeGap + picture.height() + edgeGap);
         return {QRect(picturePos, picture), QRect(boxPos, box)};
     }
-    case FltStyle::PictureRight:
-    case FltStyle::PictureRightFlat: {
+    case Style::PictureRight:
+    case Style::PictureRightFlat: {
         const QPoint boxPos(start, centred(inner.height(), box.height()));
         const QPoint picturePos(start + box.width() + edgeGap, centred(inner.height(), picture.height()));
         return {QRect(picturePos, picture), QRect(boxPos, box)};

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "controls/flat_button.h"
+
 #include <QPoint>
 #include <QRect>
 #include <QSize>
@@ -7,30 +9,12 @@
 namespace zrt {
 
 // How a flat button lays out its picture and caption; all in pixels.
-namespace FltStyle {
-inline constexpr int Normal = 0;       // caption centred
-inline constexpr int Label = 1;        // caption placed by alignment, picture above; no frames
-inline constexpr int PictureLeft = 2;  // picture, then caption
-inline constexpr int PictureRight = 3; // caption, then picture
-inline constexpr int PictureLeftFlat = 4;
-inline constexpr int PictureRightFlat = 5;
-} // namespace FltStyle
 
-namespace FltDirection {
-inline constexpr int Horizontal = 0;
-inline constexpr int Up = 1;     // turned 90 degrees, reads upwards
-inline constexpr int UpsideDown = 2;
-inline constexpr int Down = 3;   // turned 270 degrees, reads downwards
-} // namespace FltDirection
+// The label style and the two flat picture styles never show a frame.
+bool styleShowsFrames(FlatButton::ButtonStyle style);
 
-namespace FltAlignment {
-inline constexpr int Left = 0;
-inline constexpr int Right = 1;
-inline constexpr int Center = 2;
-} // namespace FltAlignment
-
-// Styles 1, 4 and 5 never show a frame.
-bool styleShowsFrames(int style);
+// Up and Down turn the caption across the button.
+bool isTurned(FlatButton::CaptionDirection direction);
 
 // The box the caption is printed into, and where the text starts in it.
 // The box is a pixel larger than the text, or 6 pixels smaller than the
@@ -41,10 +25,11 @@ struct CaptionBox {
     float angle = 0;
 };
 
-CaptionBox captionBox(QSize textSize, QSize inner, int direction);
+CaptionBox captionBox(QSize textSize, QSize inner, FlatButton::CaptionDirection direction);
 
 // Where the caption box goes on a button without a picture.
-QPoint captionPosition(int style, int alignment, int direction, QSize box, QSize inner);
+QPoint captionPosition(FlatButton::ButtonStyle style, FlatButton::Alignment alignment,
+                       FlatButton::CaptionDirection direction, QSize box, QSize inner);
 
 // Where picture and caption box go on a button with a picture and a caption.
 struct PictureAndCaption {
@@ -52,6 +37,6 @@ struct PictureAndCaption {
     QRect caption;
 };
 
-PictureAndCaption placePictureAndCaption(int style, QSize picture, QSize box, QSize inner);
+PictureAndCaption placePictureAndCaption(FlatButton::ButtonStyle style, QSize picture, QSize box, QSize inner);
 
 } // namespace zrt

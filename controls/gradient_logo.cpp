@@ -52,7 +52,7 @@ void GradientLogo::setStartColor(ColorValue color)
         return;
     startColor_ = color;
     startRgb_ = toQColor(color, QGuiApplication::palette());
-    Draw();
+    draw();
 }
 
 void GradientLogo::setEndColor(ColorValue color)
@@ -61,10 +61,10 @@ void GradientLogo::setEndColor(ColorValue color)
         return;
     endColor_ = color;
     endRgb_ = toQColor(color, QGuiApplication::palette());
-    Draw();
+    draw();
 }
 
-void GradientLogo::Draw()
+void GradientLogo::draw()
 {
     if (!drawingObject_ || drawingObject_->width() <= 0 || drawingObject_->height() <= 0)
         return;
@@ -93,7 +93,7 @@ void GradientLogo::paint(QPainter& painter, const QSize& size, const QFont& font
         colour = blend(startRgb_, endRgb_, h - y, h);
     }
 
-    LogFontRecord record = FillLogFont(font, screenLogicalDpiY());
+    LogFontRecord record = plainLogFontRecord(font, screenLogicalDpiY());
     record.escapement = 900;
     painter.setPen(textColor);
     RotatedFont(record).drawText(painter, QPointF(captionLeft, h - captionAboveBottom), caption_);
@@ -104,7 +104,7 @@ bool GradientLogo::eventFilter(QObject* watched, QEvent* event)
     // The type is tested first: the picture area also sends events while it
     // is being destroyed, when it may no longer be looked at as a QLabel.
     if (event->type() == QEvent::Resize && watched == drawingObject_)
-        Draw();
+        draw();
     return QObject::eventFilter(watched, event);
 }
 

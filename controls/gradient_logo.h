@@ -14,8 +14,8 @@ class QSize;
 
 namespace zrt {
 
-// Paints a vertical colour gradient into a picture area, from StartColor at
-// the bottom towards EndColor at the top, with the caption over it turned
+// Paints a vertical colour gradient into a picture area, from the start
+// colour at the bottom towards the end colour at the top, with the caption over it turned
 // to read upwards. Repaints when a colour changes and when the picture area
 // is resized.
 class GradientLogo : public QObject
@@ -26,20 +26,21 @@ public:
     explicit GradientLogo(QObject* parent = nullptr);
 
     // Setting the caption does not repaint.
-    QString Caption() const { return caption_; }
+    QString caption() const { return caption_; }
     void setCaption(const QString& caption) { caption_ = caption; }
 
     // The picture area painted into; setting it does not repaint.
-    QLabel* DrawingObject() const { return drawingObject_; }
+    QLabel* drawingObject() const { return drawingObject_; }
     void setDrawingObject(QLabel* label);
 
-    ColorValue StartColor() const { return startColor_; }
+    ColorValue startColor() const { return startColor_; }
     void setStartColor(ColorValue color);
 
-    ColorValue EndColor() const { return endColor_; }
+    ColorValue endColor() const { return endColor_; }
     void setEndColor(ColorValue color);
 
-    void Draw();
+    // Paints the banner into the picture area, if there is one.
+    void draw();
 
     // Paints the banner for a picture area of size, writing the caption in
     // font and textColor.

@@ -18,7 +18,6 @@ namespace zrt {
 namespace {
 
 const QString defaultCaption = QStringLiteral("Caption");
-constexpr int defaultAlignment = 2;
 
 } // namespace
 
@@ -45,11 +44,11 @@ void LinkLabel::setHyperlink(const QString& address)
     changed("Hyperlink");
 }
 
-void LinkLabel::setStyle(int style)
+void LinkLabel::setIconPlacement(IconPlacement placement)
 {
-    if (style == style_)
+    if (placement == iconPlacement_)
         return;
-    style_ = style;
+    iconPlacement_ = placement;
     changed("Style");
     updateGeometry();
 }
@@ -70,7 +69,7 @@ void LinkLabel::setBackColor(ColorValue color)
     changed("BackColor");
 }
 
-void LinkLabel::setAlignment(int alignment)
+void LinkLabel::setAlignment(Alignment alignment)
 {
     if (alignment == alignment_)
         return;
@@ -87,7 +86,7 @@ void LinkLabel::setMouseIcon(const QPixmap& icon)
     changed("MouseIcon");
 }
 
-void LinkLabel::setMousePointer(int pointer)
+void LinkLabel::setMousePointer(MousePointer pointer)
 {
     if (pointer == mousePointer_)
         return;
@@ -96,7 +95,7 @@ void LinkLabel::setMousePointer(int pointer)
     changed("MousePointer");
 }
 
-QString LinkLabel::Version() const
+QString LinkLabel::version() const
 {
     return programVersion();
 }
@@ -105,10 +104,10 @@ QRect LinkLabel::iconRect() const
 {
     const QSize icon = icon_.size();
     const int beside = PixelScale::of(*this).toPixelsY(30) + textHeight() / 2 - icon.height() / 2;
-    switch (style_) {
-    case IconRight:
+    switch (iconPlacement_) {
+    case IconPlacement::Right:
         return {QPoint(width() - icon.width(), beside), icon};
-    case IconAbove:
+    case IconPlacement::Above:
         return {QPoint(width() / 2 - icon.width() / 2, 0), icon};
     default:
         return {QPoint(0, beside), icon};
@@ -119,10 +118,10 @@ QRect LinkLabel::textRect() const
 {
     const PixelScale scale = PixelScale::of(*this);
     const QSize icon = icon_.size();
-    switch (style_) {
-    case IconRight:
+    switch (iconPlacement_) {
+    case IconPlacement::Right:
         return {0, 0, width() - icon.width() - scale.toPixelsX(60), height()};
-    case IconAbove: {
+    case IconPlacement::Above: {
         const int top = icon.height() + scale.toPixelsY(60);
         return {0, top, width(), height() - top};
     }
@@ -135,14 +134,14 @@ void LinkLabel::writeProperties(PropertyBag& bag) const
 {
     bag.write(QStringLiteral("ForeColor"), foreColor_, buttonTextColor);
     bag.write(QStringLiteral("BackColor"), backColor_, silverColor);
-    bag.write(QStringLiteral("Style"), style_, IconLeft);
+    bag.write(QStringLiteral("Style"), iconPlacement_, IconPlacement::Left);
     bag.write(QStringLiteral("Enabled"), isEnabled(), true);
     bag.write(QStringLiteral("Font"), testAttribute(Qt::WA_SetFont) ? QVariant(font()) : QVariant());
     bag.write(QStringLiteral("Hyperlink"), hyperlink_, QString());
-    bag.write(QStringLiteral("Alignment"), alignment_, defaultAlignment);
+    bag.write(QStringLiteral("Alignment"), alignment_, Alignment::Center);
     bag.write(QStringLiteral("Caption"), caption_, defaultCaption);
     bag.write(QStringLiteral("MouseIcon"), mouseIcon_.isNull() ? QVariant() : QVariant(mouseIcon_));
-    bag.write(QStringLiteral("MousePointer"), mousePointer_, 0);
+    bag.write(QStringLiteral("MousePointer"), mousePointer_, MousePointer::Default);
 }
 
 void LinkLabel::readProperties(const PropertyBag& bag)
@@ -150,14 +149,14 @@ void LinkLabel::readProperties(const PropertyBag& bag)
     const QSignalBlocker loading(this);
     setForeColor(colorValueFrom(bag.read(QStringLiteral("ForeColor")), buttonTextColor));
     setBackColor(colorValueFrom(bag.read(QStringLiteral("BackColor")), silverColor));
-    setStyle(bag.read(QStringLiteral("Style"), IconLeft).toInt());
+    setIconPlacement(bag.read(QStringLiteral("Style"), IconPlacement::Left));
     setEnabled(bag.read(QStringLiteral("Enabled"), true).toBool());
     setFont(bag.read(QStringLiteral("Font"), QFont()).value<QFont>());
     setHyperlink(bag.read(QStringLiteral("Hyperlink"), QString()).toString());
-    setAlignment(bag.read(QStringLiteral("Alignment"), defaultAlignment).toInt());
+    setAlignment(bag.read(QStringLiteral("Alignment"), Alignment::Center));
     setCaption(bag.read(QStringLiteral("Caption"), defaultCaption).toString());
     setMouseIcon(bag.read(QStringLiteral("MouseIcon")).value<QPixmap>());
-    setMousePointer(bag.read(QStringLiteral("MousePointer"), 0).toInt());
+    setMousePointer(bag.read(QStringLiteral("MousePointer"), MousePointer::Default));
 }
 
 QSize LinkLabel::sizeHint() const
@@ -165,16 +164,16 @@ QSize LinkLabel::sizeHint() const
     const QSize text(fontMetrics().horizontalAdvance(caption_) + 1, textHeight());
     const QSize icon = icon_.size();
     const PixelScale scale = PixelScale::of(*this);
-    if (style_ == IconAbove)
+    if (iconPlacement_ == IconPlacement::Above)
         return {std::max(text.width(), icon.width()), icon.height() + scale.toPixelsY(60) + text.height()};
-    const int gap = style_ == IconRight ? scale.toPixelsX(60) : 0;
+    const int gap = iconPlacement_ == IconPlacement::Right ? scale.toPixelsX(60) : 0;
     return {icon.width() + gap + text.width(), std::max(text.height(), iconRect().bottom() + 1)};
 }
 
-void LinkLabel::DoClick()
+void LinkLabel::click()
 {
     if (hyperlink_.isEmpty()) {
-        emit Click();
+        emit clicked();
         return;
     }
     if (!opener_->open(hyperlink_))
@@ -223,7 +222,7 @@ void LinkLabel::mouseMoveEvent(QMouseEvent* event)
 {
     setHovered(true);
     const MouseArgs args = MouseArgs::of(*event, *this);
-    emit MouseMove(args.button, args.shift, args.x, args.y);
+    emit mouseMoved(args.buttons, args.modifiers, args.twips);
 }
 
 void LinkLabel::mousePressEvent(QMouseEvent* event)
@@ -231,7 +230,7 @@ void LinkLabel::mousePressEvent(QMouseEvent* event)
     if (!textRect().contains(event->position().toPoint()))
         return;
     const MouseArgs args = MouseArgs::of(*event, *this);
-    emit MouseDown(args.button, args.shift, args.x, args.y);
+    emit mousePressed(args.buttons, args.modifiers, args.twips);
 }
 
 void LinkLabel::mouseReleaseEvent(QMouseEvent* event)
@@ -239,16 +238,16 @@ void LinkLabel::mouseReleaseEvent(QMouseEvent* event)
     const QPoint position = event->position().toPoint();
     if (textRect().contains(position)) {
         const MouseArgs args = MouseArgs::of(*event, *this);
-        emit MouseUp(args.button, args.shift, args.x, args.y);
+        emit mouseReleased(args.buttons, args.modifiers, args.twips);
     }
     if (event->button() == Qt::LeftButton && rect().contains(position))
-        DoClick();
+        click();
 }
 
 void LinkLabel::mouseDoubleClickEvent(QMouseEvent* event)
 {
     if (textRect().contains(event->position().toPoint()))
-        emit DblClick();
+        emit doubleClicked();
 }
 
 void LinkLabel::setHovered(bool hovered)
@@ -280,10 +279,10 @@ int LinkLabel::textHeight() const
 
 Qt::Alignment LinkLabel::textAlignment() const
 {
-    switch (style_) {
-    case IconRight:
+    switch (iconPlacement_) {
+    case IconPlacement::Right:
         return Qt::AlignRight | Qt::AlignTop;
-    case IconAbove:
+    case IconPlacement::Above:
         return Qt::AlignHCenter | Qt::AlignTop;
     default:
         return Qt::AlignLeft | Qt::AlignTop;

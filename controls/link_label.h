@@ -3,6 +3,7 @@
 #include "controls/color_value.h"
 
 #include <QPixmap>
+#include <QPointF>
 #include <QString>
 #include <QWidget>
 
@@ -12,55 +13,80 @@ class LinkOpener;
 class PropertyBag;
 
 // A hyperlink label: a small icon beside a text that is underlined while
-// the mouse is over it. A click opens the hyperlink, or raises Click when
+// the mouse is over it. A click opens the hyperlink, or emits clicked() when
 // there is none.
 class LinkLabel : public QWidget
 {
     Q_OBJECT
-    Q_PROPERTY(QString Caption READ Caption WRITE setCaption)
+    Q_PROPERTY(QString Caption READ caption WRITE setCaption)
     Q_PROPERTY(QString hyperlink READ hyperlink WRITE setHyperlink)
-    Q_PROPERTY(int Style READ Style WRITE setStyle)
-    Q_PROPERTY(uint ForeColor READ ForeColor WRITE setForeColor)
-    Q_PROPERTY(uint BackColor READ BackColor WRITE setBackColor)
-    Q_PROPERTY(int Alignment READ Alignment WRITE setAlignment)
-    Q_PROPERTY(QPixmap MouseIcon READ MouseIcon WRITE setMouseIcon)
-    Q_PROPERTY(int MousePointer READ MousePointer WRITE setMousePointer)
+    Q_PROPERTY(IconPlacement Style READ iconPlacement WRITE setIconPlacement)
+    Q_PROPERTY(uint ForeColor READ foreColor WRITE setForeColor)
+    Q_PROPERTY(uint BackColor READ backColor WRITE setBackColor)
+    Q_PROPERTY(Alignment Alignment READ alignment WRITE setAlignment)
+    Q_PROPERTY(QPixmap MouseIcon READ mouseIcon WRITE setMouseIcon)
+    Q_PROPERTY(MousePointer MousePointer READ mousePointer WRITE setMousePointer)
 
 public:
-    // Where the icon goes: at the left, at the right, or centred above the text.
-    static constexpr int IconLeft = 0;
-    static constexpr int IconRight = 1;
-    static constexpr int IconAbove = 2;
+    // Where the icon goes: at the left, at the right, or centred above the
+    // text. Stored as these numbers.
+    enum class IconPlacement { Left = 0, Right = 1, Above = 2 };
+    Q_ENUM(IconPlacement)
+
+    enum class Alignment { Left = 0, Right = 1, Center = 2 };
+    Q_ENUM(Alignment)
+
+    // The classic pointer kinds: Default leaves the pointer to the parent,
+    // Custom shows the mouse icon, the others are stock shapes.
+    enum class MousePointer {
+        Default = 0,
+        Arrow = 1,
+        Cross = 2,
+        IBeam = 3,
+        Icon = 4,
+        Size = 5,
+        SizeNESW = 6,
+        SizeNS = 7,
+        SizeNWSE = 8,
+        SizeWE = 9,
+        UpArrow = 10,
+        Hourglass = 11,
+        NoDrop = 12,
+        ArrowHourglass = 13,
+        ArrowQuestion = 14,
+        SizeAll = 15,
+        Custom = 99,
+    };
+    Q_ENUM(MousePointer)
 
     explicit LinkLabel(QWidget* parent = nullptr);
 
-    QString Caption() const { return caption_; }
+    QString caption() const { return caption_; }
     void setCaption(const QString& caption);
 
     QString hyperlink() const { return hyperlink_; }
     void setHyperlink(const QString& address);
 
-    int Style() const { return style_; }
-    void setStyle(int style);
-    using QWidget::setStyle;
+    IconPlacement iconPlacement() const { return iconPlacement_; }
+    void setIconPlacement(IconPlacement placement);
 
-    ColorValue ForeColor() const { return foreColor_; }
+    ColorValue foreColor() const { return foreColor_; }
     void setForeColor(ColorValue color);
 
-    ColorValue BackColor() const { return backColor_; }
+    ColorValue backColor() const { return backColor_; }
     void setBackColor(ColorValue color);
 
-    // Kept with the stored properties only; the text follows the style.
-    int Alignment() const { return alignment_; }
-    void setAlignment(int alignment);
+    // Kept with the stored properties only; the text follows the icon.
+    Alignment alignment() const { return alignment_; }
+    void setAlignment(Alignment alignment);
 
-    QPixmap MouseIcon() const { return mouseIcon_; }
+    QPixmap mouseIcon() const { return mouseIcon_; }
     void setMouseIcon(const QPixmap& icon);
 
-    int MousePointer() const { return mousePointer_; }
-    void setMousePointer(int pointer);
+    MousePointer mousePointer() const { return mousePointer_; }
+    void setMousePointer(MousePointer pointer);
 
-    QString Version() const;
+    QString version() const;
 
     // Where addresses are opened; the desktop's default handler unless set.
     void setLinkOpener(LinkOpener& opener) { opener_ = &opener; }
@@ -75,15 +101,19 @@ public:
     QSize sizeHint() const override;
 
 public slots:
-    void DoClick();
-    void Refresh() { update(); }
+    // Opens the hyperlink, or emits clicked() when there is none.
+    void click();
+    void refresh() { update(); }
 
 signals:
-    void Click();
-    void DblClick();
-    void MouseDown(int button, int shift, float x, float y);
-    void MouseMove(int button, int shift, float x, float y);
-    void MouseUp(int button, int shift, float x, float y);
+    void clicked();
+    void doubleClicked();
+    // Positions are in twips within the label, as the classic controls
+    // reported them. A press or a release reports the button that changed,
+    // a movement the buttons held down.
+    void mousePressed(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, QPointF twips);
+    void mouseMoved(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, QPointF twips);
+    void mouseReleased(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, QPointF twips);
     void propertyChanged(const QString& name);
 
 protected:
@@ -105,12 +135,12 @@ private:
 
     QString caption_ = QStringLiteral("Caption");
     QString hyperlink_;
-    int style_ = IconLeft;
+    IconPlacement iconPlacement_ = IconPlacement::Left;
     ColorValue foreColor_ = buttonTextColor;
     ColorValue backColor_ = silverColor;
-    int alignment_ = 2;
+    Alignment alignment_ = Alignment::Center;
     QPixmap mouseIcon_;
-    int mousePointer_ = 0;
+    MousePointer mousePointer_ = MousePointer::Default;
     QPixmap icon_;
     bool hovered_ = false;
     LinkOpener* opener_;

@@ -53,7 +53,7 @@ LogFontRecord logFontRecord(const QFont& font, int charSet, float rotation, int 
     return record;
 }
 
-LogFontRecord FillLogFont(const QFont& font, int logicalDpiY)
+LogFontRecord plainLogFontRecord(const QFont& font, int logicalDpiY)
 {
     const double wholePoints = roundHalfEven(pointSize(font, logicalDpiY));
     LogFontRecord record;

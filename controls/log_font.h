@@ -42,7 +42,7 @@ LogFontRecord logFontRecord(const QFont& font, int charSet, float rotation, int 
 
 // The plain description of font used by the gradient logo: no rotation,
 // weight 700 or 400, every other field left at zero.
-LogFontRecord FillLogFont(const QFont& font, int logicalDpiY);
+LogFontRecord plainLogFontRecord(const QFont& font, int logicalDpiY);
 
 // A font object built from a description; draws text running at the
 // description's escapement.

@@ -7,34 +7,38 @@
 namespace zrt {
 namespace {
 
+using Pointer = LinkLabel::MousePointer;
+
+// The stock shapes, by the number of their kind.
 constexpr std::array<Qt::CursorShape, 16> stockShapes{
-    Qt::ArrowCursor,        // 0 default (not used: the parent's pointer shows)
-    Qt::ArrowCursor,        // 1 arrow
-    Qt::CrossCursor,        // 2 cross
-    Qt::IBeamCursor,        // 3 I-beam
-    Qt::ArrowCursor,        // 4 icon
-    Qt::SizeAllCursor,      // 5 size
-    Qt::SizeBDiagCursor,    // 6 size north-east / south-west
-    Qt::SizeVerCursor,      // 7 size north / south
-    Qt::SizeFDiagCursor,    // 8 size north-west / south-east
-    Qt::SizeHorCursor,      // 9 size west / east
-    Qt::UpArrowCursor,      // 10 up arrow
-    Qt::WaitCursor,         // 11 hourglass
-    Qt::ForbiddenCursor,    // 12 no drop
-    Qt::BusyCursor,         // 13 arrow and hourglass
-    Qt::WhatsThisCursor,    // 14 arrow and question mark
-    Qt::SizeAllCursor,      // 15 size all
+    Qt::ArrowCursor,        // Default (not used: the parent's pointer shows)
+    Qt::ArrowCursor,        // Arrow
+    Qt::CrossCursor,        // Cross
+    Qt::IBeamCursor,        // IBeam
+    Qt::ArrowCursor,        // Icon
+    Qt::SizeAllCursor,      // Size
+    Qt::SizeBDiagCursor,    // SizeNESW
+    Qt::SizeVerCursor,      // SizeNS
+    Qt::SizeFDiagCursor,    // SizeNWSE
+    Qt::SizeHorCursor,      // SizeWE
+    Qt::UpArrowCursor,      // UpArrow
+    Qt::WaitCursor,         // Hourglass
+    Qt::ForbiddenCursor,    // NoDrop
+    Qt::BusyCursor,         // ArrowHourglass
+    Qt::WhatsThisCursor,    // ArrowQuestion
+    Qt::SizeAllCursor,      // SizeAll
 };
 
 } // namespace
 
-std::optional<QCursor> cursorForPointer(int mousePointer, const QPixmap& mouseIcon)
+std::optional<QCursor> cursorForPointer(Pointer pointer, const QPixmap& mouseIcon)
 {
-    if (mousePointer == customMousePointer)
+    if (pointer == Pointer::Custom)
         return mouseIcon.isNull() ? std::nullopt : std::optional<QCursor>(QCursor(mouseIcon));
-    if (mousePointer <= 0 || mousePointer >= int(stockShapes.size()))
+    const int kind = static_cast<int>(pointer);
+    if (kind <= 0 || kind >= int(stockShapes.size()))
         return std::nullopt;
-    return QCursor(stockShapes[std::size_t(mousePointer)]);
+    return QCursor(stockShapes[std::size_t(kind)]);
 }
 
 } // namespace zrt

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "controls/link_label.h"
+
 #include <QCursor>
 
 #include <optional>
@@ -8,12 +10,8 @@ class QPixmap;
 
 namespace zrt {
 
-// The classic mouse pointer kinds: 0 leaves the pointer to the parent,
-// 1 to 15 are the stock shapes, 99 is the control's own icon.
-inline constexpr int customMousePointer = 99;
-
-// The cursor for a pointer kind, or none for the default kind and for a
-// custom kind without an icon.
-std::optional<QCursor> cursorForPointer(int mousePointer, const QPixmap& mouseIcon);
+// The cursor for a pointer kind; none for the default kind, for a stored
+// number that names no kind and for a custom kind without an icon.
+std::optional<QCursor> cursorForPointer(LinkLabel::MousePointer pointer, const QPixmap& mouseIcon);
 
 } // namespace zrt

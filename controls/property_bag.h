@@ -6,6 +6,7 @@
 #include <QVariant>
 
 #include <optional>
+#include <type_traits>
 #include <utility>
 
 namespace zrt {
@@ -20,6 +21,20 @@ public:
 
     void write(const QString& name, const QVariant& value, const QVariant& defaultValue = {});
     QVariant read(const QString& name, const QVariant& defaultValue = {}) const;
+
+    // Styles and other named values are stored as their plain numbers.
+    template <typename Enum>
+        requires std::is_enum_v<Enum>
+    void write(const QString& name, Enum value, Enum defaultValue)
+    {
+        write(name, static_cast<int>(value), static_cast<int>(defaultValue));
+    }
+    template <typename Enum>
+        requires std::is_enum_v<Enum>
+    Enum read(const QString& name, Enum defaultValue) const
+    {
+        return static_cast<Enum>(read(name, static_cast<int>(defaultValue)).toInt());
+    }
 
 protected:
     virtual void store(const QString& name, const QVariant& value) = 0;

@@ -4,7 +4,7 @@
 
 namespace zrt {
 
-void RotatedFontHolder::setLOGFONT(const std::optional<QFont>& font, int charSet)
+void RotatedFontHolder::setFont(const std::optional<QFont>& font, int charSet)
 {
     font_ = font;
     charSet_ = charSet;

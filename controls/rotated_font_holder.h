@@ -9,7 +9,7 @@
 
 namespace zrt {
 
-// Owns a font object for drawing text turned by Rotation degrees
+// Owns a font object for drawing text turned by rotation() degrees
 // counter-clockwise. The object exists exactly while a font is held, and is
 // rebuilt whenever the font or the rotation changes.
 class RotatedFontHolder
@@ -19,15 +19,15 @@ public:
     RotatedFontHolder(const RotatedFontHolder&) = delete;
     RotatedFontHolder& operator=(const RotatedFontHolder&) = delete;
 
-    const std::optional<QFont>& LOGFONT() const { return font_; }
+    const std::optional<QFont>& font() const { return font_; }
     // Keeps a copy of font; later changes to the caller's font do not reach it.
-    void setLOGFONT(const std::optional<QFont>& font, int charSet = ansiCharSet);
+    void setFont(const std::optional<QFont>& font, int charSet = ansiCharSet);
 
-    float Rotation() const { return rotation_; }
+    float rotation() const { return rotation_; }
     void setRotation(float degrees);
 
     // The font object to draw with, owned by this object; null when no font is held.
-    const RotatedFont* Handle() const { return handle_.get(); }
+    const RotatedFont* handle() const { return handle_.get(); }
 
 private:
     void rebuild();

@@ -5,9 +5,9 @@
 
 namespace zrt {
 
-void paintDigitalBackground(QPainter& painter)
+void paintSegmentBackground(QPainter& painter)
 {
-    const QRect panel(0, 0, digitalBackgroundWidth, digitalBackgroundHeight);
+    const QRect panel(0, 0, segmentBackgroundWidth, segmentBackgroundHeight);
     QLinearGradient glass(panel.topLeft(), panel.bottomLeft());
     glass.setColorAt(0, QColor(0xB4, 0xC4, 0xA4));
     glass.setColorAt(1, QColor(0x9C, 0xAE, 0x8C));

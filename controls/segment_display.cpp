@@ -6,6 +6,7 @@
 #include "controls/twips.h"
 
 #include <QPainter>
+#include <QSignalBlocker>
 
 #include <algorithm>
 #include <limits>
@@ -45,9 +46,12 @@ SegmentDisplay::SegmentDisplay(QWidget* parent) : QWidget(parent)
     setMaximumSize(maximumSizeInPixels());
 }
 
-void SegmentDisplay::SetValue(const QString& value)
+void SegmentDisplay::setValue(const QString& value)
 {
+    if (value == value_)
+        return;
     value_ = value;
+    emit propertyChanged(QStringLiteral("Value"));
     update();
 }
 
@@ -78,28 +82,29 @@ void SegmentDisplay::writeProperties(PropertyBag& bag) const
 
 void SegmentDisplay::readProperties(const PropertyBag& bag)
 {
-    foreColor_ = colorValueFrom(bag.read(QStringLiteral("ForeColor")), defaultForeColor);
-    height_ = toSixteenBits(bag.read(QStringLiteral("Altezza"), defaultAltezza).toInt());
-    SetValue(bag.read(QStringLiteral("value"), defaultValue).toString());
+    const QSignalBlocker loading(this);
+    setForeColor(colorValueFrom(bag.read(QStringLiteral("ForeColor")), defaultForeColor));
+    setAltezza(bag.read(QStringLiteral("Altezza"), defaultAltezza).toInt());
+    setValue(bag.read(QStringLiteral("value"), defaultValue).toString());
 }
 
 QSize SegmentDisplay::sizeHint() const
 {
-    return {digitalBackgroundWidth, digitalBackgroundHeight};
+    return {segmentBackgroundWidth, segmentBackgroundHeight};
 }
 
 void SegmentDisplay::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.fillRect(rect(), palette().color(QPalette::Button));
-    paintDigitalBackground(painter);
+    paintSegmentBackground(painter);
 
     const PixelScale scale = PixelScale::of(*this);
     const QColor color = toQColor(foreColor_, palette());
     const auto toPixels = [&](QPointF twips) {
         return QPoint(scale.toPixelsX(twips.x()), scale.toPixelsY(twips.y()));
     };
-    for (const QLineF& stroke : digitalStrokes(value_, height_, width() * scale.px, scale))
+    for (const QLineF& stroke : segmentStrokes(value_, height_, width() * scale.px, scale))
         drawPixelLine(painter, toPixels(stroke.p1()), toPixels(stroke.p2()), color);
 }
 

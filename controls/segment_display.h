@@ -9,15 +9,15 @@ namespace zrt {
 
 class PropertyBag;
 
-// A seven-segment display of digits and the marks "," "." ":", right-aligned
-// over a fixed background. Every change of the value, the colour or the
+// A seven-segment display of digits, the dash "-" and the marks "," "." ":",
+// right-aligned over a fixed background. Every change of the value, the colour or the
 // segment length redraws the whole display.
 class SegmentDisplay : public QWidget
 {
     Q_OBJECT
-    Q_PROPERTY(QString Value READ GetValue WRITE SetValue)
-    Q_PROPERTY(uint ForeColor READ ForeColor WRITE setForeColor)
-    Q_PROPERTY(int Altezza READ Altezza WRITE setAltezza)
+    Q_PROPERTY(QString Value READ value WRITE setValue)
+    Q_PROPERTY(uint ForeColor READ foreColor WRITE setForeColor)
+    Q_PROPERTY(int Altezza READ altezza WRITE setAltezza)
 
 public:
     static constexpr int defaultAltezza = 75;
@@ -27,14 +27,14 @@ public:
 
     explicit SegmentDisplay(QWidget* parent = nullptr);
 
-    void SetValue(const QString& value);
-    QString GetValue() const { return value_; }
+    QString value() const { return value_; }
+    void setValue(const QString& value);
 
-    ColorValue ForeColor() const { return foreColor_; }
+    ColorValue foreColor() const { return foreColor_; }
     void setForeColor(ColorValue color);
 
     // Segment length H in twips, kept within a 16-bit integer.
-    int Altezza() const { return height_; }
+    int altezza() const { return height_; }
     void setAltezza(int twips);
 
     void writeProperties(PropertyBag& bag) const;

@@ -107,6 +107,8 @@ private:
 
 unsigned segmentsLit(QChar character)
 {
+    if (character == QLatin1Char('-'))
+        return SegmentG;
     if (character < QLatin1Char('0') || character > QLatin1Char('9'))
         return 0;
     return digitSegments[std::size_t(character.unicode() - '0')];
@@ -125,7 +127,7 @@ SegmentMetrics SegmentMetrics::of(int segmentLength, const PixelScale& scale)
     return metrics;
 }
 
-int digitalTextWidth(const QString& text, const SegmentMetrics& metrics, const PixelScale& scale)
+int segmentTextWidth(const QString& text, const SegmentMetrics& metrics, const PixelScale& scale)
 {
     int width = int(text.size()) * metrics.cellWidth;
     if (text.contains(QLatin1Char(',')))
@@ -137,13 +139,13 @@ int digitalTextWidth(const QString& text, const SegmentMetrics& metrics, const P
     return width;
 }
 
-QList<QLineF> digitalStrokes(const QString& text, int segmentLength, int innerWidth,
+QList<QLineF> segmentStrokes(const QString& text, int segmentLength, int innerWidth,
                              const PixelScale& scale)
 {
     const SegmentMetrics metrics = SegmentMetrics::of(segmentLength, scale);
     const double y = 5 * scale.py;
     const double baseline = y + metrics.lowerHalf + metrics.segmentLength + 2 * metrics.thickness;
-    double x = innerWidth - digitalTextWidth(text, metrics, scale);
+    double x = innerWidth - segmentTextWidth(text, metrics, scale);
 
     QList<QLineF> strokes;
     const StrokeWriter writer(metrics, scale, strokes);

@@ -8,8 +8,8 @@
 
 namespace zrt {
 
-// Segments of a seven-segment digit, one bit each.
-enum DigitalSegment : unsigned {
+// The seven segments of a character cell, one bit each.
+enum SegmentBit : unsigned {
     SegmentA = 1u << 0, // top
     SegmentB = 1u << 1, // upper right
     SegmentC = 1u << 2, // lower right
@@ -19,7 +19,8 @@ enum DigitalSegment : unsigned {
     SegmentG = 1u << 6, // middle
 };
 
-// The segments lit for a digit character; none for any other character.
+// The segments lit for a digit, or the middle one alone for "-"; none for
+// any other character.
 unsigned segmentsLit(QChar character);
 
 // Sizes of the display in twips derived from the segment length H.
@@ -39,12 +40,12 @@ struct SegmentMetrics {
 
 // Width in twips that text takes on the display; each mark of punctuation
 // that occurs corrects the width once, however often it occurs.
-int digitalTextWidth(const QString& text, const SegmentMetrics& metrics, const PixelScale& scale);
+int segmentTextWidth(const QString& text, const SegmentMetrics& metrics, const PixelScale& scale);
 
 // The one-pixel lines, in twips, that draw text right-aligned against
 // innerWidth with the top of the digits five pixels below the top edge.
 // Each line runs from p1 up to, not including, p2.
-QList<QLineF> digitalStrokes(const QString& text, int segmentLength, int innerWidth,
+QList<QLineF> segmentStrokes(const QString& text, int segmentLength, int innerWidth,
                              const PixelScale& scale);
 
 } // namespace zrt

@@ -23,18 +23,18 @@ Separator::Separator(QWidget* parent) : QWidget(parent)
     applyThickness();
 }
 
-void Separator::setStyle(int style)
+void Separator::setOrientation(Orientation orientation)
 {
-    if (style == style_)
+    if (orientation == orientation_)
         return;
     const bool wasHorizontal = isHorizontal();
-    style_ = style;
+    orientation_ = orientation;
     if (wasHorizontal != isHorizontal())
         applyThickness();
     changed("Style");
 }
 
-void Separator::setLineCleearColor(ColorValue color)
+void Separator::setLightLineColor(ColorValue color)
 {
     if (color == lightColor_)
         return;
@@ -42,7 +42,7 @@ void Separator::setLineCleearColor(ColorValue color)
     changed("LineCleearColor");
 }
 
-void Separator::setLineDarkColor(ColorValue color)
+void Separator::setDarkLineColor(ColorValue color)
 {
     if (color == darkColor_)
         return;
@@ -58,14 +58,14 @@ void Separator::setBackColor(ColorValue color)
     changed("BackColor");
 }
 
-QLine Separator::lineScura() const
+QLine Separator::darkLine() const
 {
     if (isHorizontal())
         return {1, 1, width() - 1, 1};
     return {1, 1, 1, height() - 1};
 }
 
-QLine Separator::lineChiara() const
+QLine Separator::lightLine() const
 {
     if (isHorizontal())
         return {1, 2, width() - 1, 2};
@@ -74,7 +74,7 @@ QLine Separator::lineChiara() const
 
 void Separator::writeProperties(PropertyBag& bag) const
 {
-    bag.write(QStringLiteral("Style"), style_, Horizontal);
+    bag.write(QStringLiteral("Style"), orientation_, Orientation::Horizontal);
     bag.write(QStringLiteral("LineCleearColor"), lightColor_, whiteColor);
     bag.write(QStringLiteral("LineDarkColor"), darkColor_, greyColor);
     bag.write(QStringLiteral("BackColor"), backColor_, buttonFaceColor);
@@ -83,9 +83,9 @@ void Separator::writeProperties(PropertyBag& bag) const
 void Separator::readProperties(const PropertyBag& bag)
 {
     const QSignalBlocker loading(this);
-    setStyle(bag.read(QStringLiteral("Style"), Horizontal).toInt());
-    setLineCleearColor(colorValueFrom(bag.read(QStringLiteral("LineCleearColor")), whiteColor));
-    setLineDarkColor(colorValueFrom(bag.read(QStringLiteral("LineDarkColor")), greyColor));
+    setOrientation(bag.read(QStringLiteral("Style"), Orientation::Horizontal));
+    setLightLineColor(colorValueFrom(bag.read(QStringLiteral("LineCleearColor")), whiteColor));
+    setDarkLineColor(colorValueFrom(bag.read(QStringLiteral("LineDarkColor")), greyColor));
     setBackColor(colorValueFrom(bag.read(QStringLiteral("BackColor")), buttonFaceColor));
 }
 
@@ -98,8 +98,8 @@ void Separator::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.fillRect(rect(), toQColor(backColor_, palette()));
-    drawLine(painter, lineScura(), toQColor(darkColor_, palette()));
-    drawLine(painter, lineChiara(), toQColor(lightColor_, palette()));
+    drawLine(painter, darkLine(), toQColor(darkColor_, palette()));
+    drawLine(painter, lightLine(), toQColor(lightColor_, palette()));
 }
 
 void Separator::applyThickness()

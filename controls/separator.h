@@ -9,40 +9,42 @@ namespace zrt {
 class PropertyBag;
 
 // An etched divider: a dark and a bright one-pixel line side by side,
-// across a control that is 4 pixels high (style 0) or 4 pixels wide (any
-// other style).
+// across a control that is 4 pixels high (horizontal) or 4 pixels wide
+// (vertical).
 class Separator : public QWidget
 {
     Q_OBJECT
-    Q_PROPERTY(int Style READ Style WRITE setStyle)
-    Q_PROPERTY(uint LineCleearColor READ LineCleearColor WRITE setLineCleearColor)
-    Q_PROPERTY(uint LineDarkColor READ LineDarkColor WRITE setLineDarkColor)
-    Q_PROPERTY(uint BackColor READ BackColor WRITE setBackColor)
+    Q_PROPERTY(Orientation Style READ orientation WRITE setOrientation)
+    Q_PROPERTY(uint LineCleearColor READ lightLineColor WRITE setLightLineColor)
+    Q_PROPERTY(uint LineDarkColor READ darkLineColor WRITE setDarkLineColor)
+    Q_PROPERTY(uint BackColor READ backColor WRITE setBackColor)
 
 public:
-    static constexpr int Horizontal = 0;
+    // Stored as these numbers; any stored number but 0 lays it vertically.
+    enum class Orientation { Horizontal = 0, Vertical = 1 };
+    Q_ENUM(Orientation)
+
     static constexpr int thicknessPixels = 4;
 
     explicit Separator(QWidget* parent = nullptr);
 
-    int Style() const { return style_; }
-    void setStyle(int style);
-    using QWidget::setStyle;
+    Orientation orientation() const { return orientation_; }
+    void setOrientation(Orientation orientation);
 
-    ColorValue LineCleearColor() const { return lightColor_; }
-    void setLineCleearColor(ColorValue color);
+    ColorValue lightLineColor() const { return lightColor_; }
+    void setLightLineColor(ColorValue color);
 
-    ColorValue LineDarkColor() const { return darkColor_; }
-    void setLineDarkColor(ColorValue color);
+    ColorValue darkLineColor() const { return darkColor_; }
+    void setDarkLineColor(ColorValue color);
 
-    ColorValue BackColor() const { return backColor_; }
+    ColorValue backColor() const { return backColor_; }
     void setBackColor(ColorValue color);
 
-    bool isHorizontal() const { return style_ == Horizontal; }
+    bool isHorizontal() const { return orientation_ == Orientation::Horizontal; }
 
     // The dark and the bright line, each from p1 up to, not including, p2.
-    QLine lineScura() const;
-    QLine lineChiara() const;
+    QLine darkLine() const;
+    QLine lightLine() const;
 
     void writeProperties(PropertyBag& bag) const;
     void readProperties(const PropertyBag& bag);
@@ -59,7 +61,7 @@ private:
     void applyThickness();
     void changed(const char* name);
 
-    int style_ = Horizontal;
+    Orientation orientation_ = Orientation::Horizontal;
     ColorValue lightColor_ = whiteColor;
     ColorValue darkColor_ = greyColor;
     ColorValue backColor_ = buttonFaceColor;

@@ -56,14 +56,14 @@ void release(QWidget* widget, QPointF at)
     QApplication::sendEvent(widget, &event);
 }
 
-Sample digitalSample(QWidget* parent, const char* name, const QString& value, int altezza,
+Sample segmentDisplaySample(QWidget* parent, const char* name, const QString& value, int altezza,
                      ColorValue color = rgbValue(0, 0, 0))
 {
     auto* display = new SegmentDisplay(parent);
     display->setFixedSize(display->sizeHint());
     display->setAltezza(altezza);
     display->setForeColor(color);
-    display->SetValue(value);
+    display->setValue(value);
     return {QString::fromLatin1(name), display, {}};
 }
 
@@ -85,29 +85,29 @@ QList<Sample> fltbuttonSamples(QWidget* parent)
     auto* disabled = makeButton(parent, QStringLiteral("Avanti >"), wide);
     disabled->setEnabled(false);
     auto* picture = makeButton(parent, QStringLiteral("Imposta"), wide);
-    picture->setStyle(FltStyle::PictureLeft);
+    picture->setButtonStyle(FlatButton::ButtonStyle::PictureLeft);
     picture->setPicture(phonePicture());
     auto* label = makeButton(parent, QStringLiteral("Etichetta"), wide);
-    label->setStyle(FltStyle::Label);
-    label->setAlignment(FltAlignment::Right);
+    label->setButtonStyle(FlatButton::ButtonStyle::Label);
+    label->setAlignment(FlatButton::Alignment::Right);
     auto* up = makeButton(parent, QStringLiteral("Tariffe"), tall);
-    up->setCaptionDirection(FltDirection::Up);
+    up->setCaptionDirection(FlatButton::CaptionDirection::Up);
     auto* down = makeButton(parent, QStringLiteral("Tariffe"), tall);
-    down->setCaptionDirection(FltDirection::Down);
+    down->setCaptionDirection(FlatButton::CaptionDirection::Down);
     auto* upsideDown = makeButton(parent, QStringLiteral("Tariffe"), wide);
-    upsideDown->setCaptionDirection(FltDirection::UpsideDown);
+    upsideDown->setCaptionDirection(FlatButton::CaptionDirection::UpsideDown);
     auto* clipped = makeButton(parent, QStringLiteral("Una didascalia troppo lunga"), wide);
     return {
         {QStringLiteral("fltbutton-flat"), flat, {}},
-        {QStringLiteral("fltbutton-raised"), raised, [raised] { raised->Rialza(); }},
+        {QStringLiteral("fltbutton-raised"), raised, [raised] { raised->raiseAsHovered(); }},
         {QStringLiteral("fltbutton-pressed"), pressed, [pressed] { press(pressed, {5, 5}); }},
         {QStringLiteral("fltbutton-disabled"), disabled, {}},
-        {QStringLiteral("fltbutton-picture"), picture, [picture] { picture->Rialza(); }},
+        {QStringLiteral("fltbutton-picture"), picture, [picture] { picture->raiseAsHovered(); }},
         {QStringLiteral("fltbutton-label"), label, {}},
-        {QStringLiteral("fltbutton-up"), up, [up] { up->Rialza(); }},
+        {QStringLiteral("fltbutton-up"), up, [up] { up->raiseAsHovered(); }},
         {QStringLiteral("fltbutton-down"), down, {}},
         {QStringLiteral("fltbutton-180"), upsideDown, {}},
-        {QStringLiteral("fltbutton-clipped"), clipped, [clipped] { clipped->Rialza(); }},
+        {QStringLiteral("fltbutton-clipped"), clipped, [clipped] { clipped->raiseAsHovered(); }},
     };
 }
 
@@ -141,11 +141,11 @@ QList<Sample> dropdownSamples(QWidget* parent)
     };
 }
 
-LinkLabel* makeLink(QWidget* parent, int style, QSize size)
+LinkLabel* makeLink(QWidget* parent, LinkLabel::IconPlacement placement, QSize size)
 {
     auto* link = new LinkLabel(parent);
     link->setCaption(QStringLiteral("www.zrtellix.it"));
-    link->setStyle(style);
+    link->setIconPlacement(placement);
     link->setForeColor(rgbValue(0, 0, 128));
     link->setFixedSize(size);
     return link;
@@ -153,10 +153,11 @@ LinkLabel* makeLink(QWidget* parent, int style, QSize size)
 
 QList<Sample> linkLabelSamples(QWidget* parent)
 {
-    auto* left = makeLink(parent, LinkLabel::IconLeft, {120, 20});
-    auto* hovered = makeLink(parent, LinkLabel::IconLeft, {120, 20});
-    auto* right = makeLink(parent, LinkLabel::IconRight, {120, 20});
-    auto* above = makeLink(parent, LinkLabel::IconAbove, {120, 40});
+    using Placement = LinkLabel::IconPlacement;
+    auto* left = makeLink(parent, Placement::Left, {120, 20});
+    auto* hovered = makeLink(parent, Placement::Left, {120, 20});
+    auto* right = makeLink(parent, Placement::Right, {120, 20});
+    auto* above = makeLink(parent, Placement::Above, {120, 40});
     return {
         {QStringLiteral("linklabel-left"), left, {}},
         {QStringLiteral("linklabel-hover"), hovered, [hovered] { hover(hovered); }},
@@ -170,7 +171,7 @@ QList<Sample> separatorSamples(QWidget* parent)
     auto* horizontal = new Separator(parent);
     horizontal->setFixedWidth(120);
     auto* vertical = new Separator(parent);
-    vertical->setStyle(1);
+    vertical->setOrientation(Separator::Orientation::Vertical);
     vertical->setFixedHeight(40);
     return {
         {QStringLiteral("separator-horizontal"), horizontal, {}},
@@ -200,7 +201,7 @@ QList<Sample> pageSamples(QWidget* parent)
 {
     auto* subject = new FlatButton(parent);
     subject->setCaption(QStringLiteral("Chiudi"));
-    subject->setStyle(FltStyle::Label);
+    subject->setButtonStyle(FlatButton::ButtonStyle::Label);
     subject->hide();
     auto* altro = new ButtonPropertiesPage(parent);
     altro->setSelectedControls({subject});
@@ -219,12 +220,13 @@ QList<SampleGroup> makeSampleGroups(QWidget* parent)
     return {
         {QStringLiteral("Digital"),
          {
-             digitalSample(parent, "digital-default", QStringLiteral("0"), SegmentDisplay::defaultAltezza),
-             digitalSample(parent, "digital-cost", QStringLiteral("1.250"), 240),
-             digitalSample(parent, "digital-euro", QStringLiteral("12,50"), 150),
-             digitalSample(parent, "digital-time", QStringLiteral("12:34:56"), 120,
+             segmentDisplaySample(parent, "digital-default", QStringLiteral("0"), SegmentDisplay::defaultAltezza),
+             segmentDisplaySample(parent, "digital-cost", QStringLiteral("1.250"), 240),
+             segmentDisplaySample(parent, "digital-unknown", QStringLiteral("---"), 240),
+             segmentDisplaySample(parent, "digital-euro", QStringLiteral("12,50"), 150),
+             segmentDisplaySample(parent, "digital-time", QStringLiteral("12:34:56"), 120,
                            rgbValue(0x80, 0x00, 0x00)),
-             digitalSample(parent, "digital-thin", QStringLiteral("0123456789"), 74),
+             segmentDisplaySample(parent, "digital-thin", QStringLiteral("0123456789"), 74),
          }},
         {QStringLiteral("fltbutton"), fltbuttonSamples(parent)},
         {QStringLiteral("dropdown"), dropdownSamples(parent)},

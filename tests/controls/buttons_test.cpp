@@ -32,22 +32,24 @@ void expectPixels(QWidget& widget, const std::vector<std::pair<QPoint, QColor>>&
 
 TEST(Fltbutton, IsRaisedWhileHoveredAndSunkenWhilePressedUnlessFrameless)
 {
-    using namespace FltStyle;
-    const std::tuple<const char*, int, std::function<void(FlatButton&)>, QColor, QColor> cases[] = {
+    using Style = FlatButton::ButtonStyle;
+    using enum Style;
+    const std::tuple<const char*, Style, std::function<void(FlatButton&)>, QColor, QColor> cases[] = {
         {"at rest", Normal, [](FlatButton&) {}, silver, silver},
         {"hovered", Normal, [](FlatButton& b) { enter(b); }, bright, shadow},
         {"pressed", Normal, [](FlatButton& b) { enter(b); press(b); }, shadow, bright},
         {"released", Normal, [](FlatButton& b) { press(b); release(b); }, bright, shadow},
         {"left", Normal, [](FlatButton& b) { enter(b); leave(b); }, silver, silver},
         {"manual, left", Normal, [](FlatButton& b) { b.setManual(true); enter(b); leave(b); }, bright, shadow},
-        {"raised, disabled", Normal, [](FlatButton& b) { b.Rialza(); b.setEnabled(false); }, silver, silver},
-        {"flat, pressed", PictureRightFlat, [](FlatButton& b) { b.Abbassa(); press(b); }, silver, silver},
+        {"raised, disabled", Normal, [](FlatButton& b) { b.raiseAsHovered(); b.setEnabled(false); }, silver, silver},
+        {"flat, pressed", PictureRightFlat,
+         [](FlatButton& b) { b.raiseAsHovered(Qt::LeftButton); press(b); }, silver, silver},
     };
     for (const auto& [name, style, act, topLeft, bottomRight] : cases) {
         SCOPED_TRACE(name);
         FlatButton button;
         button.resize(80, 24);
-        button.setStyle(style);
+        button.setButtonStyle(style);
         act(button);
         expectPixels(button, {{{0, 12}, topLeft}, {{40, 0}, topLeft}, {{79, 12}, bottomRight}, {{40, 23}, bottomRight}});
     }
@@ -58,11 +60,13 @@ TEST(Fltbutton, ClicksOnlyOnALeftPressReleasedInsideAndRepaintsKeepingTheCaption
     FlatButton button;
     button.resize(80, 24);
     button.setCaption(QStringLiteral("Chiudi"));
-    QSignalSpy clicks(&button, &FlatButton::Click);
-    QSignalSpy downs(&button, &FlatButton::MouseDown);
+    QSignalSpy clicks(&button, &FlatButton::clicked);
+    QSignalSpy downs(&button, &FlatButton::mousePressed);
     QTest::mouseClick(&button, Qt::LeftButton, Qt::ShiftModifier, QPoint(4, 6));
     ASSERT_EQ(downs.count(), 1);
-    EXPECT_EQ(downs.first().mid(0, 3), (QVariantList{1, 1, 4.0f * 15})); // button, shift, x in twips
+    EXPECT_EQ(downs.first().at(0).value<Qt::MouseButtons>(), Qt::MouseButtons(Qt::LeftButton));
+    EXPECT_EQ(downs.first().at(1).value<Qt::KeyboardModifiers>(), Qt::KeyboardModifiers(Qt::ShiftModifier));
+    EXPECT_EQ(downs.first().at(2).toPointF(), QPointF(4 * 15, 6 * 15)); // in twips
 
     const QRect inside(1, 1, 78, 22);
     const QImage before = render(button).copy(inside);
@@ -82,9 +86,9 @@ struct Watched {
     void clickArrow() { click(button.arrowRect().center()); }
 
     DropDownButton button;
-    QSignalSpy opens{&button, &DropDownButton::DropDownOpen};
-    QSignalSpy closes{&button, &DropDownButton::DropDownClose};
-    QSignalSpy clicks{&button, &DropDownButton::Click};
+    QSignalSpy opens{&button, &DropDownButton::dropDownOpened};
+    QSignalSpy closes{&button, &DropDownButton::dropDownClosed};
+    QSignalSpy clicks{&button, &DropDownButton::clicked};
 };
 
 // The top of the drop-down's main part, either side of the parting at 87,
@@ -107,15 +111,15 @@ TEST(Dropdown, ArrowTogglesAndSinksWhileTheMainPartClicks)
         {"arrow clicked", [](Watched& w) { enter(w.button); w.clickArrow(); }, true, 1, 0, 0,
          parts(bright, shadow, shadow, bright)},
         {"arrow clicked twice", [](Watched& w) { w.clickArrow(); w.clickArrow(); }, false, 1, 1, 0, {}},
-        {"closed in code", [](Watched& w) { w.clickArrow(); w.button.CloseDropDown(); }, false, 1, 0, 0, {}},
+        {"closed in code", [](Watched& w) { w.clickArrow(); w.button.closeDropDown(); }, false, 1, 0, 0, {}},
         {"main part and caption clicked",
-         [](Watched& w) { w.click({1, 1}); QTest::mouseClick(&w.button.flt(), Qt::LeftButton, {}, {5, 5}); },
+         [](Watched& w) { w.click({1, 1}); QTest::mouseClick(&w.button.innerButton(), Qt::LeftButton, {}, {5, 5}); },
          false, 0, 0, 2, {}},
         // A press on the arrow released elsewhere is no click: the toggle is undone.
         {"arrow pressed, released away",
          [](Watched& w) {
              press(w.button, w.button.arrowRect().center());
-             EXPECT_TRUE(w.button.DropDownValue());
+             EXPECT_TRUE(w.button.isDropDownOpen());
              release(w.button, {20, 10});
          },
          false, 0, 0, 0, {}},
@@ -126,7 +130,7 @@ TEST(Dropdown, ArrowTogglesAndSinksWhileTheMainPartClicks)
         SCOPED_TRACE(c.name);
         Watched w;
         c.act(w);
-        EXPECT_EQ(w.button.DropDownValue(), c.dropped);
+        EXPECT_EQ(w.button.isDropDownOpen(), c.dropped);
         EXPECT_EQ(w.opens.count(), c.opens);
         EXPECT_EQ(w.closes.count(), c.closes);
         EXPECT_EQ(w.clicks.count(), c.clicks);
@@ -156,19 +160,19 @@ protected:
 
     RecordingOpener opener;
     LinkLabel label;
-    QSignalSpy clicks{&label, &LinkLabel::Click};
+    QSignalSpy clicks{&label, &LinkLabel::clicked};
 };
 
 TEST_F(LinkLabelTest, ClickRaisesClickOnlyWithoutAHyperlink)
 {
     clickAt(text());
     clickAt(icon());
-    label.DoClick();
+    label.click();
     EXPECT_EQ(clicks.count(), 3);
 
     label.setHyperlink(QStringLiteral("http://www.example.it/"));
     clickAt(text());
-    label.DoClick();
+    label.click();
     EXPECT_EQ(clicks.count(), 3);
     EXPECT_EQ(opener.opened, QStringList(2, QStringLiteral("http://www.example.it/")));
 }
@@ -184,7 +188,7 @@ TEST_F(LinkLabelTest, FailedOpenIsLoggedNotRaised)
         });
     opener.succeeds = false;
     label.setHyperlink(QStringLiteral("mailto:info@example.it"));
-    label.DoClick();
+    label.click();
     qInstallMessageHandler(previous);
     EXPECT_EQ(warnings, QStringList{"Cannot open the link mailto:info@example.it"});
     EXPECT_EQ(clicks.count(), 0);
@@ -200,16 +204,18 @@ TEST_F(LinkLabelTest, UnderlinedWhileTheMouseIsOver)
 
 TEST_F(LinkLabelTest, MouseSignalsComeFromTheTextWhateverTheStyle)
 {
-    for (const int style : {LinkLabel::IconLeft, LinkLabel::IconRight, LinkLabel::IconAbove}) {
-        QSignalSpy downs(&label, &LinkLabel::MouseDown);
-        QSignalSpy doubles(&label, &LinkLabel::DblClick);
-        label.setStyle(style);
+    using enum LinkLabel::IconPlacement;
+    for (const LinkLabel::IconPlacement placement : {Left, Right, Above}) {
+        SCOPED_TRACE(static_cast<int>(placement));
+        QSignalSpy downs(&label, &LinkLabel::mousePressed);
+        QSignalSpy doubles(&label, &LinkLabel::doubleClicked);
+        label.setIconPlacement(placement);
         QTest::mousePress(&label, Qt::LeftButton, {}, icon());
         QTest::mouseDClick(&label, Qt::LeftButton, {}, icon());
         QTest::mousePress(&label, Qt::LeftButton, {}, text());
-        EXPECT_EQ(downs.count(), 1) << "style " << style;
+        EXPECT_EQ(downs.count(), 1);
         QTest::mouseDClick(&label, Qt::LeftButton, {}, text());
-        EXPECT_EQ(doubles.count(), 1) << "style " << style;
+        EXPECT_EQ(doubles.count(), 1);
     }
 }
 

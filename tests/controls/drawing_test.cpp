@@ -21,16 +21,18 @@ QImage show(const QString& value, int altezza = SegmentDisplay::defaultAltezza)
     display.resize(191, 60);
     display.setForeColor(rgbValue(255, 0, 0));
     display.setAltezza(altezza);
-    display.SetValue(value);
+    display.setValue(value);
     return render(display);
 }
 
 // A mark takes a narrower cell than a digit, once for each kind of mark
-// however many there are. A blank's cell is counted in the width but not
-// drawn, so the last digit ends a cell short of the edge.
+// however many there are; a dash takes a digit's cell. A blank's cell is
+// counted in the width but not drawn, so the last digit ends a cell short
+// of the edge.
 TEST(SegmentDisplay, ValueIsRightAlignedAndEachKindOfMarkNarrowsItOnce)
 {
-    const std::pair<const char*, int> lefts[] = {{"82.50", 141}, {"8..2", 153}, {"8,2.3", 151}};
+    const std::pair<const char*, int> lefts[] = {
+        {"82.50", 141}, {"8..2", 153}, {"8,2.3", 151}, {"888", 155}, {"8--", 155}};
     for (const auto& [text, left] : lefts)
         EXPECT_EQ(inkBox(show(QString::fromLatin1(text)), red).left(), left) << text;
     EXPECT_FALSE(inkBox(show(QString()), red).isValid());
@@ -39,11 +41,14 @@ TEST(SegmentDisplay, ValueIsRightAlignedAndEachKindOfMarkNarrowsItOnce)
 
 // An 8 shows where each segment lies: down its left column F and E, down
 // the middle A, G and D, and the lower half must sit right under the middle
-// segment at any height. Every digit then lights just its own segments.
-TEST(SegmentDisplay, DigitsLightTheirSegmentsWithTheLowerHalfRightUnderTheMiddleAtEveryHeight)
+// segment at any height. Every digit then lights just its own segments, and
+// the dash of an unknown amount the middle one alone.
+TEST(SegmentDisplay, CharactersLightTheirSegmentsWithTheLowerHalfRightUnderTheMiddleAtEveryHeight)
 {
-    const unsigned lit[] = {0b0111111, 0b0000110, 0b1011011, 0b1001111, 0b1100110,
-                            0b1101101, 0b1111101, 0b0000111, 0b1111111, 0b1101111};
+    // The segments lit, A in the lowest bit to G in the highest.
+    const std::pair<char, unsigned> lit[] = {
+        {'0', 0b0111111}, {'1', 0b0000110}, {'2', 0b1011011}, {'3', 0b1001111}, {'4', 0b1100110}, {'5', 0b1101101},
+        {'6', 0b1111101}, {'7', 0b0000111}, {'8', 0b1111111}, {'9', 0b1101111}, {'-', 0b1000000}};
     const std::pair<int, QString> cases[] = {
         {45, "MMLLLMMLLLMM"}, {74, "MMLLLLLMMLLLLLMM"}, {75, "MMMLLLLLMMMLLLLLMMM"}};
     for (const auto& [altezza, expectedStack] : cases) {
@@ -62,12 +67,12 @@ TEST(SegmentDisplay, DigitsLightTheirSegmentsWithTheLowerHalfRightUnderTheMiddle
         const int g = box.top() + int(stack.indexOf(u'M', stack.indexOf(u'L')));
         const QPoint segments[] = {{middle, box.top()}, {right, f}, {right, e}, {middle, box.bottom()},
                                    {left, e},           {left, f},  {middle, g}}; // A to G
-        for (int digit = 0; digit <= 9; ++digit) {
-            const QImage shown = show(QString::number(digit), altezza);
+        for (const auto& [character, mask] : lit) {
+            const QImage shown = show(QString(QLatin1Char(character)), altezza);
             for (int segment = 0; segment < 7; ++segment) {
                 EXPECT_EQ(pixel(shown, segments[segment].x(), segments[segment].y()) == red,
-                          (lit[digit] >> segment & 1) != 0)
-                    << "digit " << digit << " segment " << char('A' + segment);
+                          (mask >> segment & 1) != 0)
+                    << "character " << character << " segment " << char('A' + segment);
             }
         }
     }
@@ -79,11 +84,11 @@ TEST(SegmentDisplay, SizeAndAltezzaStayWithinBounds)
     display.resize(3000 / 15, 1000 / 15);
     EXPECT_EQ(display.size(), QSize(2865 / 15, 930 / 15)); // the background picture's size
     display.setAltezza(100000);
-    EXPECT_EQ(display.Altezza(), 32767);
+    EXPECT_EQ(display.altezza(), 32767);
     PropertyMap bag;
     bag.write(QStringLiteral("Altezza"), -100000);
     display.readProperties(bag);
-    EXPECT_EQ(display.Altezza(), -32768);
+    EXPECT_EQ(display.altezza(), -32768);
 }
 
 QFont arial(double points)
@@ -110,7 +115,7 @@ TEST(LogFontRecord, HeightFollowsPointsAndResolutionAndTurnedOemFontsFallBackToA
         EXPECT_EQ(record.charSet, recordedCharSet);
     }
     // The logo's plain record rounds to whole points first: 8.5 is taken as 8.
-    EXPECT_EQ(FillLogFont(arial(8.5), 96).height, -11);
+    EXPECT_EQ(plainLogFontRecord(arial(8.5), 96).height, -11);
 }
 
 TEST(LogFontRecord, FaceNameIsCutToThirtyTwoBytes)

@@ -22,9 +22,9 @@ protected:
     void SetUp() override
     {
         button.setCaption(QStringLiteral("Chiudi"));
-        button.setStyle(FltStyle::Label);
-        button.setAlignment(FltAlignment::Right);
-        button.setCaptionDirection(FltDirection::Down);
+        button.setButtonStyle(FlatButton::ButtonStyle::Label);
+        button.setAlignment(FlatButton::Alignment::Right);
+        button.setCaptionDirection(FlatButton::CaptionDirection::Down);
         page.setSelectedControls({&button});
     }
 
@@ -32,9 +32,10 @@ protected:
     QCheckBox& enabled() { return *page.findChild<QCheckBox*>(QStringLiteral("chkEnabled")); }
     QComboBox& list(const char* name) { return *page.findChild<QComboBox*>(QString::fromLatin1(name)); }
 
-    // Chooses an entry the way the user does, which reports it.
-    void choose(const char* name, int index)
+    // Chooses the entry for value the way the user does, which reports it.
+    template <typename Enum> void choose(const char* name, Enum value)
     {
+        const int index = static_cast<int>(value);
         list(name).setCurrentIndex(index);
         emit list(name).activated(index);
     }
@@ -61,13 +62,14 @@ TEST_F(AltroTest, EachEditMarksThePageChangedAndIsWrittenBackOnApply)
 {
     const std::tuple<const char*, std::function<void()>, std::function<bool()>> edits[] = {
         {"caption", [&] { QTest::keyClick(&caption(), Qt::Key_X); },
-         [&] { return button.Caption() == caption().text(); }},
+         [&] { return button.caption() == caption().text(); }},
         {"enabled", [&] { enabled().click(); }, [&] { return !button.isEnabled(); }},
-        {"direction", [&] { choose("cboDirezione", FltDirection::Up); },
-         [&] { return button.CaptionDirection() == FltDirection::Up; }},
-        {"alignment", [&] { choose("cboalignment", FltAlignment::Center); },
-         [&] { return button.Alignment() == FltAlignment::Center; }},
-        {"style", [&] { choose("cboStyle", FltStyle::Normal); }, [&] { return button.Style() == FltStyle::Normal; }},
+        {"direction", [&] { choose("cboDirezione", FlatButton::CaptionDirection::Up); },
+         [&] { return button.captionDirection() == FlatButton::CaptionDirection::Up; }},
+        {"alignment", [&] { choose("cboalignment", FlatButton::Alignment::Center); },
+         [&] { return button.alignment() == FlatButton::Alignment::Center; }},
+        {"style", [&] { choose("cboStyle", FlatButton::ButtonStyle::Normal); },
+         [&] { return button.buttonStyle() == FlatButton::ButtonStyle::Normal; }},
     };
     for (const auto& [name, edit, written] : edits) {
         SCOPED_TRACE(name);
@@ -85,17 +87,17 @@ TEST_F(AltroTest, EachEditMarksThePageChangedAndIsWrittenBackOnApply)
 
 TEST_F(AltroTest, OddStylesAndEmptySelectionsAreLeftAlone)
 {
-    button.setStyle(FltStyle::PictureRightFlat);
+    button.setButtonStyle(FlatButton::ButtonStyle::PictureRightFlat);
     page.setSelectedControls({&button});
     EXPECT_EQ(list("cboStyle").currentIndex(), -1);
     page.apply();
-    EXPECT_EQ(button.Style(), FltStyle::PictureRightFlat);
+    EXPECT_EQ(button.buttonStyle(), FlatButton::ButtonStyle::PictureRightFlat);
 
     page.setSelectedControls({});
     EXPECT_FALSE(page.isEnabled());
     caption().setText(QStringLiteral("Esci"));
     page.apply();
-    EXPECT_EQ(button.Caption(), QStringLiteral("Chiudi"));
+    EXPECT_EQ(button.caption(), QStringLiteral("Chiudi"));
 }
 
 TEST(AboutPropertiesPage, KeepsItsPictureAtTheBottomLeft)

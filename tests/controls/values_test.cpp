@@ -8,6 +8,7 @@
 #include "controls/twips.h"
 
 #include <QColor>
+#include <QMetaProperty>
 #include <QPalette>
 #include <QSignalSpy>
 #include <QVariant>
@@ -91,17 +92,66 @@ TEST(ControlProperties, RoundTripWithDefaultsOmitted)
     QPixmap picture(8, 8);
     picture.fill(Qt::red);
     expectRoundTrip<SegmentDisplay>({{"Altezza", 120}, {"Value", "1.234"}, {"ForeColor", rgbValue(255, 0, 0)}});
+    // Styles, directions, alignments and pointers are stored as plain numbers.
     expectRoundTrip<DropDownButton>({{"DropDownValue", true}, {"Caption", "Opzioni"}, {"BackColor", rgbValue(1, 2, 3)},
-                               {"CaptionDirection", FltDirection::Up}});
-    expectRoundTrip<FlatButton>({{"BackColor", rgbValue(1, 2, 3)}, {"Style", FltStyle::PictureRight},
+                               {"CaptionDirection", 1}});
+    expectRoundTrip<FlatButton>({{"BackColor", rgbValue(1, 2, 3)}, {"Style", 3},
                                 {"ForeColor", rgbValue(4, 5, 6)}, {"Caption", "Chiudi"}, {"Enabled", false},
                                 {"Manual", true}, {"Picture", picture}, {"XCaption", 7}, {"YCaption", 8},
                                 {"Font", QFont("Liberation Sans", 11, QFont::Bold)},
-                                {"CaptionDirection", FltDirection::Down}, {"Alignment", FltAlignment::Center}});
-    expectRoundTrip<LinkLabel>({{"Style", LinkLabel::IconAbove}, {"Hyperlink", "http://www.example.it/"},
+                                {"CaptionDirection", 3}, {"Alignment", 2}});
+    expectRoundTrip<LinkLabel>({{"Style", 2}, {"Hyperlink", "http://www.example.it/"},
                                 {"Alignment", 0}, {"Caption", "Sito"}, {"MousePointer", 3}});
     expectRoundTrip<Separator>({{"Style", 1}, {"LineCleearColor", rgbValue(1, 1, 1)},
                                 {"LineDarkColor", rgbValue(2, 2, 2)}, {"BackColor", rgbValue(0, 0, 255)}});
+}
+
+// Set by its stored name, as the Designer and the property pages do, and
+// with a style given as the number it is stored as, a property reaches the
+// control, is announced once under that name and is stored unchanged.
+template <typename Control> void expectSetByStoredName(const char* name, const QVariant& value)
+{
+    SCOPED_TRACE(::testing::Message() << Control::staticMetaObject.className() << " " << name);
+    Control control;
+    QSignalSpy changes(&control, &Control::propertyChanged);
+    ASSERT_TRUE(control.setProperty(name, value));
+    ASSERT_EQ(changes.count(), 1);
+    EXPECT_EQ(changes.first().first().toString().compare(QLatin1String(name), Qt::CaseInsensitive), 0);
+    EXPECT_EQ(bagOf(control).read(QString::fromLatin1(name)), value);
+    control.setProperty(name, value);
+    EXPECT_EQ(changes.count(), 1) << "set again to the same value";
+}
+
+TEST(ControlProperties, SetByStoredNameWithTheStoredNumber)
+{
+    expectSetByStoredName<SegmentDisplay>("Value", QStringLiteral("---"));
+    expectSetByStoredName<SegmentDisplay>("Altezza", 120);
+    expectSetByStoredName<FlatButton>("Style", 1);
+    expectSetByStoredName<FlatButton>("Alignment", 2);
+    expectSetByStoredName<FlatButton>("CaptionDirection", 3);
+    expectSetByStoredName<FlatButton>("manual", true);
+    expectSetByStoredName<DropDownButton>("CaptionDirection", 1);
+    expectSetByStoredName<DropDownButton>("Alignment", 1);
+    expectSetByStoredName<LinkLabel>("Style", 2);
+    expectSetByStoredName<LinkLabel>("Alignment", 0);
+    expectSetByStoredName<LinkLabel>("MousePointer", 11);
+    expectSetByStoredName<Separator>("Style", 1);
+}
+
+// The Designer lists a style property's values by name.
+TEST(ControlProperties, StylesAreEnumerations)
+{
+    const std::pair<const QMetaObject*, const char*> styles[] = {
+        {&FlatButton::staticMetaObject, "Style"},           {&FlatButton::staticMetaObject, "Alignment"},
+        {&FlatButton::staticMetaObject, "CaptionDirection"}, {&DropDownButton::staticMetaObject, "Alignment"},
+        {&DropDownButton::staticMetaObject, "CaptionDirection"}, {&LinkLabel::staticMetaObject, "Style"},
+        {&LinkLabel::staticMetaObject, "Alignment"},        {&LinkLabel::staticMetaObject, "MousePointer"},
+        {&Separator::staticMetaObject, "Style"},
+    };
+    for (const auto& [meta, name] : styles) {
+        const QMetaProperty property = meta->property(meta->indexOfProperty(name));
+        EXPECT_TRUE(property.isEnumType()) << meta->className() << " " << name;
+    }
 }
 
 } // namespace

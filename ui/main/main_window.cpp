@@ -68,7 +68,7 @@ QFont arial(int pointSize, bool bold = false)
 void addSeparator(QWidget* window, const QRect& twips, const PixelScale& scale)
 {
     auto* separator = new Separator(window);
-    separator->setStyle(1);
+    separator->setOrientation(Separator::Orientation::Vertical);
     separator->setGeometry(scale.toPixels(twips));
 }
 
@@ -192,7 +192,7 @@ void MainWindow::createCommands()
     menuButton_->setObjectName(QStringLiteral("dropdown1"));
     menuButton_->setGeometry(scale.toPixels(kMenuButtonRect));
     menuButton_->setCaption(QStringLiteral("Menu"));
-    menuButton_->flt().setFont(arial(8));
+    menuButton_->innerButton().setFont(arial(8));
 
     closeButton_ = makeFlatButton(QStringLiteral("fltbutton1"), QStringLiteral("Chiudi"), this);
     closeButton_->setGeometry(scale.toPixels(kCloseButtonRect));
@@ -222,19 +222,19 @@ void MainWindow::createNews()
 
 void MainWindow::connectCommands()
 {
-    connect(menuButton_, &DropDownButton::DropDownOpen, this, [this] {
+    connect(menuButton_, &DropDownButton::dropDownOpened, this, [this] {
         const QRect button = menuButton_->geometry();
         popUpMenu(mapToGlobal(QPoint(button.right() + 1 - kMenuOverlapPixels, button.bottom() + 1)));
     });
-    connect(menuButton_, &DropDownButton::DropDownClose, menu_, &QMenu::hide);
-    connect(menu_, &QMenu::aboutToHide, menuButton_, &DropDownButton::CloseDropDown);
+    connect(menuButton_, &DropDownButton::dropDownClosed, menu_, &QMenu::hide);
+    connect(menu_, &QMenu::aboutToHide, menuButton_, &DropDownButton::closeDropDown);
     connect(&menu_->euroItem(), &QAction::triggered, this, &MainWindow::switchToEuro);
     connect(&menu_->lireItem(), &QAction::triggered, this, &MainWindow::switchToLire);
     connect(&menu_->setupItem(), &QAction::triggered, this, &MainWindow::openSetup);
     connect(&menu_->newsItem(), &QAction::triggered, newsBox_, [this] { newsBox_->setChecked(true); });
     connect(&menu_->hangUpItem(), &QAction::triggered, this, &MainWindow::hangUp);
     connect(&menu_->quitItem(), &QAction::triggered, this, &MainWindow::endProgram);
-    connect(closeButton_, &FlatButton::Click, this, &MainWindow::hideToTray);
+    connect(closeButton_, &FlatButton::clicked, this, &MainWindow::hideToTray);
     connect(newsBox_, &QCheckBox::toggled, this, &MainWindow::newsBoxClicked);
 
     auto* drag = new WindowDrag(*this);
@@ -311,7 +311,7 @@ void MainWindow::showCost(const QString& text)
     if (costText_.isEmpty())
         emit toolTipChanged(QString::fromUtf8(kProgramName));
     costText_ = text;
-    costDisplay_->SetValue(displayedNumber(text));
+    costDisplay_->setValue(displayedNumber(text));
     costDisplay_->setToolTip(text);
 }
 
@@ -319,7 +319,7 @@ void MainWindow::showMissingTariff(const QString& entry)
 {
     const QString missing = kTariffaMancante.arg(entry);
     costText_.clear();
-    costDisplay_->SetValue(kUnknownCost);
+    costDisplay_->setValue(kUnknownCost);
     costDisplay_->setToolTip(missing);
     emit toolTipChanged(QStringLiteral("%1 – %2").arg(QString::fromUtf8(kProgramName), missing));
 }
@@ -388,7 +388,7 @@ void MainWindow::switchToEuro()
     showCurrency(Currency::Euro);
     if (!costText_.isEmpty())
         showCost(qtText(costTextSwitchedToEuro(costText_.toStdString())));
-    menuButton_->CloseDropDown();
+    menuButton_->closeDropDown();
 }
 
 void MainWindow::switchToLire()
@@ -396,7 +396,7 @@ void MainWindow::switchToLire()
     showCurrency(Currency::Lire);
     if (!costText_.isEmpty())
         showCost(qtText(costTextSwitchedToLire(costText_.toStdString())));
-    menuButton_->CloseDropDown();
+    menuButton_->closeDropDown();
 }
 
 void MainWindow::showCurrency(Currency shown)
@@ -421,14 +421,14 @@ void MainWindow::newsBoxClicked(bool ticked)
 
 void MainWindow::openSetup()
 {
-    menuButton_->CloseDropDown();
+    menuButton_->closeDropDown();
     emit setupRequested(services_.settings.autostartOn());
 }
 
 void MainWindow::hangUp()
 {
     session_->monitor().hangUp();
-    menuButton_->CloseDropDown();
+    menuButton_->closeDropDown();
 }
 
 // Ending the program while a connection is metered would leave its cost
@@ -439,7 +439,7 @@ void MainWindow::endProgram()
         emit closeSetupRequested();
         emit programEndRequested();
     }
-    menuButton_->CloseDropDown();
+    menuButton_->closeDropDown();
 }
 
 void MainWindow::hideToTray()

@@ -25,7 +25,7 @@ constexpr QSize kDialogSize(360, 260);
 FlatButton* heading(const QString& connessione, QWidget* parent)
 {
     FlatButton* lbl = setupButton(QStringLiteral("lbl"), connessione, parent);
-    lbl->setStyle(FltStyle::Label);
+    lbl->setButtonStyle(FlatButton::ButtonStyle::Label);
     QFont bold = lbl->font();
     bold.setBold(true);
     bold.setPointSizeF(bold.pointSizeF() * 1.5);
@@ -64,8 +64,8 @@ AssociationDialog::AssociationDialog(QString databasePath, QString connessione, 
     layout->addWidget(new Separator(this));
     layout->addLayout(buttons);
 
-    connect(okButton_, &FlatButton::Click, this, &AssociationDialog::save);
-    connect(fltbutton2, &FlatButton::Click, this, &QDialog::reject);
+    connect(okButton_, &FlatButton::clicked, this, &AssociationDialog::save);
+    connect(fltbutton2, &FlatButton::clicked, this, &QDialog::reject);
     load();
     connect(companyTable_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             &AssociationDialog::updateOkButton);

@@ -83,7 +83,7 @@ AssociationsPage::AssociationsPage(QString databasePath, UserMessages& messages,
 
     connect(associationList_, &QTreeWidget::currentItemChanged, this,
             [this](const QTreeWidgetItem* item) { select(item); });
-    connect(editButton_, &FlatButton::Click, this, &AssociationsPage::editSelected);
+    connect(editButton_, &FlatButton::clicked, this, &AssociationsPage::editSelected);
 }
 
 void AssociationsPage::build(const QStringList& entries)

@@ -99,11 +99,11 @@ LogPage::LogPage(QString databasePath, UserMessages& messages, QWidget* parent)
     layout->addWidget(Label12);
     layout->addLayout(total);
 
-    connect(fltbutton6, &FlatButton::Click, this, &LogPage::previousMonth);
-    connect(fltbutton7, &FlatButton::Click, this, &LogPage::nextMonth);
-    connect(fltbutton8, &FlatButton::Click, this, [this] { showPeriod(year_ - 1, month_); });
-    connect(fltbutton9, &FlatButton::Click, this, [this] { showPeriod(year_ + 1, month_); });
-    connect(fltbutton13, &FlatButton::Click, this, &LogPage::print);
+    connect(fltbutton6, &FlatButton::clicked, this, &LogPage::previousMonth);
+    connect(fltbutton7, &FlatButton::clicked, this, &LogPage::nextMonth);
+    connect(fltbutton8, &FlatButton::clicked, this, [this] { showPeriod(year_ - 1, month_); });
+    connect(fltbutton9, &FlatButton::clicked, this, [this] { showPeriod(year_ + 1, month_); });
+    connect(fltbutton13, &FlatButton::clicked, this, &LogPage::print);
 }
 
 void LogPage::showPeriod(int year, int month)

@@ -113,14 +113,14 @@ void ManagementWindow::buildTitleStrip(Autostart& autostart, Settings& settings,
     FlatButton* fltbutton2 = stripButton(*titleStrip_, "fltbutton2", "_", "Riduci ad icona Setup", 3);
     FlatButton* fltbutton10 = stripButton(*titleStrip_, "fltbutton10", "?", "Info ZR Tellix 99", 2);
     FlatButton* fltbutton1 = stripButton(*titleStrip_, "fltbutton1", "x", "Chiudi Setup", 1);
-    connect(fltbutton2, &FlatButton::Click, this, [this] {
+    connect(fltbutton2, &FlatButton::clicked, this, [this] {
         setWindowTitle(kMinimisedTitle);
         showMinimized();
     });
-    connect(fltbutton10, &FlatButton::Click, this, [this] { choosePage(SetupPage(kSetupPageCount - 1)); });
-    connect(fltbutton1, &FlatButton::Click, this, &QWidget::hide);
-    connect(pageButton_, &DropDownButton::DropDownOpen, this, &ManagementWindow::openMenu);
-    connect(pageButton_, &DropDownButton::DropDownClose, pageMenu_, &QMenu::hide);
+    connect(fltbutton10, &FlatButton::clicked, this, [this] { choosePage(SetupPage(kSetupPageCount - 1)); });
+    connect(fltbutton1, &FlatButton::clicked, this, &QWidget::hide);
+    connect(pageButton_, &DropDownButton::dropDownOpened, this, &ManagementWindow::openMenu);
+    connect(pageButton_, &DropDownButton::dropDownClosed, pageMenu_, &QMenu::hide);
 }
 
 void ManagementWindow::setUpLogo()
@@ -145,7 +145,7 @@ void ManagementWindow::buildPageMenu()
         connect(mnu, &QAction::triggered, this, [this, page] { choosePage(page); });
     }
     // Leaving the menu without a choice puts the drop-down up again too.
-    connect(pageMenu_, &QMenu::aboutToHide, pageButton_, &DropDownButton::CloseDropDown);
+    connect(pageMenu_, &QMenu::aboutToHide, pageButton_, &DropDownButton::closeDropDown);
 }
 
 void ManagementWindow::buildPages()
@@ -185,7 +185,7 @@ void ManagementWindow::choosePage(SetupPage page)
     const QString caption = pageCaption(page);
     pageButton_->setCaption(caption);
     pageFrame_->setTitle(caption);
-    pageButton_->CloseDropDown();
+    pageButton_->closeDropDown();
     pages_->setCurrentIndex(int(page));
     const QPixmap icon = pageIcon(page);
     if (!icon.isNull())

@@ -107,7 +107,7 @@ TariffsPage::TariffsPage(QString databasePath, UserMessages& messages, QWidget* 
             &TariffsPage::refreshBands);
     connect(dayTypeBox_, &QComboBox::currentIndexChanged, this, &TariffsPage::refreshBands);
     connect(reductionBox_, &ReductionMinuteBox::minuteEdited, this, &TariffsPage::changeReductionMinute);
-    connect(fltbutton5, &FlatButton::Click, this, &TariffsPage::addTariffRequested);
+    connect(fltbutton5, &FlatButton::clicked, this, &TariffsPage::addTariffRequested);
 }
 
 void TariffsPage::reloadTariffs()

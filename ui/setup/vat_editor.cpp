@@ -57,8 +57,8 @@ VatEditor::VatEditor(QString databasePath, UserMessages& messages, QWidget* pare
     layout->addWidget(cancelButton_);
     layout->addStretch();
 
-    connect(okButton_, &FlatButton::Click, this, &VatEditor::modificaClicked);
-    connect(cancelButton_, &FlatButton::Click, this, &VatEditor::cancel);
+    connect(okButton_, &FlatButton::clicked, this, &VatEditor::modificaClicked);
+    connect(cancelButton_, &FlatButton::clicked, this, &VatEditor::cancel);
     setEditing(false);
 }
 

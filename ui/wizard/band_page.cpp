@@ -73,8 +73,8 @@ BandPage::BandPage(const QString& databasePath, QWidget* parent)
     // The grid leaving a row writes that row's edits.
     connect(bandTable_->selectionModel(), &QItemSelectionModel::currentRowChanged, bands_,
             &BandTableModel::submit);
-    connect(fltbutton3, &FlatButton::Click, this, &BandPage::addBand);
-    connect(fltElimina, &FlatButton::Click, this, &BandPage::removeCurrentBand);
+    connect(fltbutton3, &FlatButton::clicked, this, &BandPage::addBand);
+    connect(fltElimina, &FlatButton::clicked, this, &BandPage::removeCurrentBand);
     bandTable_->installEventFilter(this);
 
     connect(bands_, &BandTableModel::modelReset, this, &BandPage::bandCountChanged);

@@ -41,7 +41,7 @@ CompanyPage::CompanyPage(QWidget* parent)
     views_->addWidget(pictureLabel_);
 
     connect(companyBox_, &QComboBox::currentIndexChanged, this, &CompanyPage::selectionChanged);
-    connect(fltbutton2, &FlatButton::Click, this, &CompanyPage::openPanel);
+    connect(fltbutton2, &FlatButton::clicked, this, &CompanyPage::openPanel);
     connect(pictureLabel_, &NewCompanyPanel::confirmed, this, &CompanyPage::newCompanyConfirmed);
     connect(pictureLabel_, &NewCompanyPanel::cancelled, this, &CompanyPage::closePanel);
 }

@@ -51,9 +51,9 @@ NewCompanyPanel::NewCompanyPanel(QWidget* parent)
     layout->addLayout(buttons);
 
     connect(nameEdit_, &QLineEdit::textChanged, this, &NewCompanyPanel::nameChanged);
-    connect(okButton_, &FlatButton::Click, this,
+    connect(okButton_, &FlatButton::clicked, this,
             [this] { emit confirmed(nameEdit_->text().trimmed(), meteringBox_->currentText()); });
-    connect(fltbutton4, &FlatButton::Click, this, &NewCompanyPanel::cancelled);
+    connect(fltbutton4, &FlatButton::clicked, this, &NewCompanyPanel::cancelled);
 }
 
 void NewCompanyPanel::prepare()

@@ -27,7 +27,7 @@ namespace {
 
 constexpr int kFirstBandPage = 2;
 constexpr int kBandPanel = 2; // shared by the three band pages
-constexpr int kVerticalSeparator = 1;
+constexpr auto kVerticalSeparator = Separator::Orientation::Vertical;
 constexpr QSize kWindowSize(560, 400);
 
 DayType dayTypeOfPage(int page)
@@ -53,7 +53,7 @@ QLabel* makeMessageLine(QWidget* parent)
 Separator* makeVerticalSeparator(int height, QWidget* parent)
 {
     auto* separator = new Separator(parent);
-    separator->setStyle(kVerticalSeparator);
+    separator->setOrientation(kVerticalSeparator);
     separator->setFixedHeight(height);
     return separator;
 }
@@ -89,9 +89,9 @@ TariffEditor::TariffEditor(const QString& databasePath, QWidget* parent)
     layout->addWidget(new Separator(this));
     layout->addLayout(buttons);
 
-    connect(nextButton_, &FlatButton::Click, this, &TariffEditor::forward);
-    connect(backButton_, &FlatButton::Click, this, [this] { setPage(pageIndex_ - 1); });
-    connect(fltbutton1, &FlatButton::Click, this, &QWidget::close);
+    connect(nextButton_, &FlatButton::clicked, this, &TariffEditor::forward);
+    connect(backButton_, &FlatButton::clicked, this, [this] { setPage(pageIndex_ - 1); });
+    connect(fltbutton1, &FlatButton::clicked, this, &QWidget::close);
     connect(companyPage_, &CompanyPage::selectionChanged, this, &TariffEditor::companySelected);
     connect(companyPage_, &CompanyPage::newCompanyConfirmed, this, &TariffEditor::addCompany);
     connect(descriptionPage_, &DescriptionPage::descriptionChanged, this, &TariffEditor::updateForwardButton);

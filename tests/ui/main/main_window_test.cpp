@@ -56,7 +56,7 @@ TEST_F(MainWindowTest, ChiudiHidesAndKeepsThePositionButNeverTheOneOffScreenOrWi
     const QPoint kept(200, 100);
     MainWindow& form = loaded();
     form.move(kept);
-    emit child<FlatButton>("fltbutton1").Click();
+    emit child<FlatButton>("fltbutton1").clicked();
     EXPECT_FALSE(form.isVisible());
 
     form.move(300, 300);
@@ -70,7 +70,7 @@ TEST_F(MainWindowTest, ChiudiHidesAndKeepsThePositionButNeverTheOneOffScreenOrWi
     window_.reset();
     MainWindow& withoutTray = loaded(MainWindow::Placement::SavedPosition);
     EXPECT_EQ(withoutTray.pos(), kept) << "shown at once";
-    emit child<FlatButton>("fltbutton1").Click();
+    emit child<FlatButton>("fltbutton1").clicked();
     EXPECT_TRUE(withoutTray.isMinimized()) << "without a tray a hidden window could not be reached again";
 }
 

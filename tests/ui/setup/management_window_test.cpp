@@ -14,7 +14,7 @@ namespace {
 class SetupFrame : public SetupWindowTest {
 protected:
     void chooseFromMenu(SetupPage page) { child<QMenu>("Scelta")->actions().at(int(page))->trigger(); }
-    qint64 iconKey() { return child<DropDownButton>("dpOpzioni")->Picture().cacheKey(); }
+    qint64 iconKey() { return child<DropDownButton>("dpOpzioni")->picture().cacheKey(); }
     QCheckBox* autostartBox() { return child<QCheckBox>("chkAvvio"); }
 };
 
