@@ -2,6 +2,7 @@
 
 #include "options.h"
 #include "status_line.h"
+#include "status_output.h"
 #include "termination_signals.h"
 
 #include "database/association_store.h"
@@ -19,6 +20,7 @@
 
 #include <csignal>
 #include <cstdio>
+#include <unistd.h>
 #include <optional>
 #include <system_error>
 
@@ -56,10 +58,9 @@ bool prepareDatabase(const QString& path)
 
 // Once stdout is gone (a closed pipe) there is no one to report to: the
 // program ends in order.
-void printStatus(const QString& line)
+void printStatus(StatusOutput& output, const QString& line)
 {
-    const QByteArray text = line.toUtf8() + '\n';
-    if (std::fputs(text.constData(), stdout) < 0 || std::fflush(stdout) != 0)
+    if (output.write(line.toUtf8() + '\n') == StatusOutput::Result::Closed)
         QCoreApplication::quit();
 }
 
@@ -85,8 +86,9 @@ int monitorUntilSignalled(DialUpService& dialUp, const QString& databasePath)
     const TerminationSignals terminationSignals([](int) { QCoreApplication::quit(); });
     SystemClock clock;
     StatusLine statusLine;
+    StatusOutput output(STDOUT_FILENO);
     MonitorSession session(databasePath, dialUp, clock, statusLine,
-                           [&statusLine] { printStatus(statusLine.text()); });
+                           [&] { printStatus(output, statusLine.text()); });
     try {
         preparePhonebook(dialUp, session.database().get());
     } catch (const DatabaseError& error) {

@@ -11,7 +11,10 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <signal.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace zrt::test {
 namespace {
@@ -108,6 +111,46 @@ TEST_F(HeadlessProgram, ASecondMeterOnTheSameFileEndsWithStatusThree)
 
     EXPECT_TRUE(program.stopWith(SIGTERM));
     EXPECT_THAT(scratch.rows(), SizeIs(1)) << "the call is logged once";
+}
+
+// A reader that takes nothing (a stalled logger, a terminal stopped with
+// Ctrl-S) must not stop the meter: the status lines it cannot take are
+// dropped, and the line's drop is noticed and logged at once.
+TEST_F(HeadlessProgram, AStalledReaderOfTheStatusLinesDoesNotStopTheMeter)
+{
+    QTemporaryDir folder;
+    const QByteArray fifo = QFile::encodeName(folder.filePath(QStringLiteral("status")));
+    ASSERT_EQ(::mkfifo(fifo.constData(), 0600), 0);
+    const int reader = ::open(fifo.constData(), O_RDONLY | O_NONBLOCK); // open, never read
+    const int filler = ::open(fifo.constData(), O_WRONLY | O_NONBLOCK);
+    ASSERT_GE(reader, 0);
+    ASSERT_GE(filler, 0);
+    const QByteArray block(4096, 'x');
+    while (::write(filler, block.constData(), block.size()) > 0) {
+    }
+    ::close(filler); // the pipe is full before the program writes anything
+
+    writeSimFile(simFolder, "connected", "Casa\n");
+    QProcess meter;
+    meter.setStandardOutputFile(QFile::decodeName(fifo));
+    const QString sim = QStringLiteral("sim:") + QString::fromStdString(simFolder.path().string());
+    meter.start(QStringLiteral(ZRTELLIX_PATH),
+                {"--headless", "--dialup", sim, "--data-dir", scratch.folder()});
+    ASSERT_TRUE(meter.waitForStarted(HeadlessRun::kWaitMs));
+    QDeadlineTimer deadline(HeadlessRun::kWaitMs);
+    while (scratch.rows().isEmpty() && !deadline.hasExpired())
+        meter.waitForFinished(100);
+    meter.waitForFinished(2000);
+    writeSimFile(simFolder, "connected", "");
+    meter.waitForFinished(2000);
+
+    const QList<LogRow> rows = scratch.rows();
+    ::kill(static_cast<pid_t>(meter.processId()), SIGTERM);
+    EXPECT_TRUE(meter.waitForFinished(HeadlessRun::kWaitMs)) << "it still answers a signal";
+    ::close(reader);
+    ASSERT_THAT(rows, SizeIs(1));
+    EXPECT_FALSE(rows[0].fine.isEmpty()) << "the drop was noticed while nobody read";
+    EXPECT_LE(rows[0].secondi.value_or(99), 4);
 }
 
 TEST_F(HeadlessProgram, SaysWhenThePhonebookIsEmpty)
