@@ -237,11 +237,13 @@ void ManagementWindow::openTariffEditor()
         tariffEditor_->activateWindow();
         return;
     }
-    tariffEditor_ = new TariffEditor(databasePath_, this);
+    tariffEditor_ = new TariffEditor(databasePath_, messages_, this);
     tariffEditor_->setAttribute(Qt::WA_DeleteOnClose);
     tariffEditor_->selectCompany(associationsPage_->selectedCompany());
-    connect(tariffEditor_, &TariffEditor::tariffsChanged, tariffsPage_, &TariffsPage::reloadTariffs);
-    connect(tariffEditor_, &TariffEditor::tariffConfirmed, tariffsPage_, &TariffsPage::selectTariff);
+    connect(tariffEditor_, &TariffEditor::tariffSaved, tariffsPage_, [this](int saved) {
+        tariffsPage_->reloadTariffs();
+        tariffsPage_->selectTariff(saved);
+    });
     tariffEditor_->show();
 }
 

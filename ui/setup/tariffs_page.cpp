@@ -1,10 +1,10 @@
 #include "tariffs_page.h"
 
 #include "band_view_model.h"
-#include "reduction_minute_box.h"
 #include "setup_widgets.h"
 #include "tariff_list_model.h"
 #include "ui/common/user_messages.h"
+#include "ui/wizard/reduction_minute_box.h"
 #include "vat_editor.h"
 
 #include "controls/flat_button.h"

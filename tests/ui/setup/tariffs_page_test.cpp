@@ -56,8 +56,7 @@ TEST_F(TariffsPageTest, AggiungiOpensOneTariffEditorAndItsNewTariffIsSelected)
 
     Database db = database();
     const int added = TariffStore(db).addTariff(2, QStringLiteral("Interurbana"));
-    emit editors.first()->tariffsChanged();
-    emit editors.first()->tariffConfirmed(added);
+    emit editors.first()->tariffSaved(added);
     EXPECT_EQ(window_->findChild<TariffsPage*>()->selectedTariff()->descrizione, QStringLiteral("Interurbana"));
 }
 
