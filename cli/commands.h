@@ -12,6 +12,7 @@ int runDayType(const QStringList& words, Console& console);
 int runBand(const QStringList& words, Console& console);
 int runCost(const QStringList& words, Console& console);
 int runTariffs(const QStringList& words, Console& console);
+int runCheck(const QStringList& words, Console& console);
 int runLog(const QStringList& words, Console& console);
 int runStatus(const QStringList& words, Console& console);
 int runPrint(const QStringList& words, Console& console);

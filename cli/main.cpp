@@ -25,6 +25,9 @@ Commands:
   cost [--db FILE] --entry NAME --start "YYYY-MM-DD HH:MM:SS" --seconds N
                                     price a connection; prints one JSON object
   tariffs [--db FILE]               list companies, tariffs and bands
+  check [--db FILE]                 list the problems of every tariff: bands that
+                                    leave time uncovered, overlap or run backwards,
+                                    numbers out of bounds; exit status 1 if any
   log [--db FILE] --year Y --month M [--csv]
                                     list a month's connections and their total
   status [--db FILE]                show the database in use and this month's total
@@ -49,6 +52,7 @@ const QMap<QString, Command>& commands()
         {QStringLiteral("tariffs"), zrt::cli::runTariffs}, {QStringLiteral("log"), zrt::cli::runLog},
         {QStringLiteral("status"), zrt::cli::runStatus},   {QStringLiteral("print"), zrt::cli::runPrint},
         {QStringLiteral("export-update"), zrt::cli::runExportUpdate},
+        {QStringLiteral("check"), zrt::cli::runCheck},
     };
     return table;
 }

@@ -3,18 +3,36 @@
 #include "database.h"
 #include "row_reading.h"
 
+#include "engine/case_fold.h"
 #include "engine/time_of_day.h"
 
 namespace zrt {
 
 namespace {
 
+const char kTariffInfoQuery[] =
+    "SELECT Tariffe.id_Tariffa, Tariffe.id_compagnia, Tariffe.Descrizione, "
+    "\"Compagnie Telefoniche\".Compagnia, \"Compagnie Telefoniche\".tipotariffazione "
+    "FROM \"Compagnie Telefoniche\" INNER JOIN Tariffe "
+    "ON \"Compagnie Telefoniche\".id_compagnia = Tariffe.id_compagnia";
+
 int insertedKey(const QSqlQuery& insert)
 {
     return insert.lastInsertId().toInt();
 }
 
+TariffaInfo readTariffInfo(const QSqlQuery& row)
+{
+    return {row.value(0).toInt(), row.value(1).toInt(), row.value(2).toString(), row.value(3).toString(),
+            row.value(4).toString()};
+}
+
 } // namespace
+
+bool isSameName(const QString& a, const QString& b)
+{
+    return equalFoldingCase(a.trimmed().toStdString(), b.trimmed().toStdString());
+}
 
 QList<Compagnia> TariffStore::companies() const
 {
@@ -34,6 +52,15 @@ std::optional<Compagnia> TariffStore::company(int idCompagnia) const
     if (!row.next())
         return std::nullopt;
     return Compagnia{row.value(0).toInt(), row.value(1).toString(), row.value(2).toString()};
+}
+
+std::optional<Compagnia> TariffStore::companyNamed(const QString& nome) const
+{
+    for (const Compagnia& compagnia : companies()) {
+        if (isSameName(compagnia.nome, nome))
+            return compagnia;
+    }
+    return std::nullopt;
 }
 
 int TariffStore::addCompany(const QString& nome, const QString& tipotariffazione)
@@ -58,17 +85,32 @@ void TariffStore::updateCompany(const Compagnia& compagnia)
 
 QList<TariffaInfo> TariffStore::tariffs() const
 {
-    QSqlQuery rows = database_.query(QStringLiteral(
-        "SELECT Tariffe.id_Tariffa, Tariffe.id_compagnia, Tariffe.Descrizione, "
-        "\"Compagnie Telefoniche\".Compagnia, \"Compagnie Telefoniche\".tipotariffazione "
-        "FROM \"Compagnie Telefoniche\" INNER JOIN Tariffe "
-        "ON \"Compagnie Telefoniche\".id_compagnia = Tariffe.id_compagnia ORDER BY Tariffe.id_Tariffa"));
+    QSqlQuery rows = database_.query(
+        QStringLiteral("%1 ORDER BY Tariffe.id_Tariffa").arg(QLatin1String(kTariffInfoQuery)));
     QList<TariffaInfo> result;
-    while (Database::nextRow(rows)) {
-        result.append({rows.value(0).toInt(), rows.value(1).toInt(), rows.value(2).toString(),
-                       rows.value(3).toString(), rows.value(4).toString()});
-    }
+    while (Database::nextRow(rows))
+        result.append(readTariffInfo(rows));
     return result;
+}
+
+std::optional<TariffaInfo> TariffStore::tariffInfo(int idTariffa) const
+{
+    QSqlQuery row = database_.query(
+        QStringLiteral("%1 WHERE Tariffe.id_Tariffa = ?").arg(QLatin1String(kTariffInfoQuery)), {idTariffa});
+    if (!Database::nextRow(row))
+        return std::nullopt;
+    return readTariffInfo(row);
+}
+
+std::optional<int> TariffStore::tariffNamed(int idCompagnia, const QString& descrizione) const
+{
+    QSqlQuery rows = database_.query(
+        QStringLiteral("SELECT id_Tariffa, Descrizione FROM Tariffe WHERE id_compagnia = ?"), {idCompagnia});
+    while (Database::nextRow(rows)) {
+        if (isSameName(rows.value(1).toString(), descrizione))
+            return rows.value(0).toInt();
+    }
+    return std::nullopt;
 }
 
 int TariffStore::addTariff(int idCompagnia, const QString& descrizione)

@@ -27,6 +27,10 @@ struct TariffaInfo {
     QString tipotariffazione;
 };
 
+// Whether two company names, or two descriptions, name the same thing:
+// equal once trimmed, letter case ignored.
+bool isSameName(const QString& a, const QString& b);
+
 struct Fascia {
     int id = 0;
     int idCompagnia = 0;
@@ -42,10 +46,15 @@ public:
 
     QList<Compagnia> companies() const;
     std::optional<Compagnia> company(int idCompagnia) const;
+    // The company of that name, if any (see isSameName()).
+    std::optional<Compagnia> companyNamed(const QString& nome) const;
     int addCompany(const QString& nome, const QString& tipotariffazione);
     void updateCompany(const Compagnia& compagnia);
 
     QList<TariffaInfo> tariffs() const;
+    std::optional<TariffaInfo> tariffInfo(int idTariffa) const;
+    // The key of the company's tariff with that description, if any.
+    std::optional<int> tariffNamed(int idCompagnia, const QString& descrizione) const;
     int addTariff(int idCompagnia, const QString& descrizione);
 
     // The bands of a tariff for one day type, ordered by start.

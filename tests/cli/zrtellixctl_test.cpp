@@ -130,6 +130,29 @@ TEST_F(Zrtellixctl, DayTypeBandAndEmptyInit)
     EXPECT_EQ(output({"tariffs", "--db", path}), QStringLiteral("IVA 20%\n")) << "no companies";
 }
 
+// The shipped tariffs are sound; each problem of a broken one is a line
+// naming its company and tariff.
+TEST_F(Zrtellixctl, CheckListsTheProblemsOfEveryTariff)
+{
+    EXPECT_EQ(output({"check", "--db", scratch_.path()}), QString());
+    {
+        Database database = scratch_.open();
+        database.query(QStringLiteral("UPDATE Fasce SET Fine = '10:00:00' WHERE id_Tariffa = 1 AND tipo = 'FER' "
+                                      "AND Inizio = '08:00:00'"));
+        database.query(QStringLiteral("UPDATE Fasce SET Inizio = '13:00:00', Fine = '10:00:00', Durata = 0 "
+                                      "WHERE id_Tariffa = 2 AND tipo = 'FES'"));
+    }
+    const QStringList lines = output({"check", "--db", scratch_.path()}, 1).split('\n', Qt::SkipEmptyParts);
+    EXPECT_EQ(lines, (QStringList{
+        "Telecom Italia / Urbana 2000: no weekday (FER) band from 10:00:00 to 18:30:00",
+        "Telecom Italia 1998 / Urbana a scatti: no holiday (FES) band from 00:00:00 to 24:00:00",
+        "Telecom Italia 1998 / Urbana a scatti: the holiday (FES) band 13:00:00-10:00:00 ends before it starts",
+        "Telecom Italia 1998 / Urbana a scatti: the holiday (FES) band 13:00:00-10:00:00 has a pulse length of 0 s "
+        "(allowed: 1 to 86400)",
+    }));
+    EXPECT_EQ(zrtellixctl({"check", "--db", scratch_.path(), "--year", "2026"}).status, 2);
+}
+
 TEST_F(Zrtellixctl, LogListsTheMonthWithItsTotal)
 {
     {

@@ -1,99 +1,170 @@
 #include "tests/support/scratch_database.h"
 
+#include "database/association_store.h"
+#include "database/connection_log.h"
 #include "database/database_error.h"
 #include "database/tariff_editing.h"
 #include "database/tariff_store.h"
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <vector>
+#include <functional>
 
 namespace zrt::test {
 namespace {
 
-TimeOfDay at(const char* text)
+using Outcome = TariffDeletion::Outcome;
+
+Band wholeDay(DayType tipo, double durata)
 {
-    return *parseTimeOfDay(text);
+    return {tipo, TimeOfDay{0}, TimeOfDay{kSecondsPerDay}, durata, 127, 127, std::nullopt};
 }
 
-Band band(DayType tipo, const char* inizio, const char* fine, double durata)
+QList<Band> soundPulseBands()
 {
-    return {tipo, at(inizio), at(fine), durata, 127, 127, std::nullopt};
+    return {wholeDay(DayType::Fer, 180), wholeDay(DayType::Pre, 340), wholeDay(DayType::Fes, 340)};
 }
 
-// A fresh tariff of the shipped pulse company (2), alongside the shipped ones.
+const Compagnia kTelecom{1, QStringLiteral("Telecom Italia"), QStringLiteral("Minuto")};
+const Compagnia kTelecom1998{2, QStringLiteral("Telecom Italia 1998"), QStringLiteral("Scatto")};
+
+// The shipped tariffs: 1 "Urbana 2000" of Telecom Italia, 2 "Urbana a
+// scatti" of Telecom Italia 1998.
 class TariffEditingTest : public ::testing::Test {
 protected:
+    int companyCount() const { return int(store_.companies().size()); }
+    int storedBands(int idTariffa) const
+    {
+        QSqlQuery count = database_.query(QStringLiteral("SELECT COUNT(*) FROM Fasce WHERE id_Tariffa = ?"),
+                                          {idTariffa});
+        return count.next() ? count.value(0).toInt() : -1;
+    }
+
     test::ScratchDatabase scratch_;
     Database database_ = scratch_.open();
     TariffStore store_{database_};
     TariffEditing editing_{database_};
-    int tariff_ = store_.addTariff(2, QStringLiteral("Nuova"));
 };
 
-TEST_F(TariffEditingTest, MovingATariffMovesAllItsBandsAndNoOthers)
+TEST_F(TariffEditingTest, ANewTariffIsWrittenWithItsNewCompanyAndBands)
 {
-    store_.addBand(2, tariff_, band(DayType::Fes, "00:00", "24:00", 340));
-    editing_.updateTariff(tariff_, 1, QStringLiteral("Rinominata"));
+    const int id = editing_.createTariff(
+        {{0, QStringLiteral("Infostrada"), QStringLiteral("Scatto")}, QStringLiteral("Notte"), soundPulseBands()});
 
-    EXPECT_EQ(store_.tariffs().back().idCompagnia, 1);
-    EXPECT_EQ(store_.bands(tariff_, DayType::Fes).front().idCompagnia, 1);
-    EXPECT_EQ(store_.bands(2, DayType::Fer).front().idCompagnia, 2) << "another tariff's bands stay where they are";
+    const std::optional<TariffaInfo> info = store_.tariffInfo(id);
+    ASSERT_TRUE(info);
+    EXPECT_EQ(info->compagnia, QStringLiteral("Infostrada"));
+    EXPECT_EQ(info->tipotariffazione, QStringLiteral("Scatto"));
+    const QList<Fascia> fes = store_.bands(id, DayType::Fes);
+    ASSERT_EQ(fes.size(), 1);
+    EXPECT_EQ(fes.front().idCompagnia, info->idCompagnia);
+    EXPECT_DOUBLE_EQ(fes.front().band.durata, 340);
+    EXPECT_EQ(store_.tariff(id)->fasce.size(), 3u);
 }
 
-// Where the day type's bands end, whatever their stored order; the company
-// is the tariff's, never a stale key of its bands.
-TEST_F(TariffEditingTest, NextBandStartsWhereTheDayTypeEndsOnTheTariffsCompany)
+// A name already there, in any letter case and with blanks around it, is
+// refused, and the refused write leaves the file as it was.
+TEST_F(TariffEditingTest, NamesAlreadyThereAreRefusedAndNothingIsWritten)
 {
+    const int second = editing_.createTariff({kTelecom1998, QStringLiteral("Interurbana"), soundPulseBands()});
     const struct {
         const char* what;
-        std::vector<Band> existing;
-        DayType tipo;
-        const char* inizio;
-        double durata;
+        std::function<void()> write;
+        NameTaken::Kind kind;
     } cases[] = {
-        {"after the latest end", {band(DayType::Fer, "08:00", "18:30", 180), band(DayType::Fer, "00:00", "08:00", 340)},
-         DayType::Fer, "18:30", 180},
-        {"day already covered", {band(DayType::Fer, "00:00", "24:00", 340)}, DayType::Fer, "00:00", 340},
-        {"other day type gives only durata", {band(DayType::Fer, "00:00", "08:00", 15)}, DayType::Pre, "00:00", 15},
+        {"company",
+         [&] { editing_.createTariff({{0, QStringLiteral(" telecom ITALIA "), QStringLiteral("Minuto")},
+                                      QStringLiteral("Nuova"), soundPulseBands()}); },
+         NameTaken::Kind::Company},
+        {"description of a new tariff",
+         [&] { editing_.createTariff({kTelecom1998, QStringLiteral("urbana A SCATTI"), soundPulseBands()}); },
+         NameTaken::Kind::Description},
+        {"description of another tariff",
+         [&] { editing_.replaceTariff(second, {kTelecom1998, QStringLiteral("Urbana a scatti"), soundPulseBands()}); },
+         NameTaken::Kind::Description},
     };
+    const QByteArray before = test::fileDigest(scratch_.path());
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        const int tariff = store_.addTariff(2, QStringLiteral("Nuova"));
-        for (const Band& existing : c.existing)
-            store_.addBand(1, tariff, existing);
-
-        const int id = editing_.addNextBand(tariff, c.tipo).id;
-        const QList<Fascia> stored = store_.bands(tariff, c.tipo);
-        const auto added = std::ranges::find(stored, id, &Fascia::id);
-        ASSERT_NE(added, stored.end());
-        EXPECT_EQ(added->idCompagnia, 2);
-        EXPECT_EQ(added->band.inizio, at(c.inizio));
-        EXPECT_DOUBLE_EQ(added->band.durata, c.durata);
+        try {
+            c.write();
+            ADD_FAILURE() << "not refused";
+        } catch (const NameTaken& taken) {
+            EXPECT_EQ(taken.kind(), c.kind);
+        }
+        EXPECT_EQ(test::fileDigest(scratch_.path()), before);
     }
+
+    editing_.createTariff({kTelecom, QStringLiteral("Urbana a scatti"), soundPulseBands()});
+    editing_.replaceTariff(second, {kTelecom1998, QStringLiteral("INTERURBANA"), soundPulseBands()});
+    EXPECT_EQ(store_.tariffInfo(second)->descrizione, QStringLiteral("INTERURBANA"))
+        << "the same description in another company, or the tariff's own, is no clash";
 }
 
-TEST_F(TariffEditingTest, UpdatingABandKeepsItsSecondPriceAndAnUneditedDurata)
+TEST_F(TariffEditingTest, ReplacingATariffKeepsItsKeyCompanyAndEntries)
 {
-    Band stored = band(DayType::Pre, "00:00", "24:00", 15);
-    stored.secondoCosto = 15.9;
-    const int id = store_.addBand(2, tariff_, stored);
-    editing_.updateBand(id, {at("08:00"), at("13:00:30"), std::nullopt, 30.6, 100});
+    AssociationStore(database_).associate(QStringLiteral("Casa"), 2);
+    QList<Band> bands = soundPulseBands();
+    bands[0].fine = TimeOfDay{8 * 3600};
+    bands.append({DayType::Fer, TimeOfDay{8 * 3600}, TimeOfDay{kSecondsPerDay}, 60, 127, 200, std::nullopt});
+    editing_.replaceTariff(2, {kTelecom1998, QStringLiteral("Urbana 1999"), bands});
 
-    const Band updated = store_.bands(tariff_, DayType::Pre).front().band;
-    EXPECT_DOUBLE_EQ(updated.durata, 15);
-    EXPECT_EQ(updated.secondoCosto, 15.9);
+    EXPECT_EQ(store_.tariffInfo(2)->descrizione, QStringLiteral("Urbana 1999"));
+    EXPECT_EQ(AssociationStore(database_).find(QStringLiteral("Casa"))->idTariffa, 2);
+    const QList<Fascia> fer = store_.bands(2, DayType::Fer);
+    ASSERT_EQ(fer.size(), 2);
+    EXPECT_EQ(fer.back().idCompagnia, 2);
+    EXPECT_DOUBLE_EQ(fer.back().band.costoAllaRisposta, 200);
+    EXPECT_EQ(store_.tariff(2)->fasce.size(), 4u) << "the old bands are gone";
+    EXPECT_EQ(store_.tariff(1)->fasce.size(), 7u) << "another tariff's bands stay";
 }
 
-TEST_F(TariffEditingTest, MissingTariffsAndRemovedBandsAreErrorsThatChangeNothing)
+TEST_F(TariffEditingTest, DeletingIsRefusedForTheDefaultTariffAndOnesInUseAndTakesALoneCompany)
 {
-    const int removed = store_.addBand(2, tariff_, band(DayType::Fer, "00:00", "24:00", 180));
-    editing_.removeBand(removed);
+    const int sibling = editing_.createTariff({kTelecom1998, QStringLiteral("Seconda"), soundPulseBands()});
+    const int used = editing_.createTariff({kTelecom1998, QStringLiteral("Usata"), soundPulseBands()});
+    AssociationStore(database_).associate(QStringLiteral("Ufficio"), used);
+    AssociationStore(database_).associate(QStringLiteral("Casa"), used);
+    ConnectionLog(database_).open(QStringLiteral("Casa"), *parseLocalDateTime("2026-12-01 09:00:00"),
+                                  QStringLiteral("Telecom Italia 1998"));
+
+    const struct {
+        int idTariffa;
+        Outcome outcome;
+        QStringList entries;
+        int companiesLeft;
+    } steps[] = {
+        {kDefaultTariff, Outcome::DefaultTariff, {}, 2},
+        {used, Outcome::InUse, {QStringLiteral("Casa"), QStringLiteral("Ufficio")}, 2},
+        {sibling, Outcome::Deleted, {}, 2},
+        {999, Outcome::Missing, {}, 2},
+    };
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.idTariffa);
+        const TariffDeletion deletion = editing_.deleteTariff(step.idTariffa);
+        EXPECT_EQ(deletion.outcome, step.outcome);
+        EXPECT_EQ(deletion.entries, step.entries);
+        EXPECT_EQ(companyCount(), step.companiesLeft);
+    }
+    EXPECT_FALSE(store_.tariffInfo(sibling));
+    EXPECT_EQ(storedBands(sibling), 0);
+
+    AssociationStore(database_).associate(QStringLiteral("Casa"), 1);
+    AssociationStore(database_).associate(QStringLiteral("Ufficio"), 1);
+    EXPECT_EQ(editing_.deleteTariff(used).outcome, Outcome::Deleted);
+    EXPECT_EQ(editing_.deleteTariff(2).outcome, Outcome::DeletedWithCompany);
+    EXPECT_FALSE(store_.company(2));
+    EXPECT_EQ(storedBands(2), 0);
+    EXPECT_EQ(scratch_.rows().front().servizio, QStringLiteral("Telecom Italia 1998")) << "the log keeps its name";
+}
+
+TEST_F(TariffEditingTest, WritesToWhatIsGoneAreErrorsThatChangeNothing)
+{
     const QByteArray before = test::fileDigest(scratch_.path());
-    EXPECT_THROW(editing_.updateTariff(999, 1, QStringLiteral("x")), DatabaseError);
-    EXPECT_THROW(editing_.addNextBand(999, DayType::Fer), DatabaseError);
-    EXPECT_THROW(editing_.updateBand(removed, {at("00:00"), at("24:00"), 1.0, 1, 1}), DatabaseError);
+    EXPECT_THROW(editing_.replaceTariff(999, {kTelecom, QStringLiteral("x"), soundPulseBands()}), DatabaseError);
+    EXPECT_THROW(editing_.createTariff({{77, QStringLiteral("Sparita"), QStringLiteral("Scatto")},
+                                        QStringLiteral("x"), soundPulseBands()}),
+                 DatabaseError);
     EXPECT_EQ(test::fileDigest(scratch_.path()), before);
 }
 

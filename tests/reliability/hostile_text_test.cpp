@@ -63,11 +63,12 @@ TEST(HostileText, EveryTariffWriteAndUpdateFileKeepsItExactly)
         const QString renamed = text + QStringLiteral(" (2)");
         store.updateCompany({company, renamed, QStringLiteral("Minuto")});
 
-        const int tariff = store.addTariff(company, text);
-        store.addBand(company, tariff, Band{DayType::Fer, {0}, {8 * 3600}, 15, 30.6, 100, 27.6});
-        editing.updateTariff(tariff, company, text + QStringLiteral("!"));
-        const Fascia added = editing.addNextBand(tariff, DayType::Fer);
-        editing.updateBand(added.id, BandEdit{{8 * 3600}, {kSecondsPerDay}, std::nullopt, 17.7, 100});
+        const Band morning{DayType::Fer, {0}, {8 * 3600}, 15, 30.6, 100, 27.6};
+        const Band evening{DayType::Fer, {8 * 3600}, {kSecondsPerDay}, 15, 17.7, 100, std::nullopt};
+        const Compagnia owner{company, renamed, QStringLiteral("Minuto")};
+        const int tariff = editing.createTariff({owner, text, {morning}});
+        editing.replaceTariff(tariff, {owner, text + QStringLiteral("!"), {morning, evening}});
+        editing.createTariff({{0, text + QStringLiteral(" (nuova)"), text}, text, {evening}});
         EXPECT_EQ(BandSettings(database).setReductionMinute(tariff, 7), 2);
 
         const QString path = folder.filePath(QStringLiteral("update-%1.mdb").arg(++file));

@@ -43,13 +43,8 @@ QString cellText(const Band& band, int column)
 
 BandViewModel::BandViewModel(QObject* parent)
     : QAbstractTableModel(parent),
-      captions_{QStringLiteral("Inizio"),
-                QStringLiteral("Fine"),
-                QStringLiteral("Durata (sec)"),
-                QStringLiteral("Costo Scatto (*)"),
-                QStringLiteral("Costo al Minuto (*)"),
-                QString(),
-                QStringLiteral("Costo Risposta (*)")}
+      captions_{tr("Inizio"), tr("Fine"), tr("Durata (sec)"), tr("Costo Scatto (*)"), tr("Costo al Minuto (*)"),
+                QString(), tr("Costo Risposta (*)")}
 {
 }
 

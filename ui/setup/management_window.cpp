@@ -158,7 +158,8 @@ void ManagementWindow::buildPages()
         pages_->addWidget(page);
     for (int index = 0; index < kSetupPageCount; ++index)
         pages_->widget(index)->setObjectName(QStringLiteral("pnl%1").arg(index));
-    connect(tariffsPage_, &TariffsPage::addTariffRequested, this, &ManagementWindow::openTariffEditor);
+    connect(tariffsPage_, &TariffsPage::addTariffRequested, this, [this] { openTariffEditor(std::nullopt); });
+    connect(tariffsPage_, &TariffsPage::editTariffRequested, this, &ManagementWindow::openTariffEditor);
     connect(&tariffsPage_->vatEditor(), &VatEditor::vatChanged, this, &ManagementWindow::vatChanged);
 }
 
@@ -230,19 +231,28 @@ void ManagementWindow::closeEvent(QCloseEvent* event)
     event->ignore();
 }
 
-void ManagementWindow::openTariffEditor()
+// One editor at a time: while one is open, asking for another raises it.
+void ManagementWindow::openTariffEditor(std::optional<int> idTariffa)
 {
     if (tariffEditor_) {
         tariffEditor_->raise();
         tariffEditor_->activateWindow();
         return;
     }
-    tariffEditor_ = new TariffEditor(databasePath_, this);
-    tariffEditor_->setAttribute(Qt::WA_DeleteOnClose);
-    tariffEditor_->selectCompany(associationsPage_->selectedCompany());
-    connect(tariffEditor_, &TariffEditor::tariffsChanged, tariffsPage_, &TariffsPage::reloadTariffs);
-    connect(tariffEditor_, &TariffEditor::tariffConfirmed, tariffsPage_, &TariffsPage::selectTariff);
-    tariffEditor_->show();
+    auto* editor = new TariffEditor(databasePath_, messages_, this);
+    editor->setAttribute(Qt::WA_DeleteOnClose);
+    if (idTariffa && !editor->openTariff(*idTariffa)) {
+        delete editor;
+        return;
+    }
+    if (!idTariffa)
+        editor->selectCompany(associationsPage_->selectedCompany());
+    connect(editor, &TariffEditor::tariffSaved, tariffsPage_, [this](int saved) {
+        tariffsPage_->reloadTariffs();
+        tariffsPage_->selectTariff(saved);
+    });
+    tariffEditor_ = editor;
+    editor->show();
 }
 
 } // namespace zrt

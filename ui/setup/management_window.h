@@ -8,6 +8,8 @@
 #include <QStringList>
 #include <QWidget>
 
+#include <optional>
+
 class QCheckBox;
 class QGroupBox;
 class QLabel;
@@ -68,7 +70,8 @@ private:
     void setUpLogo();
     void openMenu();
     void activated();
-    void openTariffEditor();
+    // A new tariff, or the stored tariff to change.
+    void openTariffEditor(std::optional<int> idTariffa);
 
     QString databasePath_;
     UserMessages& messages_;

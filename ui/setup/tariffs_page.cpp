@@ -1,16 +1,20 @@
 #include "tariffs_page.h"
 
 #include "band_view_model.h"
-#include "reduction_minute_box.h"
 #include "setup_widgets.h"
 #include "tariff_list_model.h"
+#include "tariff_removal.h"
 #include "ui/common/user_messages.h"
+#include "ui/wizard/band_cells.h"
+#include "ui/wizard/problem_text.h"
+#include "ui/wizard/reduction_minute_box.h"
 #include "vat_editor.h"
 
 #include "controls/flat_button.h"
 #include "database/band_settings.h"
 #include "database/database.h"
 #include "database/database_error.h"
+#include "engine/tariff_check.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -37,12 +41,10 @@ struct DayTypeChoice {
 };
 
 const std::array<DayTypeChoice, 3> kDayTypes{{
-    {"Tariffa feriale (Lun-Ven)", DayType::Fer, QColor(255, 192, 192)},
-    {"Tariffa prefestiva (Sab)", DayType::Pre, QColor(255, 224, 192)},
-    {"Tariffa festiva (Dom)", DayType::Fes, QColor(192, 255, 192)},
+    {QT_TRANSLATE_NOOP("zrt::TariffsPage", "Tariffa feriale (Lun-Ven)"), DayType::Fer, QColor(255, 192, 192)},
+    {QT_TRANSLATE_NOOP("zrt::TariffsPage", "Tariffa prefestiva (Sab)"), DayType::Pre, QColor(255, 224, 192)},
+    {QT_TRANSLATE_NOOP("zrt::TariffsPage", "Tariffa festiva (Dom)"), DayType::Fes, QColor(192, 255, 192)},
 }};
-
-const QString kCostoAlMinuto = QStringLiteral("Costo al Minuto (*)");
 
 constexpr int kTariffGridHeight = 86;
 
@@ -51,8 +53,41 @@ QComboBox* dayTypeList(QWidget* parent)
     auto* list = new QComboBox(parent);
     list->setObjectName(QStringLiteral("cboFascia"));
     for (const DayTypeChoice& choice : kDayTypes)
-        list->addItem(QString::fromLatin1(choice.entry));
+        list->addItem(TariffsPage::tr(choice.entry));
     return list;
+}
+
+// A tariff whose bands cannot be read is marked as much as a faulty one.
+QStringList problemsOf(const TariffStore& store, int idTariffa)
+{
+    try {
+        const std::optional<Tariff> tariff = store.tariff(idTariffa);
+        return tariff ? ProblemText::linesWithDayType(checkTariff(*tariff)) : QStringList();
+    } catch (const DatabaseError& error) {
+        qCWarning(lcTariffs).noquote() << "The bands of tariff" << idTariffa << "cannot be read:" << error.message();
+        return {TariffsPage::tr("Le fasce di questa tariffa non si possono leggere.")};
+    }
+}
+
+QHash<int, QStringList> problemsOf(const TariffStore& store, const QList<TariffaInfo>& tariffs)
+{
+    QHash<int, QStringList> problems;
+    for (const TariffaInfo& tariffa : tariffs) {
+        QStringList lines = problemsOf(store, tariffa.id);
+        if (!lines.isEmpty())
+            problems.insert(tariffa.id, std::move(lines));
+    }
+    return problems;
+}
+
+bool isLastOfCompany(const TariffListModel& tariffs, const TariffaInfo& tariffa)
+{
+    for (int row = 0; row < tariffs.rowCount(); ++row) {
+        const TariffaInfo& other = tariffs.tariffAt(row);
+        if (other.idCompagnia == tariffa.idCompagnia && other.id != tariffa.id)
+            return false;
+    }
+    return true;
 }
 
 void paint(QWidget& widget, const QColor& colour)
@@ -78,10 +113,14 @@ TariffsPage::TariffsPage(QString databasePath, UserMessages& messages, QWidget* 
                                                            QHeaderView::ResizeToContents);
     companyTable_->horizontalHeader()->setStretchLastSection(true);
     tariffTable_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    FlatButton* fltbutton5 = setupButton(QStringLiteral("fltbutton5"), QStringLiteral("Aggiungi ..."), this);
+    FlatButton* fltbutton5 = setupButton(QStringLiteral("fltbutton5"), tr("Aggiungi ..."), this);
+    FlatButton* editButton = setupButton(QStringLiteral("fltModificaTariffa"), tr("Modifica ..."), this);
+    FlatButton* deleteButton = setupButton(QStringLiteral("fltEliminaTariffa"), tr("Elimina"), this);
 
     auto* side = new QVBoxLayout;
-    side->addWidget(fltbutton5, 0, Qt::AlignRight);
+    side->setSpacing(2);
+    for (FlatButton* button : {fltbutton5, editButton, deleteButton})
+        side->addWidget(button);
     side->addStretch();
     side->addWidget(vatEditor_);
 
@@ -101,13 +140,15 @@ TariffsPage::TariffsPage(QString databasePath, UserMessages& messages, QWidget* 
     layout->addLayout(dayType);
     layout->addWidget(bandGridLabel_);
     layout->addWidget(tariffTable_, 1);
-    layout->addWidget(setupLabel(QStringLiteral("Label9"), QStringLiteral("(*) Le tariffe sono iva escluse"), this));
+    layout->addWidget(setupLabel(QStringLiteral("Label9"), tr("(*) Le tariffe sono iva escluse"), this));
 
     connect(companyTable_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             &TariffsPage::refreshBands);
     connect(dayTypeBox_, &QComboBox::currentIndexChanged, this, &TariffsPage::refreshBands);
     connect(reductionBox_, &ReductionMinuteBox::minuteEdited, this, &TariffsPage::changeReductionMinute);
     connect(fltbutton5, &FlatButton::clicked, this, &TariffsPage::addTariffRequested);
+    connect(editButton, &FlatButton::clicked, this, &TariffsPage::requestEdit);
+    connect(deleteButton, &FlatButton::clicked, this, &TariffsPage::deleteSelected);
 }
 
 void TariffsPage::reloadTariffs()
@@ -115,9 +156,13 @@ void TariffsPage::reloadTariffs()
     const std::optional<TariffaInfo> selected = selectedTariff();
     try {
         Database database = Database::open(databasePath_, Database::Access::ReadOnly);
-        tariffModel_->setTariffs(TariffStore(database).tariffs());
+        const TariffStore store(database);
+        const QList<TariffaInfo> tariffs = store.tariffs();
+        tariffModel_->setTariffs(tariffs);
+        tariffModel_->setProblems(problemsOf(store, tariffs));
     } catch (const DatabaseError& error) {
         tariffModel_->setTariffs({});
+        tariffModel_->setProblems({});
         qCWarning(lcTariffs).noquote() << "The tariffs cannot be read:" << error.message();
     }
     selectTariff(selected ? selected->id : 0);
@@ -164,6 +209,21 @@ void TariffsPage::refreshBands()
     bandGridLabel_->setText(tariffa->compagnia + QStringLiteral("--->") + tariffa->descrizione);
 }
 
+void TariffsPage::requestEdit()
+{
+    if (const std::optional<TariffaInfo> tariffa = selectedTariff())
+        emit editTariffRequested(tariffa->id);
+}
+
+void TariffsPage::deleteSelected()
+{
+    const std::optional<TariffaInfo> tariffa = selectedTariff();
+    if (!tariffa)
+        return;
+    TariffRemoval(databasePath_, messages_, this).run(*tariffa, isLastOfCompany(*tariffModel_, *tariffa));
+    reloadTariffs();
+}
+
 QList<Fascia> TariffsPage::readBands(int idTariffa, DayType tipo) const
 {
     try {
@@ -197,9 +257,9 @@ void TariffsPage::showReductionMinute(int minute)
     const bool reduced = minute != 0;
     tariffTable_->setColumnHidden(BandViewModel::SecondoCostoColumn, !reduced);
     bandModel_->setHeaderData(BandViewModel::CostoMinutoColumn, Qt::Horizontal,
-                              reduced ? QStringLiteral("Costo al Min. fino al %1°(*)").arg(minute) : kCostoAlMinuto);
+                              BandCells::caption(BandColumn::CostoMinuto, minute));
     bandModel_->setHeaderData(BandViewModel::SecondoCostoColumn, Qt::Horizontal,
-                              reduced ? QStringLiteral("Costo al Min. dopo il %1°(*)").arg(minute) : kCostoAlMinuto);
+                              BandCells::caption(BandColumn::SecondoCosto, minute));
 }
 
 void TariffsPage::changeReductionMinute(int minute)
@@ -211,7 +271,9 @@ void TariffsPage::changeReductionMinute(int minute)
         Database database = Database::open(databasePath_);
         BandSettings(database).setReductionMinute(tariffa->id, minute);
     } catch (const DatabaseError& error) {
-        messages_.warn(this, QStringLiteral("The reduction minute could not be saved: %1").arg(error.message()));
+        qCWarning(lcTariffs).noquote() << "The reduction minute could not be saved:" << error.message();
+        messages_.warn(this, tr("Il minuto di riduzione non è stato salvato: non è possibile scrivere nel file dei "
+                                "dati."));
         return;
     }
     showReductionMinute(minute);

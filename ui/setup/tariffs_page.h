@@ -19,19 +19,20 @@ class TariffListModel;
 class UserMessages;
 class VatEditor;
 
-// The "Setup Tariffe" page: the tariffs of every company and, for the
-// selected tariff and a chosen day type, its bands. Pulse tariffs show the
-// pulse period and price; per-minute tariffs show the price per minute and
-// edit the reduction minute. The page also holds the VAT rate and
-// "Aggiungi ...", which asks for the tariff editor.
+// The "Setup Tariffe" page: the tariffs of every company, those with
+// problems marked, and, for the selected tariff and a chosen day type, its
+// bands. Pulse tariffs show the pulse period and price; per-minute tariffs
+// show the price per minute and edit the reduction minute. The page also
+// holds the VAT rate, "Aggiungi ..." and "Modifica ...", which ask for the
+// tariff editor, and "Elimina", which deletes the selected tariff.
 class TariffsPage : public QWidget {
     Q_OBJECT
 
 public:
     TariffsPage(QString databasePath, UserMessages& messages, QWidget* parent = nullptr);
 
-    // Re-reads the tariff list, keeping the selected tariff when it is
-    // still there, and the bands.
+    // Re-reads the tariff list with the problems of each tariff, keeping the
+    // selected tariff when it is still there, and the bands.
     void reloadTariffs();
     // Selects a tariff, if listed, and shows its bands.
     void selectTariff(int idTariffa);
@@ -43,9 +44,12 @@ public:
 
 signals:
     void addTariffRequested();
+    void editTariffRequested(int idTariffa);
 
 private:
     QList<Fascia> readBands(int idTariffa, DayType tipo) const;
+    void requestEdit();
+    void deleteSelected();
     void paintDayType(const QColor& colour);
     void showMetering(bool pulse);
     void showReductionMinute(int minute);

@@ -9,97 +9,79 @@ namespace zrt {
 
 namespace {
 
-// Up to four decimals: tariff prices may hold fractions of a Lira.
-constexpr std::string_view kAmountPattern = pattern::kEuroSmall;
-
-QString timeHint()
-{
-    return QStringLiteral("Orario non valido: scrivere l'ora come HH:MM o HH:MM:SS, da 00:00 a 24:00.");
-}
-
-QString amountHint()
-{
-    return QStringLiteral(
-        "Importo non valido: scrivere un numero non negativo con la virgola per i decimali, per esempio 127 o 30,60.");
-}
-
-QString pulseHint()
-{
-    return QStringLiteral("Durata non valida: scrivere i secondi di uno scatto, un numero maggiore di zero.");
-}
-
 QString timeText(TimeOfDay time)
 {
     const QString full = QString::fromStdString(formatTimeOfDay(time));
     return time.seconds % 60 == 0 ? full.left(5) : full;
 }
 
-QString amountText(double value)
+QString numberText(const std::optional<double>& number)
 {
-    QString text = QString::fromStdString(formatItalian(value, kAmountPattern));
-    if (text.endsWith(QLatin1Char(','))) // the pattern writes its comma even for whole numbers
-        text.chop(1);
-    return text;
+    return number ? amountText(*number) : QString();
 }
 
 // Dots must group thousands: "30.60" is a slip for 30,60, not 3060.
 std::optional<double> numberIn(const QString& text)
 {
-    static const QRegularExpression grouped(QStringLiteral(R"(^\s*\d{1,3}(\.\d{3})+(,\d*)?\s*$)"));
+    static const QRegularExpression grouped(QStringLiteral(R"(^\s*-?\d{1,3}(\.\d{3})+(,\d*)?\s*$)"));
     if (text.contains(QLatin1Char('.')) && !grouped.match(text).hasMatch())
         return std::nullopt;
     return parseItalianNumber(text.toStdString());
 }
 
-std::optional<QString> readTime(const QString& text, TimeOfDay& field)
+std::optional<TimeOfDay> timeIn(const QString& text)
 {
-    const std::optional<TimeOfDay> time = parseTimeOfDay(text.trimmed().toStdString());
-    if (!time)
-        return timeHint();
-    field = *time;
-    return std::nullopt;
+    return parseTimeOfDay(text.trimmed().toStdString());
 }
 
-std::optional<QString> readAmount(const QString& text, double& field)
+std::optional<double>* numberField(BandColumn column, BandDraft& band)
 {
-    const std::optional<double> amount = numberIn(text);
-    if (!amount || *amount < 0)
-        return amountHint();
-    field = *amount;
-    return std::nullopt;
-}
-
-// A pulse period of zero would make every connection free.
-std::optional<QString> readPulsePeriod(const QString& text, double& field)
-{
-    const std::optional<double> seconds = numberIn(text);
-    if (!seconds || !(*seconds > 0))
-        return pulseHint();
-    field = *seconds;
-    return std::nullopt;
+    switch (column) {
+    case BandColumn::Durata: return &band.durata;
+    case BandColumn::CostoScatto:
+    case BandColumn::CostoMinuto: return &band.costo;
+    case BandColumn::SecondoCosto: return &band.secondoCosto;
+    case BandColumn::CostoRisposta: return &band.costoAllaRisposta;
+    case BandColumn::Inizio:
+    case BandColumn::Fine: return nullptr;
+    }
+    return nullptr;
 }
 
 } // namespace
 
-QString bandColumnCaption(BandColumn column)
+QString amountText(double lire)
+{
+    // Up to four decimals: tariff prices may hold fractions of a Lira.
+    QString text = QString::fromStdString(formatItalian(lire, pattern::kEuroSmall));
+    if (text.endsWith(QLatin1Char(','))) // the pattern writes its comma even for whole numbers
+        text.chop(1);
+    return text;
+}
+
+QString BandCells::caption(BandColumn column, int reductionMinute)
 {
     switch (column) {
-    case BandColumn::Inizio: return QStringLiteral("Inizio");
-    case BandColumn::Fine: return QStringLiteral("Fine");
-    case BandColumn::Durata: return QStringLiteral("Durata (sec)");
-    case BandColumn::CostoScatto: return QStringLiteral("Costo Scatto (*)");
-    case BandColumn::CostoMinuto: return QStringLiteral("Costo al Minuto (*)");
-    case BandColumn::CostoRisposta: return QStringLiteral("Costo Risposta (*)");
+    case BandColumn::Inizio: return tr("Inizio");
+    case BandColumn::Fine: return tr("Fine");
+    case BandColumn::Durata: return tr("Durata (sec)");
+    case BandColumn::CostoScatto: return tr("Costo Scatto (*)");
+    case BandColumn::CostoMinuto:
+        return reductionMinute > 0 ? tr("Costo al Min. fino al %1°(*)").arg(reductionMinute)
+                                   : tr("Costo al Minuto (*)");
+    case BandColumn::SecondoCosto: return tr("Costo al Min. dopo il %1°(*)").arg(reductionMinute);
+    case BandColumn::CostoRisposta: return tr("Costo Risposta (*)");
     }
     return {};
 }
 
-bool bandColumnShown(BandColumn column, Metering metering)
+bool BandCells::shown(BandColumn column, Metering metering, int reductionMinute)
 {
     switch (column) {
     case BandColumn::Durata:
     case BandColumn::CostoScatto: return metering == Metering::Pulse;
     case BandColumn::CostoMinuto: return metering == Metering::Minute;
+    case BandColumn::SecondoCosto: return metering == Metering::Minute && reductionMinute > 0;
     case BandColumn::Inizio:
     case BandColumn::Fine:
     case BandColumn::CostoRisposta: return true;
@@ -107,30 +89,38 @@ bool bandColumnShown(BandColumn column, Metering metering)
     return true;
 }
 
-QString bandCellText(const Band& band, BandColumn column)
+QString BandCells::text(const BandDraft& band, BandColumn column)
 {
     switch (column) {
     case BandColumn::Inizio: return timeText(band.inizio);
     case BandColumn::Fine: return timeText(band.fine);
-    case BandColumn::Durata: return amountText(band.durata);
+    case BandColumn::Durata: return numberText(band.durata);
     case BandColumn::CostoScatto:
-    case BandColumn::CostoMinuto: return amountText(band.costo);
-    case BandColumn::CostoRisposta: return amountText(band.costoAllaRisposta);
+    case BandColumn::CostoMinuto: return numberText(band.costo);
+    case BandColumn::SecondoCosto: return numberText(band.secondoCosto);
+    case BandColumn::CostoRisposta: return numberText(band.costoAllaRisposta);
     }
     return {};
 }
 
-std::optional<QString> readBandCell(const QString& text, BandColumn column, Band& band)
+std::optional<QString> BandCells::read(const QString& text, BandColumn column, BandDraft& band)
 {
-    switch (column) {
-    case BandColumn::Inizio: return readTime(text, band.inizio);
-    case BandColumn::Fine: return readTime(text, band.fine);
-    case BandColumn::Durata: return readPulsePeriod(text, band.durata);
-    case BandColumn::CostoScatto:
-    case BandColumn::CostoMinuto: return readAmount(text, band.costo);
-    case BandColumn::CostoRisposta: return readAmount(text, band.costoAllaRisposta);
+    if (std::optional<double>* field = numberField(column, band)) {
+        if (text.trimmed().isEmpty()) {
+            field->reset();
+            return std::nullopt;
+        }
+        const std::optional<double> number = numberIn(text);
+        if (!number)
+            return tr("Numero non valido: scrivere le cifre con la virgola per i decimali, per esempio 127 o 30,60.");
+        *field = number;
+        return std::nullopt;
     }
-    return amountHint();
+    const std::optional<TimeOfDay> time = timeIn(text);
+    if (!time)
+        return tr("Orario non valido: scrivere l'ora come HH:MM o HH:MM:SS, da 00:00 a 24:00.");
+    (column == BandColumn::Inizio ? band.inizio : band.fine) = *time;
+    return std::nullopt;
 }
 
 } // namespace zrt

@@ -2,6 +2,8 @@
 
 #include "band_cells.h"
 #include "band_table_model.h"
+#include "problem_text.h"
+#include "reduction_minute_box.h"
 #include "wizard_widgets.h"
 
 #include "controls/flat_button.h"
@@ -11,6 +13,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QListWidget>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -18,12 +21,14 @@ namespace zrt {
 
 namespace {
 
+constexpr int kProblemLinesShown = 4;
+
 QString heading(DayType tipo)
 {
     switch (tipo) {
-    case DayType::Fer: return QStringLiteral("Tariffe giorni FERIALI (lun-ven)");
-    case DayType::Pre: return QStringLiteral("Tariffe giorni PREFESTIVI (sab)");
-    case DayType::Fes: return QStringLiteral("Tariffe giorni FESTIVI (dom)");
+    case DayType::Fer: return BandPage::tr("Tariffe giorni FERIALI (lun-ven)");
+    case DayType::Pre: return BandPage::tr("Tariffe giorni PREFESTIVI (sab)");
+    case DayType::Fes: return BandPage::tr("Tariffe giorni FESTIVI (dom)");
     }
     return {};
 }
@@ -36,72 +41,89 @@ QTableView* makeGrid(BandTableModel* model, QWidget* parent)
     grid->setSelectionMode(QAbstractItemView::SingleSelection);
     grid->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed
                           | QAbstractItemView::AnyKeyPressed);
-    // The amounts keep their captions whole; the times share what is left.
+    // Every column keeps its caption and times whole; the last takes what is left.
     grid->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    for (const BandColumn time : {BandColumn::Inizio, BandColumn::Fine})
-        grid->horizontalHeader()->setSectionResizeMode(static_cast<int>(time), QHeaderView::Stretch);
+    grid->horizontalHeader()->setStretchLastSection(true);
     grid->verticalHeader()->setDefaultSectionSize(grid->fontMetrics().height() + 6);
     return grid;
 }
 
+// A few lines high, in the colour of a warning; it scrolls beyond that.
+QListWidget* makeProblemList(QWidget* parent)
+{
+    auto* list = new QListWidget(parent);
+    list->setObjectName(QStringLiteral("lstProblemi"));
+    list->setSelectionMode(QAbstractItemView::NoSelection);
+    list->setFocusPolicy(Qt::NoFocus);
+    list->setFixedHeight(list->fontMetrics().lineSpacing() * kProblemLinesShown + 2 * list->frameWidth() + 4);
+    QPalette palette = list->palette();
+    palette.setColor(QPalette::Text, QColor(0x80, 0, 0));
+    list->setPalette(palette);
+    return list;
+}
+
 } // namespace
 
-BandPage::BandPage(const QString& databasePath, QWidget* parent)
-    : QWidget(parent), bands_(new BandTableModel(databasePath, this)),
-      dayTypeLabel_(makeHeading({}, QStringLiteral("LBLfASCIA"), this)), problemsLabel_(new QLabel(this)),
-      bandTable_(makeGrid(bands_, this))
+BandPage::BandPage(TariffDraft& draft, QWidget* parent)
+    : QWidget(parent), draft_(draft), bands_(new BandTableModel(draft, this)),
+      dayTypeLabel_(makeHeading({}, QStringLiteral("LBLfASCIA"), this)), companyLabel_(new QLabel(this)),
+      reductionBox_(new ReductionMinuteBox(this)), bandTable_(makeGrid(bands_, this)),
+      problemList_(makeProblemList(this))
 {
     setObjectName(QStringLiteral("pnl2"));
-    problemsLabel_->setObjectName(QStringLiteral("Label5"));
-    auto* warning = new QLabel(QStringLiteral("ATTENZIONE: Inserire correttamente gli orari di inizio e di fine "
-                                              "tariffa in modo di riempire l'intero arco delle 24 ore."),
+    companyLabel_->setObjectName(QStringLiteral("Label5"));
+    auto* warning = new QLabel(tr("ATTENZIONE: Inserire correttamente gli orari di inizio e di fine "
+                                  "tariffa in modo di riempire l'intero arco delle 24 ore."),
                                this);
     warning->setWordWrap(true);
-    FlatButton* fltbutton3 = wizardButton(QStringLiteral("fltbutton3"), QStringLiteral("Aggiungi"), this);
-    FlatButton* fltElimina = wizardButton(QStringLiteral("fltElimina"), QStringLiteral("Elimina"), this);
+    FlatButton* fltbutton3 = wizardButton(QStringLiteral("fltbutton3"), tr("Aggiungi"), this);
+    FlatButton* fltElimina = wizardButton(QStringLiteral("fltElimina"), tr("Elimina"), this);
 
+    auto* company = new QHBoxLayout;
+    company->addWidget(companyLabel_, 1);
+    company->addWidget(reductionBox_);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(warning, 1);
     buttons->addWidget(fltbutton3);
     buttons->addWidget(fltElimina);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(dayTypeLabel_);
-    layout->addWidget(problemsLabel_);
+    layout->addLayout(company);
     layout->addWidget(bandTable_, 1);
+    layout->addWidget(problemList_);
     layout->addLayout(buttons);
 
-    // The grid leaving a row writes that row's edits.
-    connect(bandTable_->selectionModel(), &QItemSelectionModel::currentRowChanged, bands_,
-            &BandTableModel::submit);
     connect(fltbutton3, &FlatButton::clicked, this, &BandPage::addBand);
     connect(fltElimina, &FlatButton::clicked, this, &BandPage::removeCurrentBand);
+    connect(reductionBox_, &ReductionMinuteBox::minuteEdited, this, &BandPage::changeReductionMinute);
     bandTable_->installEventFilter(this);
 
+    connect(bands_, &BandTableModel::bandsEdited, this, &BandPage::showProblems);
     connect(bands_, &BandTableModel::modelReset, this, &BandPage::bandCountChanged);
     connect(bands_, &BandTableModel::rowsInserted, this, &BandPage::bandCountChanged);
     connect(bands_, &BandTableModel::rowsRemoved, this, &BandPage::bandCountChanged);
     connect(bands_, &BandTableModel::accepted, this, [this] { emit messageChanged({}); });
     connect(bands_, &BandTableModel::refused, this, &BandPage::messageChanged);
-    connect(bands_, &BandTableModel::failed, this, &BandPage::messageChanged);
 }
 
-void BandPage::showBands(int idTariffa, DayType tipo, const Compagnia& compagnia)
+void BandPage::showDayType(DayType tipo)
 {
     dayTypeLabel_->setText(heading(tipo));
-    problemsLabel_->setText(compagnia.nome);
-    const Metering metering = meteringOf(compagnia.tipotariffazione.toStdString());
-    bands_->load(idTariffa, tipo, metering);
-    showColumnsFor(metering);
+    companyLabel_->setText(draft_.compagnia.nome);
+    reductionBox_->setVisible(draft_.metering() == Metering::Minute);
+    reductionBox_->showMinute(draft_.reductionMinute);
+    bands_->showDayType(tipo);
+    showColumns();
+    showProblems();
 }
 
-bool BandPage::submitPendingRow()
+void BandPage::commitOpenCell()
 {
     // The flat buttons take no focus, so a cell still being typed in has not
     // handed over its text yet.
     const QModelIndex current = bandTable_->currentIndex();
     if (QWidget* editor = bandTable_->indexWidget(current))
         bandTable_->itemDelegateForIndex(current)->setModelData(editor, bands_, current);
-    return bands_->submit();
 }
 
 int BandPage::bandCount() const
@@ -120,20 +142,33 @@ bool BandPage::eventFilter(QObject* watched, QEvent* event)
     return QWidget::eventFilter(watched, event);
 }
 
-void BandPage::showColumnsFor(Metering metering)
+void BandPage::showColumns()
 {
-    for (int column = 0; column < kBandColumnCount; ++column)
-        bandTable_->setColumnHidden(column, !bandColumnShown(static_cast<BandColumn>(column), metering));
+    for (int column = 0; column < kBandColumnCount; ++column) {
+        const bool shown = BandCells::shown(static_cast<BandColumn>(column), draft_.metering(), draft_.reductionMinute);
+        bandTable_->setColumnHidden(column, !shown);
+    }
+}
+
+void BandPage::showProblems()
+{
+    problemList_->clear();
+    problemList_->addItems(ProblemText::lines(draft_.problems(bands_->dayType())));
+}
+
+void BandPage::changeReductionMinute(int minute)
+{
+    draft_.reductionMinute = minute;
+    bands_->reductionMinuteChanged();
+    showColumns();
+    showProblems();
 }
 
 void BandPage::addBand()
 {
-    if (!submitPendingRow())
-        return;
-    const int before = bands_->rowCount();
-    bands_->addBand();
-    if (bands_->rowCount() > before)
-        bandTable_->setCurrentIndex(bands_->index(before, static_cast<int>(BandColumn::Inizio)));
+    commitOpenCell();
+    const int row = bands_->addBand();
+    bandTable_->setCurrentIndex(bands_->index(row, static_cast<int>(BandColumn::Inizio)));
 }
 
 void BandPage::removeCurrentBand()

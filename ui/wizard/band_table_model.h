@@ -1,39 +1,31 @@
 #pragma once
 
 #include "band_cells.h"
-
-#include "database/tariff_store.h"
+#include "tariff_draft.h"
 
 #include <QAbstractTableModel>
-#include <QList>
 #include <QString>
-
-#include <functional>
-#include <optional>
 
 namespace zrt {
 
-class Database;
-
-// The bands of one tariff and day type, as the tariff editor's grid shows
-// them. A typed cell is checked before it is taken: bad text is refused
-// with a hint and the cell keeps its value. The taken edits of a row are
-// written together when the grid leaves the row (submit()); a row that
-// cannot be written goes back to what is stored.
+// The bands of one day type of the tariff being edited, as the editor's
+// grid shows them. Edits go to the draft at once; nothing is written. A
+// typed cell that is not a time or a number is refused with a hint and the
+// cell keeps its value.
 class BandTableModel : public QAbstractTableModel {
     Q_OBJECT
 
 public:
-    explicit BandTableModel(QString databasePath, QObject* parent = nullptr);
+    BandTableModel(TariffDraft& draft, QObject* parent = nullptr);
 
-    void load(int idTariffa, DayType tipo, Metering metering);
-    // Writes the row being edited first.
-    void addBand();
-    // Drops the edits of the row removed; writes those of another row first.
+    void showDayType(DayType tipo);
+    DayType dayType() const { return tipo_; }
+    // The per-minute price captions follow the reduction minute.
+    void reductionMinuteChanged();
+
+    // Appends the band the draft proposes; returns its row.
+    int addBand();
     void removeBand(int row);
-
-    // Writes the row being edited, if any; false when that failed.
-    bool submit() override;
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -43,27 +35,18 @@ public:
     bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
 
 signals:
+    // A band was added, changed or removed.
+    void bandsEdited();
     // A cell's text was taken, whether or not it changed the band.
     void accepted();
     void refused(const QString& hint);
-    void failed(const QString& message);
 
 private:
-    struct EditedRow {
-        int row = 0;
-        Band band;
-    };
+    QList<BandDraft>& bands() { return draft_.bands(tipo_); }
+    const QList<BandDraft>& bands() const { return draft_.bands(tipo_); }
 
-    const Band& shownBand(int row) const;
-    void emitRowChanged(int row);
-    bool run(const std::function<void(Database&)>& operation);
-
-    QString databasePath_;
-    int idTariffa_ = 0;
+    TariffDraft& draft_;
     DayType tipo_ = DayType::Fer;
-    Metering metering_ = Metering::Pulse;
-    QList<Fascia> fasce_;
-    std::optional<EditedRow> edited_;
 };
 
 } // namespace zrt

@@ -12,6 +12,7 @@ class QStackedLayout;
 
 namespace zrt {
 
+class FlatButton;
 class NewCompanyPanel;
 
 // The wizard's first page: the choice of the phone company, with the panel
@@ -24,11 +25,16 @@ public:
 
     // Lists the companies and selects the first.
     void setCompanies(const QList<Compagnia>& companies);
+    // Shows only this company, which cannot be changed: the tariff being
+    // edited stays with it.
+    void fixCompany(const Compagnia& compagnia);
     // Selects the last company of that exact name; false when there is none.
     bool selectCompany(const QString& nome);
     std::optional<Compagnia> selectedCompany() const;
 
-    // Lists and selects a company just saved, and closes the panel.
+    // Whether a listed company has that name (see isSameName()).
+    bool hasCompanyNamed(const QString& nome) const;
+    // Lists and selects a company not written yet, and closes the panel.
     void addCompany(const Compagnia& compagnia);
 
 signals:
@@ -41,7 +47,8 @@ private:
     void closePanel();
 
     QComboBox* companyBox_;
-    NewCompanyPanel* pictureLabel_;
+    NewCompanyPanel* newCompanyPanel_;
+    FlatButton* newCompanyButton_;
     QStackedLayout* views_;
     QWidget* choice_;
 };

@@ -9,15 +9,16 @@
 namespace zrt {
 
 DescriptionPage::DescriptionPage(QWidget* parent)
-    : QWidget(parent), companyLabel_(makeHeading({}, QStringLiteral("lblCompagnia"), this)),
-      descriptionEdit_(new QLineEdit(this))
+    : QWidget(parent),
+      headingLabel_(makeHeading(tr("Inserisci la descrizione della nuova tariffa (es. Tariffa Urbana)"),
+                                QStringLiteral("lblDescrizione"), this)),
+      companyLabel_(makeHeading({}, QStringLiteral("lblCompagnia"), this)), descriptionEdit_(new QLineEdit(this))
 {
     setObjectName(QStringLiteral("pnl1"));
     descriptionEdit_->setObjectName(QStringLiteral("Text1"));
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(makeHeading(QStringLiteral("Inserisci la descrizione della nuova tariffa (es. Tariffa Urbana)"),
-                                  QStringLiteral("lblDescrizione"), this));
+    layout->addWidget(headingLabel_);
     layout->addSpacing(12);
     layout->addWidget(companyLabel_);
     layout->addWidget(descriptionEdit_);
@@ -29,6 +30,12 @@ DescriptionPage::DescriptionPage(QWidget* parent)
 void DescriptionPage::setCompanyName(const QString& nome)
 {
     companyLabel_->setText(nome);
+}
+
+void DescriptionPage::showStoredDescription(const QString& descrizione)
+{
+    headingLabel_->setText(tr("Modifica la descrizione della tariffa"));
+    descriptionEdit_->setText(descrizione);
 }
 
 QString DescriptionPage::description() const

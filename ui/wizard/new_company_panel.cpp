@@ -25,26 +25,28 @@ QString meteringName(std::string_view latin1)
 
 NewCompanyPanel::NewCompanyPanel(QWidget* parent)
     : QFrame(parent), nameEdit_(new QLineEdit(this)), meteringBox_(new QComboBox(this)),
-      okButton_(wizardButton(QStringLiteral("fltOK"), QStringLiteral("OK"), this))
+      okButton_(wizardButton(QStringLiteral("fltOK"), tr("OK"), this))
 {
     setObjectName(QStringLiteral("Picture1"));
     setFrameShape(QFrame::StyledPanel);
     setFrameShadow(QFrame::Raised);
     nameEdit_->setObjectName(QStringLiteral("Text3"));
     meteringBox_->setObjectName(QStringLiteral("cboTar"));
-    meteringBox_->addItems({meteringName(kMinuteMetering), meteringName(kPulseMetering)});
+    // The stored names are the data; the list shows them in the user's words.
+    meteringBox_->addItem(tr("Minuto"), meteringName(kMinuteMetering));
+    meteringBox_->addItem(tr("Scatto"), meteringName(kPulseMetering));
     okButton_->setEnabled(false);
-    FlatButton* fltbutton4 = wizardButton(QStringLiteral("fltbutton4"), QStringLiteral("Annulla"), this);
+    FlatButton* fltbutton4 = wizardButton(QStringLiteral("fltbutton4"), tr("Annulla"), this);
 
     auto* fields = new QFormLayout;
-    fields->addRow(QStringLiteral("Nome"), nameEdit_);
-    fields->addRow(QStringLiteral("Tipo tariffazione"), meteringBox_);
+    fields->addRow(tr("Nome"), nameEdit_);
+    fields->addRow(tr("Tipo tariffazione"), meteringBox_);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(okButton_);
     buttons->addWidget(fltbutton4);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(makeHeading(QStringLiteral("Inserisci le informazioni della nuova compagnia telefonica"),
+    layout->addWidget(makeHeading(tr("Inserisci le informazioni della nuova compagnia telefonica"),
                                   QStringLiteral("lblNuovaCompagnia"), this));
     layout->addLayout(fields);
     layout->addStretch();
@@ -52,7 +54,7 @@ NewCompanyPanel::NewCompanyPanel(QWidget* parent)
 
     connect(nameEdit_, &QLineEdit::textChanged, this, &NewCompanyPanel::nameChanged);
     connect(okButton_, &FlatButton::clicked, this,
-            [this] { emit confirmed(nameEdit_->text().trimmed(), meteringBox_->currentText()); });
+            [this] { emit confirmed(nameEdit_->text().trimmed(), meteringBox_->currentData().toString()); });
     connect(fltbutton4, &FlatButton::clicked, this, &NewCompanyPanel::cancelled);
 }
 
@@ -62,7 +64,7 @@ void NewCompanyPanel::prepare()
     nameEdit_->setFocus();
 }
 
-void NewCompanyPanel::companySaved()
+void NewCompanyPanel::companyTaken()
 {
     nameEdit_->setText(QStringLiteral("0"));
 }

@@ -19,9 +19,9 @@ public:
 
     // Ready for a new company: per minute chosen, the name box as it was.
     void prepare();
-    // After the company was saved the name box holds "0", so OK is ready
+    // After a company was taken the name box holds "0", so OK is ready
     // when the panel comes back.
-    void companySaved();
+    void companyTaken();
 
 signals:
     void confirmed(const QString& nome, const QString& tipotariffazione);

@@ -2,16 +2,17 @@
 
 #include "band_page.h"
 #include "company_page.h"
-#include "ui/common/database_operation.h"
 #include "description_page.h"
+#include "problem_text.h"
 #include "wizard_widgets.h"
 
 #include "controls/flat_button.h"
 #include "controls/separator.h"
+#include "database/database.h"
 #include "database/tariff_editing.h"
 #include "database/tariff_store.h"
+#include "ui/common/window_log.h"
 
-#include <QCloseEvent>
 #include <QColor>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -28,7 +29,7 @@ namespace {
 constexpr int kFirstBandPage = 2;
 constexpr int kBandPanel = 2; // shared by the three band pages
 constexpr auto kVerticalSeparator = Separator::Orientation::Vertical;
-constexpr QSize kWindowSize(560, 400);
+constexpr QSize kWindowSize(640, 440);
 
 DayType dayTypeOfPage(int page)
 {
@@ -58,22 +59,27 @@ Separator* makeVerticalSeparator(int height, QWidget* parent)
     return separator;
 }
 
+QString bulleted(const QStringList& lines)
+{
+    return QStringLiteral("• ") + lines.join(QStringLiteral("\n• "));
+}
+
 } // namespace
 
-TariffEditor::TariffEditor(const QString& databasePath, QWidget* parent)
-    : QWidget(parent, Qt::Window), databasePath_(databasePath), companyPage_(new CompanyPage),
-      descriptionPage_(new DescriptionPage), bandPage_(new BandPage(databasePath)), pages_(new QStackedWidget(this)),
+TariffEditor::TariffEditor(const QString& databasePath, UserMessages& messages, QWidget* parent)
+    : QWidget(parent, Qt::Window), databasePath_(databasePath), messages_(messages), companyPage_(new CompanyPage),
+      descriptionPage_(new DescriptionPage), bandPage_(new BandPage(draft_)), pages_(new QStackedWidget(this)),
       messageLabel_(makeMessageLine(this)),
-      backButton_(wizardButton(QStringLiteral("fltIndietro"), QStringLiteral("< Indietro"), this)),
-      nextButton_(wizardButton(QStringLiteral("fltAvanti"), QStringLiteral("Avanti >"), this))
+      backButton_(wizardButton(QStringLiteral("fltIndietro"), tr("< Indietro"), this)),
+      nextButton_(wizardButton(QStringLiteral("fltAvanti"), tr("Avanti >"), this))
 {
     setObjectName(QStringLiteral("frmCambiaTariffa"));
-    setWindowTitle(QStringLiteral("Crea tariffa..."));
+    setWindowTitle(tr("Crea tariffa..."));
     resize(kWindowSize);
     pages_->addWidget(companyPage_);
     pages_->addWidget(descriptionPage_);
     pages_->addWidget(bandPage_);
-    FlatButton* fltbutton1 = wizardButton(QStringLiteral("fltbutton1"), QStringLiteral("Annulla"), this);
+    FlatButton* fltbutton1 = wizardButton(QStringLiteral("fltbutton1"), tr("Annulla"), this);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -93,11 +99,9 @@ TariffEditor::TariffEditor(const QString& databasePath, QWidget* parent)
     connect(backButton_, &FlatButton::clicked, this, [this] { setPage(pageIndex_ - 1); });
     connect(fltbutton1, &FlatButton::clicked, this, &QWidget::close);
     connect(companyPage_, &CompanyPage::selectionChanged, this, &TariffEditor::companySelected);
-    connect(companyPage_, &CompanyPage::newCompanyConfirmed, this, &TariffEditor::addCompany);
+    connect(companyPage_, &CompanyPage::newCompanyConfirmed, this, &TariffEditor::takeNewCompany);
     connect(descriptionPage_, &DescriptionPage::descriptionChanged, this, &TariffEditor::updateForwardButton);
     connect(bandPage_, &BandPage::bandCountChanged, this, &TariffEditor::updateForwardButton);
-    // To the label itself: a cell the grid commits while the window is being
-    // destroyed must not reach the window.
     connect(bandPage_, &BandPage::messageChanged, messageLabel_, &QLabel::setText);
 
     setPage(0);
@@ -109,99 +113,145 @@ void TariffEditor::selectCompany(const QString& compagnia)
     companyPage_->selectCompany(compagnia);
 }
 
-void TariffEditor::closeEvent(QCloseEvent* event)
+bool TariffEditor::openTariff(int idTariffa)
 {
-    // A band that cannot be written keeps the window open once, so that
-    // the message is seen; the row is back to what is stored by then.
-    if (!bandPage_->submitPendingRow()) {
-        event->ignore();
-        return;
+    std::optional<TariffaInfo> info;
+    std::optional<Tariff> tariff;
+    try {
+        Database database = Database::open(databasePath_, Database::Access::ReadOnly);
+        const TariffStore store(database);
+        info = store.tariffInfo(idTariffa);
+        tariff = store.tariff(idTariffa);
+    } catch (const DatabaseError& error) {
+        qCWarning(uiLog).noquote() << "The tariff to change cannot be read:" << error.message();
+        messages_.warn(this, tr("Non è possibile leggere la tariffa dal file dei dati."));
+        return false;
     }
-    if (written_)
-        emit tariffsChanged();
-    if (confirmed_)
-        emit tariffConfirmed(*idTariffa_);
-    QWidget::closeEvent(event);
+    if (!info || !tariff) {
+        messages_.warn(this, tr("La tariffa non esiste più."));
+        return false;
+    }
+    idTariffa_ = idTariffa;
+    draft_ = TariffDraft::of(*info, *tariff);
+    setWindowTitle(tr("Modifica tariffa..."));
+    companyPage_->fixCompany(draft_.compagnia);
+    descriptionPage_->showStoredDescription(draft_.descrizione);
+    return true;
 }
 
 void TariffEditor::loadCompanies()
 {
     QList<Compagnia> companies;
-    if (const auto failure = withDatabase(databasePath_, [&](Database& database) {
-            companies = TariffStore(database).companies();
-        }))
-        showMessage(*failure);
+    try {
+        Database database = Database::open(databasePath_, Database::Access::ReadOnly);
+        companies = TariffStore(database).companies();
+    } catch (const DatabaseError& error) {
+        qCWarning(uiLog).noquote() << "The companies cannot be read:" << error.message();
+        messageLabel_->setText(tr("Non è possibile leggere le compagnie telefoniche dal file dei dati."));
+    }
     companyPage_->setCompanies(companies);
 }
 
-void TariffEditor::addCompany(const QString& nome, const QString& tipotariffazione)
+// The company is written with the tariff, at "OK".
+void TariffEditor::takeNewCompany(const QString& nome, const QString& tipotariffazione)
 {
-    Compagnia compagnia{0, nome, tipotariffazione};
-    if (const auto failure = withDatabase(databasePath_, [&](Database& database) {
-            compagnia.id = TariffStore(database).addCompany(nome, tipotariffazione);
-        })) {
-        showMessage(*failure);
+    if (companyPage_->hasCompanyNamed(nome)) {
+        messages_.warn(this, tr("Esiste già una compagnia telefonica di nome \"%1\".").arg(nome));
         return;
     }
-    written_ = true;
-    companyPage_->addCompany(compagnia);
+    companyPage_->addCompany({0, nome, tipotariffazione});
 }
 
-// Saves the tariff as described so far: added the first time, rewritten
-// (its bands following its company) every later time.
-bool TariffEditor::saveTariff()
+// The company's other tariffs must have other descriptions; the user is
+// told when one has this one.
+bool TariffEditor::descriptionAccepted()
 {
-    const std::optional<Compagnia> compagnia = companyPage_->selectedCompany();
-    if (!compagnia)
-        return false;
-    const QString descrizione = descriptionPage_->description();
-    const auto failure = withDatabase(databasePath_, [&](Database& database) {
-        if (idTariffa_)
-            TariffEditing(database).updateTariff(*idTariffa_, compagnia->id, descrizione);
-        else
-            idTariffa_ = TariffStore(database).addTariff(compagnia->id, descrizione);
-    });
-    if (failure) {
-        showMessage(*failure);
-        return false;
+    if (draft_.compagnia.id == 0)
+        return true;
+    std::optional<int> named;
+    try {
+        Database database = Database::open(databasePath_, Database::Access::ReadOnly);
+        named = TariffStore(database).tariffNamed(draft_.compagnia.id, draft_.descrizione);
+    } catch (const DatabaseError& error) {
+        // "OK" looks again, as it writes.
+        qCWarning(uiLog).noquote() << "The tariffs of the company cannot be read:" << error.message();
     }
-    written_ = true;
-    return true;
+    if (!named || named == idTariffa_)
+        return true;
+    messages_.warn(this, tr("La compagnia \"%1\" ha già una tariffa \"%2\".").arg(draft_.compagnia.nome,
+                                                                                 draft_.descrizione));
+    return false;
+}
+
+void TariffEditor::save()
+{
+    const std::vector<TariffProblem> problems = draft_.problems();
+    if (!problems.empty()) {
+        messages_.warn(this, tr("La tariffa non può essere salvata finché ha questi problemi:\n\n%1")
+                                 .arg(bulleted(ProblemText::linesWithDayType(problems))));
+        return;
+    }
+    if (write()) {
+        emit tariffSaved(*idTariffa_);
+        close();
+    }
+}
+
+bool TariffEditor::write()
+{
+    try {
+        Database database = Database::open(databasePath_);
+        TariffEditing editing(database);
+        if (idTariffa_)
+            editing.replaceTariff(*idTariffa_, draft_.edited());
+        else
+            idTariffa_ = editing.createTariff(draft_.edited());
+        return true;
+    } catch (const NameTaken& taken) {
+        messages_.warn(this, taken.kind() == NameTaken::Kind::Company
+                                 ? tr("Esiste già una compagnia telefonica di nome \"%1\".").arg(draft_.compagnia.nome)
+                                 : tr("La compagnia \"%1\" ha già una tariffa \"%2\".")
+                                       .arg(draft_.compagnia.nome, draft_.descrizione));
+    } catch (const DatabaseError& error) {
+        qCWarning(uiLog).noquote() << "The tariff could not be written:" << error.message();
+        messages_.warn(this, tr("La tariffa non è stata salvata: non è possibile scrivere nel file dei dati. "
+                                "Nulla è stato cambiato."));
+    }
+    return false;
 }
 
 void TariffEditor::setPage(int page)
 {
-    if (!bandPage_->submitPendingRow())
-        return;
-    if (page == kFirstBandPage && !saveTariff())
-        return;
-
+    bandPage_->commitOpenCell();
     pageIndex_ = page;
-    showMessage({});
+    messageLabel_->clear();
     pages_->setCurrentIndex(std::min(page, kBandPanel));
     if (page >= kFirstBandPage)
-        bandPage_->showBands(*idTariffa_, dayTypeOfPage(page), *companyPage_->selectedCompany());
-    nextButton_->setCaption(page == kLastPage ? QStringLiteral("OK") : QStringLiteral("Avanti >"));
+        bandPage_->showDayType(dayTypeOfPage(page));
+    nextButton_->setCaption(page == kLastPage ? tr("OK") : tr("Avanti >"));
     backButton_->setEnabled(page > 0);
     updateForwardButton();
 }
 
 void TariffEditor::forward()
 {
-    if (pageIndex_ < kLastPage) {
-        setPage(pageIndex_ + 1);
-        return;
+    bandPage_->commitOpenCell();
+    if (pageIndex_ == 1) {
+        draft_.descrizione = descriptionPage_->description();
+        if (!descriptionAccepted())
+            return;
     }
-    if (!bandPage_->submitPendingRow())
-        return;
-    confirmed_ = true;
-    close();
+    if (pageIndex_ < kLastPage)
+        setPage(pageIndex_ + 1);
+    else
+        save();
 }
 
 void TariffEditor::companySelected()
 {
     const std::optional<Compagnia> compagnia = companyPage_->selectedCompany();
-    descriptionPage_->setCompanyName(compagnia ? compagnia->nome : QString());
+    draft_.compagnia = compagnia.value_or(Compagnia{});
+    descriptionPage_->setCompanyName(draft_.compagnia.nome);
     updateForwardButton();
 }
 
@@ -212,11 +262,6 @@ void TariffEditor::updateForwardButton()
     case 1: nextButton_->setEnabled(!descriptionPage_->description().isEmpty()); break;
     default: nextButton_->setEnabled(bandPage_->bandCount() > 0); break;
     }
-}
-
-void TariffEditor::showMessage(const QString& text)
-{
-    messageLabel_->setText(text);
 }
 
 } // namespace zrt

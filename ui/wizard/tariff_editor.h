@@ -1,5 +1,9 @@
 #pragma once
 
+#include "tariff_draft.h"
+
+#include "ui/common/user_messages.h"
+
 #include <QString>
 #include <QWidget>
 
@@ -15,51 +19,53 @@ class CompanyPage;
 class DescriptionPage;
 class FlatButton;
 
-// The tariff editor: a wizard of five pages that creates a tariff. The user
-// picks or creates the phone company, types the description, then enters
-// the bands of each day type, weekday, Saturday and holiday. Everything is
-// written as the user goes: a new company when its panel is confirmed, the
-// tariff on reaching the first band page, a band when it is added, changed
-// or deleted. Leaving early keeps what was written.
+// The tariff editor: a wizard of five pages that makes a new tariff or
+// changes a stored one. The user picks or names the phone company, types
+// the description, then enters the bands of each day type, weekday,
+// Saturday and holiday, which are checked as they are typed. All of it is
+// kept in memory; "OK" on the last page writes the tariff, with its new
+// company if it has one, in one transaction, and only a tariff without
+// problems. Leaving in any other way writes nothing.
 //
 // The caller creates one editor for each opening.
 class TariffEditor : public QWidget {
     Q_OBJECT
 
 public:
-    explicit TariffEditor(const QString& databasePath, QWidget* parent = nullptr);
+    explicit TariffEditor(const QString& databasePath, UserMessages& messages = UserMessages::messageBoxes(),
+                          QWidget* parent = nullptr);
 
     // Selects the last listed company of that exact name, if any; the first
     // company is selected otherwise.
     void selectCompany(const QString& compagnia);
 
-signals:
-    // The editor closed after writing companies, tariffs or bands.
-    void tariffsChanged();
-    // "OK" on the last page: the tariff is complete.
-    void tariffConfirmed(int idTariffa);
+    // Opens a stored tariff for changing, its company fixed. False, the
+    // user told why, when it cannot be read.
+    bool openTariff(int idTariffa);
 
-protected:
-    void closeEvent(QCloseEvent* event) override;
+signals:
+    // "OK" wrote the tariff.
+    void tariffSaved(int idTariffa);
 
 private:
     static constexpr int kLastPage = 4;
 
     void loadCompanies();
-    void addCompany(const QString& nome, const QString& tipotariffazione);
-    bool saveTariff();
+    void takeNewCompany(const QString& nome, const QString& tipotariffazione);
+    bool descriptionAccepted();
+    void save();
+    bool write();
 
     void setPage(int page);
     void forward();
     void companySelected();
     void updateForwardButton();
-    void showMessage(const QString& text);
 
     QString databasePath_;
+    UserMessages& messages_;
+    TariffDraft draft_;
+    std::optional<int> idTariffa_; // the stored tariff being changed
     int pageIndex_ = 0;
-    std::optional<int> idTariffa_;
-    bool written_ = false;
-    bool confirmed_ = false;
 
     CompanyPage* companyPage_;
     DescriptionPage* descriptionPage_;

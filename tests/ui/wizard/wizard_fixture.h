@@ -1,5 +1,6 @@
 #pragma once
 
+#include "tests/support/recording_messages.h"
 #include "tests/support/scratch_database.h"
 
 #include "ui/wizard/band_cells.h"
@@ -12,6 +13,7 @@
 #include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QStackedWidget>
 #include <QTableView>
 #include <QTest>
@@ -22,15 +24,17 @@
 
 namespace zrt::test {
 
-// A tariff editor on a scratch database, driven as a user would: clicks on
-// its buttons, typing into its boxes and its band grid.
+// A tariff editor on a scratch copy of the shipped database (company 1
+// "Telecom Italia" per minute, company 2 "Telecom Italia 1998" by pulse),
+// driven as a user would: clicks on its buttons, typing into its boxes and
+// its band grid.
 class WizardTest : public ::testing::Test {
 protected:
     explicit WizardTest(Content content = Content::DefaultTariffs) : scratch_(content) {}
 
     void openEditor()
     {
-        window_ = std::make_unique<TariffEditor>(scratch_.path());
+        window_ = std::make_unique<TariffEditor>(scratch_.path(), messages_);
         window_->show();
     }
 
@@ -47,6 +51,15 @@ protected:
     QTableView* grid() const { return find<QTableView>("dbTariffe"); }
     int shownPanel() const { return window_->findChild<QStackedWidget*>()->currentIndex(); }
     QString message() const { return find<QLabel>("lblMessaggio")->text(); }
+    QStringList problems() const
+    {
+        QStringList lines;
+        auto* list = find<QListWidget>("lstProblemi");
+        for (int row = 0; row < list->count(); ++row)
+            lines.append(list->item(row)->text());
+        return lines;
+    }
+    QByteArray digest() const { return fileDigest(scratch_.path()); }
 
     void click(const char* buttonName) { QTest::mouseClick(button(buttonName), Qt::LeftButton); }
     void type(const char* lineEditName, const QString& text)
@@ -62,6 +75,29 @@ protected:
         click("fltAvanti");
         type("Text1", descrizione);
         click("fltAvanti");
+    }
+
+    // Adds one band for the whole day of the page's day type, filled in.
+    void addWholeDay(const QString& costo = QStringLiteral("127"))
+    {
+        const int row = grid()->model()->rowCount();
+        click("fltbutton3");
+        if (!grid()->isColumnHidden(int(BandColumn::Durata)))
+            typeIntoCell(row, BandColumn::Durata, QStringLiteral("180"));
+        const BandColumn price = grid()->isColumnHidden(int(BandColumn::CostoScatto)) ? BandColumn::CostoMinuto
+                                                                                     : BandColumn::CostoScatto;
+        typeIntoCell(row, price, costo);
+        typeIntoCell(row, BandColumn::CostoRisposta, QStringLiteral("100"));
+    }
+
+    // From the first band page to the last, a whole-day band on each.
+    void fillAllDayTypes()
+    {
+        for (int page = 0; page < 3; ++page) {
+            addWholeDay();
+            if (page < 2)
+                click("fltAvanti");
+        }
     }
 
     QModelIndex cell(int row, BandColumn column) const { return grid()->model()->index(row, int(column)); }
@@ -80,6 +116,8 @@ protected:
         auto* editor = qobject_cast<QLineEdit*>(grid()->indexWidget(cell(row, column)));
         ASSERT_NE(editor, nullptr) << "the cell opened no editor";
         editor->selectAll();
+        if (text.isEmpty())
+            QTest::keyClick(editor, Qt::Key_Backspace);
         QTest::keyClicks(editor, text);
         QTest::keyClick(editor, finish);
         QCoreApplication::processEvents(); // the grid takes a cell ended by Return in a queued call
@@ -98,6 +136,7 @@ protected:
     }
 
     ScratchDatabase scratch_;
+    RecordingMessages messages_;
     std::unique_ptr<TariffEditor> window_;
 };
 

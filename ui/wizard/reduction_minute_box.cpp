@@ -1,7 +1,5 @@
 #include "reduction_minute_box.h"
 
-#include "setup_widgets.h"
-
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -27,9 +25,9 @@ ReductionMinuteBox::ReductionMinuteBox(QWidget* parent) : QFrame(parent), minute
 
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(setupLabel(QStringLiteral("lblRiduzione"), QStringLiteral("Riduzione dopo il"), this));
+    layout->addWidget(new QLabel(tr("Riduzione dopo il"), this));
     layout->addWidget(minuteEdit_);
-    layout->addWidget(setupLabel(QStringLiteral("lblMin"), QStringLiteral("° min"), this));
+    layout->addWidget(new QLabel(tr("° min"), this));
 
     connect(minuteEdit_, &QLineEdit::textEdited, this, &ReductionMinuteBox::edited);
 }
