@@ -102,22 +102,22 @@ class FileOpenedEachTimeLog final : public LogStore {
 public:
     explicit FileOpenedEachTimeLog(QString path) : path_(std::move(path)) {}
 
-    int open(const QString& entry, LocalDateTime start, const QString& servizio) override
+    qint64 open(const LogRowStart& start, const StoredFigures& figures) override
     {
         Database database = Database::open(path_);
-        return ConnectionLog(database).open(entry, start, servizio);
+        return ConnectionLog(database).open(start, figures);
     }
-    void checkpoint(int id, const LogFigures& figures) override
+    bool checkpoint(qint64 id, const StoredFigures& figures) override
     {
         Database database = Database::open(path_);
-        ConnectionLog(database).checkpoint(id, figures);
+        return ConnectionLog(database).checkpoint(id, figures);
     }
-    void close(int id, TimeOfDay fine, const LogFigures& figures) override
+    bool close(qint64 id, TimeOfDay fine, const StoredFigures& figures) override
     {
         Database database = Database::open(path_);
-        ConnectionLog(database).close(id, fine, figures);
+        return ConnectionLog(database).close(id, fine, figures);
     }
-    void setServizio(int id, const QString& servizio) override
+    void setServizio(qint64 id, const QString& servizio) override
     {
         Database database = Database::open(path_);
         ConnectionLog(database).setServizio(id, servizio);

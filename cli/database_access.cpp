@@ -3,7 +3,6 @@
 #include "arguments.h"
 
 #include "database/data_folder.h"
-#include "database/schema.h"
 
 #include <QFileInfo>
 
@@ -18,13 +17,12 @@ QString databasePath(const Arguments& arguments)
 
 Database openExisting(const QString& path)
 {
-    // Read-only first, so a file that is only read is never written to.
-    Database database = Database::open(path, Database::Access::ReadOnly);
-    if (fieldExists(database, table::kFasce, QStringLiteral("SecondoCosto")))
-        return database;
-    database = Database::open(path, Database::Access::ReadWrite);
-    upgradeSchema(database);
-    return database;
+    return Database::open(path, Database::Access::ReadOnly);
+}
+
+Database openForWriting(const QString& path)
+{
+    return Database::open(path, Database::Access::ReadWrite);
 }
 
 } // namespace zrt::cli

@@ -4,8 +4,8 @@
 
 #include "database/association_store.h"
 #include "database/connection_log.h"
-#include "database/data_folder.h"
 #include "database/tariff_store.h"
+#include "database/text_escaping.h"
 #include "database/vat_store.h"
 #include "engine/italian_number.h"
 
@@ -25,6 +25,33 @@ QString optionalText(const std::optional<qint64>& value)
     return value ? QString::number(*value) : QString();
 }
 
+// A cost the log does not know, or cannot believe, is left empty.
+QString costText(const std::optional<qint64>& costo)
+{
+    return costo && isCredibleCost(*costo) ? groupedLire(*costo) : QString();
+}
+
+QString csvCost(const std::optional<qint64>& costo)
+{
+    return costo && isCredibleCost(*costo) ? QString::number(*costo) : QString();
+}
+
+// "2 connections without a tariff", or nothing when every cost is known.
+QString unpricedText(const LogTotal& total)
+{
+    if (total.unpriced == 0)
+        return {};
+    return QStringLiteral("%1 connection%2 without a tariff")
+        .arg(total.unpriced)
+        .arg(total.unpriced == 1 ? QString() : QStringLiteral("s"));
+}
+
+// " (2 connections without a tariff)" after a total that leaves them out.
+QString unpricedNote(const LogTotal& total)
+{
+    return total.unpriced == 0 ? QString() : QStringLiteral(" (%1)").arg(unpricedText(total));
+}
+
 // "2001-03-05" is shown as the short date "05/03/2001".
 QString shortDate(const QString& isoDate)
 {
@@ -32,39 +59,39 @@ QString shortDate(const QString& isoDate)
     return date.isValid() ? date.toString(QStringLiteral("dd/MM/yyyy")) : isoDate;
 }
 
-QString csvField(const QString& value)
-{
-    if (!value.contains(QLatin1Char(',')) && !value.contains(QLatin1Char('"')) && !value.contains(QLatin1Char('\n')))
-        return value;
-    QString quoted = value;
-    quoted.replace(QLatin1Char('"'), QStringLiteral("\"\""));
-    return QLatin1Char('"') + quoted + QLatin1Char('"');
-}
-
-void printCsv(QTextStream& out, const QList<LogRow>& rows, qint64 total)
+void printCsv(QTextStream& out, const QList<LogRow>& rows, const LogTotal& total)
 {
     out << "data,inizio,fine,scatti,costo,connessione,servizio\n";
     for (const LogRow& row : rows) {
-        const QStringList fields{row.data, row.inizio, row.fine, optionalText(row.scatti), optionalText(row.costo),
-                                 row.connessione, row.servizio};
-        QStringList quoted;
-        for (const QString& field : fields)
-            quoted << csvField(field);
-        out << quoted.join(QLatin1Char(',')) << '\n';
+        const QStringList fields{csvField(row.data),       csvField(row.inizio),      csvField(row.fine),
+                                 optionalText(row.scatti), csvCost(row.costo),        csvField(row.connessione),
+                                 csvField(row.servizio)};
+        out << fields.join(QLatin1Char(',')) << '\n';
     }
-    out << "Totale,,,," << total << ",,\n";
+    out << "Totale,,,," << total.lire << ',' << unpricedText(total) << ",\n";
 }
 
-void printTable(QTextStream& out, const QList<LogRow>& rows, qint64 total)
+void printTable(QTextStream& out, const QList<LogRow>& rows, const LogTotal& total)
 {
     out << "Data       Ora Inizio Ora Fine Scatti     Spesa Connessione / Servizio\n";
     for (const LogRow& row : rows) {
-        out << shortDate(row.data) << ' ' << row.inizio.leftJustified(10) << ' ' << row.fine.leftJustified(8) << ' '
-            << optionalText(row.scatti).rightJustified(6) << ' '
-            << (row.costo ? groupedLire(*row.costo) : QString()).rightJustified(9) << ' ' << row.connessione << " / "
-            << row.servizio << '\n';
+        out << terminalSafe(shortDate(row.data)) << ' ' << terminalSafe(row.inizio).leftJustified(10) << ' '
+            << terminalSafe(row.fine).leftJustified(8) << ' ' << optionalText(row.scatti).rightJustified(6) << ' '
+            << costText(row.costo).rightJustified(9) << ' ' << terminalSafe(row.connessione) << " / "
+            << terminalSafe(row.servizio) << '\n';
     }
-    out << "Totale Spesa nel periodo: " << groupedLire(total) << '\n';
+    out << "Totale Spesa nel periodo: " << groupedLire(total.lire) << unpricedNote(total) << '\n';
+}
+
+struct Month {
+    int year;
+    int month;
+};
+
+Month requiredMonth(const Arguments& arguments)
+{
+    return {arguments.requiredInteger(QStringLiteral("year"), 1, 9998),
+            arguments.requiredInteger(QStringLiteral("month"), 1, 12)};
 }
 
 } // namespace
@@ -73,16 +100,26 @@ int runLog(const QStringList& words, Console& console)
 {
     const Arguments arguments(words, {{QStringLiteral("db"), QStringLiteral("year"), QStringLiteral("month")},
                                       {QStringLiteral("csv")}, 0});
-    const int year = arguments.requiredInteger(QStringLiteral("year"), 1, 9998);
-    const int month = arguments.requiredInteger(QStringLiteral("month"), 1, 12);
+    const Month period = requiredMonth(arguments);
     Database database = openExisting(databasePath(arguments));
     const ConnectionLog log(database);
-    const QList<LogRow> rows = log.month(year, month);
-    const qint64 total = log.monthTotal(year, month);
+    const QList<LogRow> rows = log.month(period.year, period.month);
+    const LogTotal total = log.monthTotal(period.year, period.month);
     if (arguments.has(QStringLiteral("csv")))
         printCsv(console.out, rows, total);
     else
         printTable(console.out, rows, total);
+    return 0;
+}
+
+int runReprice(const QStringList& words, Console& console)
+{
+    const Arguments arguments(words, {{QStringLiteral("db"), QStringLiteral("year"), QStringLiteral("month")}, {}, 0});
+    const Month period = requiredMonth(arguments);
+    Database database = openForWriting(databasePath(arguments));
+    const RepriceOutcome outcome = ConnectionLog(database).repriceMonth(period.year, period.month);
+    console.out << outcome.repriced << " connections repriced, " << outcome.stillUnpriced
+                << " still without a tariff\n";
     return 0;
 }
 
@@ -95,15 +132,18 @@ int runStatus(const QStringList& words, Console& console)
     TariffStore tariffs(database);
 
     console.out << "ZR Tellix 99\n"
-                << "Database:      " << path << '\n'
+                << "Database:      " << terminalSafe(path) << '\n'
                 << "IVA:           " << VatStore(database).read() << "%\n"
                 << "Compagnie:     " << tariffs.companies().size() << '\n'
                 << "Tariffe:       " << tariffs.tariffs().size() << '\n';
-    for (const Associazione& association : AssociationStore(database).all())
-        console.out << "Connessione:   " << association.connessione << " -> tariffa " << association.idTariffa << '\n';
+    for (const Associazione& association : AssociationStore(database).all()) {
+        console.out << "Connessione:   " << terminalSafe(association.connessione) << " -> tariffa "
+                    << association.idTariffa << '\n';
+    }
     const ConnectionLog log(database);
+    const LogTotal total = log.monthTotal(today.year(), today.month());
     console.out << "Questo mese:   " << log.month(today.year(), today.month()).size() << " connessioni, "
-                << groupedLire(log.monthTotal(today.year(), today.month())) << " Lire\n";
+                << groupedLire(total.lire) << " Lire" << unpricedNote(total) << '\n';
     return 0;
 }
 

@@ -2,6 +2,7 @@
 #include "commands.h"
 
 #include "database/database_error.h"
+#include "database/text_escaping.h"
 
 #include <QGuiApplication>
 #include <QMap>
@@ -30,6 +31,9 @@ Commands:
                                     numbers out of bounds; exit status 1 if any
   log [--db FILE] --year Y --month M [--csv]
                                     list a month's connections and their total
+  reprice [--db FILE] --year Y --month M
+                                    price again the month's connections logged
+                                    without a tariff, with the tariffs of now
   status [--db FILE]                show the database in use and this month's total
   print [--db FILE] --year Y --month M [--pdf FILE]
                                     print a month's connections on the default
@@ -50,6 +54,7 @@ const QMap<QString, Command>& commands()
         {QStringLiteral("init"), zrt::cli::runInit},       {QStringLiteral("daytype"), zrt::cli::runDayType},
         {QStringLiteral("band"), zrt::cli::runBand},       {QStringLiteral("cost"), zrt::cli::runCost},
         {QStringLiteral("tariffs"), zrt::cli::runTariffs}, {QStringLiteral("log"), zrt::cli::runLog},
+        {QStringLiteral("reprice"), zrt::cli::runReprice},
         {QStringLiteral("status"), zrt::cli::runStatus},   {QStringLiteral("print"), zrt::cli::runPrint},
         {QStringLiteral("export-update"), zrt::cli::runExportUpdate},
         {QStringLiteral("check"), zrt::cli::runCheck},
@@ -99,7 +104,7 @@ int main(int argc, char* argv[])
     } catch (const zrt::cli::UsageError& error) {
         return usageError(console, QString::fromStdString(error.what()));
     } catch (const zrt::DatabaseError& error) {
-        err << "zrtellixctl: " << error.message() << '\n';
+        err << "zrtellixctl: " << zrt::terminalSafe(error.message()) << '\n';
         return 1;
     }
 }

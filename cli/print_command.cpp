@@ -3,7 +3,6 @@
 #include "database_access.h"
 
 #include "database/connection_log.h"
-#include "engine/italian_number.h"
 #include "printing/connection_list_printer.h"
 #include "printing/month_names.h"
 
@@ -17,9 +16,7 @@ int runPrint(const QStringList& words, Console& console)
     const int month = arguments.requiredInteger(QStringLiteral("month"), 1, 12);
     Database database = openExisting(databasePath(arguments));
     const ConnectionLog log(database);
-    const ConnectionListReport report{
-        log.month(year, month), periodText(year, month),
-        QString::fromStdString(formatItalian(static_cast<double>(log.monthTotal(year, month)), pattern::kLire))};
+    const ConnectionListReport report{log.month(year, month), periodText(year, month), log.monthTotal(year, month)};
 
     const PrintDestination destination = arguments.has(QStringLiteral("pdf"))
                                              ? PrintDestination::pdfFile(arguments.value(QStringLiteral("pdf")))

@@ -7,6 +7,7 @@
 #include "database/database_error.h"
 #include "database/default_content.h"
 #include "database/tariff_store.h"
+#include "database/text_escaping.h"
 #include "database/vat_store.h"
 #include "engine/currency.h"
 #include "engine/day_type.h"
@@ -87,10 +88,11 @@ int runBand(const QStringList& words, Console& console)
     Database database = openExisting(databasePath(arguments));
     const std::optional<BandRecord> record = BandLookup(database).LookUpBand(entry, at);
     if (!record) {
-        console.out << "No band in force for \"" << entry << "\" at " << text(formatLocalDateTime(at)) << '\n';
+        console.out << "No band in force for \"" << terminalSafe(entry) << "\" at " << text(formatLocalDateTime(at))
+                    << '\n';
         return 1;
     }
-    console.out << record->compagnia << " (" << record->tipotariffazione << ")\n";
+    console.out << terminalSafe(record->compagnia) << " (" << terminalSafe(record->tipotariffazione) << ")\n";
     printBand(console.out, record->band);
     return 0;
 }
@@ -106,15 +108,15 @@ int runCost(const QStringList& words, Console& console)
     Database database = openExisting(databasePath(arguments));
     const std::optional<Associazione> association = AssociationStore(database).find(entry);
     if (!association) {
-        console.err << "zrtellixctl: \"" << entry << "\" is not associated with any tariff\n";
+        console.err << "zrtellixctl: \"" << terminalSafe(entry) << "\" is not associated with any tariff\n";
         return 1;
     }
-    const std::optional<Tariff> tariff = TariffStore(database).tariff(association->idTariffa);
+    const std::optional<Tariff> tariff = pricingTariff(database, association->connessione);
     const int vat = VatStore(database).read();
     const std::optional<MeterReading> reading = tariff ? priceConnection(*tariff, start, seconds, vat) : std::nullopt;
     if (!reading) {
-        console.err << "zrtellixctl: tariff " << association->idTariffa << " of \"" << entry
-                    << "\" has no band to charge by\n";
+        console.err << "zrtellixctl: tariff " << association->idTariffa << " of \"" << terminalSafe(entry)
+                    << "\" has no usable band to charge by\n";
         return 1;
     }
     const QJsonObject result{
@@ -139,12 +141,12 @@ int runTariffs(const QStringList& words, Console& console)
     Database database = openExisting(databasePath(arguments));
     TariffStore store(database);
     for (const Compagnia& compagnia : store.companies()) {
-        console.out << "Compagnia " << compagnia.id << ": " << compagnia.nome << " (" << compagnia.tipotariffazione
-                    << ")\n";
+        console.out << "Compagnia " << compagnia.id << ": " << terminalSafe(compagnia.nome) << " ("
+                    << terminalSafe(compagnia.tipotariffazione) << ")\n";
         for (const TariffaInfo& tariffa : store.tariffs()) {
             if (tariffa.idCompagnia != compagnia.id)
                 continue;
-            console.out << " Tariffa " << tariffa.id << ": " << tariffa.descrizione << '\n';
+            console.out << " Tariffa " << tariffa.id << ": " << terminalSafe(tariffa.descrizione) << '\n';
             for (DayType tipo : {DayType::Fer, DayType::Pre, DayType::Fes}) {
                 for (const Fascia& fascia : store.bands(tariffa.id, tipo))
                     printBand(console.out, fascia.band);

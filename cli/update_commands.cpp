@@ -3,6 +3,7 @@
 #include "database_access.h"
 
 #include "database/tariff_update.h"
+#include "database/text_escaping.h"
 
 namespace zrt::cli {
 
@@ -13,7 +14,7 @@ int runExportUpdate(const QStringList& words, Console& console)
     const QString out = arguments.required(QStringLiteral("out"));
     const Database database = openExisting(databasePath(arguments));
     const UpdateSummary summary = exportUpdate(database, company, out);
-    console.out << "Wrote " << out << ": \"" << summary.compagnia << "\", " << summary.tariffs << " tariff(s), "
+    console.out << "Wrote " << terminalSafe(out) << ": \"" << terminalSafe(summary.compagnia) << "\", " << summary.tariffs << " tariff(s), "
                 << summary.bands << " band(s)\n";
     return 0;
 }

@@ -3,9 +3,13 @@
 #include "association_store.h"
 #include "database.h"
 #include "row_reading.h"
+#include "tariff_store.h"
 
 #include "engine/day_type.h"
 #include "engine/time_of_day.h"
+#include "engine/value_bounds.h"
+
+#include <algorithm>
 
 namespace zrt {
 
@@ -35,6 +39,8 @@ std::optional<BandRecord> BandLookup::bandOfStoredName(const QString& connession
     BandRecord record{connessione, bandQuery_.value(0).toString(), bandQuery_.value(1).toString(),
                       readBand(bandQuery_, 2)};
     bandQuery_.finish();
+    if (!isUsable(record.band, meteringOf(record.tipotariffazione.toStdString())))
+        return std::nullopt;
     return record;
 }
 
@@ -47,6 +53,19 @@ std::optional<BandRecord> BandLookup::LookUpBand(const QString& entry, LocalDate
     if (!association || association->connessione == entry)
         return std::nullopt;
     return bandOfStoredName(association->connessione, at);
+}
+
+std::optional<Tariff> pricingTariff(Database& database, const QString& entry)
+{
+    const std::optional<Associazione> association = AssociationStore(database).find(entry);
+    if (!association)
+        return std::nullopt;
+    std::optional<Tariff> tariff = TariffStore(database).tariff(association->idTariffa);
+    if (tariff) {
+        const Metering metering = tariff->metering();
+        std::erase_if(tariff->fasce, [metering](const Band& band) { return !isUsable(band, metering); });
+    }
+    return tariff;
 }
 
 } // namespace zrt

@@ -22,7 +22,8 @@ struct BandRecord {
 
 // Finds the band in force for an entry at an instant: the band of the
 // entry's associated tariff for that date's day type whose Inizio..Fine
-// holds the time strictly. Keeps its statements prepared, so it is cheap to
+// holds the time strictly. A band with a number out of bounds counts as
+// missing. Keeps its statements prepared, so it is cheap to
 // run once a second on a long-lived connection.
 class BandLookup {
 public:
@@ -36,5 +37,11 @@ private:
     Database& database_;
     QSqlQuery bandQuery_;
 };
+
+// The tariff a connection of the entry is priced with: the one now
+// associated with the entry (by its exact name, else ignoring letter case),
+// without its bands that hold a number out of bounds, which count as
+// missing. Nothing when the entry has no tariff.
+std::optional<Tariff> pricingTariff(Database& database, const QString& entry);
 
 } // namespace zrt

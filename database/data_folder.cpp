@@ -7,12 +7,37 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLoggingCategory>
+
+#include <unistd.h>
 
 namespace zrt {
 
 namespace {
 
+Q_LOGGING_CATEGORY(lcDataFolder, "zrtellix.database.folder")
+
 const QString kAppFolderName = QStringLiteral("zrtellix");
+
+void checkTrusted(const QString& path)
+{
+    const QFileInfo folder(path);
+    if (!folder.exists())
+        return;
+    switch (folderTrust(folder.ownerId(), folder.permissions(), ::geteuid())) {
+    case FolderTrust::Private:
+        return;
+    case FolderTrust::SharedButOwn:
+        qCWarning(lcDataFolder).noquote()
+            << QStringLiteral("%1: other users may write in this data folder; make it yours alone (chmod go-w)")
+                   .arg(path);
+        return;
+    case FolderTrust::SharedAndForeign:
+        throw DatabaseError(QStringLiteral("%1: the data folder belongs to another user and others may write in it; "
+                                           "use a folder of your own")
+                                .arg(path));
+    }
+}
 
 void seedFrom(const QString& shipped, const QString& target)
 {
@@ -57,6 +82,13 @@ DataFolderInputs currentDataFolderInputs(const QString& commandLineDir)
             QDir::homePath()};
 }
 
+FolderTrust folderTrust(uint ownerId, QFileDevice::Permissions permissions, uint userId)
+{
+    if (!(permissions & (QFileDevice::WriteGroup | QFileDevice::WriteOther)))
+        return FolderTrust::Private;
+    return ownerId == userId ? FolderTrust::SharedButOwn : FolderTrust::SharedAndForeign;
+}
+
 QString shippedDatabasePath()
 {
     const QString candidate = QDir::cleanPath(QCoreApplication::applicationDirPath()
@@ -66,7 +98,10 @@ QString shippedDatabasePath()
 
 QString prepareDataFolder(const QString& commandLineDir)
 {
-    const DataFolder folder = chooseDataFolder(currentDataFolderInputs(commandLineDir));
+    const DataFolderInputs inputs = currentDataFolderInputs(commandLineDir);
+    const DataFolder folder = chooseDataFolder(inputs);
+    if (folder.path == inputs.commandLineDir || folder.path == inputs.environmentDir)
+        checkTrusted(folder.path);
     if (!folder.perUser)
         return folder.path;
     if (!QDir().mkpath(folder.path))

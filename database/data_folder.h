@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFileDevice>
 #include <QString>
 
 namespace zrt {
@@ -29,9 +30,21 @@ DataFolder chooseDataFolder(const DataFolderInputs& inputs);
 
 DataFolderInputs currentDataFolderInputs(const QString& commandLineDir);
 
+// How far a folder named by the user can be trusted with the log: others
+// who may write in it can replace the database or plant a link in it.
+enum class FolderTrust {
+    Private,          // only its owner, the user, writes in it
+    SharedButOwn,     // the user's own, but others may write in it: allowed, with a warning
+    SharedAndForeign, // someone else's, and others may write in it: refused
+};
+
+FolderTrust folderTrust(uint ownerId, QFileDevice::Permissions permissions, uint userId);
+
 // Chooses the folder and, for the per-user folder, creates it and seeds it
-// with a copy of the shipped default database. Throws DatabaseError when
-// that is not possible.
+// with a copy of the shipped default database. A folder named on the command
+// line or in the environment that others may write in is refused when it
+// belongs to someone else, and logged as a warning when it is the user's.
+// Throws DatabaseError when the folder cannot be used.
 QString prepareDataFolder(const QString& commandLineDir);
 
 // The default database installed with the program, or an empty text.

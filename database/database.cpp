@@ -4,11 +4,19 @@
 #include "schema.h"
 
 #include <QAtomicInteger>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRandomGenerator>
 #include <QSqlError>
 
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 #include <exception>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace zrt {
 
@@ -57,6 +65,63 @@ QSqlDatabase connect(const QString& path, const QString& options)
     return connection;
 }
 
+// Nothing at all may stand at a path a new file is to take, not even a
+// dangling symbolic link: SQLite would create the file at its target.
+void checkFree(const QString& path)
+{
+    const QFileInfo info(path);
+    if (info.isSymLink())
+        throw DatabaseError(QStringLiteral("%1: is a symbolic link; give the path of the new file itself").arg(path));
+    if (info.exists())
+        throw DatabaseError(QStringLiteral("%1: the file already exists").arg(path));
+}
+
+// SQLite reports a statement stopped by the progress handler as interrupted.
+constexpr char kInterrupted[] = "9";
+
+QString describe(const QSqlError& error)
+{
+    if (error.nativeErrorCode() == QLatin1String(kInterrupted))
+        return QStringLiteral("stopped: a statement ran past its time limit, so the file is not usable");
+    return error.text();
+}
+
+QString temporaryNameFor(const QString& path)
+{
+    const QFileInfo target(path);
+    return target.dir().filePath(QStringLiteral(".%1.%2.tmp")
+                                     .arg(target.fileName())
+                                     .arg(QRandomGenerator::global()->generate64(), 16, 16, QLatin1Char('0')));
+}
+
+// Gives a complete file its name, which must still be free: a rename that
+// never replaces, or where the file system cannot do that, a hard link.
+void publish(const QString& temporary, const QString& path)
+{
+    const QByteArray from = QFile::encodeName(temporary);
+    const QByteArray to = QFile::encodeName(path);
+    if (::renameat2(AT_FDCWD, from.constData(), AT_FDCWD, to.constData(), RENAME_NOREPLACE) == 0)
+        return;
+    int failure = errno;
+    if (failure == EINVAL || failure == ENOSYS) {
+        if (::link(from.constData(), to.constData()) == 0) {
+            ::unlink(from.constData());
+            return;
+        }
+        failure = errno;
+    }
+    if (failure == EEXIST)
+        checkFree(path);
+    throw DatabaseError(
+        QStringLiteral("%1: cannot create the file: %2").arg(path, QString::fromLocal8Bit(std::strerror(failure))));
+}
+
+void removeTemporary(const QString& temporary)
+{
+    QFile::remove(temporary);
+    QFile::remove(temporary + QStringLiteral("-journal"));
+}
+
 QString connectOptions(Database::Access access)
 {
     QString options = QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyTimeoutMs);
@@ -73,20 +138,34 @@ Database Database::openSqliteFile(const QString& path, Access access)
     return Database(connect(path, connectOptions(access)), path);
 }
 
+Database Database::openForeign(const QString& path, std::chrono::milliseconds budget, StatementBudget::Clock clock)
+{
+    Database database = openSqliteFile(path, Access::ReadOnly);
+    database.budget_ = std::make_unique<StatementBudget>(database.connection_, budget, std::move(clock));
+    return database;
+}
+
+// A file opened only to be read is brought up to date too, through a
+// connection of its own: the statements of this version name the new
+// columns.
 Database Database::open(const QString& path, Access access)
 {
     Database database = openSqliteFile(path, access);
-    const QString missing = missingTable(database);
-    if (!missing.isEmpty())
-        throw DatabaseError(QStringLiteral("%1: not a ZR Tellix 99 database (no table \"%2\")")
-                                .arg(path, missing));
+    checkSchema(database);
+    if (needsUpgrade(database)) {
+        if (access == Access::ReadWrite) {
+            upgradeSchema(database);
+        } else {
+            Database writable = openSqliteFile(path, Access::ReadWrite);
+            upgradeSchema(writable);
+        }
+    }
     return database;
 }
 
 Database Database::createEmpty(const QString& path)
 {
-    if (QFileInfo::exists(path))
-        throw DatabaseError(QStringLiteral("%1: the file already exists").arg(path));
+    checkFree(path);
     return Database(connect(path, connectOptions(Access::ReadWrite)), path);
 }
 
@@ -98,18 +177,17 @@ Database Database::create(const QString& path)
 
 void buildNewFile(const QString& path, const std::function<void(Database&)>& fill)
 {
-    std::exception_ptr failure;
-    {
-        Database database = Database::createEmpty(path);
-        try {
+    checkFree(path);
+    const QString temporary = temporaryNameFor(path);
+    try {
+        {
+            Database database = Database::createEmpty(temporary);
             fill(database);
-        } catch (...) {
-            failure = std::current_exception();
         }
-    }
-    if (failure) {
-        QFile::remove(path);
-        std::rethrow_exception(failure);
+        publish(temporary, path);
+    } catch (...) {
+        removeTemporary(temporary);
+        throw;
     }
 }
 
@@ -119,7 +197,7 @@ Database::Database(QSqlDatabase connection, QString path)
 }
 
 Database::Database(Database&& other) noexcept
-    : connection_(std::move(other.connection_)), path_(std::move(other.path_))
+    : connection_(std::move(other.connection_)), path_(std::move(other.path_)), budget_(std::move(other.budget_))
 {
     other.connection_ = QSqlDatabase();
 }
@@ -130,6 +208,7 @@ Database& Database::operator=(Database&& other) noexcept
         close();
         connection_ = std::move(other.connection_);
         path_ = std::move(other.path_);
+        budget_ = std::move(other.budget_);
         other.connection_ = QSqlDatabase();
     }
     return *this;
@@ -142,6 +221,7 @@ Database::~Database()
 
 void Database::close()
 {
+    budget_.reset();
     if (!connection_.isValid())
         return;
     const QString name = connection_.connectionName();
@@ -165,12 +245,14 @@ void Database::execute(QSqlQuery& query, std::initializer_list<QVariant> values)
     for (const QVariant& value : values)
         query.bindValue(position++, value);
     if (!query.exec())
-        throw DatabaseError(query.lastError().text());
+        throw DatabaseError(describe(query.lastError()));
 }
 
 QSqlQuery Database::query(const QString& sql, std::initializer_list<QVariant> values) const
 {
     QSqlQuery statement = prepare(sql);
+    if (budget_)
+        budget_->restart();
     try {
         execute(statement, values);
     } catch (const DatabaseError& error) {
@@ -184,7 +266,7 @@ bool Database::nextRow(QSqlQuery& query)
     if (query.next())
         return true;
     if (query.lastError().isValid())
-        throw DatabaseError(query.lastError().text());
+        throw DatabaseError(describe(query.lastError()));
     return false;
 }
 

@@ -3,7 +3,12 @@
 #include "database.h"
 #include "sql_script.h"
 
+#include "database_error.h"
+
+#include <QSet>
 #include <QStringList>
+
+#include <algorithm>
 
 namespace zrt {
 
@@ -48,13 +53,78 @@ CREATE TABLE Connessioni (
     scatti      INTEGER,
     costo       INTEGER,
     servizio    TEXT,
-    secondi     INTEGER
+    secondi     INTEGER,
+    inizio_utc  INTEGER,
+    collegamento TEXT
 );
 CREATE INDEX "Connessioni per data" ON Connessioni (data);
+CREATE INDEX "Connessioni aperte" ON Connessioni (id) WHERE fine IS NULL;
 CREATE TABLE IVA (
     iva INTEGER NOT NULL
 );
 )sql";
+
+struct TableLayout {
+    const QString& name;
+    QStringList columns; // those the program cannot add to an existing table
+};
+
+// Fasce.id is not listed: files of older versions lack it, and nothing needs it.
+const TableLayout kRequiredLayout[] = {
+    {table::kCompagnie, {QStringLiteral("id_compagnia"), QStringLiteral("Compagnia"), QStringLiteral("tipotariffazione")}},
+    {table::kTariffe, {QStringLiteral("id_Tariffa"), QStringLiteral("id_compagnia"), QStringLiteral("Descrizione")}},
+    {table::kFasce,
+     {QStringLiteral("id_compagnia"), QStringLiteral("id_Tariffa"), QStringLiteral("tipo"), QStringLiteral("Inizio"),
+      QStringLiteral("Fine"), QStringLiteral("Durata"), QStringLiteral("Costo"), QStringLiteral("CostoAllaRisposta")}},
+    {table::kAssociazioni, {QStringLiteral("connessione"), QStringLiteral("id_tariffa")}},
+    {table::kConnessioni,
+     {QStringLiteral("id"), QStringLiteral("data"), QStringLiteral("Connessione"), QStringLiteral("inizio"),
+      QStringLiteral("fine"), QStringLiteral("scatti"), QStringLiteral("costo"), QStringLiteral("servizio"),
+      QStringLiteral("secondi")}},
+    {table::kIva, {QStringLiteral("iva")}},
+};
+
+struct AddedColumn {
+    const QString& table;
+    QString name;
+    FieldType type;
+};
+
+// The columns added since the first files were written, in that order.
+const AddedColumn kAddedColumns[] = {
+    {table::kFasce, QStringLiteral("SecondoCosto"), FieldType::Real},
+    {table::kConnessioni, QStringLiteral("inizio_utc"), FieldType::Integer},
+    {table::kConnessioni, QStringLiteral("collegamento"), FieldType::Text},
+};
+
+const QString kOpenRowsIndex = QStringLiteral("Connessioni aperte");
+
+// The column names of a table, in lower case.
+QSet<QString> columnsOf(const Database& database, const QString& tableName)
+{
+    QSqlQuery fields = database.query(QStringLiteral("SELECT name FROM pragma_table_info(?)"), {tableName});
+    QSet<QString> names;
+    while (Database::nextRow(fields))
+        names.insert(fields.value(0).toString().toLower());
+    return names;
+}
+
+bool hasIndex(const Database& database, const QString& name)
+{
+    QSqlQuery found = database.query(
+        QStringLiteral("SELECT 1 FROM sqlite_master WHERE type = 'index' AND name = ? COLLATE NOCASE"), {name});
+    return Database::nextRow(found);
+}
+
+QList<const AddedColumn*> missingAddedColumns(const Database& database)
+{
+    QList<const AddedColumn*> missing;
+    for (const AddedColumn& column : kAddedColumns) {
+        if (!columnsOf(database, column.table).contains(column.name.toLower()))
+            missing.append(&column);
+    }
+    return missing;
+}
 
 QString quotedIdentifier(const QString& name)
 {
@@ -82,16 +152,6 @@ void createSchema(Database& database)
     transaction.commit();
 }
 
-QString missingTable(const Database& database)
-{
-    for (const QString& name : {table::kCompagnie, table::kTariffe, table::kFasce, table::kAssociazioni,
-                                table::kConnessioni, table::kIva}) {
-        if (!database.hasTable(name))
-            return name;
-    }
-    return {};
-}
-
 bool fieldExists(const Database& database, const QString& tableName, const QString& fieldName)
 {
     QSqlQuery fields = database.query(
@@ -108,11 +168,42 @@ void addField(Database& database, const QString& tableName, const QString& field
     transaction.commit();
 }
 
+void checkSchema(const Database& database)
+{
+    for (const TableLayout& layout : kRequiredLayout) {
+        if (!database.hasTable(layout.name))
+            throw DatabaseError(QStringLiteral("%1: not a ZR Tellix 99 database (no table \"%2\")")
+                                    .arg(database.path(), layout.name));
+        const QSet<QString> present = columnsOf(database, layout.name);
+        const auto missing = std::find_if(layout.columns.begin(), layout.columns.end(),
+                                          [&present](const QString& column) { return !present.contains(column.toLower()); });
+        if (missing != layout.columns.end())
+            throw DatabaseError(QStringLiteral("%1: not a ZR Tellix 99 database (table \"%2\" has no column \"%3\")")
+                                    .arg(database.path(), layout.name, *missing));
+    }
+}
+
+bool needsUpgrade(const Database& database)
+{
+    return !missingAddedColumns(database).isEmpty() || !hasIndex(database, kOpenRowsIndex);
+}
+
 bool upgradeSchema(Database& database)
 {
-    if (fieldExists(database, table::kFasce, QStringLiteral("SecondoCosto")))
+    const QList<const AddedColumn*> missing = missingAddedColumns(database);
+    const bool indexMissing = !hasIndex(database, kOpenRowsIndex);
+    if (missing.isEmpty() && !indexMissing)
         return false;
-    addField(database, table::kFasce, QStringLiteral("SecondoCosto"), FieldType::Real);
+    Transaction transaction(database);
+    for (const AddedColumn* column : missing) {
+        database.query(QStringLiteral("ALTER TABLE %1 ADD COLUMN %2 %3")
+                           .arg(quotedIdentifier(column->table), quotedIdentifier(column->name), sqlType(column->type)));
+    }
+    if (indexMissing) {
+        database.query(QStringLiteral("CREATE INDEX %1 ON Connessioni (id) WHERE fine IS NULL")
+                           .arg(quotedIdentifier(kOpenRowsIndex)));
+    }
+    transaction.commit();
     return true;
 }
 

@@ -18,8 +18,12 @@ inline const QString kIva = QStringLiteral("IVA");
 // Creates the six tables and their indexes in an empty database.
 void createSchema(Database& database);
 
-// The first of our tables the file lacks, or an empty text when all are there.
-QString missingTable(const Database& database);
+// Refuses a file that lacks a table or a column the program cannot add:
+// throws DatabaseError naming the file and what it lacks.
+void checkSchema(const Database& database);
+
+// Whether the file lacks a column or index that upgradeSchema() adds.
+bool needsUpgrade(const Database& database);
 
 // Field names are matched without regard to letter case.
 bool fieldExists(const Database& database, const QString& tableName, const QString& fieldName);
@@ -27,8 +31,11 @@ bool fieldExists(const Database& database, const QString& tableName, const QStri
 enum class FieldType { Integer, Real, Text };
 void addField(Database& database, const QString& tableName, const QString& fieldName, FieldType type);
 
-// Brings an older file up to date: adds Fasce.SecondoCosto (empty in the
-// existing bands) when it is missing. Returns whether anything changed.
+// Brings an older file up to date, in one transaction: adds what the
+// program introduced over time and the file lacks (Fasce.SecondoCosto,
+// Connessioni.inizio_utc and Connessioni.collegamento, empty in the
+// existing rows, and the index of open log rows). Returns whether anything
+// changed.
 bool upgradeSchema(Database& database);
 
 } // namespace zrt

@@ -8,6 +8,7 @@
 
 #include "engine/day_type.h"
 #include "engine/time_of_day.h"
+#include "engine/value_bounds.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -73,15 +74,58 @@ qint64 readKey(const QVariant& value, const QString& what)
     return key;
 }
 
-QList<Band> readUpdateBands(const Database& update, qint64 company, qint64 tariff)
+QString fieldOf(StoredNumber number)
+{
+    switch (number) {
+    case StoredNumber::PulseLength:
+    case StoredNumber::ReductionMinute: return QStringLiteral("Durata");
+    case StoredNumber::Price: return QStringLiteral("Costo");
+    case StoredNumber::AnswerCharge: return QStringLiteral("CostoAllaRisposta");
+    case StoredNumber::SecondPrice: return QStringLiteral("SecondoCosto");
+    case StoredNumber::VatRate: break;
+    }
+    return QStringLiteral("iva");
+}
+
+// An update brings numbers the meter will trust: each must lie within the
+// bounds the editor allows, or the whole update is refused.
+void checkBounds(const Band& band, Metering metering)
+{
+    for (const BandNumber& number : bandNumbers(band, metering)) {
+        const NumberBounds bounds = boundsOf(number.meaning);
+        if (bounds.admits(number.value))
+            continue;
+        throw DatabaseError(QStringLiteral("band %1 %2-%3: %4 %5 is out of bounds (%6 to %7%8)")
+                                .arg(dayTypeText(band.tipo), timeText(band.inizio), timeText(band.fine),
+                                     fieldOf(number.meaning), QString::number(number.value))
+                                .arg(bounds.lowest)
+                                .arg(bounds.highest)
+                                .arg(bounds.whole ? QStringLiteral(", whole numbers") : QString()));
+    }
+}
+
+// An update holds tables only: a view or trigger could run anything,
+// endlessly, when the tables are read.
+void checkTablesOnly(const Database& update)
+{
+    QSqlQuery objects = update.query(
+        QStringLiteral("SELECT type, name FROM sqlite_master WHERE type IN ('view', 'trigger') ORDER BY name LIMIT 1"));
+    if (Database::nextRow(objects))
+        throw DatabaseError(QStringLiteral("the file holds the %1 \"%2\"; an update holds tables only")
+                                .arg(objects.value(0).toString(), objects.value(1).toString()));
+}
+
+QList<Band> readUpdateBands(const Database& update, qint64 company, qint64 tariff, Metering metering)
 {
     QSqlQuery rows = update.query(QStringLiteral("SELECT %1 FROM \"fasce new\" WHERE id_compagnia = ? AND "
                                                  "id_Tariffa = ? ORDER BY rowid")
                                       .arg(kBandSelection),
                                   {company, tariff});
     QList<Band> bands;
-    while (Database::nextRow(rows))
+    while (Database::nextRow(rows)) {
         bands.append(readBand(rows, 0));
+        checkBounds(bands.constLast(), metering);
+    }
     return bands;
 }
 
@@ -93,11 +137,12 @@ UpdateContent readUpdate(const Database& update)
         throw DatabaseError(QStringLiteral("%1: the update holds no company").arg(update.path()));
     const qint64 oldCompany = readKey(company.value(0), QStringLiteral("company key"));
     UpdateContent content{company.value(1).toString(), company.value(2).toString(), {}};
+    const Metering metering = meteringOf(content.tipotariffazione.toStdString());
 
     QSqlQuery tariffs = update.query(QStringLiteral("SELECT id_tariffa, descrizione FROM \"Tariffe new\" ORDER BY rowid"));
     while (Database::nextRow(tariffs)) {
         const qint64 oldTariff = readKey(tariffs.value(0), QStringLiteral("tariff key"));
-        content.tariffs.append({tariffs.value(1).toString(), readUpdateBands(update, oldCompany, oldTariff)});
+        content.tariffs.append({tariffs.value(1).toString(), readUpdateBands(update, oldCompany, oldTariff, metering)});
     }
     return content;
 }
@@ -114,9 +159,10 @@ void checkIntact(const Database& update)
 
 UpdateContent readUpdateFile(const QString& updatePath)
 {
-    const Database update = Database::openSqliteFile(updatePath, Database::Access::ReadOnly);
+    const Database update = Database::openForeign(updatePath);
     try {
         checkIntact(update);
+        checkTablesOnly(update);
         return readUpdate(update);
     } catch (const DatabaseError& error) {
         const QString message = error.message();

@@ -29,6 +29,18 @@ std::optional<qint64> wholeLire(const std::optional<MeterReading>& reading)
     return reading ? std::optional<qint64>(std::llround(reading->costLire)) : std::nullopt;
 }
 
+// What the log keeps to tell this connection from a redial of its entry.
+std::optional<QString> connectionText(const std::optional<ConnectionIdentity>& identity)
+{
+    if (!identity)
+        return std::nullopt;
+    if (identity->id)
+        return qtText(*identity->id);
+    if (identity->interfaceName)
+        return qtText(*identity->interfaceName);
+    return std::nullopt;
+}
+
 } // namespace
 
 ConnectionMonitor::ConnectionMonitor(MonitorServices services)
@@ -89,8 +101,9 @@ bool ConnectionMonitor::recover(const Instant& now)
     const std::optional<std::string> entry =
         services_.dialUp.isDialUpActive() ? findConnectedEntry() : std::nullopt;
     try {
-        const Recovery recovery = recoverOpenRows(services_.log, writer_, services_.clock.zone(), now,
-                                                  entry ? qtText(*entry) : QString());
+        const Recovery recovery =
+            recoverOpenRows(services_.log, writer_, services_.clock.zone(), now, entry ? qtText(*entry) : QString(),
+                            entry ? connectionText(services_.dialUp.connectionOf(*entry)) : std::nullopt);
         recovered_ = true;
         if (recovery.closedAny)
             services_.display.logChanged();
@@ -113,6 +126,7 @@ void ConnectionMonitor::resume(const std::string& entry, const ResumedRow& row, 
     state_.startTime = row.start;
     state_.startUtc = row.startUtc;
     state_.servizio = row.servizio;
+    state_.collegamento = connectionText(services_.dialUp.connectionOf(entry));
     state_.elapsedSeconds = row.figures.secondi + row.gapSeconds;
     state_.steadyZeroMs = now.steadyMs - state_.elapsedSeconds * 1000;
     state_.checkpointedSeconds = row.figures.secondi;
@@ -207,6 +221,7 @@ void ConnectionMonitor::beginConnection(const std::string& entry, const Instant&
     state_.startTime = now.local;
     state_.startUtc = now.epochMs / 1000;
     state_.steadyZeroMs = now.steadyMs;
+    state_.collegamento = connectionText(services_.dialUp.connectionOf(entry));
     state_.elapsedSeconds = 0;
     state_.checkpointedSeconds = 0;
     meter_.price(state_, terms_);
@@ -248,13 +263,33 @@ void ConnectionMonitor::checkpointIfDue()
 {
     if (!state_.recordId || !checkpointDue(state_.elapsedSeconds, state_.checkpointedSeconds))
         return;
-    if (writer_.checkpoint(*state_.recordId, logFiguresOf(state_)))
+    switch (writer_.checkpoint(*state_.recordId, logFiguresOf(state_))) {
+    case LogWriter::Write::Done:
+        state_.checkpointedSeconds = state_.elapsedSeconds;
+        break;
+    case LogWriter::Write::RowGone:
+        recreateRow();
+        break;
+    case LogWriter::Write::Failed:
+        break;
+    }
+}
+
+// The row of the running call was deleted by another program, or the file
+// was replaced (a backup restored): the call gets a row again, with its
+// start and everything metered so far.
+void ConnectionMonitor::recreateRow()
+{
+    qCWarning(monitorLog) << "the log row of the connection of" << qtText(state_.entry)
+                          << "is gone (deleted, or the file was replaced): it is written again";
+    state_.recordId = writer_.open(rowStart(), logFiguresOf(state_));
+    if (state_.recordId)
         state_.checkpointedSeconds = state_.elapsedSeconds;
 }
 
-RowStart ConnectionMonitor::rowStart() const
+LogRowStart ConnectionMonitor::rowStart() const
 {
-    return {qtText(state_.entry), state_.startTime, state_.startUtc, state_.servizio};
+    return {qtText(state_.entry), state_.startTime, state_.servizio, state_.startUtc, state_.collegamento};
 }
 
 // An unpriced row is priced over its whole time by the tariff of its entry,
@@ -263,13 +298,15 @@ bool ConnectionMonitor::priceEnded(RowClosing& row)
 {
     PricingTerms terms;
     try {
-        terms = services_.tariffs.termsFor(row.start.entry);
+        terms = services_.tariffs.termsFor(row.start.connessione);
     } catch (const DatabaseError& error) {
         logSkipped("pricing an ended connection", error);
         return false;
     }
+    const qint64 startUtc =
+        row.start.inizioUtc.value_or(utcOfLoggedStart(services_.clock.zone(), row.start.inizio));
     const std::optional<MeterReading> reading =
-        readingOf(terms, services_.clock.zone(), row.start.startUtc, row.figures.secondi);
+        readingOf(terms, services_.clock.zone(), startUtc, row.figures.secondi);
     row.start.servizio = servizioOf(terms, reading.has_value());
     row.figures.costo = wholeLire(reading);
     row.figures.scatti = reading ? std::optional<qint64>(reading->pulses) : std::nullopt;

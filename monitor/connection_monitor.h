@@ -73,7 +73,8 @@ private:
     void endConnection(const Instant& now);
     void noteCompany();
     void checkpointIfDue();
-    RowStart rowStart() const;
+    void recreateRow();
+    LogRowStart rowStart() const;
     bool priceEnded(RowClosing& row);
 
     static void logSkipped(const char* step, const DatabaseError& error);

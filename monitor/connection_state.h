@@ -14,8 +14,9 @@ namespace zrt {
 // meter tick.
 struct ConnectionState {
     bool connected = false;      // a connection is metered and has its log row
-    std::optional<int> recordId; // the log row; empty while it could not be written yet
+    std::optional<qint64> recordId; // the log row; empty while it could not be written yet
     std::string entry;           // the dial-up entry being metered
+    std::optional<QString> collegamento; // what tells this connection from a redial, when known
     LocalDateTime startTime;     // wall clock when the connection was first seen
     qint64 startUtc = 0;         // the same instant, seconds since 1970 UTC
     // The steady clock's time at which the connection would have been 0 s

@@ -4,29 +4,46 @@
 
 namespace zrt {
 
-int DatabaseLogStore::open(const QString& entry, LocalDateTime start, const QString& servizio)
+qint64 DatabaseLogStore::open(const LogRowStart& start, const StoredFigures& figures)
 {
-    return ConnectionLog(database_.get()).open(entry, start, servizio);
+    const qint64 id = ConnectionLog(database_.get()).open(start, figures);
+    fileOfRow_[id] = database_.fileGeneration();
+    return id;
 }
 
-void DatabaseLogStore::checkpoint(int id, const LogFigures& figures)
+bool DatabaseLogStore::checkpoint(qint64 id, const StoredFigures& figures)
 {
-    ConnectionLog(database_.get()).checkpoint(id, figures);
+    Database& database = database_.get();
+    return inItsFile(id) && ConnectionLog(database).checkpoint(id, figures);
 }
 
-void DatabaseLogStore::close(int id, TimeOfDay fine, const LogFigures& figures)
+bool DatabaseLogStore::close(qint64 id, TimeOfDay fine, const StoredFigures& figures)
 {
-    ConnectionLog(database_.get()).close(id, fine, figures);
+    Database& database = database_.get();
+    const bool closed = inItsFile(id) && ConnectionLog(database).close(id, fine, figures);
+    fileOfRow_.erase(id);
+    return closed;
 }
 
-void DatabaseLogStore::setServizio(int id, const QString& servizio)
+void DatabaseLogStore::setServizio(qint64 id, const QString& servizio)
 {
-    ConnectionLog(database_.get()).setServizio(id, servizio);
+    Database& database = database_.get();
+    if (inItsFile(id))
+        ConnectionLog(database).setServizio(id, servizio);
 }
 
 QList<LogRow> DatabaseLogStore::openRows()
 {
-    return ConnectionLog(database_.get()).openRows();
+    const QList<LogRow> rows = ConnectionLog(database_.get()).openRows();
+    for (const LogRow& row : rows)
+        fileOfRow_[row.id] = database_.fileGeneration();
+    return rows;
+}
+
+bool DatabaseLogStore::inItsFile(qint64 id) const
+{
+    const auto file = fileOfRow_.find(id);
+    return file == fileOfRow_.end() || file->second == database_.fileGeneration();
 }
 
 } // namespace zrt

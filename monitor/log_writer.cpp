@@ -16,37 +16,42 @@ void logSkippedWrite(const char* what, const DatabaseError& error)
     qCDebug(monitorLog) << "log row not" << what << "this time:" << error.message();
 }
 
-} // namespace
-
-LogFigures logFiguresOf(const ConnectionState& state)
+void logRowGone(qint64 id, const LogRowStart& start)
 {
-    const std::optional<qint64> costo =
-        state.costLire ? std::optional<qint64>(std::llround(*state.costLire)) : std::nullopt;
-    return {costo, state.pulses, state.elapsedSeconds};
+    qCWarning(monitorLog) << "log row" << id << "of" << start.connessione
+                          << "is gone (deleted, or the file was replaced): it is written again";
 }
 
-std::optional<int> LogWriter::open(const RowStart& row)
+} // namespace
+
+StoredFigures logFiguresOf(const ConnectionState& state)
+{
+    if (!state.costLire)
+        return StoredFigures::unpriced(state.elapsedSeconds);
+    return {std::llround(*state.costLire), state.pulses, state.elapsedSeconds};
+}
+
+std::optional<qint64> LogWriter::open(const LogRowStart& row, const StoredFigures& figures)
 {
     try {
-        return store_.open(row.entry, row.start, row.servizio);
+        return store_.open(row, figures);
     } catch (const DatabaseError& error) {
         logSkippedWrite("opened", error);
         return std::nullopt;
     }
 }
 
-bool LogWriter::checkpoint(int id, const LogFigures& figures)
+LogWriter::Write LogWriter::checkpoint(qint64 id, const StoredFigures& figures)
 {
     try {
-        store_.checkpoint(id, figures);
-        return true;
+        return store_.checkpoint(id, figures) ? Write::Done : Write::RowGone;
     } catch (const DatabaseError& error) {
         logSkippedWrite("checkpointed", error);
-        return false;
+        return Write::Failed;
     }
 }
 
-bool LogWriter::setServizio(int id, const QString& servizio)
+bool LogWriter::setServizio(qint64 id, const QString& servizio)
 {
     try {
         store_.setServizio(id, servizio);
@@ -81,17 +86,22 @@ bool LogWriter::write(RowClosing& row)
 {
     if (row.unpriced && pricer_ && pricer_(row))
         row.unpriced = false;
-    if (!row.id)
-        row.id = open(row.start);
-    if (!row.id)
-        return false;
-    try {
-        store_.close(*row.id, row.fine, row.figures);
-        return true;
-    } catch (const DatabaseError& error) {
-        logSkippedWrite("closed", error);
-        return false;
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        if (!row.id)
+            row.id = open(row.start);
+        if (!row.id)
+            return false;
+        try {
+            if (store_.close(*row.id, row.fine, row.figures))
+                return true;
+            logRowGone(*row.id, row.start);
+            row.id.reset();
+        } catch (const DatabaseError& error) {
+            logSkippedWrite("closed", error);
+            return false;
+        }
     }
+    return false;
 }
 
 } // namespace zrt

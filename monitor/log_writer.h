@@ -10,20 +10,12 @@
 
 namespace zrt {
 
-// What a log row holds from its connection's start.
-struct RowStart {
-    QString entry;
-    LocalDateTime start;
-    qint64 startUtc = 0; // the start, seconds since 1970 UTC
-    QString servizio;
-};
-
 // A row to complete: `id` is empty when its start could not be written yet.
 struct RowClosing {
-    std::optional<int> id;
-    RowStart start;
+    std::optional<qint64> id;
+    LogRowStart start;
     TimeOfDay fine;
-    LogFigures figures;
+    StoredFigures figures;
     // `figures` hold the connection's time only, to be priced before the
     // row is written: the tariff could not be read while it ran (the file
     // was locked throughout), or the row never reached a checkpoint.
@@ -31,32 +23,37 @@ struct RowClosing {
 };
 
 // The figures of a connection as the log stores them: the cost in whole
-// Lire (halves away from zero), whatever currency the display shows.
-LogFigures logFiguresOf(const ConnectionState& state);
+// Lire (halves away from zero), whatever currency the display shows, or
+// nothing while no band prices it.
+StoredFigures logFiguresOf(const ConnectionState& state);
 
 // Writes the connection log for the monitor, each write on its own. A write
 // that fails (the file locked or missing) is logged; a failed open or
 // checkpoint is for the caller to repeat, while a failed close is kept
 // here and repeated by retryPending(), so an ended connection is never lost.
-// An unpriced row is handed to the pricer before each try; it is written
-// as it is only when it cannot be priced but can be written.
+// A row that is gone when it is written (deleted by another program, or in
+// a file since replaced) is written anew, and that is logged. An unpriced
+// row is handed to the pricer before each try; it is written as it is only
+// when it cannot be priced but can be written.
 class LogWriter {
 public:
     // Prices an unpriced row; false when its tariff still cannot be read.
     using Pricer = std::function<bool(RowClosing&)>;
+    enum class Write { Done, Failed, RowGone };
 
     explicit LogWriter(LogStore& store, Pricer pricer = {}) : store_(store), pricer_(std::move(pricer)) {}
 
     // The new row's key, or nothing when it could not be written.
-    std::optional<int> open(const RowStart& row);
-    bool checkpoint(int id, const LogFigures& figures);
-    bool setServizio(int id, const QString& servizio);
+    std::optional<qint64> open(const LogRowStart& row, const StoredFigures& figures = {});
+    Write checkpoint(qint64 id, const StoredFigures& figures);
+    bool setServizio(qint64 id, const QString& servizio);
     // Completes a row, writing its start first when it has no key yet.
     // False when it failed and was kept for later.
     bool close(RowClosing row);
     // Writes the rows whose closing failed before; how many were written.
     int retryPending();
     bool hasPending() const { return !pending_.empty(); }
+    const std::vector<RowClosing>& pending() const { return pending_; }
 
 private:
     bool write(RowClosing& row);

@@ -43,6 +43,8 @@ void MonitorDatabase::reopen(FileId file)
     Database database = Database::open(path_);
     database.query(QStringLiteral("PRAGMA busy_timeout = %1").arg(busyTimeout_.count()));
     database_.emplace(std::move(database));
+    if (file.device != openedFile_.device || file.inode != openedFile_.inode)
+        ++fileGeneration_;
     openedFile_ = file;
     ++generation_;
 }

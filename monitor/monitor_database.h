@@ -29,6 +29,9 @@ public:
     const QString& path() const { return path_; }
     // Changes each time the file is opened anew.
     int generation() const { return generation_; }
+    // Changes only when the path names another file than before (a backup
+    // put in its place), not when the same file is opened again.
+    int fileGeneration() const { return fileGeneration_; }
 
 private:
     struct FileId {
@@ -47,6 +50,7 @@ private:
     std::optional<Database> database_;
     FileId openedFile_;
     int generation_ = 0;
+    int fileGeneration_ = 0;
 };
 
 } // namespace zrt

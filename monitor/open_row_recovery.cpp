@@ -15,7 +15,7 @@ std::optional<LocalDateTime> startOf(const LogRow& row)
     return LocalDateTime{*date, *time};
 }
 
-LogFigures checkpointOf(const LogRow& row)
+StoredFigures checkpointOf(const LogRow& row)
 {
     return {row.costo, row.scatti, row.secondi.value_or(0)};
 }
@@ -32,7 +32,7 @@ std::optional<RowTimes> timesOf(const LogRow& row, const TimeZoneRules& zone, co
     if (!start)
         return std::nullopt;
     const qint64 nowUtc = now.epochMs / 1000;
-    const qint64 startUtc = utcOfStart(zone, *start, nowUtc);
+    const qint64 startUtc = row.inizioUtc.value_or(utcOfStart(zone, *start, nowUtc));
     return RowTimes{startUtc, nowUtc - (startUtc + checkpointOf(row).secondi)};
 }
 
@@ -54,23 +54,31 @@ RowClosing closingOf(const LogRow& row, const TimeZoneRules& zone, const Instant
 {
     const std::optional<LocalDateTime> start = startOf(row);
     const std::optional<RowTimes> times = timesOf(row, zone, now);
-    const LogFigures figures = checkpointOf(row);
+    const StoredFigures figures = checkpointOf(row);
     const bool neverCheckpointed = start && figures.secondi == 0 && figures.costo.value_or(0) == 0;
     return {row.id,
-            {row.connessione, start.value_or(LocalDateTime{}), times ? times->startUtc : 0, row.servizio},
+            {row.connessione, start.value_or(LocalDateTime{}), row.servizio,
+             times ? std::optional<qint64>(times->startUtc) : std::nullopt, row.collegamento},
             endOf(row, now), figures, neverCheckpointed};
+}
+
+// A row that does not know its connection (written before connections
+// were told apart, or by a dialer that cannot) is taken as the same one.
+bool isSameConnection(const LogRow& row, const std::optional<QString>& connection)
+{
+    return !row.collegamento || !connection || *row.collegamento == *connection;
 }
 
 } // namespace
 
 Recovery recoverOpenRows(LogStore& store, LogWriter& writer, const TimeZoneRules& zone, const Instant& now,
-                         const QString& connectedEntry)
+                         const QString& connectedEntry, const std::optional<QString>& connection)
 {
     const QList<LogRow> rows = store.openRows();
     const LogRow* resumable = nullptr;
     std::optional<RowTimes> resumableTimes;
     for (const LogRow& row : rows) {
-        if (connectedEntry.isEmpty() || row.connessione != connectedEntry)
+        if (connectedEntry.isEmpty() || row.connessione != connectedEntry || !isSameConnection(row, connection))
             continue;
         const std::optional<RowTimes> times = timesOf(row, zone, now);
         if (isResumable(times)) {

@@ -14,11 +14,11 @@ inline constexpr qint64 kResumeWindowSeconds = 15 * 60;
 
 // A row left open by an earlier run, to be metered on.
 struct ResumedRow {
-    int id = 0;
+    qint64 id = 0;
     LocalDateTime start;
     qint64 startUtc = 0;
     QString servizio;
-    LogFigures figures;
+    StoredFigures figures;
     // Seconds from the last checkpoint to now, which the connection went on
     // for while no program metered it: never negative, never past the
     // resume window.
@@ -32,13 +32,15 @@ struct Recovery {
 
 // Settles the rows an earlier run left open (killed or crashed while
 // metering). The latest row of the entry connected now, if its last
-// checkpoint is recent, is handed back to be metered on; every other row
+// checkpoint is recent and it is the same connection (where the dialer
+// tells connections apart, by `connection`), is handed back to be metered
+// on; every other row
 // is closed with its last checkpoint, ending at its start plus the seconds
 // checkpointed (a row that never reached one is priced at its start by
 // the writer's pricer). Starts are compared as UTC instants, so a restart
 // in the hour repeated when the clock is set back finds its row. Throws
 // DatabaseError when the open rows cannot be read.
 Recovery recoverOpenRows(LogStore& store, LogWriter& writer, const TimeZoneRules& zone, const Instant& now,
-                         const QString& connectedEntry);
+                         const QString& connectedEntry, const std::optional<QString>& connection);
 
 } // namespace zrt

@@ -1,5 +1,7 @@
 #include "connection_list_layout.h"
 
+#include "log_total_text.h"
+
 #include "engine/italian_number.h"
 
 #include <QDate>
@@ -9,7 +11,6 @@
 
 #include <algorithm>
 #include <array>
-#include <optional>
 
 namespace zrt {
 
@@ -62,10 +63,13 @@ QString grouped(double value)
     return QString::fromStdString(formatItalian(value, pattern::kGrouped));
 }
 
-QString groupedTotal(const QString& total)
+// The total as "##,##", then how many costs it leaves out for not knowing them.
+QString totalLine(const LogTotal& total)
 {
-    const std::optional<double> value = parseItalianNumber(total.toStdString());
-    return value ? grouped(*value) : total;
+    QString line = QStringLiteral("Totale  ") + grouped(static_cast<double>(total.lire));
+    if (total.unpriced > 0)
+        line += QStringLiteral(" (%1)").arg(unpricedText(total));
+    return line;
 }
 
 // "2026-12-05" is printed as the short date "05/12/2026".
@@ -176,8 +180,8 @@ std::array<QString, kColumnCount> rowCells(const Sheet& sheet, const LogRow& row
         shortDate(row.data),
         row.inizio,
         row.fine,
-        row.scatti ? QString::number(*row.scatti) : QString(),
-        row.costo ? grouped(static_cast<double>(*row.costo)) : QString(),
+        row.scatti ? QString::number(*row.scatti) : kUnknownFigure,
+        row.costo && isCredibleCost(*row.costo) ? grouped(static_cast<double>(*row.costo)) : kUnknownFigure,
         sheet.elided(row.connessione, entryWidth),
         sheet.elided(row.servizio, serviceWidth),
     };
@@ -201,7 +205,7 @@ bool drawConnectionList(QPainter& painter, QPagedPaintDevice& device, const Conn
     sheet.newLine();
     if (!sheet.makeRoomForLine())
         return false;
-    sheet.drawTextRightAligned(kTotalRight, QStringLiteral("Totale  ") + groupedTotal(report.total));
+    sheet.drawTextRightAligned(kTotalRight, totalLine(report.total));
     return true;
 }
 

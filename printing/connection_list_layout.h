@@ -13,11 +13,11 @@ namespace zrt {
 inline const QString kConnectionListTitle = QStringLiteral("Stampa lista Connessioni ad Internet");
 
 // What the log page prints: the rows in the order listed, the period as
-// shown ("Dicembre 2026") and the total as shown ("1.234.567").
+// shown ("Dicembre 2026") and the period's total.
 struct ConnectionListReport {
     QList<LogRow> rows;
     QString period;
-    QString total;
+    LogTotal total;
 };
 
 // Draws the list with a painter already active on the device: title, period,

@@ -5,7 +5,7 @@ set -eu
 
 PACKAGES="
   cmake ninja-build g++ pkg-config
-  qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libqt6svg6 qt6-tools-dev
+  qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libsqlite3-dev libqt6svg6 qt6-tools-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   sqlite3 xvfb xauth poppler-utils fonts-liberation
   dbus-daemon python3-dbusmock

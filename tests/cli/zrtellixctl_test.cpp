@@ -176,5 +176,84 @@ TEST_F(Zrtellixctl, LogListsTheMonthWithItsTotal)
     EXPECT_EQ(lines[3], QStringLiteral("Totale,,,,1234567,,"));
 }
 
+// A month with a call no tariff priced and entry names meant to fool a
+// terminal or a spreadsheet.
+TEST_F(Zrtellixctl, LogShowsUnknownCostsAsUnknownAndHostileNamesAsPlainText)
+{
+    {
+        Database database = scratch_.open();
+        ConnectionLog log(database);
+        const qint64 priced = log.open(QStringLiteral("\x1b[31mRosso"), *parseLocalDateTime("2026-12-01 09:00:00"),
+                                       QStringLiteral("Telecom Italia 1998"));
+        log.close(priced, *parseTimeOfDay("10:00:00"), LogFigures{1234, 20, 3600});
+        const qint64 unpriced =
+            log.open(LogRowStart{QStringLiteral("=HYPERLINK(\"x\")\r"), *parseLocalDateTime("2026-12-02 09:00:00"),
+                                 kServizioNonDisponibile, std::nullopt, std::nullopt},
+                     StoredFigures::unpriced(0));
+        log.close(unpriced, *parseTimeOfDay("09:10:00"), StoredFigures::unpriced(600));
+        const qint64 forged = log.open(QStringLiteral("Casa\n02/12/2026 fake"), *parseLocalDateTime("2026-12-03 09:00:00"),
+                                       kServizioNonDisponibile);
+        log.close(forged, *parseTimeOfDay("09:10:00"), StoredFigures::unpriced(600));
+    }
+    const QStringList log{"log", "--db", scratch_.path(), "--year", "2026", "--month", "12"};
+    const QString table = output(log);
+    EXPECT_FALSE(table.contains(QChar(0x1b)));
+    EXPECT_THAT(table.toStdString(), HasSubstr("\\x1b[31mRosso"));
+    EXPECT_THAT(table.toStdString(), HasSubstr("Casa\\n02/12/2026 fake"));
+    EXPECT_EQ(table.count(QLatin1Char('\n')), 5) << "heading, three rows, total";
+    EXPECT_THAT(table.toStdString(), HasSubstr("Totale Spesa nel periodo: 1.234 (2 connections without a tariff)"));
+
+    const QStringList lines = output(log + QStringList{"--csv"}).split(QStringLiteral("\n"));
+    ASSERT_GE(lines.size(), 5);
+    EXPECT_EQ(lines[2], QStringLiteral("2026-12-02,09:00:00,09:10:00,,,\"'=HYPERLINK(\"\"x\"\")\r\",Non disponibile"));
+    EXPECT_EQ(lines[3], QStringLiteral("2026-12-03,09:00:00,09:10:00,,,\"Casa"));
+    EXPECT_EQ(lines[5], QStringLiteral("Totale,,,,1234,2 connections without a tariff,"));
+}
+
+TEST_F(Zrtellixctl, RepriceGivesTheCallsOfAMonthTheirCost)
+{
+    {
+        Database database = scratch_.open();
+        ConnectionLog log(database);
+        for (const char* entry : {"Casa", "Nessuno"}) {
+            const qint64 id = log.open(LogRowStart{QString::fromUtf8(entry), *parseLocalDateTime("2026-12-07 10:00:00"),
+                                                   kServizioNonDisponibile, std::nullopt, std::nullopt},
+                                       StoredFigures::unpriced(0));
+            log.close(id, *parseTimeOfDay("10:03:00"), StoredFigures::unpriced(180));
+        }
+    }
+    const QStringList reprice{"reprice", "--db", scratch_.path(), "--year", "2026", "--month", "12"};
+    EXPECT_EQ(output(reprice), QStringLiteral("1 connections repriced, 1 still without a tariff\n"));
+    EXPECT_EQ(scratch_.rows().first().costo, 305);
+    EXPECT_EQ(scratch_.rows().first().servizio, QStringLiteral("Telecom Italia 1998"));
+    EXPECT_EQ(output(reprice), QStringLiteral("0 connections repriced, 1 still without a tariff\n"));
+
+    // Another program holds the file locked past the tool's wait.
+    Database holder = scratch_.open();
+    holder.query(QStringLiteral("BEGIN EXCLUSIVE"));
+    const ToolRun locked = zrtellixctl(reprice);
+    EXPECT_EQ(locked.status, 1);
+    EXPECT_THAT(locked.err.toStdString(), HasSubstr("locked"));
+    holder.query(QStringLiteral("ROLLBACK"));
+}
+
+TEST_F(Zrtellixctl, NewFilesAreNeverCreatedThroughALink)
+{
+    QTemporaryDir folder;
+    const QString target = folder.filePath(QStringLiteral("elsewhere"));
+    const QString link = folder.filePath(QStringLiteral("link"));
+    ASSERT_TRUE(QFile::link(target, link));
+    const QStringList commands[] = {
+        {"init", "--db", link},
+        {"export-update", "--db", scratch_.path(), "--company", "Telecom Italia", "--out", link},
+    };
+    for (const QStringList& command : commands) {
+        const ToolRun run = zrtellixctl(command);
+        EXPECT_EQ(run.status, 1) << command.first().toStdString();
+        EXPECT_THAT(run.err.toStdString(), HasSubstr("symbolic link"));
+        EXPECT_FALSE(QFileInfo::exists(target));
+    }
+}
+
 } // namespace
 } // namespace zrt::test

@@ -10,9 +10,9 @@
 namespace zrt::test {
 namespace {
 
-QList<int> keys(const QList<LogRow>& rows)
+QList<qint64> keys(const QList<LogRow>& rows)
 {
-    QList<int> ids;
+    QList<qint64> ids;
     for (const LogRow& row : rows)
         ids.append(row.id);
     return ids;
@@ -39,7 +39,7 @@ TEST(ConnectionLogPages, PagesTogetherAreTheWholeMonthInKeyOrder)
     test::ScratchDatabase scratch;
     Database database = scratch.open();
     ConnectionLog log(database);
-    QList<int> march;
+    QList<qint64> march;
     Transaction transaction(database);
     for (int i = 0; i < 2 * ConnectionLog::kPageRows + 100; ++i) {
         const QString date = i % 7 == 3   ? QStringLiteral("2026-02-28")
@@ -48,14 +48,14 @@ TEST(ConnectionLogPages, PagesTogetherAreTheWholeMonthInKeyOrder)
         const QSqlQuery insert = database.query(
             QStringLiteral("INSERT INTO Connessioni (data, Connessione, inizio) VALUES (?, 'Casa', '10:00:00')"), {date});
         if (date.startsWith(QStringLiteral("2026-03")))
-            march.append(insert.lastInsertId().toInt());
+            march.append(insert.lastInsertId().toLongLong());
     }
     transaction.commit();
 
     EXPECT_EQ(keys(log.month(2026, 3)), march);
     EXPECT_EQ(keys(readByPages(log, 2026, 3)), march);
     EXPECT_EQ(log.monthPage(2026, 3, march.constLast(), ConnectionLog::kPageRows).size(), 0);
-    EXPECT_EQ(keys(log.monthPage(2026, 3, march.at(9), 2)), (QList<int>{march.at(10), march.at(11)}));
+    EXPECT_EQ(keys(log.monthPage(2026, 3, march.at(9), 2)), (QList<qint64>{march.at(10), march.at(11)}));
     EXPECT_TRUE(log.monthPage(2026, 5, 0, ConnectionLog::kPageRows).isEmpty());
 }
 

@@ -4,6 +4,7 @@
 #include "database/schema.h"
 #include "database/sql_script.h"
 #include "database/tariff_store.h"
+#include "database/tariff_update.h"
 
 #include <QDir>
 
@@ -70,6 +71,133 @@ TEST(DatabaseCreation, RefusesToOverwriteAnExistingFile)
     const QByteArray before = test::fileDigest(existing.path());
     EXPECT_THROW(createDatabaseFile(existing.path(), Content::Empty), DatabaseError);
     EXPECT_EQ(test::fileDigest(existing.path()), before);
+}
+
+// A link at the new file's path, dangling or not, is never followed: the
+// file would appear wherever the link points.
+TEST(DatabaseCreation, RefusesASymbolicLinkAndLeavesNothingBehind)
+{
+    test::ScratchDatabase source;
+    const struct {
+        const char* what;
+        std::function<void(const QString& path)> make;
+    } writers[] = {
+        {"a database", [](const QString& path) { createDatabaseFile(path, Content::Empty); }},
+        {"an update", [&source](const QString& path) {
+             Database database = source.open();
+             exportUpdate(database, QStringLiteral("Telecom Italia"), path);
+         }},
+    };
+    for (const auto& writer : writers) {
+        for (const bool dangling : {true, false}) {
+            SCOPED_TRACE(std::string(writer.what) + (dangling ? ", dangling link" : ", link to a file"));
+            QTemporaryDir folder;
+            const QString target = folder.filePath(QStringLiteral("elsewhere.T99"));
+            if (!dangling)
+                writeFile(target, "kept");
+            const QString link = folder.filePath(QStringLiteral("zrtell.T99"));
+            ASSERT_TRUE(QFile::link(target, link));
+            try {
+                writer.make(link);
+                ADD_FAILURE() << "followed the link";
+            } catch (const DatabaseError& error) {
+                EXPECT_TRUE(error.message().contains(QLatin1String("symbolic link"))) << error.message().toStdString();
+            }
+            EXPECT_EQ(QFileInfo::exists(target), !dangling);
+            EXPECT_EQ(QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden |
+                                                    QDir::System).size(),
+                      dangling ? 1 : 2);
+        }
+    }
+}
+
+// Built under another name and given its own only when whole.
+TEST(DatabaseCreation, AFileThatCouldNotBeFilledLeavesNothingBehind)
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("new.T99"));
+    EXPECT_THROW(buildNewFile(path, [](Database& database) { database.query(QStringLiteral("NOT SQL")); }),
+                 DatabaseError);
+    EXPECT_TRUE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden).isEmpty());
+    createDatabaseFile(path, Content::Empty);
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+              QStringList{QStringLiteral("new.T99")});
+}
+
+// A log of an older version: no inizio_utc, no collegamento, no index of
+// open rows; opening it, even to read, adds them and keeps the rows.
+TEST(SchemaCheck, AnOlderLogGainsItsNewColumnsAtOpen)
+{
+    test::ScratchDatabase scratch;
+    {
+        Database database = scratch.open();
+        runSqlScript(database, QStringLiteral(
+            "DROP TABLE Connessioni;\n"
+            "CREATE TABLE Connessioni (id INTEGER PRIMARY KEY AUTOINCREMENT, data TEXT, Connessione TEXT, "
+            "inizio TEXT, fine TEXT, scatti INTEGER, costo INTEGER, servizio TEXT, secondi INTEGER);\n"
+            "INSERT INTO Connessioni VALUES (7, '2026-12-07', 'Casa', '10:00:00', '10:03:00', 1, 305, 'T', 180);"));
+    }
+    Database database = Database::open(scratch.path(), Database::Access::ReadOnly);
+    EXPECT_TRUE(fieldExists(database, table::kConnessioni, QStringLiteral("inizio_utc")));
+    EXPECT_TRUE(fieldExists(database, table::kConnessioni, QStringLiteral("collegamento")));
+    EXPECT_FALSE(needsUpgrade(database));
+    const std::optional<LogRow> row = ConnectionLog(database).row(7);
+    ASSERT_TRUE(row);
+    EXPECT_EQ(row->costo, 305);
+    EXPECT_EQ(row->inizioUtc, std::nullopt);
+}
+
+TEST(SchemaCheck, AFileLackingWhatTheProgramCannotAddIsRefusedByName)
+{
+    const struct {
+        const char* script;
+        const char* problem;
+    } cases[] = {
+        {"DROP TABLE Tariffe;", "no table \"Tariffe\""},
+        {"ALTER TABLE Connessioni DROP COLUMN secondi;", "table \"Connessioni\" has no column \"secondi\""},
+        {"ALTER TABLE Fasce DROP COLUMN Costo;", "table \"Fasce\" has no column \"Costo\""},
+        {"ALTER TABLE \"Associazioni Connessioni\" RENAME COLUMN id_tariffa TO tariffa;",
+         "table \"Associazioni Connessioni\" has no column \"id_tariffa\""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.script);
+        test::ScratchDatabase scratch;
+        scratch.open().query(QString::fromUtf8(c.script));
+        const QByteArray before = test::fileDigest(scratch.path());
+        for (const auto access : {Database::Access::ReadOnly, Database::Access::ReadWrite}) {
+            try {
+                Database::open(scratch.path(), access);
+                ADD_FAILURE() << "opened";
+            } catch (const DatabaseError& error) {
+                EXPECT_TRUE(error.message().contains(scratch.path())) << error.message().toStdString();
+                EXPECT_TRUE(error.message().contains(QString::fromUtf8(c.problem))) << error.message().toStdString();
+            }
+        }
+        EXPECT_EQ(test::fileDigest(scratch.path()), before);
+    }
+}
+
+// Each statement on a file the program did not write has its own time:
+// one that never ends is stopped, and the next one runs. The clock moves a
+// second at every look.
+TEST(ForeignFile, AStatementThatRunsPastItsTimeIsStopped)
+{
+    test::ScratchDatabase scratch;
+    std::chrono::milliseconds now{0};
+    const Database foreign = Database::openForeign(scratch.path(), std::chrono::seconds(5), [&now] {
+        now += std::chrono::seconds(1);
+        return now;
+    });
+    try {
+        foreign.query(QStringLiteral("WITH RECURSIVE n(x) AS (SELECT 1 UNION ALL SELECT x + 1 FROM n) "
+                                     "SELECT COUNT(*) FROM n"));
+        ADD_FAILURE() << "an endless statement ended";
+    } catch (const DatabaseError& error) {
+        EXPECT_TRUE(error.message().contains(QLatin1String("time limit"))) << error.message().toStdString();
+    }
+    QSqlQuery count = foreign.query(QStringLiteral("SELECT COUNT(*) FROM IVA"));
+    ASSERT_TRUE(Database::nextRow(count));
+    EXPECT_EQ(count.value(0).toInt(), 1);
 }
 
 // A file of the older layout: Fasce without SecondoCosto.

@@ -68,27 +68,5 @@ TEST(TariffStore, MalformedStoredBandIsReportedNotGuessed)
     EXPECT_THROW(TariffStore(database).tariff(2), DatabaseError);
 }
 
-TEST(ConnectionLog, AClosedRowIsNeverCheckpointedAgain)
-{
-    test::ScratchDatabase scratch;
-    Database database = scratch.open();
-    ConnectionLog log(database);
-    const int id = log.open(QStringLiteral("Casa"), at("2026-12-07 23:59:30"), QStringLiteral("Telecom Italia"));
-    log.close(id, *parseTimeOfDay("00:05:30"), {610, 2, 360});
-    log.checkpoint(id, {1, 1, 1});
-    EXPECT_EQ(test::figuresOf(*log.row(id)), (test::RowFigures{"23:59:30", "00:05:30", 360, 2, 610}));
-}
-
-TEST(VatStore, WritesTheRowWhenItIsMissing)
-{
-    test::ScratchDatabase scratch;
-    Database database = scratch.open();
-    database.query(QStringLiteral("DELETE FROM IVA"));
-    VatStore vat(database);
-    EXPECT_EQ(vat.read(), 0);
-    vat.write(22);
-    EXPECT_EQ(vat.read(), 22);
-}
-
 } // namespace
 } // namespace zrt::test

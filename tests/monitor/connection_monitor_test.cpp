@@ -6,6 +6,9 @@
 
 #include <QFile>
 
+#include <cstdio>
+#include <functional>
+
 #include <gmock/gmock.h>
 
 namespace zrt::test {
@@ -308,6 +311,64 @@ TEST_F(DatabaseTroubleTest, RowWritesRefusedByALockAreMadeOnceItGoes)
     EXPECT_EQ(display.logChanges, logChanges + 1);
 }
 
+// The running call's row is deleted by another program, or the whole file
+// is replaced (a backup put back) while the call runs: the call still ends
+// with exactly one complete row, in the file now there, from its start.
+TEST_F(DatabaseTroubleTest, TheRunningCallsRowIsWrittenAgainWhenItIsGone)
+{
+    const std::pair<const char*, std::function<void()>> troubles[] = {
+        {"deleted", [this] { scratch.open().query(QStringLiteral("DELETE FROM Connessioni")); }},
+        {"replaced",
+         [this] {
+             ScratchDatabase backup;
+             {
+                 Database db = backup.open();
+                 AssociationStore(db).associate(QStringLiteral("Casa"), 2);
+             }
+             const QString moved = scratch.path() + QStringLiteral(".new");
+             ASSERT_TRUE(QFile::copy(backup.path(), moved));
+             ASSERT_EQ(::rename(QFile::encodeName(moved).constData(), QFile::encodeName(scratch.path()).constData()),
+                       0);
+         }},
+    };
+    for (const auto& [name, trouble] : troubles) {
+        startMonitor();
+        lineUp("Casa");
+        runSeconds(15);
+        trouble();
+        runSeconds(20);
+        lineDown();
+        const QList<LogRow> logged = rows();
+        ASSERT_THAT(logged, SizeIs(1)) << name;
+        EXPECT_EQ(figuresOf(logged[0]), (RowFigures{"10:00:00", "10:00:36", 36, 0, 152})) << name;
+        scratch.open().query(QStringLiteral("DELETE FROM Connessioni"));
+        clock.advance(-36);
+    }
+}
+
+// Keys past 2^31 and 2^32 are keys like any other: the call's row is
+// completed by its own key, and no other row is touched.
+TEST_F(DatabaseTroubleTest, KeysPastTwoToTheThirtyTwoAreKeptWhole)
+{
+    {
+        Database db = scratch.open();
+        db.query(QStringLiteral("INSERT INTO Connessioni (id, data, Connessione, inizio, fine, scatti, costo, servizio, "
+                                "secondi) VALUES (1, '2026-12-01', 'Casa', '09:00:00', '10:00:00', 20, 3048, 'x', 3600)"));
+        db.query(QStringLiteral("INSERT INTO Connessioni (id, data, Connessione, inizio, fine, scatti, costo, servizio, "
+                                "secondi) VALUES (4294967296, '2026-12-02', 'Casa', '09:00:00', '09:01:00', 0, 152, "
+                                "'x', 60)"));
+    }
+    startMonitor();
+    lineUp("Casa");
+    runSeconds(14);
+    lineDown();
+    const QList<LogRow> logged = rows();
+    ASSERT_THAT(logged, SizeIs(3));
+    EXPECT_EQ(figuresOf(logged[0]), (RowFigures{"09:00:00", "10:00:00", 3600, 20, 3048}));
+    EXPECT_EQ(logged[2].id, Q_INT64_C(4294967297));
+    EXPECT_EQ(figuresOf(logged[2]), (RowFigures{"10:00:00", "10:00:15", 15, 0, 152}));
+}
+
 TEST_F(DatabaseTroubleTest, AReplacedFileIsReopened)
 {
     MonitorDatabase monitorDatabase(scratch.path());
@@ -317,7 +378,7 @@ TEST_F(DatabaseTroubleTest, AReplacedFileIsReopened)
     EXPECT_THROW(monitorDatabase.get(), DatabaseError);
     ASSERT_TRUE(QFile::copy(replacement.path(), scratch.path()));
 
-    DatabaseLogStore(monitorDatabase).open(QStringLiteral("Casa"), kMondayMorning, QStringLiteral("x"));
+    DatabaseLogStore(monitorDatabase).open({QStringLiteral("Casa"), kMondayMorning, QStringLiteral("x"), {}, {}}, {});
     EXPECT_THAT(rows(), SizeIs(1));
 }
 

@@ -12,7 +12,8 @@ namespace zrt::test {
 namespace {
 
 // A month of rows told apart by their entry, "R001" onwards; every
-// twentieth row is still open (no end, pulses or cost).
+// twentieth row is still open (no end, pulses or cost), and every
+// thirteenth was closed with no tariff to price it.
 QList<LogRow> monthRows(int count)
 {
     QList<LogRow> rows;
@@ -22,8 +23,9 @@ QList<LogRow> monthRows(int count)
         row.connessione = QStringLiteral("R%1").arg(i, 3, 10, QLatin1Char('0'));
         row.inizio = QStringLiteral("09:00:05");
         row.servizio = QStringLiteral("Telecom Italia");
-        if (i % 20 != 0) {
+        if (i % 20 != 0)
             row.fine = QStringLiteral("09:30:59");
+        if (i % 20 != 0 && i % 13 != 0) {
             row.scatti = i * 3;
             row.costo = i * 100003;
         }
@@ -33,23 +35,28 @@ QList<LogRow> monthRows(int count)
 }
 
 // The line pdftotext makes of a row, its spacing collapsed: its non-empty
-// cells in column order.
+// cells in column order, unknown pulses and cost as dashes.
 QString rowLine(const LogRow& row)
 {
     QStringList cells{QDate::fromString(row.data, Qt::ISODate).toString(QStringLiteral("dd/MM/yyyy")), row.inizio};
+    if (!row.fine.isEmpty())
+        cells << row.fine;
     if (row.costo)
-        cells << row.fine << QString::number(*row.scatti) << QLocale(QLocale::Italian).toString(*row.costo);
+        cells << QString::number(*row.scatti) << QLocale(QLocale::Italian).toString(*row.costo);
+    else
+        cells << QStringLiteral("— —");
     return (cells << row.connessione << row.servizio).join(QLatin1Char(' '));
 }
 
 TEST(PrintedConnectionList, HeadingsOnceThenEveryRowOnceInOrderAndTheTotalOnEveryPageSize)
 {
-    // The total line groups the total's digits and shows nothing for zero.
-    const struct { QPageSize::PageSizeId size; int rows; const char* total; const char* totalLine; } cases[] = {
-        {QPageSize::A4, 100, "1.234.567", "Totale 1.234.567"},
-        {QPageSize::Letter, 100, "12345", "Totale 12.345"},
-        {QPageSize::A5, 60, "0", "Totale"},
-        {QPageSize::Legal, 1, "7", "Totale 7"},
+    // The total line groups the total's digits, shows nothing for zero and
+    // says how many costs it leaves out.
+    const struct { QPageSize::PageSizeId size; int rows; LogTotal total; const char* totalLine; } cases[] = {
+        {QPageSize::A4, 100, {1234567, 0}, "Totale 1.234.567"},
+        {QPageSize::Letter, 100, {12345, 2}, "Totale 12.345 (2 connessioni senza tariffa)"},
+        {QPageSize::A5, 60, {0, 0}, "Totale"},
+        {QPageSize::Legal, 1, {7, 1}, "Totale 7 (1 connessione senza tariffa)"},
     };
     const char* headings[] = {"Stampa lista Connessioni ad Internet", "Periodo: Dicembre 2026",
                               "Data Ora Inizio Ora Fine Scatti Spesa Con. Util.ta Servizio"};
@@ -58,7 +65,7 @@ TEST(PrintedConnectionList, HeadingsOnceThenEveryRowOnceInOrderAndTheTotalOnEver
         SCOPED_TRACE(QPageSize::name(c.size).toStdString());
         const QList<LogRow> rows = monthRows(c.rows);
         const QString path = folder.filePath(QPageSize::key(c.size) + QStringLiteral(".pdf"));
-        const PrintOutcome outcome = printConnectionList({rows, periodText(2026, 12), QString::fromLatin1(c.total)},
+        const PrintOutcome outcome = printConnectionList({rows, periodText(2026, 12), c.total},
                                                          PrintDestination::pdfFile(path, QPageSize(c.size)));
         ASSERT_EQ(outcome.result, PrintOutcome::Result::Printed) << outcome.message.toStdString();
 
@@ -80,7 +87,7 @@ TEST(PrintedConnectionList, HeadingsOnceThenEveryRowOnceInOrderAndTheTotalOnEver
             EXPECT_GT(lines.indexOf(rowLine(row)), previous) << row.connessione.toStdString();
             previous = lines.indexOf(rowLine(row));
         }
-        EXPECT_EQ(lines.last(), QString::fromLatin1(c.totalLine));
+        EXPECT_EQ(lines.last(), QString::fromUtf8(c.totalLine));
     }
 }
 

@@ -100,6 +100,12 @@ TEST_F(UpdateFiles, MissingTablesAndWrongValuesChangeNothing)
         {"a price that is not a number", "UPDATE \"fasce new\" SET Costo = 'nan' WHERE rowid = 5"},
         {"an infinite second price", "UPDATE \"fasce new\" SET SecondoCosto = -1e999 WHERE rowid = 5"},
         {"an infinite pulse", "UPDATE \"fasce new\" SET Durata = 1e999 WHERE rowid = 5"},
+        {"a negative price", "UPDATE \"fasce new\" SET Costo = -1 WHERE rowid = 5"},
+        {"a price beyond belief", "UPDATE \"fasce new\" SET Costo = 1.6e308 WHERE rowid = 5"},
+        {"a negative answer charge", "UPDATE \"fasce new\" SET CostoAllaRisposta = -100 WHERE rowid = 5"},
+        {"a negative second price", "UPDATE \"fasce new\" SET SecondoCosto = -5 WHERE rowid = 5"},
+        {"a tiny reduction minute", "UPDATE \"fasce new\" SET Durata = 1e-300 WHERE rowid = 5"},
+        {"a reduction minute past the day", "UPDATE \"fasce new\" SET Durata = 1441 WHERE rowid = 5"},
     };
     for (const auto& c : cases) {
         const QString path = updatePath("broken.mdb");
@@ -107,6 +113,39 @@ TEST_F(UpdateFiles, MissingTablesAndWrongValuesChangeNothing)
         ASSERT_TRUE(QFile::copy(updatePath("good.mdb"), path));
         editUpdate(path, QString::fromUtf8(c.statement));
         EXPECT_THROW(checkUpdateFile(path), DatabaseError) << c.name;
+        expectRefused(path, c.name);
+    }
+}
+
+// A view or a trigger could run anything when the tables are read, an
+// endless recursion included: an update holds tables only.
+TEST_F(UpdateFiles, ViewsAndTriggersAreRefusedBeforeAnythingIsRead)
+{
+    makeUpdate(updatePath("good.mdb"), 3, 7);
+    const struct {
+        const char* name;
+        QStringList statements;
+    } cases[] = {
+        {"an endless recursive view for the tariffs",
+         {"DROP TABLE \"Tariffe new\"",
+          "CREATE VIEW \"Tariffe new\" AS WITH RECURSIVE n(x) AS (SELECT 1 UNION ALL SELECT x + 1 FROM n) "
+          "SELECT x AS id_tariffa, 1 AS id_compagnia, 'T' || x AS descrizione FROM n"}},
+        {"a view that spins in one step",
+         {"CREATE VIEW spin AS WITH RECURSIVE n(x) AS (SELECT 1 UNION ALL SELECT x + 1 FROM n) SELECT COUNT(*) FROM n"}},
+        {"a trigger", {"CREATE TRIGGER t AFTER DELETE ON \"Tariffe new\" BEGIN SELECT 1; END"}},
+    };
+    for (const auto& c : cases) {
+        const QString path = updatePath("hostile.mdb");
+        QFile::remove(path);
+        ASSERT_TRUE(QFile::copy(updatePath("good.mdb"), path));
+        for (const QString& statement : c.statements)
+            editUpdate(path, statement);
+        try {
+            checkUpdateFile(path);
+            ADD_FAILURE() << c.name << ": accepted";
+        } catch (const DatabaseError& error) {
+            EXPECT_TRUE(error.message().contains(QLatin1String("tables only"))) << error.message().toStdString();
+        }
         expectRefused(path, c.name);
     }
 }

@@ -36,7 +36,7 @@ public:
         QList<LogRow> result;
         QSqlQuery ids = reader.query(QStringLiteral("SELECT id FROM Connessioni ORDER BY id"));
         while (ids.next())
-            result.append(*log.row(ids.value(0).toInt()));
+            result.append(*log.row(ids.value(0).toLongLong()));
         return result;
     }
 

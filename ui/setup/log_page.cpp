@@ -1,15 +1,16 @@
 #include "log_page.h"
 
-#include "printing/connection_list_printer.h"
 #include "log_table_model.h"
-#include "printing/month_names.h"
 #include "setup_widgets.h"
+
+#include "printing/connection_list_printer.h"
+#include "printing/log_total_text.h"
+#include "printing/month_names.h"
 #include "ui/common/user_messages.h"
 
 #include "controls/flat_button.h"
 #include "database/database.h"
 #include "database/database_error.h"
-#include "engine/italian_number.h"
 
 #include <QApplication>
 #include <QHBoxLayout>
@@ -30,9 +31,6 @@ Q_LOGGING_CATEGORY(lcLogPage, "zrtellix.setup.log")
 constexpr int kFirstYear = 1;
 constexpr int kLastYear = 9999;
 constexpr int kMonthLabelWidth = 70;
-
-const QString kHint = QStringLiteral(
-    "Fare click su < o > dell'anno o del mese per visualizzare le connessioni del periodo interessato.");
 
 // The busy pointer for as long as it lives.
 class WaitCursor {
@@ -60,21 +58,26 @@ LogPage::LogPage(QString databasePath, UserMessages& messages, QWidget* parent)
     : QWidget(parent), databasePath_(std::move(databasePath)), messages_(messages), model_(new LogTableModel(this)),
       monthLabel_(periodLabel(QStringLiteral("lblMese"), this)), yearLabel_(periodLabel(QStringLiteral("lblAnno"), this)),
       totalLabel_(setupLabel(QStringLiteral("lblTotSpesa"), QStringLiteral("0"), this)),
-      printButton_(setupButton(QStringLiteral("fltbutton14"), QStringLiteral("Attendere Stampa in corso..."), this))
+      printButton_(setupButton(QStringLiteral("fltbutton14"), tr("Attendere Stampa in corso..."), this))
 {
     FlatButton* fltbutton6 = setupButton(QStringLiteral("fltbutton6"), QStringLiteral("<"), this);
     FlatButton* fltbutton7 = setupButton(QStringLiteral("fltbutton7"), QStringLiteral(">"), this);
     FlatButton* fltbutton8 = setupButton(QStringLiteral("fltbutton8"), QStringLiteral("<"), this);
     FlatButton* fltbutton9 = setupButton(QStringLiteral("fltbutton9"), QStringLiteral(">"), this);
-    FlatButton* fltbutton13 = setupButton(QStringLiteral("fltbutton13"), QStringLiteral("Stampa"), this);
+    FlatButton* fltbutton13 = setupButton(QStringLiteral("fltbutton13"), tr("Stampa"), this);
+    FlatButton* repriceButton = setupButton(QStringLiteral("fltRicalcola"), tr("Ricalcola"), this);
+    repriceButton->setToolTip(tr("Calcola di nuovo la spesa delle connessioni del mese registrate senza tariffa, "
+                                 "con le tariffe associate ora"));
     QTableView* DBGrid1 = setupGrid(QStringLiteral("DBGrid1"), model_, this);
     DBGrid1->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    QLabel* Label12 = setupLabel(QStringLiteral("Label12"), kHint, this);
+    QLabel* Label12 = setupLabel(
+        QStringLiteral("Label12"),
+        tr("Fare click su < o > dell'anno o del mese per visualizzare le connessioni del periodo interessato."), this);
     Label12->setWordWrap(true);
     printButton_->hide();
 
     auto* period = new QHBoxLayout;
-    period->addWidget(setupLabel(QStringLiteral("Label1"), QStringLiteral("Periodo"), this));
+    period->addWidget(setupLabel(QStringLiteral("Label1"), tr("Periodo"), this));
     period->addSpacing(8);
     period->addWidget(fltbutton6);
     period->addWidget(monthLabel_);
@@ -86,10 +89,11 @@ LogPage::LogPage(QString databasePath, UserMessages& messages, QWidget* parent)
     period->addStretch();
 
     auto* total = new QHBoxLayout;
-    total->addWidget(setupLabel(QStringLiteral("Label3"), QStringLiteral("Totale Spesa nel periodo:"), this));
+    total->addWidget(setupLabel(QStringLiteral("Label3"), tr("Totale Spesa nel periodo:"), this));
     total->addWidget(totalLabel_);
     total->addStretch();
     total->addWidget(printButton_);
+    total->addWidget(repriceButton);
     total->addWidget(fltbutton13);
 
     auto* layout = new QVBoxLayout(this);
@@ -103,6 +107,7 @@ LogPage::LogPage(QString databasePath, UserMessages& messages, QWidget* parent)
     connect(fltbutton7, &FlatButton::clicked, this, &LogPage::nextMonth);
     connect(fltbutton8, &FlatButton::clicked, this, [this] { showPeriod(year_ - 1, month_); });
     connect(fltbutton9, &FlatButton::clicked, this, [this] { showPeriod(year_ + 1, month_); });
+    connect(repriceButton, &FlatButton::clicked, this, &LogPage::reprice);
     connect(fltbutton13, &FlatButton::clicked, this, &LogPage::print);
 }
 
@@ -117,21 +122,26 @@ void LogPage::showPeriod(int year, int month)
 
 void LogPage::reload()
 {
-    readError_.clear();
+    readFailed_ = false;
     try {
         Database database = Database::open(databasePath_, Database::Access::ReadOnly);
-        const qint64 total = ConnectionLog(database).monthTotal(year_, month_);
-        totalLabel_->setText(QString::fromStdString(formatItalian(double(total), pattern::kLire)));
+        showTotal(ConnectionLog(database).monthTotal(year_, month_));
     } catch (const DatabaseError& error) {
         noteReadError(error);
         model_->clear();
-        totalLabel_->clear();
+        showTotal(std::nullopt);
         return;
     }
-    model_->setSource([this, year = year_, month = month_](int afterId) { return readPage(year, month, afterId); });
+    model_->setSource([this, year = year_, month = month_](qint64 afterId) { return readPage(year, month, afterId); });
 }
 
-QList<LogRow> LogPage::readPage(int year, int month, int afterId)
+void LogPage::showTotal(const std::optional<LogTotal>& total)
+{
+    total_ = total;
+    totalLabel_->setText(total ? totalText(*total) : QString());
+}
+
+QList<LogRow> LogPage::readPage(int year, int month, qint64 afterId)
 {
     try {
         Database database = Database::open(databasePath_, Database::Access::ReadOnly);
@@ -144,8 +154,8 @@ QList<LogRow> LogPage::readPage(int year, int month, int afterId)
 
 void LogPage::noteReadError(const DatabaseError& error)
 {
-    readError_ = error.message();
-    qCWarning(lcLogPage).noquote() << "The connection log cannot be read:" << readError_;
+    readFailed_ = true;
+    qCWarning(lcLogPage).noquote() << "The connection log cannot be read:" << error.message();
 }
 
 void LogPage::previousMonth()
@@ -164,22 +174,56 @@ void LogPage::nextMonth()
         showPeriod(year_ + 1, 1);
 }
 
-void LogPage::print()
+void LogPage::reprice()
 {
-    const PrintOutcome outcome = printWithNotice();
-    if (outcome.result == PrintOutcome::Result::Failed)
-        messages_.warn(this, outcome.message);
-    else if (outcome.result == PrintOutcome::Result::NothingToPrint)
-        messages_.inform(this, outcome.message);
+    RepriceOutcome outcome;
+    try {
+        const WaitCursor busy;
+        Database database = Database::open(databasePath_);
+        outcome = ConnectionLog(database).repriceMonth(year_, month_);
+    } catch (const DatabaseError& error) {
+        qCWarning(lcLogPage).noquote() << "The connections could not be repriced:" << error.message();
+        messages_.warn(this, tr("Le connessioni non sono state ricalcolate: il file delle tariffe non si può "
+                                "leggere o scrivere, oppure l'aliquota IVA salvata non è valida."));
+        return;
+    }
+    reload();
+    messages_.inform(this, tr("%1 connessioni ricalcolate, %2 ancora senza tariffa")
+                               .arg(outcome.repriced)
+                               .arg(outcome.stillUnpriced));
 }
 
-PrintOutcome LogPage::printWithNotice()
+void LogPage::print()
+{
+    const std::optional<PrintOutcome> outcome = printWithNotice();
+    if (!outcome) {
+        messages_.warn(this, tr("Il registro delle connessioni non si può leggere: la lista non è stata stampata."));
+        return;
+    }
+    switch (outcome->result) {
+    case PrintOutcome::Result::Printed:
+        return;
+    case PrintOutcome::Result::NothingToPrint:
+        messages_.inform(this, tr("Nessuna connessione in %1: niente da stampare.").arg(periodText(year_, month_)));
+        return;
+    case PrintOutcome::Result::Failed:
+        qCWarning(lcLogPage).noquote() << "The list was not printed:" << outcome->message;
+        messages_.warn(this, tr("La lista non è stata stampata: controllare che ci sia una stampante predefinita "
+                                "e che sia pronta, poi riprovare."));
+        return;
+    }
+}
+
+// A list with rows missing would look complete on paper, so none is printed.
+std::optional<PrintOutcome> LogPage::printWithNotice()
 {
     printButton_->show();
     printButton_->repaint();
     const WaitCursor busy;
     model_->fetchAll();
-    const PrintOutcome outcome = readError_.isEmpty() ? printListed() : unreadableLog();
+    std::optional<PrintOutcome> outcome;
+    if (!readFailed_ && total_)
+        outcome = printListed();
     printButton_->hide();
     return outcome;
 }
@@ -187,14 +231,7 @@ PrintOutcome LogPage::printWithNotice()
 PrintOutcome LogPage::printListed() const
 {
     const PrintDestination destination = printDestination_ ? *printDestination_ : PrintDestination::defaultPrinter();
-    return printConnectionList({model_->rows(), periodText(year_, month_), totalLabel_->text()}, destination);
-}
-
-// A list with rows missing would look complete on paper, so none is printed.
-PrintOutcome LogPage::unreadableLog() const
-{
-    return {PrintOutcome::Result::Failed,
-            QStringLiteral("The connection log cannot be read: %1").arg(readError_)};
+    return printConnectionList({model_->rows(), periodText(year_, month_), *total_}, destination);
 }
 
 } // namespace zrt

@@ -21,7 +21,9 @@ class FlatButton;
 
 // The "Lista Connessioni" page: the connections logged in one calendar
 // month, arrows that step the month and the year, the total spent in the
-// month and "Stampa", which prints the list.
+// month with how many connections it leaves out for want of a tariff,
+// "Ricalcola", which prices those again with the tariffs of now, and
+// "Stampa", which prints the list.
 class LogPage : public QWidget {
     Q_OBJECT
 
@@ -42,18 +44,21 @@ public:
 private:
     void previousMonth();
     void nextMonth();
+    void reprice();
     void print();
-    // Prints with the notice "Attendere Stampa in corso..." and the busy pointer.
-    PrintOutcome printWithNotice();
+    // Prints with the notice "Attendere Stampa in corso..." and the busy
+    // pointer; nothing when the period could not be read whole.
+    std::optional<PrintOutcome> printWithNotice();
     PrintOutcome printListed() const;
-    PrintOutcome unreadableLog() const;
-    QList<LogRow> readPage(int year, int month, int afterId);
+    QList<LogRow> readPage(int year, int month, qint64 afterId);
     void noteReadError(const DatabaseError& error);
+    void showTotal(const std::optional<LogTotal>& total);
 
     QString databasePath_;
     UserMessages& messages_;
     std::optional<PrintDestination> printDestination_;
-    QString readError_; // the last failure to read the period shown, if any
+    bool readFailed_ = false; // the period shown could not be read whole
+    std::optional<LogTotal> total_;
     int year_ = 0;
     int month_ = 0;
 

@@ -1,5 +1,7 @@
 #include "log_table_model.h"
 
+#include "printing/log_total_text.h"
+
 #include <QDate>
 
 #include <array>
@@ -9,7 +11,8 @@ namespace zrt {
 namespace {
 
 const std::array<const char*, LogTableModel::ColumnCount> kCaptions{
-    "Data", "Ora Inizio", "Ora Fine", "Scatti", "Spesa", "Connessione", "Servizio"};
+    QT_TR_NOOP("Data"), QT_TR_NOOP("Ora Inizio"), QT_TR_NOOP("Ora Fine"), QT_TR_NOOP("Scatti"),
+    QT_TR_NOOP("Spesa"), QT_TR_NOOP("Connessione"), QT_TR_NOOP("Servizio")};
 
 QString shortDate(const QString& isoDate)
 {
@@ -17,9 +20,14 @@ QString shortDate(const QString& isoDate)
     return date.isValid() ? date.toString(QStringLiteral("dd/MM/yyyy")) : isoDate;
 }
 
-QString optionalNumber(const std::optional<qint64>& value)
+QString pulsesText(const std::optional<qint64>& scatti)
 {
-    return value ? QString::number(*value) : QString();
+    return scatti ? QString::number(*scatti) : kUnknownFigure;
+}
+
+QString costText(const std::optional<qint64>& costo)
+{
+    return costo && isCredibleCost(*costo) ? QString::number(*costo) : kUnknownFigure;
 }
 
 QString cellText(const LogRow& row, int column)
@@ -28,8 +36,8 @@ QString cellText(const LogRow& row, int column)
     case LogTableModel::DataColumn: return shortDate(row.data);
     case LogTableModel::InizioColumn: return row.inizio;
     case LogTableModel::FineColumn: return row.fine;
-    case LogTableModel::ScattiColumn: return optionalNumber(row.scatti);
-    case LogTableModel::SpesaColumn: return optionalNumber(row.costo);
+    case LogTableModel::ScattiColumn: return pulsesText(row.scatti);
+    case LogTableModel::SpesaColumn: return costText(row.costo);
     case LogTableModel::ConnessioneColumn: return row.connessione;
     case LogTableModel::ServizioColumn: return row.servizio;
     }
@@ -107,7 +115,7 @@ QVariant LogTableModel::headerData(int section, Qt::Orientation orientation, int
 {
     if (role != Qt::DisplayRole || orientation != Qt::Horizontal || section < 0 || section >= ColumnCount)
         return QAbstractTableModel::headerData(section, orientation, role);
-    return QString::fromLatin1(kCaptions[static_cast<std::size_t>(section)]);
+    return tr(kCaptions[static_cast<std::size_t>(section)]);
 }
 
 } // namespace zrt

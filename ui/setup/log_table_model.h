@@ -10,8 +10,9 @@
 namespace zrt {
 
 // The logged connections of a period, in stored order, as the log page's
-// grid shows them: the date as dd/MM/yyyy, everything else as stored. The
-// rows are read a page at a time as the grid reaches the last one read.
+// grid shows them: the date as dd/MM/yyyy, a cost or pulse count the log
+// does not know as "—", everything else as stored. The rows are read a page
+// at a time as the grid reaches the last one read.
 class LogTableModel : public QAbstractTableModel {
     Q_OBJECT
 
@@ -28,7 +29,7 @@ public:
     };
 
     // The rows after the given key, at most ConnectionLog::kPageRows of them.
-    using PageReader = std::function<QList<LogRow>(int afterId)>;
+    using PageReader = std::function<QList<LogRow>(qint64 afterId)>;
 
     using QAbstractTableModel::QAbstractTableModel;
 

@@ -7,14 +7,13 @@
 #include "database/database.h"
 #include "database/database_error.h"
 #include "database/vat_store.h"
-#include "engine/italian_number.h"
+#include "engine/value_bounds.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLoggingCategory>
-
-#include <cmath>
+#include <QRegularExpression>
 
 namespace zrt {
 
@@ -22,27 +21,26 @@ namespace {
 
 Q_LOGGING_CATEGORY(lcVat, "zrtellix.setup.vat")
 
-constexpr int kHighestRate = 100;
 constexpr int kBoxWidth = 32;
 
-const QString kModifica = QStringLiteral("Modifica");
-const QString kOk = QStringLiteral("OK");
-
-// The whole percentage a text stands for, if it is one from 0 to 100.
+// The whole percentage a text stands for: up to three digits, blanks
+// around allowed, from 0 to 100.
 std::optional<int> wholeRate(const QString& text)
 {
-    const std::optional<double> value = parseItalianNumber(text.toStdString());
-    if (!value || *value < 0 || *value > kHighestRate)
+    static const QRegularExpression digits(QStringLiteral("^[0-9]{1,3}$"));
+    const QString trimmed = text.trimmed();
+    if (!digits.match(trimmed).hasMatch())
         return std::nullopt;
-    return int(std::lround(*value));
+    const int rate = trimmed.toInt();
+    return isValidVatRate(rate) ? std::optional<int>(rate) : std::nullopt;
 }
 
 } // namespace
 
 VatEditor::VatEditor(QString databasePath, UserMessages& messages, QWidget* parent)
     : QWidget(parent), databasePath_(std::move(databasePath)), messages_(messages), rateEdit_(new QLineEdit(this)),
-      okButton_(setupButton(QStringLiteral("fltbutton11"), kModifica, this)),
-      cancelButton_(setupButton(QStringLiteral("fltbutton12"), QStringLiteral("Annulla"), this))
+      okButton_(setupButton(QStringLiteral("fltbutton11"), tr("Modifica"), this)),
+      cancelButton_(setupButton(QStringLiteral("fltbutton12"), tr("Annulla"), this))
 {
     rateEdit_->setObjectName(QStringLiteral("txtIva"));
     rateEdit_->setFixedWidth(kBoxWidth);
@@ -50,7 +48,7 @@ VatEditor::VatEditor(QString databasePath, UserMessages& messages, QWidget* pare
 
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(setupLabel(QStringLiteral("Label11"), QStringLiteral("I.V.A."), this));
+    layout->addWidget(setupLabel(QStringLiteral("Label11"), tr("I.V.A."), this));
     layout->addWidget(rateEdit_);
     layout->addWidget(setupLabel(QStringLiteral("Label10"), QStringLiteral("%"), this));
     layout->addWidget(okButton_);
@@ -68,7 +66,10 @@ void VatEditor::load()
         Database database = Database::open(databasePath_, Database::Access::ReadOnly);
         rate_ = VatStore(database).read();
     } catch (const DatabaseError& error) {
+        rate_.reset();
         qCWarning(lcVat).noquote() << "The VAT rate cannot be read:" << error.message();
+        messages_.warn(this, tr("L'aliquota IVA salvata non si può leggere o non è valida: finché non viene "
+                                "impostata con \"Modifica\", le spese non possono essere calcolate."));
     }
     showRate();
 }
@@ -76,7 +77,7 @@ void VatEditor::load()
 void VatEditor::showRate()
 {
     if (!isEditing())
-        rateEdit_->setText(QString::number(rate_));
+        rateEdit_->setText(rate_ ? QString::number(*rate_) : QString());
 }
 
 bool VatEditor::isEditing() const
@@ -94,7 +95,7 @@ void VatEditor::modificaClicked()
 
 void VatEditor::setEditing(bool editing)
 {
-    okButton_->setCaption(editing ? kOk : kModifica);
+    okButton_->setCaption(editing ? tr("OK") : tr("Modifica"));
     cancelButton_->setVisible(editing);
     rateEdit_->setEnabled(editing);
     if (editing)
@@ -111,11 +112,8 @@ void VatEditor::confirm()
 {
     const std::optional<int> rate = wholeRate(rateEdit_->text());
     if (!rate) {
-        messages_.warn(this, QStringLiteral("\"%1\" is not a VAT rate: type a whole percentage from 0 to %2. "
-                                            "The rate stays at %3 %.")
-                                 .arg(rateEdit_->text())
-                                 .arg(kHighestRate)
-                                 .arg(rate_));
+        messages_.warn(this, tr("\"%1\" non è un'aliquota IVA: scrivere un numero intero da 0 a 100.")
+                                 .arg(rateEdit_->text()));
         return;
     }
     if (!store(*rate))
@@ -123,7 +121,7 @@ void VatEditor::confirm()
     rate_ = *rate;
     setEditing(false);
     showRate();
-    emit vatChanged(rate_);
+    emit vatChanged(*rate);
 }
 
 bool VatEditor::store(int rate)
@@ -133,7 +131,9 @@ bool VatEditor::store(int rate)
         VatStore(database).write(rate);
         return true;
     } catch (const DatabaseError& error) {
-        messages_.warn(this, QStringLiteral("The VAT rate could not be saved: %1").arg(error.message()));
+        qCWarning(lcVat).noquote() << "The VAT rate could not be saved:" << error.message();
+        messages_.warn(this, tr("L'aliquota IVA non è stata salvata: il file delle tariffe non si può scrivere. "
+                                "Riprovare più tardi."));
         return false;
     }
 }

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QWidget>
 
+#include <optional>
+
 class QLineEdit;
 
 namespace zrt {
@@ -11,9 +13,10 @@ class UserMessages;
 class FlatButton;
 
 // "I.V.A. [txtIva] %" with "Modifica", which turns into "OK" while the rate
-// is edited, and "Annulla". "OK" stores a whole percentage from 0 to 100
-// (a fraction is rounded); any other text is refused with a message and
-// the edit goes on. "Annulla" shows the stored rate again.
+// is edited, and "Annulla". "OK" stores a whole percentage from 0 to 100,
+// written in digits; any other text (a fraction too) is refused with a
+// message and the edit goes on. "Annulla" shows the stored rate again. A
+// stored rate that is missing or not valid is reported and shown empty.
 class VatEditor : public QWidget {
     Q_OBJECT
 
@@ -24,7 +27,8 @@ public:
     void load();
     // Shows the current rate again, unless the user is editing it.
     void showRate();
-    int rate() const { return rate_; }
+    // None when the stored rate could not be read.
+    std::optional<int> rate() const { return rate_; }
     bool isEditing() const;
 
 signals:
@@ -39,7 +43,7 @@ private:
 
     QString databasePath_;
     UserMessages& messages_;
-    int rate_ = 0;
+    std::optional<int> rate_;
 
     QLineEdit* rateEdit_;
     FlatButton* okButton_;

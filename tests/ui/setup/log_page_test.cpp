@@ -2,7 +2,9 @@
 
 #include "controls/flat_button.h"
 #include "database/connection_log.h"
+#include "database/association_store.h"
 #include "ui/setup/log_page.h"
+#include "ui/setup/log_table_model.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -16,13 +18,23 @@ class LogPageTest : public SetupWindowTest {
 protected:
     LogPageTest() : page_(*child<LogPage>("pnl0")) {}
 
-    void log(const char* startedAt, qint64 costo)
+    // A call of ten minutes: priced at `costo`, or with none when nothing priced it.
+    void log(const char* startedAt, std::optional<qint64> costo, const char* entry = "Casa")
     {
         Database db = database();
         ConnectionLog connections(db);
-        const int id = connections.open(QStringLiteral("Casa"), *parseLocalDateTime(startedAt),
-                                        QStringLiteral("Telecom Italia"));
-        connections.close(id, TimeOfDay{23 * 3600}, {costo, 3, 600});
+        const StoredFigures figures = costo ? StoredFigures(LogFigures{*costo, 3, 600}) : StoredFigures::unpriced(600);
+        const qint64 id = connections.open(LogRowStart{QString::fromUtf8(entry), *parseLocalDateTime(startedAt),
+                                                       costo ? QStringLiteral("Telecom Italia") : kServizioNonDisponibile,
+                                                       std::nullopt, std::nullopt},
+                                           figures);
+        connections.close(id, TimeOfDay{23 * 3600}, figures);
+    }
+
+    QString cell(int row, int column) const
+    {
+        const QAbstractItemModel* model = child<QTableView>("DBGrid1")->model();
+        return model->data(model->index(row, column)).toString();
     }
 
     int rows() const { return child<QTableView>("DBGrid1")->model()->rowCount(); }
@@ -56,7 +68,7 @@ TEST_F(LogPageTest, StampaPrintsTheMonthShownAfterAReloadAndNothingForAnEmptyMon
     log("2026-12-07 18:00:00", 2500);
     click(child<FlatButton>("fltbutton13"));
     EXPECT_FALSE(QFileInfo::exists(pdf)) << "the month shown was still empty";
-    EXPECT_EQ(messages_.notices.size(), 1);
+    EXPECT_EQ(messages_.notices, QStringList{QStringLiteral("Nessuna connessione in Dicembre 2026: niente da stampare.")});
 
     window_->reloadLog();
     EXPECT_EQ(rows(), 1);
@@ -97,13 +109,38 @@ TEST_F(LogPageTest, ALongMonthIsReadAPageAtATimeAndPrintedWholeOrNotAtAll)
     click(child<FlatButton>("fltbutton13"));
     EXPECT_FALSE(QFileInfo::exists(pdf));
     ASSERT_EQ(messages_.warnings.size(), 1);
-    EXPECT_TRUE(messages_.warnings[0].contains(QStringLiteral("cannot be read")));
+    EXPECT_TRUE(messages_.warnings[0].contains(QStringLiteral("non si può leggere")));
 
     ASSERT_TRUE(QFile::remove(scratch_.path()) && QFile::rename(kept, scratch_.path()));
     page_.showPeriod(2026, 12);
     click(child<FlatButton>("fltbutton13"));
     EXPECT_EQ(rows(), logged);
     EXPECT_TRUE(QFileInfo::exists(pdf));
+}
+
+// Calls no tariff priced show "—" and stay out of the total, which says how
+// many there are; "Ricalcola" prices those whose entry has a tariff now.
+TEST_F(LogPageTest, UnknownCostsShowAsUnknownUntilRicalcolaPricesThem)
+{
+    log("2026-12-07 10:00:00", 1234);
+    log("2026-12-07 11:00:00", std::nullopt, "Ufficio");
+    log("2026-12-07 12:00:00", std::nullopt, "Nessuno");
+    page_.showPeriod(2026, 12);
+    EXPECT_EQ(total(), QStringLiteral("1.234 (2 connessioni senza tariffa)"));
+    EXPECT_EQ(cell(1, LogTableModel::SpesaColumn), QStringLiteral("—"));
+    EXPECT_EQ(cell(1, LogTableModel::ScattiColumn), QStringLiteral("—"));
+    EXPECT_EQ(cell(0, LogTableModel::SpesaColumn), QStringLiteral("1234"));
+
+    {
+        Database db = database();
+        AssociationStore(db).associate(QStringLiteral("Ufficio"), 1);
+    }
+    click(child<FlatButton>("fltRicalcola"));
+    EXPECT_EQ(messages_.notices, QStringList{QStringLiteral("1 connessioni ricalcolate, 1 ancora senza tariffa")});
+    EXPECT_NE(cell(1, LogTableModel::SpesaColumn), QStringLiteral("—"));
+    EXPECT_EQ(cell(1, LogTableModel::ServizioColumn), QStringLiteral("Telecom Italia"));
+    EXPECT_TRUE(total().endsWith(QStringLiteral(" (1 connessione senza tariffa)"))) << total().toStdString();
+    EXPECT_TRUE(messages_.warnings.isEmpty());
 }
 
 } // namespace

@@ -161,7 +161,8 @@ TEST_F(TariffsPageTest, TheVatRateTakesOnlyAWholePercentage)
     QSignalSpy changes(window_.get(), &ManagementWindow::vatChanged);
     QLineEdit* box = child<QLineEdit>("txtIva");
     const struct { const char* typed; int stored; bool refused; } cases[] = {
-        {"abc", 20, true}, {"150", 20, true}, {"20,6", 21, false}, {"0", 0, false}};
+        {"abc", 20, true}, {"150", 20, true}, {"20,6", 20, true}, {"20.9", 20, true}, {"9999999999", 20, true},
+        {"", 20, true}, {" 21 ", 21, false}, {"0", 0, false}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.typed);
         const qsizetype warnings = messages_.warnings.size();
