@@ -32,13 +32,13 @@ std::vector<fs::directory_entry> entriesOf(const fs::path& folder, std::error_co
 
 std::optional<PidFile> readPidFile(const fs::path& path)
 {
-    const auto text = readTextFile(path);
+    const auto text = readTextFile(path, kSystemFileLimit);
     return text ? parsePidFile(*text) : std::nullopt;
 }
 
 std::vector<std::string> commandLineOf(const fs::path& procRoot, pid_t pid)
 {
-    const auto text = readTextFile(procRoot / std::to_string(pid) / "cmdline");
+    const auto text = readTextFile(procRoot / std::to_string(pid) / "cmdline", kSystemFileLimit);
     return text ? splitCommandLine(*text) : std::vector<std::string>{};
 }
 
@@ -112,7 +112,7 @@ std::set<std::string> readUpPppInterfaces(const fs::path& sysRoot)
         auto name = entry.path().filename().string();
         if (!isPppInterfaceName(name))
             continue;
-        const auto text = readTextFile(entry.path() / "flags");
+        const auto text = readTextFile(entry.path() / "flags", kSystemFileLimit);
         const auto flags = text ? parseInterfaceFlags(*text) : std::nullopt;
         if (flags && isInterfaceUp(*flags))
             up.insert(std::move(name));

@@ -15,7 +15,7 @@ namespace {
 
 std::string readText(const fs::path& path)
 {
-    return readTextFile(path).value_or(std::string());
+    return readTextFile(path, kDialerFileLimit).value_or(std::string());
 }
 
 } // namespace

@@ -14,7 +14,8 @@ namespace zrt {
 // FOLDER/connected the entries now up, one a line as NAME or NAME<TAB>ID
 // (the id after the last tab),
 // where ID names the connection so that a redial can be told from the same
-// call. Both are read afresh on every call.
+// call. Both are read afresh on every call; one that is not a regular file,
+// or is longer than kDialerFileLimit, is read as empty.
 class SimDialUp final : public DialUpService {
 public:
     explicit SimDialUp(std::filesystem::path folder);
