@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <map>
+#include <string_view>
 #include <system_error>
 
 namespace zrt {
@@ -87,6 +88,15 @@ PppRoots PppRoots::fromEnvironment()
     };
 }
 
+bool PppRoots::allowSignals() const
+{
+    const PppRoots system;
+    if (proc == system.proc && sys == system.sys && run == system.run)
+        return true;
+    const char* allowed = std::getenv("ZRTELLIX_ALLOW_SIGNALS");
+    return allowed && std::string_view(allowed) == "1";
+}
+
 std::vector<std::string> readPeerEntries(const fs::path& peersDir)
 {
     std::error_code error;
@@ -120,7 +130,7 @@ std::set<std::string> readUpPppInterfaces(const fs::path& sysRoot)
     return up;
 }
 
-std::vector<PppdLink> readUpPppdLinks(const PppRoots& roots)
+std::vector<PppdLink> readClaimedPppdLinks(const PppRoots& roots)
 {
     const auto upInterfaces = readUpPppInterfaces(roots.sys);
     if (upInterfaces.empty())
@@ -134,10 +144,24 @@ std::vector<PppdLink> readUpPppdLinks(const PppRoots& roots)
     for (auto& [pid, link] : byPid) {
         if (!upInterfaces.contains(link.interfaceName))
             continue;
-        const auto arguments = commandLineOf(roots.proc, pid);
+        link.pid = pid;
+        links.push_back(std::move(link));
+    }
+    return links;
+}
+
+bool isPppdProcess(const fs::path& procRoot, pid_t pid)
+{
+    return isPppdCommand(commandLineOf(procRoot, pid));
+}
+
+std::vector<PppdLink> readUpPppdLinks(const PppRoots& roots)
+{
+    std::vector<PppdLink> links;
+    for (auto& link : readClaimedPppdLinks(roots)) {
+        const auto arguments = commandLineOf(roots.proc, link.pid);
         if (!isPppdCommand(arguments)) // gone, or its pid now belongs to another program
             continue;
-        link.pid = pid;
         if (auto peer = calledPeer(arguments))
             link.entryNames.push_back(std::move(*peer));
         sortUnique(link.entryNames);

@@ -121,7 +121,7 @@ TEST(UnsafeFileTest, AFifoInAPppdsTreeHidesTheLinkWithoutBlocking)
         const fs::path path = system.roots().proc.parent_path() / file;
         fs::remove(path);
         makeFifo(path);
-        const PppDialUp dialUp(system.roots(), std::make_unique<KillSignaller>());
+        const PppDialUp dialUp(system.roots(), std::make_unique<PidfdSignaller>());
         const LogCapture log;
 
         const auto names = readGuarded(
