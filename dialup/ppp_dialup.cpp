@@ -1,8 +1,10 @@
 #include "ppp_dialup.h"
 
 #include "dialup_log.h"
+#include "name_set.h"
 
 #include <algorithm>
+#include <iterator>
 #include <utility>
 
 namespace zrt {
@@ -35,6 +37,14 @@ std::vector<std::string> PppDialUp::entries() const
 bool PppDialUp::isEntryConnected(std::string_view name) const
 {
     return linkOf(name).has_value();
+}
+
+std::vector<std::string> PppDialUp::connectedEntries(const std::vector<std::string>& names) const
+{
+    NameSet connected;
+    for (auto& link : readUpPppdLinks(roots_))
+        std::ranges::move(link.entryNames, std::inserter(connected, connected.end()));
+    return namesAmong(names, connected);
 }
 
 // The pid is checked after the signaller holds the process, so a pppd

@@ -20,6 +20,7 @@ public:
     bool isDialUpActive() const override;
     std::vector<std::string> entries() const override;
     bool isEntryConnected(std::string_view name) const override;
+    std::vector<std::string> connectedEntries(const std::vector<std::string>& names) const override;
     // Ends every such pppd as `poff` does; pppd then hangs up the line. In
     // moved trees nothing is signalled unless the roots allow it (see
     // PppRoots::allowSignals()); what would have been is logged.

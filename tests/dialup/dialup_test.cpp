@@ -105,6 +105,10 @@ TEST(PppDialUp, ALineIsAPppdOwningAnUpInterfaceAndHangingUpEndsEachOne)
             EXPECT_TRUE(dialUp.isEntryConnected(entry)) << entry;
         for (const std::string& entry : scenario.notConnected)
             EXPECT_FALSE(dialUp.isEntryConnected(entry)) << entry;
+        std::vector<std::string> asked = scenario.notConnected;
+        asked.insert(asked.begin() + static_cast<std::ptrdiff_t>(asked.size() / 2), scenario.connected.begin(),
+                     scenario.connected.end());
+        EXPECT_EQ(dialUp.connectedEntries(asked), scenario.connected);
         dialUp.hangUpAll();
         EXPECT_EQ(signalled, scenario.signalledByHangUp);
     }
@@ -235,6 +239,7 @@ TEST_F(SimDialUpTest, EveryCallReadsTheEntriesAndConnectedFilesAfresh)
     EXPECT_TRUE(dialUp.isEntryConnected("My ISP"));
     EXPECT_FALSE(dialUp.isEntryConnected("my isp"));
     EXPECT_FALSE(dialUp.isEntryConnected("provider"));
+    EXPECT_THAT(dialUp.connectedEntries({"provider", "My ISP", "my isp", "My ISP"}), ElementsAre("My ISP", "My ISP"));
 
     write("connected", "\n");
     EXPECT_FALSE(dialUp.isDialUpActive());
@@ -266,10 +271,16 @@ TEST_F(SimDialUpTest, TheConnectedFileMayGiveEachLineAnId)
         {" Spaced ", ConnectionIdentity{nullopt, " 3 "}},
         {"TIM\tcall-7", nullopt},
     };
+    std::vector<std::string> names;
+    std::vector<std::string> connected;
     for (const auto& [name, identity] : lines) {
         EXPECT_EQ(dialUp.connectionOf(name), identity) << name;
         EXPECT_EQ(dialUp.isEntryConnected(name), identity.has_value()) << name;
+        names.emplace_back(name);
+        if (identity)
+            connected.emplace_back(name);
     }
+    EXPECT_EQ(dialUp.connectedEntries(names), connected);
 }
 
 TEST(PidFileTest, ReadsAPositivePidAndTheInterface)

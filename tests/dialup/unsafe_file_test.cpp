@@ -86,7 +86,7 @@ TEST(UnsafeFileTest, TheSimulatedDialerReadsOnlyRegularFilesWithinTheLimit)
 {
     const std::pair<const char*, std::function<Names(const SimDialUp&)>> readers[] = {
         {"entries", [](const SimDialUp& dialUp) { return dialUp.entries(); }},
-        {"connected", [](const SimDialUp& dialUp) { return dialUp.isEntryConnected("TIM") ? Names{"TIM"} : Names{}; }},
+        {"connected", [](const SimDialUp& dialUp) { return dialUp.connectedEntries({"TIM"}); }},
     };
     for (const HostileFile& file : kFiles) {
         for (const auto& [fileName, read] : readers) {
@@ -124,8 +124,7 @@ TEST(UnsafeFileTest, AFifoInAPppdsTreeHidesTheLinkWithoutBlocking)
         const PppDialUp dialUp(system.roots(), std::make_unique<PidfdSignaller>());
         const LogCapture log;
 
-        const auto names = readGuarded(
-            [&] { return dialUp.isEntryConnected("provider") ? Names{"provider"} : Names{}; }, path);
+        const auto names = readGuarded([&] { return dialUp.connectedEntries({"provider"}); }, path);
         ASSERT_TRUE(names.has_value()) << "the read blocked";
         EXPECT_THAT(*names, IsEmpty());
         EXPECT_THAT(log.lines(), ElementsAre(HasSubstr(path.string())));
