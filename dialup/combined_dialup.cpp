@@ -1,5 +1,7 @@
 #include "combined_dialup.h"
 
+#include "name_set.h"
+
 #include <algorithm>
 #include <iterator>
 #include <utility>
@@ -29,6 +31,14 @@ std::vector<std::string> CombinedDialUp::entries() const
 bool CombinedDialUp::isEntryConnected(std::string_view name) const
 {
     return std::ranges::any_of(parts_, [name](const auto& part) { return part->isEntryConnected(name); });
+}
+
+std::vector<std::string> CombinedDialUp::connectedEntries(const std::vector<std::string>& names) const
+{
+    NameSet connected;
+    for (const auto& part : parts_)
+        std::ranges::move(part->connectedEntries(names), std::inserter(connected, connected.end()));
+    return namesAmong(names, connected);
 }
 
 void CombinedDialUp::hangUpAll()

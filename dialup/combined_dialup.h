@@ -17,6 +17,8 @@ public:
     // Sorted by name; a name two dialers share is listed once.
     std::vector<std::string> entries() const override;
     bool isEntryConnected(std::string_view name) const override;
+    // Each dialer's state is read once.
+    std::vector<std::string> connectedEntries(const std::vector<std::string>& names) const override;
     void hangUpAll() override;
     // The connection of the first dialer that has one for the entry.
     std::optional<ConnectionIdentity> connectionOf(std::string_view name) const override;

@@ -26,7 +26,7 @@ DialUpServiceChoice refused(std::string error)
 
 std::unique_ptr<DialUpService> makePppDialUp()
 {
-    return std::make_unique<PppDialUp>(PppRoots::fromEnvironment(), std::make_unique<KillSignaller>());
+    return std::make_unique<PppDialUp>(PppRoots::fromEnvironment(), std::make_unique<PidfdSignaller>());
 }
 
 std::unique_ptr<DialUpService> makeNetworkManagerDialUp()

@@ -54,6 +54,19 @@ public:
     // True while a connection made for exactly this entry is up.
     virtual bool isEntryConnected(std::string_view name) const = 0;
 
+    // Those of `names` whose connection is up, in the order given: the
+    // answers of isEntryConnected() for a whole phonebook, with the
+    // dialer's state read once for all of them.
+    virtual std::vector<std::string> connectedEntries(const std::vector<std::string>& names) const
+    {
+        std::vector<std::string> connected;
+        for (const std::string& name : names) {
+            if (isEntryConnected(name))
+                connected.push_back(name);
+        }
+        return connected;
+    }
+
     // Asks every active connection to hang up; waits for none to drop. What
     // the system refuses is handed out by takeHangUpRefusal(), at once or,
     // for a backend that asks a system service, after a change notification.

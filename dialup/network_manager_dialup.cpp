@@ -1,6 +1,7 @@
 #include "network_manager_dialup.h"
 
 #include "dialup_log.h"
+#include "name_set.h"
 
 #include "dialup/networkmanager/network_manager_client.h"
 #include "dialup/networkmanager/nm_names.h"
@@ -64,6 +65,18 @@ std::vector<std::string> NetworkManagerDialUp::entries() const
 bool NetworkManagerDialUp::isEntryConnected(std::string_view name) const
 {
     return upCallOf(name).has_value();
+}
+
+std::vector<std::string> NetworkManagerDialUp::connectedEntries(const std::vector<std::string>& names) const
+{
+    NameSet connected;
+    for (Call& call : calls()) {
+        if (!isState(*call.connection, nm::ActiveState::Activated))
+            continue;
+        connected.insert(std::move(call.profileName));
+        connected.insert(std::move(call.nameAtStart));
+    }
+    return namesAmong(names, connected);
 }
 
 void NetworkManagerDialUp::hangUpAll()

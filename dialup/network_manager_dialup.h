@@ -30,6 +30,7 @@ public:
     bool isDialUpActive() const override;
     std::vector<std::string> entries() const override;
     bool isEntryConnected(std::string_view name) const override;
+    std::vector<std::string> connectedEntries(const std::vector<std::string>& names) const override;
     // Asks NetworkManager to deactivate every such connection being brought
     // up or up; its answers come later.
     void hangUpAll() override;

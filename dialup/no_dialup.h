@@ -10,6 +10,7 @@ public:
     bool isDialUpActive() const override { return false; }
     std::vector<std::string> entries() const override { return {}; }
     bool isEntryConnected(std::string_view) const override { return false; }
+    std::vector<std::string> connectedEntries(const std::vector<std::string>&) const override { return {}; }
     void hangUpAll() override {}
     bool watchesEvents() const override { return true; }
 };

@@ -1,11 +1,22 @@
 #include "ppp_dialup.h"
 
 #include "dialup_log.h"
+#include "name_set.h"
 
 #include <algorithm>
+#include <iterator>
 #include <utility>
 
 namespace zrt {
+
+namespace {
+
+std::string linkText(const PppdLink& link)
+{
+    return link.interfaceName + " (pppd " + std::to_string(link.pid) + ")";
+}
+
+} // namespace
 
 PppDialUp::PppDialUp(PppRoots roots, std::unique_ptr<ProcessSignaller> signaller)
     : roots_(std::move(roots))
@@ -28,15 +39,30 @@ bool PppDialUp::isEntryConnected(std::string_view name) const
     return linkOf(name).has_value();
 }
 
+std::vector<std::string> PppDialUp::connectedEntries(const std::vector<std::string>& names) const
+{
+    NameSet connected;
+    for (auto& link : readUpPppdLinks(roots_))
+        std::ranges::move(link.entryNames, std::inserter(connected, connected.end()));
+    return namesAmong(names, connected);
+}
+
+// The pid is checked after the signaller holds the process, so a pppd
+// that ends meanwhile is not confused with whatever takes its pid.
 void PppDialUp::hangUpAll()
 {
-    for (const auto& link : readUpPppdLinks(roots_)) {
-        if (const auto error = signaller_->terminate(link.pid)) {
-            const std::string reason = link.interfaceName + " (pppd " + std::to_string(link.pid)
-                                       + "): " + error.message();
-            logDialUpProblem("cannot hang up " + reason);
-            refusals_.add(reason);
-        }
+    if (!roots_.allowSignals()) {
+        logUnsentSignals();
+        return;
+    }
+    for (const auto& link : readClaimedPppdLinks(roots_)) {
+        const auto error
+            = signaller_->terminateIf(link.pid, [&] { return isPppdProcess(roots_.proc, link.pid); });
+        if (!error || error == std::errc::no_such_process) // no pppd left to end
+            continue;
+        const std::string reason = linkText(link) + ": " + error.message();
+        logDialUpProblem("cannot hang up " + reason);
+        refusals_.add(reason);
     }
 }
 
@@ -66,6 +92,13 @@ void PppDialUp::watch(std::function<void()> changed)
 bool PppDialUp::watchesEvents() const
 {
     return links_ && links_->isWatching() && peers_->isWatching();
+}
+
+void PppDialUp::logUnsentSignals() const
+{
+    for (const auto& link : readUpPppdLinks(roots_))
+        logDialUpProblem("not signalling " + linkText(link)
+                         + ": the system folders are moved; ZRTELLIX_ALLOW_SIGNALS=1 allows it");
 }
 
 std::optional<PppdLink> PppDialUp::linkOf(std::string_view name) const

@@ -20,7 +20,10 @@ public:
     bool isDialUpActive() const override;
     std::vector<std::string> entries() const override;
     bool isEntryConnected(std::string_view name) const override;
-    // Ends every such pppd as `poff` does; pppd then hangs up the line.
+    std::vector<std::string> connectedEntries(const std::vector<std::string>& names) const override;
+    // Ends every such pppd as `poff` does; pppd then hangs up the line. In
+    // moved trees nothing is signalled unless the roots allow it (see
+    // PppRoots::allowSignals()); what would have been is logged.
     void hangUpAll() override;
     // The ppp interface and the pid of its pppd.
     std::optional<ConnectionIdentity> connectionOf(std::string_view name) const override;
@@ -31,6 +34,7 @@ public:
 
 private:
     std::optional<PppdLink> linkOf(std::string_view name) const;
+    void logUnsentSignals() const;
 
     PppRoots roots_;
     std::unique_ptr<ProcessSignaller> signaller_;

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <map>
+#include <string_view>
 #include <system_error>
 
 namespace zrt {
@@ -32,13 +33,13 @@ std::vector<fs::directory_entry> entriesOf(const fs::path& folder, std::error_co
 
 std::optional<PidFile> readPidFile(const fs::path& path)
 {
-    const auto text = readTextFile(path);
+    const auto text = readTextFile(path, kSystemFileLimit);
     return text ? parsePidFile(*text) : std::nullopt;
 }
 
 std::vector<std::string> commandLineOf(const fs::path& procRoot, pid_t pid)
 {
-    const auto text = readTextFile(procRoot / std::to_string(pid) / "cmdline");
+    const auto text = readTextFile(procRoot / std::to_string(pid) / "cmdline", kSystemFileLimit);
     return text ? splitCommandLine(*text) : std::vector<std::string>{};
 }
 
@@ -87,6 +88,15 @@ PppRoots PppRoots::fromEnvironment()
     };
 }
 
+bool PppRoots::allowSignals() const
+{
+    const PppRoots system;
+    if (proc == system.proc && sys == system.sys && run == system.run)
+        return true;
+    const char* allowed = std::getenv("ZRTELLIX_ALLOW_SIGNALS");
+    return allowed && std::string_view(allowed) == "1";
+}
+
 std::vector<std::string> readPeerEntries(const fs::path& peersDir)
 {
     std::error_code error;
@@ -112,7 +122,7 @@ std::set<std::string> readUpPppInterfaces(const fs::path& sysRoot)
         auto name = entry.path().filename().string();
         if (!isPppInterfaceName(name))
             continue;
-        const auto text = readTextFile(entry.path() / "flags");
+        const auto text = readTextFile(entry.path() / "flags", kSystemFileLimit);
         const auto flags = text ? parseInterfaceFlags(*text) : std::nullopt;
         if (flags && isInterfaceUp(*flags))
             up.insert(std::move(name));
@@ -120,7 +130,7 @@ std::set<std::string> readUpPppInterfaces(const fs::path& sysRoot)
     return up;
 }
 
-std::vector<PppdLink> readUpPppdLinks(const PppRoots& roots)
+std::vector<PppdLink> readClaimedPppdLinks(const PppRoots& roots)
 {
     const auto upInterfaces = readUpPppInterfaces(roots.sys);
     if (upInterfaces.empty())
@@ -134,10 +144,24 @@ std::vector<PppdLink> readUpPppdLinks(const PppRoots& roots)
     for (auto& [pid, link] : byPid) {
         if (!upInterfaces.contains(link.interfaceName))
             continue;
-        const auto arguments = commandLineOf(roots.proc, pid);
+        link.pid = pid;
+        links.push_back(std::move(link));
+    }
+    return links;
+}
+
+bool isPppdProcess(const fs::path& procRoot, pid_t pid)
+{
+    return isPppdCommand(commandLineOf(procRoot, pid));
+}
+
+std::vector<PppdLink> readUpPppdLinks(const PppRoots& roots)
+{
+    std::vector<PppdLink> links;
+    for (auto& link : readClaimedPppdLinks(roots)) {
+        const auto arguments = commandLineOf(roots.proc, link.pid);
         if (!isPppdCommand(arguments)) // gone, or its pid now belongs to another program
             continue;
-        link.pid = pid;
         if (auto peer = calledPeer(arguments))
             link.entryNames.push_back(std::move(*peer));
         sortUnique(link.entryNames);

@@ -20,6 +20,11 @@ struct PppRoots {
     std::filesystem::path peers = "/etc/ppp/peers"; // ZRTELLIX_PEERS_DIR
 
     static PppRoots fromEnvironment();
+
+    // Whether the pids found may be signalled: always in the system's own
+    // /proc, /sys and /run; in moved ones, whose pids may name any real
+    // process, only when ZRTELLIX_ALLOW_SIGNALS is 1.
+    bool allowSignals() const;
 };
 
 // A running pppd that owns an interface that is up.
@@ -36,9 +41,17 @@ std::vector<std::string> readPeerEntries(const std::filesystem::path& peersDir);
 // The ppp interfaces whose flags say they are up.
 std::set<std::string> readUpPppInterfaces(const std::filesystem::path& sysRoot);
 
-// Found through the pid files pppd writes in /run (or /run/pppd since
-// pppd 2.5); a pid file whose process is gone, or is no longer pppd, is
-// ignored. Sorted by pid.
+// What the pid files pppd writes in /run (or /run/pppd since pppd 2.5) say
+// of the interfaces that are up, with the link names only: whether each
+// pid still belongs to pppd is not checked. Sorted by pid.
+std::vector<PppdLink> readClaimedPppdLinks(const PppRoots& roots);
+
+// True while the process running as `pid` is pppd, as its command line
+// in /proc shows.
+bool isPppdProcess(const std::filesystem::path& procRoot, pid_t pid);
+
+// The claimed links whose pid still belongs to pppd, each with the peer it
+// was called for added to its names. Sorted by pid.
 std::vector<PppdLink> readUpPppdLinks(const PppRoots& roots);
 
 } // namespace zrt

@@ -1,6 +1,7 @@
 #include "sim_dialup.h"
 
 #include "dialup_log.h"
+#include "name_set.h"
 #include "text_file.h"
 
 #include <algorithm>
@@ -15,7 +16,7 @@ namespace {
 
 std::string readText(const fs::path& path)
 {
-    return readTextFile(path).value_or(std::string());
+    return readTextFile(path, kDialerFileLimit).value_or(std::string());
 }
 
 } // namespace
@@ -74,6 +75,14 @@ bool SimDialUp::isEntryConnected(std::string_view name) const
     return connectionOf(name).has_value();
 }
 
+std::vector<std::string> SimDialUp::connectedEntries(const std::vector<std::string>& names) const
+{
+    NameSet connected;
+    for (SimConnection& connection : connections())
+        connected.insert(std::move(connection.name));
+    return namesAmong(names, connected);
+}
+
 void SimDialUp::hangUpAll()
 {
     const auto connected = folder_ / "connected";
@@ -87,9 +96,9 @@ void SimDialUp::hangUpAll()
 
 std::optional<ConnectionIdentity> SimDialUp::connectionOf(std::string_view name) const
 {
-    const auto connections = parseConnectedList(readText(folder_ / "connected"));
-    const auto found = std::ranges::find(connections, name, &SimConnection::name);
-    if (found == connections.end())
+    const auto lines = connections();
+    const auto found = std::ranges::find(lines, name, &SimConnection::name);
+    if (found == lines.end())
         return std::nullopt;
     return ConnectionIdentity{std::nullopt, found->id};
 }
@@ -110,6 +119,11 @@ void SimDialUp::watch(std::function<void()> changed)
 bool SimDialUp::watchesEvents() const
 {
     return files_ && files_->isWatching();
+}
+
+std::vector<SimConnection> SimDialUp::connections() const
+{
+    return parseConnectedList(readText(folder_ / "connected"));
 }
 
 } // namespace zrt

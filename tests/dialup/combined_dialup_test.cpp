@@ -72,6 +72,7 @@ TEST_F(CombinedDialUpTest, EntriesLinesAndHangUpsSpanEveryDialer)
     EXPECT_TRUE(dialUp.isEntryConnected("Alpha"));
     EXPECT_FALSE(dialUp.isEntryConnected("provider"));
     EXPECT_EQ(dialUp.connectionOf("TIM"), (ConnectionIdentity{std::nullopt, "call-7"}));
+    EXPECT_THAT(dialUp.connectedEntries({"provider", "TIM", "Alpha", "Beta"}), ElementsAre("TIM", "Alpha"));
 
     dialUp.hangUpAll();
     EXPECT_FALSE(dialUp.isDialUpActive());

@@ -30,22 +30,6 @@ using ::testing::StartsWith;
 using namespace std::string_view_literals;
 using std::nullopt;
 
-// Records the pids it is asked to end; refuses those in `refused`.
-class RecordingSignaller final : public ProcessSignaller {
-public:
-    RecordingSignaller(std::vector<pid_t>& signalled, std::set<pid_t> refused = {})
-        : signalled_(signalled), refused_(std::move(refused)) {}
-    std::error_code terminate(pid_t pid) override
-    {
-        signalled_.push_back(pid);
-        return refused_.contains(pid) ? std::make_error_code(std::errc::operation_not_permitted) : std::error_code();
-    }
-
-private:
-    std::vector<pid_t>& signalled_;
-    std::set<pid_t> refused_;
-};
-
 using System = FakePppSystem;
 constexpr auto kUp = FakePppSystem::kUpFlags;
 constexpr auto kDown = FakePppSystem::kDownFlags;
@@ -114,12 +98,17 @@ TEST(PppDialUp, ALineIsAPppdOwningAnUpInterfaceAndHangingUpEndsEachOne)
         scenario.make(system);
         std::vector<pid_t> signalled;
         PppDialUp dialUp(system.roots(), std::make_unique<RecordingSignaller>(signalled));
+        const SignalsAllowed allowed;
 
         EXPECT_EQ(dialUp.isDialUpActive(), scenario.active);
         for (const std::string& entry : scenario.connected)
             EXPECT_TRUE(dialUp.isEntryConnected(entry)) << entry;
         for (const std::string& entry : scenario.notConnected)
             EXPECT_FALSE(dialUp.isEntryConnected(entry)) << entry;
+        std::vector<std::string> asked = scenario.notConnected;
+        asked.insert(asked.begin() + static_cast<std::ptrdiff_t>(asked.size() / 2), scenario.connected.begin(),
+                     scenario.connected.end());
+        EXPECT_EQ(dialUp.connectedEntries(asked), scenario.connected);
         dialUp.hangUpAll();
         EXPECT_EQ(signalled, scenario.signalledByHangUp);
     }
@@ -132,7 +121,7 @@ TEST(PppDialUp, PhonebookIsThePeerFilesSortedByNameAndAnUnreadableFolderIsLogged
     for (const auto* name : {"provider", "My ISP", "alpha", ".hidden", "old~", "provider.dpkg-old"})
         system.addPeerFile(name);
     std::filesystem::create_directory(system.roots().peers / "folder");
-    const PppDialUp dialUp(system.roots(), std::make_unique<KillSignaller>());
+    const PppDialUp dialUp(system.roots(), std::make_unique<PidfdSignaller>());
     LogCapture log;
     EXPECT_THAT(dialUp.entries(), ElementsAre("My ISP", "alpha", "provider"));
 
@@ -151,6 +140,7 @@ TEST(PppDialUp, RefusedHangUpIsLoggedAndTheOthersStillEnd)
     system.addCalledPppd(200, "My ISP", "ppp1");
     std::vector<pid_t> signalled;
     PppDialUp dialUp(system.roots(), std::make_unique<RecordingSignaller>(signalled, std::set<pid_t>{100}));
+    const SignalsAllowed allowed;
     LogCapture log;
 
     dialUp.hangUpAll();
@@ -169,26 +159,28 @@ TEST(PppDialUp, AConnectionIsKnownByItsInterfaceAndThePidOfItsPppd)
     system.addProcess(77, {"/usr/sbin/pppd", "/dev/ttyS0", "linkname", "work"});
     system.addInterface("ppp1", kUp);
     system.writeRunFile("ppp-work.pid", "77\nppp1\n");
-    const PppDialUp dialUp(system.roots(), std::make_unique<KillSignaller>());
+    const PppDialUp dialUp(system.roots(), std::make_unique<PidfdSignaller>());
 
     EXPECT_EQ(dialUp.connectionOf("My ISP"), (ConnectionIdentity{"ppp0", "4242"}));
     EXPECT_EQ(dialUp.connectionOf("work"), (ConnectionIdentity{"ppp1", "77"}));
     EXPECT_EQ(dialUp.connectionOf("provider"), nullopt);
 }
 
-TEST(KillSignallerTest, RefusesPidsThatNameProcessGroups)
+TEST(PidfdSignallerTest, RefusesPidsThatNameProcessGroups)
 {
-    KillSignaller signaller;
+    PidfdSignaller signaller;
     for (const pid_t pid : {0, -1, -4242})
-        EXPECT_EQ(signaller.terminate(pid), std::errc::invalid_argument) << pid;
+        EXPECT_EQ(signaller.terminateIf(pid, [] { return true; }), std::errc::invalid_argument) << pid;
 }
 
-// The roots are read from the environment when the service is made.
+// The roots are read from the environment when the service is made; in
+// moved trees the service signals nothing.
 TEST(DialUpFactoryTest, ThePppKindReadsTheTreesTheEnvironmentNames)
 {
+    constexpr pid_t kPidNoProcessHas = 4194305; // above the kernel's largest pid
     FakePppSystem system;
     system.addPeerFile("provider");
-    system.addCalledPppd(4242, "provider", "ppp0");
+    system.addCalledPppd(kPidNoProcessHas, "provider", "ppp0");
     const PppRoots roots = system.roots();
     const std::pair<const char*, std::filesystem::path> variables[] = {
         {"ZRTELLIX_PROC_ROOT", roots.proc}, {"ZRTELLIX_SYS_ROOT", roots.sys},
@@ -203,6 +195,9 @@ TEST(DialUpFactoryTest, ThePppKindReadsTheTreesTheEnvironmentNames)
     ASSERT_NE(choice.service, nullptr) << choice.error;
     EXPECT_THAT(choice.service->entries(), ElementsAre("provider"));
     EXPECT_TRUE(choice.service->isEntryConnected("provider"));
+    const LogCapture log;
+    choice.service->hangUpAll();
+    EXPECT_THAT(log.lines(), ElementsAre(HasSubstr("not signalling ppp0 (pppd 4194305)")));
 }
 
 TEST(DialUpFactoryTest, NamesTheValidKindsWhenGivenAnother)
@@ -244,6 +239,7 @@ TEST_F(SimDialUpTest, EveryCallReadsTheEntriesAndConnectedFilesAfresh)
     EXPECT_TRUE(dialUp.isEntryConnected("My ISP"));
     EXPECT_FALSE(dialUp.isEntryConnected("my isp"));
     EXPECT_FALSE(dialUp.isEntryConnected("provider"));
+    EXPECT_THAT(dialUp.connectedEntries({"provider", "My ISP", "my isp", "My ISP"}), ElementsAre("My ISP", "My ISP"));
 
     write("connected", "\n");
     EXPECT_FALSE(dialUp.isDialUpActive());
@@ -275,10 +271,16 @@ TEST_F(SimDialUpTest, TheConnectedFileMayGiveEachLineAnId)
         {" Spaced ", ConnectionIdentity{nullopt, " 3 "}},
         {"TIM\tcall-7", nullopt},
     };
+    std::vector<std::string> names;
+    std::vector<std::string> connected;
     for (const auto& [name, identity] : lines) {
         EXPECT_EQ(dialUp.connectionOf(name), identity) << name;
         EXPECT_EQ(dialUp.isEntryConnected(name), identity.has_value()) << name;
+        names.emplace_back(name);
+        if (identity)
+            connected.emplace_back(name);
     }
+    EXPECT_EQ(dialUp.connectedEntries(names), connected);
 }
 
 TEST(PidFileTest, ReadsAPositivePidAndTheInterface)

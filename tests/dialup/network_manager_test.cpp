@@ -223,11 +223,13 @@ TEST_F(NetworkManagerTest, FollowsACallFromActivationToItsEnd)
         }));
         EXPECT_FALSE(dialUp().isDialUpActive()) << "the Wi-Fi line and a call being dialled are not metered";
         EXPECT_FALSE(dialUp().isEntryConnected("TIM"));
+        EXPECT_THAT(dialUp().connectedEntries({"Casa", "TIM"}), IsEmpty());
 
         ASSERT_TRUE(changesAfter([&] { setState(active, kActivated); }));
         EXPECT_TRUE(dialUp().isDialUpActive());
         EXPECT_TRUE(dialUp().isEntryConnected("TIM"));
         EXPECT_FALSE(dialUp().isEntryConnected("Casa"));
+        EXPECT_THAT(dialUp().connectedEntries({"Casa", "TIM"}), ElementsAre("TIM"));
         EXPECT_EQ(dialUp().connectionOf("TIM"), (ConnectionIdentity{"ppp0", active.toStdString()}));
 
         ASSERT_TRUE(changesAfter([&] { end(active); }));
@@ -320,6 +322,7 @@ TEST_F(NetworkManagerTest, ACallKeepsTheNameItBeganUnderWhileTheProfileIsRenamed
     EXPECT_TRUE(dialUp().isEntryConnected("TIM"));
     EXPECT_TRUE(dialUp().isEntryConnected("TIM Casa"));
     EXPECT_EQ(dialUp().connectionOf("TIM"), dialUp().connectionOf("TIM Casa"));
+    EXPECT_THAT(dialUp().connectedEntries({"TIM Casa", "Casa", "TIM"}), ElementsAre("TIM Casa", "TIM"));
 
     ASSERT_TRUE(changesAfter([&] { mock_->call(QStringLiteral("RemoveActiveConnection"), modem_, active); }));
     EXPECT_FALSE(dialUp().isEntryConnected("TIM"));

@@ -105,7 +105,7 @@ TEST(SimDialUpWatch, AFolderMadeAfterTheWatchIsWatchedOnceItExists)
 TEST(PppDialUpWatch, PeersAddedOrRemovedAreNoticedAndTheKernelsLinksWatched)
 {
     FakePppSystem system;
-    PppDialUp dialUp(system.roots(), std::make_unique<KillSignaller>());
+    PppDialUp dialUp(system.roots(), std::make_unique<PidfdSignaller>());
     Changes changes;
     dialUp.watch(changes.counter());
     EXPECT_TRUE(dialUp.watchesEvents());

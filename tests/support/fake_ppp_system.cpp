@@ -1,6 +1,8 @@
 #include "tests/support/fake_ppp_system.h"
 
+#include <cstdlib>
 #include <fstream>
+#include <utility>
 
 namespace zrt::test {
 
@@ -48,6 +50,46 @@ void FakePppSystem::write(const fs::path& path, std::string_view content)
 {
     fs::create_directories(path.parent_path());
     std::ofstream(path, std::ios::binary) << content;
+}
+
+namespace {
+
+constexpr char kAllowSignals[] = "ZRTELLIX_ALLOW_SIGNALS";
+
+std::optional<std::string> environmentValue(const char* name)
+{
+    const char* value = std::getenv(name);
+    return value ? std::optional<std::string>(value) : std::nullopt;
+}
+
+} // namespace
+
+SignalsAllowed::SignalsAllowed()
+    : previous_(environmentValue(kAllowSignals))
+{
+    ::setenv(kAllowSignals, "1", 1);
+}
+
+SignalsAllowed::~SignalsAllowed()
+{
+    if (previous_)
+        ::setenv(kAllowSignals, previous_->c_str(), 1);
+    else
+        ::unsetenv(kAllowSignals);
+}
+
+RecordingSignaller::RecordingSignaller(std::vector<pid_t>& signalled, std::set<pid_t> refused)
+    : signalled_(signalled)
+    , refused_(std::move(refused))
+{
+}
+
+std::error_code RecordingSignaller::terminateIf(pid_t pid, const std::function<bool()>& isExpected)
+{
+    if (!isExpected())
+        return std::make_error_code(std::errc::no_such_process);
+    signalled_.push_back(pid);
+    return refused_.contains(pid) ? std::make_error_code(std::errc::operation_not_permitted) : std::error_code();
 }
 
 } // namespace zrt::test

@@ -3,9 +3,12 @@
 #include "tests/support/temp_dir.h"
 
 #include "dialup/ppp_system.h"
+#include "dialup/process_signaller.h"
 
 #include <sys/types.h>
 
+#include <optional>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -36,6 +39,32 @@ private:
     void write(const std::filesystem::path& path, std::string_view content);
 
     TempDir root_;
+};
+
+// Lets the backend signal the pids of a fake system (ZRTELLIX_ALLOW_SIGNALS=1)
+// while it lives.
+class SignalsAllowed {
+public:
+    SignalsAllowed();
+    ~SignalsAllowed();
+    SignalsAllowed(const SignalsAllowed&) = delete;
+    SignalsAllowed& operator=(const SignalsAllowed&) = delete;
+
+private:
+    std::optional<std::string> previous_;
+};
+
+// Records the pids it would signal, those whose check passes; refuses
+// those in `refused`. Signals nothing.
+class RecordingSignaller final : public ProcessSignaller {
+public:
+    explicit RecordingSignaller(std::vector<pid_t>& signalled, std::set<pid_t> refused = {});
+
+    std::error_code terminateIf(pid_t pid, const std::function<bool()>& isExpected) override;
+
+private:
+    std::vector<pid_t>& signalled_;
+    std::set<pid_t> refused_;
 };
 
 } // namespace zrt::test
