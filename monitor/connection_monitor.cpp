@@ -7,6 +7,7 @@
 #include "database/database_error.h"
 #include "engine/elapsed_time.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace zrt {
@@ -66,7 +67,7 @@ void ConnectionMonitor::tick()
     if (services_.dialUp.isDialUpActive())
         followConnection(now);
     else
-        showNoConnection(now);
+        showNoConnection();
 }
 
 void ConnectionMonitor::meterTick()
@@ -88,7 +89,7 @@ void ConnectionMonitor::shutDown()
     const Instant now = services_.clock.now();
     if (meterRunning()) {
         meter_.tick(state_, terms_, now.steadyMs);
-        endConnection(now);
+        endConnection();
     }
     writer_.retryPending();
     if (writer_.hasPending())
@@ -135,11 +136,11 @@ void ConnectionMonitor::resume(const std::string& entry, const ResumedRow& row, 
     meter_.showCost(state_);
 }
 
-void ConnectionMonitor::showNoConnection(const Instant& now)
+void ConnectionMonitor::showNoConnection()
 {
     services_.display.setHangUpEnabled(false);
     services_.display.showConnection(kNonConnesso);
-    endConnection(now);
+    endConnection();
 }
 
 void ConnectionMonitor::followConnection(const Instant& now)
@@ -150,11 +151,11 @@ void ConnectionMonitor::followConnection(const Instant& now)
     if (!entry) {
         // A line none of the entries accounts for is not metered.
         services_.display.showConnection(kNonConnesso);
-        endConnection(now);
+        endConnection();
         return;
     }
     if (state_.connected && state_.entry != *entry)
-        endConnection(now); // the line now belongs to another entry
+        endConnection(); // the line now belongs to another entry
     refreshTerms(*entry);
     if (!state_.connected)
         beginConnection(*entry, now);
@@ -194,14 +195,13 @@ std::optional<std::string> ConnectionMonitor::findConnectedEntry()
 }
 
 // With several entries connected, the last one in phonebook order counts.
+// The dialer's state is read once for the whole phonebook.
 std::optional<std::string> ConnectionMonitor::lastConnectedEntry() const
 {
-    std::optional<std::string> found;
-    for (const std::string& entry : entries_) {
-        if (!entry.empty() && services_.dialUp.isEntryConnected(entry))
-            found = entry;
-    }
-    return found;
+    const std::vector<std::string> connected = services_.dialUp.connectedEntries(entries_);
+    const auto last = std::find_if(connected.rbegin(), connected.rend(),
+                                   [](const std::string& entry) { return !entry.empty(); });
+    return last == connected.rend() ? std::nullopt : std::optional<std::string>(*last);
 }
 
 void ConnectionMonitor::refreshTerms(const std::string& entry)
@@ -246,7 +246,7 @@ void ConnectionMonitor::noteCompany()
     state_.servizio = servizio;
 }
 
-void ConnectionMonitor::endConnection(const Instant& now)
+void ConnectionMonitor::endConnection()
 {
     if (!state_.connected)
         return;

@@ -61,7 +61,7 @@ private:
     bool recover(const Instant& now);
     void resume(const std::string& entry, const ResumedRow& row, const Instant& now);
 
-    void showNoConnection(const Instant& now);
+    void showNoConnection();
     void followConnection(const Instant& now);
     void showNewsOnce();
     std::optional<std::string> findConnectedEntry();
@@ -70,7 +70,7 @@ private:
     void refreshTerms(const std::string& entry);
     void beginRowLate(const Instant& now);
     void beginConnection(const std::string& entry, const Instant& now);
-    void endConnection(const Instant& now);
+    void endConnection();
     void noteCompany();
     void checkpointIfDue();
     void recreateRow();
