@@ -15,14 +15,18 @@ notification area; the management window opens from its menu.
   --headless       no windows: print the state of the line, the cost and
                    the elapsed time once a second, until interrupted
                    (also chosen when there is no display to show windows on)
-  --dialup KIND    where connections are watched: ppp (pppd, the default),
-                   sim:DIR (the files DIR/entries and DIR/connected) or none
+  --dialup KIND    where connections are watched: auto (the default:
+                   NetworkManager's metered profiles and the pppd peers
+                   together; pppd alone where NetworkManager is not
+                   running), nm, ppp, sim:DIR (the files DIR/entries and
+                   DIR/connected) or none
   --data-dir DIR   the folder of zrtell.T99; else $ZRTELLIX_DATA_DIR, the
                    program's own folder when it holds zrtell.T99, or
                    $XDG_DATA_HOME/zrtellix (~/.local/share/zrtellix)
   --help           show this text
 
-Exit status: 0 done, 1 failed (message on stderr), 2 bad arguments.
+Exit status: 0 done, 1 failed (message on stderr), 2 bad arguments,
+3 another meter is already running on the same database.
 )";
 
 std::variant<Options, OptionsError> parseOptions(const QStringList& commandLine)

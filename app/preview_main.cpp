@@ -15,8 +15,8 @@ int main(int argc, char* argv[])
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Starts the windows of ZR Tellix 99."));
     parser.addHelpOption();
-    const QCommandLineOption dialUp(QStringLiteral("dialup"), QStringLiteral("ppp, sim:FOLDER or none."),
-                                    QStringLiteral("KIND"), QStringLiteral("ppp"));
+    const QCommandLineOption dialUp(QStringLiteral("dialup"), QStringLiteral("auto, nm, ppp, sim:FOLDER or none."),
+                                    QStringLiteral("KIND"), QStringLiteral("auto"));
     const QCommandLineOption dataDir(QStringLiteral("data-dir"), QStringLiteral("The folder of zrtell.T99."),
                                      QStringLiteral("DIR"));
     const QCommandLineOption screenshots(

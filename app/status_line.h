@@ -1,5 +1,6 @@
 #pragma once
 
+#include "database/text_escaping.h"
 #include "monitor/monitor_display.h"
 
 namespace zrt::app {
@@ -13,7 +14,9 @@ class StatusLine final : public MonitorDisplay {
 public:
     QString text() const;
 
-    void showConnection(const QString& caption) override { caption_ = caption; }
+    // Entry names reach a terminal: their control characters are shown
+    // escaped, never sent raw.
+    void showConnection(const QString& caption) override { caption_ = terminalSafe(caption); }
     void setHangUpEnabled(bool) override {}
     void showCost(const QString& text) override { cost_ = text + QStringLiteral(" Lire"); }
     void showMissingTariff(const QString&) override { cost_ = QStringLiteral("tariffa mancante"); }
