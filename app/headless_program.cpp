@@ -19,7 +19,10 @@
 #include <QTextStream>
 
 #include <csignal>
+#include <algorithm>
+#include <chrono>
 #include <cstdio>
+#include <thread>
 #include <unistd.h>
 #include <optional>
 #include <system_error>
@@ -43,16 +46,32 @@ std::optional<QString> databasePathIn(const QString& dataDir)
     }
 }
 
-// The database file opens and is brought up to date.
+// The database file opens and is brought up to date. A meter started with
+// the session must not give up because another program holds the file for
+// a moment: a locked file is tried again, waiting longer each time, for up
+// to a minute.
 bool prepareDatabase(const QString& path)
 {
-    try {
-        Database database = Database::open(path);
-        upgradeSchema(database);
-        return true;
-    } catch (const DatabaseError& error) {
-        printError(error.message());
-        return false;
+    constexpr std::chrono::seconds kPatience{60};
+    std::chrono::seconds waited{0};
+    std::chrono::seconds pause{1};
+    for (;;) {
+        try {
+            Database database = Database::open(path);
+            upgradeSchema(database);
+            return true;
+        } catch (const DatabaseError& error) {
+            if (!error.isLocked() || waited >= kPatience) {
+                printError(error.message());
+                return false;
+            }
+            printError(QStringLiteral("%1 is locked by another program; trying again in %2 s")
+                           .arg(path)
+                           .arg(pause.count()));
+        }
+        std::this_thread::sleep_for(pause);
+        waited += pause;
+        pause = std::min(pause * 2, kPatience - waited + std::chrono::seconds(1));
     }
 }
 

@@ -79,6 +79,14 @@ void checkFree(const QString& path)
 // SQLite reports a statement stopped by the progress handler as interrupted.
 constexpr char kInterrupted[] = "9";
 
+// SQLITE_BUSY and SQLITE_LOCKED: another connection holds the file.
+DatabaseError::Cause causeOf(const QSqlError& error)
+{
+    const QString code = error.nativeErrorCode();
+    return code == QLatin1String("5") || code == QLatin1String("6") ? DatabaseError::Cause::Locked
+                                                                     : DatabaseError::Cause::Other;
+}
+
 QString describe(const QSqlError& error)
 {
     if (error.nativeErrorCode() == QLatin1String(kInterrupted))
@@ -235,7 +243,8 @@ QSqlQuery Database::prepare(const QString& sql) const
     QSqlQuery statement(connection_);
     statement.setForwardOnly(true);
     if (!statement.prepare(sql))
-        throw DatabaseError(QStringLiteral("%1: %2").arg(path_, statement.lastError().text()));
+        throw DatabaseError(QStringLiteral("%1: %2").arg(path_, statement.lastError().text()),
+                            causeOf(statement.lastError()));
     return statement;
 }
 
@@ -245,7 +254,7 @@ void Database::execute(QSqlQuery& query, std::initializer_list<QVariant> values)
     for (const QVariant& value : values)
         query.bindValue(position++, value);
     if (!query.exec())
-        throw DatabaseError(describe(query.lastError()));
+        throw DatabaseError(describe(query.lastError()), causeOf(query.lastError()));
 }
 
 QSqlQuery Database::query(const QString& sql, std::initializer_list<QVariant> values) const
@@ -266,7 +275,7 @@ bool Database::nextRow(QSqlQuery& query)
     if (query.next())
         return true;
     if (query.lastError().isValid())
-        throw DatabaseError(describe(query.lastError()));
+        throw DatabaseError(describe(query.lastError()), causeOf(query.lastError()));
     return false;
 }
 
@@ -274,14 +283,16 @@ void Database::begin()
 {
     if (!connection_.transaction())
         throw DatabaseError(QStringLiteral("%1: cannot begin a transaction: %2")
-                                .arg(path_, connection_.lastError().text()));
+                                .arg(path_, connection_.lastError().text()),
+                            causeOf(connection_.lastError()));
 }
 
 void Database::commit()
 {
     if (!connection_.commit())
         throw DatabaseError(QStringLiteral("%1: cannot save the changes: %2")
-                                .arg(path_, connection_.lastError().text()));
+                                .arg(path_, connection_.lastError().text()),
+                            causeOf(connection_.lastError()));
 }
 
 void Database::rollback()

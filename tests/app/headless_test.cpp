@@ -13,6 +13,8 @@
 
 #include <fcntl.h>
 #include <signal.h>
+
+#include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -151,6 +153,23 @@ TEST_F(HeadlessProgram, AStalledReaderOfTheStatusLinesDoesNotStopTheMeter)
     ASSERT_THAT(rows, SizeIs(1));
     EXPECT_FALSE(rows[0].fine.isEmpty()) << "the drop was noticed while nobody read";
     EXPECT_LE(rows[0].secondi.value_or(99), 4);
+}
+
+// A meter started at login while another program holds the file locked
+// waits for it, saying so, instead of giving up for the whole session.
+TEST_F(HeadlessProgram, StartsOnceALockHeldAtStartUpIsLetGo)
+{
+    std::optional<Database> locker(scratch.open());
+    locker->query(QStringLiteral("BEGIN EXCLUSIVE"));
+    ASSERT_TRUE(program.start());
+    QDeadlineTimer deadline(3 * HeadlessRun::kWaitMs);
+    while (!program.errors().contains(QStringLiteral("is locked by another program")) && !deadline.hasExpired())
+        program.runFor(200);
+    EXPECT_THAT(program.errors().toStdString(), HasSubstr("trying again"));
+    locker->query(QStringLiteral("ROLLBACK"));
+    locker.reset();
+    EXPECT_FALSE(program.waitForLineStarting(QStringLiteral("Non connesso")).isEmpty());
+    EXPECT_TRUE(program.stopWith(SIGTERM));
 }
 
 TEST_F(HeadlessProgram, SaysWhenThePhonebookIsEmpty)
