@@ -249,7 +249,7 @@ void MainWindow::load(Placement placement)
     placement_ = placement;
     newsPanel_->showLocalPage(joinPath(dataFolder_, kNewsFileName));
     services_.settings.setProgramFolder(QCoreApplication::applicationDirPath());
-    fillDialUpEntries();
+    tellIfPhonebookEmpty();
     if (placement == Placement::OffScreen) {
         move(x(), PixelScale::of(*this).toPixelsY(kOffScreenTopTwips));
         show();
@@ -262,12 +262,10 @@ void MainWindow::load(Placement placement)
     becomeActive();
 }
 
-void MainWindow::fillDialUpEntries()
+// The user is told once, at load, when there is nothing to meter.
+void MainWindow::tellIfPhonebookEmpty()
 {
-    entries_.clear();
-    for (const std::string& entry : services_.dialUp.entries())
-        entries_.append(qtText(entry));
-    if (entries_.isEmpty())
+    if (services_.dialUp.entries().empty())
         services_.messages.inform(this, QString::fromUtf8(kNoDialUpEntriesMessage.data(), kNoDialUpEntriesMessage.size()));
 }
 

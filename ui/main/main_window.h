@@ -2,7 +2,7 @@
 
 #include "monitor/monitor_display.h"
 
-#include <QStringList>
+#include <QString>
 #include <QWidget>
 
 #include <memory>
@@ -75,8 +75,6 @@ public:
     void unload();
 
     ConnectionMonitor& monitor();
-    // The phonebook as it was read at load.
-    const QStringList& dialUpEntries() const { return entries_; }
     MainMenu& menu() const { return *menu_; }
 
     void showConnection(const QString& caption) override;
@@ -115,7 +113,7 @@ private:
     void placeControls();
     void connectCommands();
 
-    void fillDialUpEntries();
+    void tellIfPhonebookEmpty();
     void becomeActive();
     void registerAutostartOnFirstRun();
 
@@ -134,7 +132,6 @@ private:
     QString dataFolder_;
     Placement placement_ = Placement::OffScreen;
     QString costText_ = QStringLiteral("0"); // empty while the cost is unknown
-    QStringList entries_;
 
     SegmentDisplay* costDisplay_ = nullptr;
     QLabel* currencyLabel_ = nullptr;

@@ -9,6 +9,7 @@
 #include "ui/common/window_log.h"
 
 #include "database/data_folder.h"
+#include "dialup/dialup_service.h"
 #include "database/database.h"
 #include "database/database_error.h"
 #include "database/schema.h"
@@ -107,7 +108,12 @@ void StartUp::loadSetupWindow(const QString& path)
 {
     setupWindow_ = std::make_unique<ManagementWindow>(path, QCoreApplication::applicationFilePath(), services_.autostart,
                                               services_.settings);
-    connect(mainWindow_.get(), &MainWindow::setupRequested, setupWindow_.get(), &ManagementWindow::showFromMainWindow);
+    // The phonebook is read again each time, so an entry made meanwhile is
+    // listed with its tariff.
+    connect(mainWindow_.get(), &MainWindow::setupRequested, this, [this] {
+        buildAssociationList();
+        setupWindow_->showFromMainWindow();
+    });
     connect(mainWindow_.get(), &MainWindow::closeSetupRequested, setupWindow_.get(), &QWidget::hide);
     connect(mainWindow_.get(), &MainWindow::connectionLogChanged, setupWindow_.get(), &ManagementWindow::reloadLog);
 }
@@ -115,7 +121,10 @@ void StartUp::loadSetupWindow(const QString& path)
 // Every entry of the phonebook has a tariff before the monitor needs one.
 void StartUp::buildAssociationList()
 {
-    setupWindow_->buildAssociationList(mainWindow_->dialUpEntries());
+    QStringList entries;
+    for (const std::string& entry : services_.dialUp.entries())
+        entries.append(QString::fromStdString(entry));
+    setupWindow_->buildAssociationList(entries);
 }
 
 void StartUp::closeIntro()

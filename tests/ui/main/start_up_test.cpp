@@ -9,10 +9,12 @@
 #include "database/default_content.h"
 #include "database/tariff_update.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QIcon>
 #include <QSignalSpy>
+#include <QTreeWidget>
 
 #include <optional>
 
@@ -58,6 +60,28 @@ protected:
 
     std::optional<StartUp> program;
 };
+
+// An entry made in the phonebook while the program runs is listed, with the
+// default tariff, the next time the management window opens.
+TEST_F(StartUpTest, OpeningSetupListsTheEntriesOfThePhonebookAsItIsNow)
+{
+    writeSim("entries", "Casa\n");
+    StartUp& start = startUp();
+    start.begin();
+    start.runStep();
+    writeSim("entries", "Casa\nNuova\n");
+    emit start.mainWindow()->setupRequested(false);
+
+    QTreeWidget* list = nullptr;
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+        if (!list)
+            list = top->findChild<QTreeWidget*>(QStringLiteral("lstconnessioni"));
+    }
+    ASSERT_NE(list, nullptr);
+    ASSERT_EQ(list->topLevelItemCount(), 2);
+    EXPECT_EQ(list->topLevelItem(1)->text(0), QStringLiteral("Nuova"));
+    EXPECT_EQ(list->topLevelItem(1)->text(1), QStringLiteral("Urbana 2000"));
+}
 
 TEST_F(StartUpTest, TheIntroComesFirstAndTheStepRunsOnce)
 {
