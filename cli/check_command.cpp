@@ -47,23 +47,12 @@ NumberWords wordsFor(TariffProblemKind kind)
     }
 }
 
-StoredNumber meaningOf(TariffProblemKind kind)
-{
-    switch (kind) {
-    case TariffProblemKind::PulseLengthOutOfBounds: return StoredNumber::PulseLength;
-    case TariffProblemKind::ReductionMinuteOutOfBounds: return StoredNumber::ReductionMinute;
-    case TariffProblemKind::AnswerChargeOutOfBounds: return StoredNumber::AnswerCharge;
-    case TariffProblemKind::SecondPriceOutOfBounds: return StoredNumber::SecondPrice;
-    default: return StoredNumber::Price;
-    }
-}
-
 // "the weekday (FER) band 08:00:00-24:00:00 has a pulse length of 0 s
 // (allowed: 1 to 86400)"
 QString numberProblem(const TariffProblem& problem, const QString& band)
 {
     const NumberWords words = wordsFor(problem.kind);
-    const NumberBounds bounds = boundsOf(meaningOf(problem.kind));
+    const NumberBounds bounds = boundsOf(numberOf(problem.kind));
     return QStringLiteral("%1 has %2 of %3%4 (allowed: %5%6 to %7)")
         .arg(band, QLatin1String(words.name), number(problem.value.value_or(0)), QLatin1String(words.unit),
              bounds.whole ? QStringLiteral("whole numbers ") : QString(), number(bounds.lowest),

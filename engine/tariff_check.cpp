@@ -126,4 +126,15 @@ std::vector<TariffProblem> checkTariff(const Tariff& tariff)
     return problems;
 }
 
+StoredNumber numberOf(TariffProblemKind kind)
+{
+    switch (kind) {
+    case TariffProblemKind::PulseLengthOutOfBounds: return StoredNumber::PulseLength;
+    case TariffProblemKind::ReductionMinuteOutOfBounds: return StoredNumber::ReductionMinute;
+    case TariffProblemKind::AnswerChargeOutOfBounds: return StoredNumber::AnswerCharge;
+    case TariffProblemKind::SecondPriceOutOfBounds: return StoredNumber::SecondPrice;
+    default: return StoredNumber::Price;
+    }
+}
+
 } // namespace zrt

@@ -3,6 +3,7 @@
 #include "day_type.h"
 #include "tariff.h"
 #include "time_of_day.h"
+#include "value_bounds.h"
 
 #include <optional>
 #include <vector>
@@ -40,5 +41,8 @@ std::vector<TariffProblem> checkBand(const Band& band, Metering metering);
 // [Inizio, Fine). A backwards band covers nothing and is reported once.
 // Ordered by day type, then by time.
 std::vector<TariffProblem> checkTariff(const Tariff& tariff);
+
+// Which stored number a problem of an out-of-bounds kind is about.
+StoredNumber numberOf(TariffProblemKind kind);
 
 } // namespace zrt

@@ -3,14 +3,22 @@
 #include <QString>
 
 #include <functional>
-#include <optional>
+
+class QWidget;
 
 namespace zrt {
 
 class Database;
+class UserMessages;
 
-// Opens the database file, runs one operation on it and closes it again.
-// A failure, in opening or in the operation, comes back as its message.
-std::optional<QString> withDatabase(const QString& path, const std::function<void(Database&)>& operation);
+// Reads the database file, opened read-only, and closes it again. A
+// failure is logged, saying what was being read; false then.
+bool readDatabase(const QString& path, const char* what, const std::function<void(Database&)>& read);
+
+// Writes the database file and closes it again. A failure is shown to the
+// user as `failure`, in words of the window, with the detail in the log;
+// false then.
+bool writeDatabase(const QString& path, const QString& failure, UserMessages& messages, QWidget* parent,
+                   const std::function<void(Database&)>& write);
 
 } // namespace zrt

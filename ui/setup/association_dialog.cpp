@@ -2,13 +2,13 @@
 
 #include "setup_widgets.h"
 #include "tariff_list_model.h"
+#include "ui/common/database_operation.h"
 #include "ui/common/user_messages.h"
 
 #include "controls/flat_button.h"
 #include "controls/separator.h"
 #include "database/association_store.h"
 #include "database/database.h"
-#include "database/database_error.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -74,15 +74,14 @@ AssociationDialog::AssociationDialog(QString databasePath, QString connessione, 
 
 void AssociationDialog::load()
 {
-    try {
-        Database database = Database::open(databasePath_, Database::Access::ReadOnly);
+    const bool read = readDatabase(databasePath_, "The tariffs", [this](Database& database) {
         model_->setTariffs(TariffStore(database).tariffs());
         const std::optional<Associazione> current = AssociationStore(database).find(entry_);
         if (current && model_->rowOf(current->idTariffa) >= 0)
             companyTable_->selectRow(model_->rowOf(current->idTariffa));
-    } catch (const DatabaseError& error) {
-        messages_.warn(this, QStringLiteral("The tariffs cannot be read: %1").arg(error.message()));
-    }
+    });
+    if (!read)
+        messages_.warn(this, tr("Le tariffe non si possono leggere dal file dei dati."));
 }
 
 void AssociationDialog::save()
@@ -90,15 +89,12 @@ void AssociationDialog::save()
     const QModelIndex current = companyTable_->currentIndex();
     if (!current.isValid())
         return;
-    try {
-        Database database = Database::open(databasePath_);
-        AssociationStore(database).associate(entry_, model_->tariffAt(current.row()).id);
-    } catch (const DatabaseError& error) {
-        messages_.warn(this, QStringLiteral("The tariff of \"%1\" could not be changed: %2")
-                                 .arg(entry_, error.message()));
-        return;
-    }
-    accept();
+    const int idTariffa = model_->tariffAt(current.row()).id;
+    if (writeDatabase(databasePath_, tr("La tariffa di \"%1\" non è stata cambiata: non è possibile scrivere nel "
+                                        "file dei dati.").arg(entry_),
+                      messages_, this,
+                      [&](Database& database) { AssociationStore(database).associate(entry_, idTariffa); }))
+        accept();
 }
 
 void AssociationDialog::updateOkButton()

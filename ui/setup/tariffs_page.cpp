@@ -4,6 +4,7 @@
 #include "setup_widgets.h"
 #include "tariff_list_model.h"
 #include "tariff_removal.h"
+#include "ui/common/database_operation.h"
 #include "ui/common/user_messages.h"
 #include "ui/wizard/band_cells.h"
 #include "ui/wizard/problem_text.h"
@@ -226,13 +227,10 @@ void TariffsPage::deleteSelected()
 
 QList<Fascia> TariffsPage::readBands(int idTariffa, DayType tipo) const
 {
-    try {
-        Database database = Database::open(databasePath_, Database::Access::ReadOnly);
-        return TariffStore(database).bands(idTariffa, tipo);
-    } catch (const DatabaseError& error) {
-        qCWarning(lcTariffs).noquote() << "The bands cannot be read:" << error.message();
-        return {};
-    }
+    QList<Fascia> bands;
+    readDatabase(databasePath_, "The bands",
+                 [&](Database& database) { bands = TariffStore(database).bands(idTariffa, tipo); });
+    return bands;
 }
 
 void TariffsPage::paintDayType(const QColor& colour)
@@ -267,15 +265,11 @@ void TariffsPage::changeReductionMinute(int minute)
     const std::optional<TariffaInfo> tariffa = selectedTariff();
     if (!tariffa)
         return;
-    try {
-        Database database = Database::open(databasePath_);
-        BandSettings(database).setReductionMinute(tariffa->id, minute);
-    } catch (const DatabaseError& error) {
-        qCWarning(lcTariffs).noquote() << "The reduction minute could not be saved:" << error.message();
-        messages_.warn(this, tr("Il minuto di riduzione non è stato salvato: non è possibile scrivere nel file dei "
-                                "dati."));
+    const bool saved = writeDatabase(
+        databasePath_, tr("Il minuto di riduzione non è stato salvato: non è possibile scrivere nel file dei dati."),
+        messages_, this, [&](Database& database) { BandSettings(database).setReductionMinute(tariffa->id, minute); });
+    if (!saved)
         return;
-    }
     showReductionMinute(minute);
 }
 

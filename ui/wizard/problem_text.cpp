@@ -20,17 +20,6 @@ QString spanText(const TariffProblem& problem)
     return timeText(problem.from) + QStringLiteral("–") + timeText(problem.to);
 }
 
-StoredNumber meaningOf(TariffProblemKind kind)
-{
-    switch (kind) {
-    case TariffProblemKind::PulseLengthOutOfBounds: return StoredNumber::PulseLength;
-    case TariffProblemKind::ReductionMinuteOutOfBounds: return StoredNumber::ReductionMinute;
-    case TariffProblemKind::AnswerChargeOutOfBounds: return StoredNumber::AnswerCharge;
-    case TariffProblemKind::SecondPriceOutOfBounds: return StoredNumber::SecondPrice;
-    default: return StoredNumber::Price;
-    }
-}
-
 } // namespace
 
 QString ProblemText::line(const TariffProblem& problem)
@@ -77,7 +66,7 @@ QStringList ProblemText::linesWithDayType(const std::vector<TariffProblem>& prob
 // An empty cell reaches the check as NaN: the number is missing.
 QString ProblemText::numberLine(const TariffProblem& problem)
 {
-    const StoredNumber meaning = meaningOf(problem.kind);
+    const StoredNumber meaning = numberOf(problem.kind);
     const double value = problem.value.value_or(std::nan(""));
     const QString band = spanText(problem);
     if (std::isnan(value)) {
