@@ -75,7 +75,7 @@ FlatButton* makeButton(QWidget* parent, const QString& caption, QSize size)
     return button;
 }
 
-QList<Sample> fltbuttonSamples(QWidget* parent)
+QList<Sample> flatButtonSamples(QWidget* parent)
 {
     const QSize wide(90, 24);
     const QSize tall(24, 80);
@@ -228,7 +228,7 @@ QList<SampleGroup> makeSampleGroups(QWidget* parent)
                            rgbValue(0x80, 0x00, 0x00)),
              segmentDisplaySample(parent, "digital-thin", QStringLiteral("0123456789"), 74),
          }},
-        {QStringLiteral("fltbutton"), fltbuttonSamples(parent)},
+        {QStringLiteral("fltbutton"), flatButtonSamples(parent)},
         {QStringLiteral("dropdown"), dropdownSamples(parent)},
         {QStringLiteral("LinkLabel"), linkLabelSamples(parent)},
         {QStringLiteral("Separator"), separatorSamples(parent)},

@@ -48,12 +48,12 @@ AssociationDialog::AssociationDialog(QString databasePath, QString connessione, 
     companyTable_->horizontalHeader()->setSectionResizeMode(TariffListModel::CompagniaColumn,
                                                            QHeaderView::ResizeToContents);
     companyTable_->horizontalHeader()->setStretchLastSection(true);
-    FlatButton* fltbutton2 = setupButton(QStringLiteral("fltbutton2"), QStringLiteral("Annulla"), this);
+    FlatButton* cancelButton = setupButton(QStringLiteral("fltbutton2"), QStringLiteral("Annulla"), this);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(okButton_);
-    buttons->addWidget(fltbutton2);
+    buttons->addWidget(cancelButton);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(heading(entry_, this));
@@ -65,7 +65,7 @@ AssociationDialog::AssociationDialog(QString databasePath, QString connessione, 
     layout->addLayout(buttons);
 
     connect(okButton_, &FlatButton::clicked, this, &AssociationDialog::save);
-    connect(fltbutton2, &FlatButton::clicked, this, &QDialog::reject);
+    connect(cancelButton, &FlatButton::clicked, this, &QDialog::reject);
     load();
     connect(companyTable_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             &AssociationDialog::updateOkButton);

@@ -60,32 +60,32 @@ LogPage::LogPage(QString databasePath, UserMessages& messages, QWidget* parent)
       totalLabel_(setupLabel(QStringLiteral("lblTotSpesa"), QStringLiteral("0"), this)),
       printButton_(setupButton(QStringLiteral("fltbutton14"), tr("Attendere Stampa in corso..."), this))
 {
-    FlatButton* fltbutton6 = setupButton(QStringLiteral("fltbutton6"), QStringLiteral("<"), this);
-    FlatButton* fltbutton7 = setupButton(QStringLiteral("fltbutton7"), QStringLiteral(">"), this);
-    FlatButton* fltbutton8 = setupButton(QStringLiteral("fltbutton8"), QStringLiteral("<"), this);
-    FlatButton* fltbutton9 = setupButton(QStringLiteral("fltbutton9"), QStringLiteral(">"), this);
-    FlatButton* fltbutton13 = setupButton(QStringLiteral("fltbutton13"), tr("Stampa"), this);
+    FlatButton* previousMonthButton = setupButton(QStringLiteral("fltbutton6"), QStringLiteral("<"), this);
+    FlatButton* nextMonthButton = setupButton(QStringLiteral("fltbutton7"), QStringLiteral(">"), this);
+    FlatButton* previousYearButton = setupButton(QStringLiteral("fltbutton8"), QStringLiteral("<"), this);
+    FlatButton* nextYearButton = setupButton(QStringLiteral("fltbutton9"), QStringLiteral(">"), this);
+    FlatButton* printCommandButton = setupButton(QStringLiteral("fltbutton13"), tr("Stampa"), this);
     FlatButton* repriceButton = setupButton(QStringLiteral("fltRicalcola"), tr("Ricalcola"), this);
     repriceButton->setToolTip(tr("Calcola di nuovo la spesa delle connessioni del mese registrate senza tariffa, "
                                  "con le tariffe associate ora"));
     QTableView* DBGrid1 = setupGrid(QStringLiteral("DBGrid1"), model_, this);
     DBGrid1->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    QLabel* Label12 = setupLabel(
+    QLabel* totalCaption = setupLabel(
         QStringLiteral("Label12"),
         tr("Fare click su < o > dell'anno o del mese per visualizzare le connessioni del periodo interessato."), this);
-    Label12->setWordWrap(true);
+    totalCaption->setWordWrap(true);
     printButton_->hide();
 
     auto* period = new QHBoxLayout;
     period->addWidget(setupLabel(QStringLiteral("Label1"), tr("Periodo"), this));
     period->addSpacing(8);
-    period->addWidget(fltbutton6);
+    period->addWidget(previousMonthButton);
     period->addWidget(monthLabel_);
-    period->addWidget(fltbutton7);
+    period->addWidget(nextMonthButton);
     period->addSpacing(12);
-    period->addWidget(fltbutton8);
+    period->addWidget(previousYearButton);
     period->addWidget(yearLabel_);
-    period->addWidget(fltbutton9);
+    period->addWidget(nextYearButton);
     period->addStretch();
 
     auto* total = new QHBoxLayout;
@@ -94,21 +94,21 @@ LogPage::LogPage(QString databasePath, UserMessages& messages, QWidget* parent)
     total->addStretch();
     total->addWidget(printButton_);
     total->addWidget(repriceButton);
-    total->addWidget(fltbutton13);
+    total->addWidget(printCommandButton);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addLayout(period);
     layout->addWidget(DBGrid1, 1);
-    layout->addWidget(Label12);
+    layout->addWidget(totalCaption);
     layout->addLayout(total);
 
-    connect(fltbutton6, &FlatButton::clicked, this, &LogPage::previousMonth);
-    connect(fltbutton7, &FlatButton::clicked, this, &LogPage::nextMonth);
-    connect(fltbutton8, &FlatButton::clicked, this, [this] { showPeriod(year_ - 1, month_); });
-    connect(fltbutton9, &FlatButton::clicked, this, [this] { showPeriod(year_ + 1, month_); });
+    connect(previousMonthButton, &FlatButton::clicked, this, &LogPage::previousMonth);
+    connect(nextMonthButton, &FlatButton::clicked, this, &LogPage::nextMonth);
+    connect(previousYearButton, &FlatButton::clicked, this, [this] { showPeriod(year_ - 1, month_); });
+    connect(nextYearButton, &FlatButton::clicked, this, [this] { showPeriod(year_ + 1, month_); });
     connect(repriceButton, &FlatButton::clicked, this, &LogPage::reprice);
-    connect(fltbutton13, &FlatButton::clicked, this, &LogPage::print);
+    connect(printCommandButton, &FlatButton::clicked, this, &LogPage::print);
 }
 
 void LogPage::showPeriod(int year, int month)

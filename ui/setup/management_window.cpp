@@ -110,15 +110,15 @@ void ManagementWindow::buildTitleStrip(Autostart& autostart, Settings& settings,
     autostartBox_->setGeometry(scale.toPixels(kAutostartBox));
     autostartSwitch_ = new AutostartSwitch(*autostartBox_, autostart, settings, executablePath, messages_);
 
-    FlatButton* fltbutton2 = stripButton(*titleStrip_, "fltbutton2", "_", "Riduci ad icona Setup", 3);
-    FlatButton* fltbutton10 = stripButton(*titleStrip_, "fltbutton10", "?", "Info ZR Tellix 99", 2);
-    FlatButton* fltbutton1 = stripButton(*titleStrip_, "fltbutton1", "x", "Chiudi Setup", 1);
-    connect(fltbutton2, &FlatButton::clicked, this, [this] {
+    FlatButton* minimiseButton = stripButton(*titleStrip_, "fltbutton2", "_", "Riduci ad icona Setup", 3);
+    FlatButton* aboutButton = stripButton(*titleStrip_, "fltbutton10", "?", "Info ZR Tellix 99", 2);
+    FlatButton* closeButton = stripButton(*titleStrip_, "fltbutton1", "x", "Chiudi Setup", 1);
+    connect(minimiseButton, &FlatButton::clicked, this, [this] {
         setWindowTitle(kMinimisedTitle);
         showMinimized();
     });
-    connect(fltbutton10, &FlatButton::clicked, this, [this] { choosePage(SetupPage(kSetupPageCount - 1)); });
-    connect(fltbutton1, &FlatButton::clicked, this, &QWidget::hide);
+    connect(aboutButton, &FlatButton::clicked, this, [this] { choosePage(SetupPage(kSetupPageCount - 1)); });
+    connect(closeButton, &FlatButton::clicked, this, &QWidget::hide);
     connect(pageButton_, &DropDownButton::dropDownOpened, this, &ManagementWindow::openMenu);
     connect(pageButton_, &DropDownButton::dropDownClosed, pageMenu_, &QMenu::hide);
 }

@@ -114,13 +114,13 @@ TariffsPage::TariffsPage(QString databasePath, UserMessages& messages, QWidget* 
                                                            QHeaderView::ResizeToContents);
     companyTable_->horizontalHeader()->setStretchLastSection(true);
     tariffTable_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    FlatButton* fltbutton5 = setupButton(QStringLiteral("fltbutton5"), tr("Aggiungi ..."), this);
+    FlatButton* newTariffButton = setupButton(QStringLiteral("fltbutton5"), tr("Aggiungi ..."), this);
     FlatButton* editButton = setupButton(QStringLiteral("fltModificaTariffa"), tr("Modifica ..."), this);
     FlatButton* deleteButton = setupButton(QStringLiteral("fltEliminaTariffa"), tr("Elimina"), this);
 
     auto* side = new QVBoxLayout;
     side->setSpacing(2);
-    for (FlatButton* button : {fltbutton5, editButton, deleteButton})
+    for (FlatButton* button : {newTariffButton, editButton, deleteButton})
         side->addWidget(button);
     side->addStretch();
     side->addWidget(vatEditor_);
@@ -147,7 +147,7 @@ TariffsPage::TariffsPage(QString databasePath, UserMessages& messages, QWidget* 
             &TariffsPage::refreshBands);
     connect(dayTypeBox_, &QComboBox::currentIndexChanged, this, &TariffsPage::refreshBands);
     connect(reductionBox_, &ReductionMinuteBox::minuteEdited, this, &TariffsPage::changeReductionMinute);
-    connect(fltbutton5, &FlatButton::clicked, this, &TariffsPage::addTariffRequested);
+    connect(newTariffButton, &FlatButton::clicked, this, &TariffsPage::addTariffRequested);
     connect(editButton, &FlatButton::clicked, this, &TariffsPage::requestEdit);
     connect(deleteButton, &FlatButton::clicked, this, &TariffsPage::deleteSelected);
 }

@@ -76,16 +76,16 @@ BandPage::BandPage(TariffDraft& draft, QWidget* parent)
                                   "tariffa in modo di riempire l'intero arco delle 24 ore."),
                                this);
     warning->setWordWrap(true);
-    FlatButton* fltbutton3 = wizardButton(QStringLiteral("fltbutton3"), tr("Aggiungi"), this);
-    FlatButton* fltElimina = wizardButton(QStringLiteral("fltElimina"), tr("Elimina"), this);
+    FlatButton* addButton = wizardButton(QStringLiteral("fltbutton3"), tr("Aggiungi"), this);
+    FlatButton* removeButton = wizardButton(QStringLiteral("fltElimina"), tr("Elimina"), this);
 
     auto* company = new QHBoxLayout;
     company->addWidget(companyLabel_, 1);
     company->addWidget(reductionBox_);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(warning, 1);
-    buttons->addWidget(fltbutton3);
-    buttons->addWidget(fltElimina);
+    buttons->addWidget(addButton);
+    buttons->addWidget(removeButton);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(dayTypeLabel_);
     layout->addLayout(company);
@@ -93,8 +93,8 @@ BandPage::BandPage(TariffDraft& draft, QWidget* parent)
     layout->addWidget(problemList_);
     layout->addLayout(buttons);
 
-    connect(fltbutton3, &FlatButton::clicked, this, &BandPage::addBand);
-    connect(fltElimina, &FlatButton::clicked, this, &BandPage::removeCurrentBand);
+    connect(addButton, &FlatButton::clicked, this, &BandPage::addBand);
+    connect(removeButton, &FlatButton::clicked, this, &BandPage::removeCurrentBand);
     connect(reductionBox_, &ReductionMinuteBox::minuteEdited, this, &BandPage::changeReductionMinute);
     bandTable_->installEventFilter(this);
 

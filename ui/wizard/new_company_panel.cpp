@@ -36,7 +36,7 @@ NewCompanyPanel::NewCompanyPanel(QWidget* parent)
     meteringBox_->addItem(tr("Minuto"), meteringName(kMinuteMetering));
     meteringBox_->addItem(tr("Scatto"), meteringName(kPulseMetering));
     okButton_->setEnabled(false);
-    FlatButton* fltbutton4 = wizardButton(QStringLiteral("fltbutton4"), tr("Annulla"), this);
+    FlatButton* cancelButton = wizardButton(QStringLiteral("fltbutton4"), tr("Annulla"), this);
 
     auto* fields = new QFormLayout;
     fields->addRow(tr("Nome"), nameEdit_);
@@ -44,7 +44,7 @@ NewCompanyPanel::NewCompanyPanel(QWidget* parent)
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(okButton_);
-    buttons->addWidget(fltbutton4);
+    buttons->addWidget(cancelButton);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(makeHeading(tr("Inserisci le informazioni della nuova compagnia telefonica"),
                                   QStringLiteral("lblNuovaCompagnia"), this));
@@ -55,7 +55,7 @@ NewCompanyPanel::NewCompanyPanel(QWidget* parent)
     connect(nameEdit_, &QLineEdit::textChanged, this, &NewCompanyPanel::nameChanged);
     connect(okButton_, &FlatButton::clicked, this,
             [this] { emit confirmed(nameEdit_->text().trimmed(), meteringBox_->currentData().toString()); });
-    connect(fltbutton4, &FlatButton::clicked, this, &NewCompanyPanel::cancelled);
+    connect(cancelButton, &FlatButton::clicked, this, &NewCompanyPanel::cancelled);
 }
 
 void NewCompanyPanel::prepare()

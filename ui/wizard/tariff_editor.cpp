@@ -79,7 +79,7 @@ TariffEditor::TariffEditor(const QString& databasePath, UserMessages& messages, 
     pages_->addWidget(companyPage_);
     pages_->addWidget(descriptionPage_);
     pages_->addWidget(bandPage_);
-    FlatButton* fltbutton1 = wizardButton(QStringLiteral("fltbutton1"), tr("Annulla"), this);
+    FlatButton* cancelButton = wizardButton(QStringLiteral("fltbutton1"), tr("Annulla"), this);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -88,7 +88,7 @@ TariffEditor::TariffEditor(const QString& databasePath, UserMessages& messages, 
     buttons->addSpacing(6);
     buttons->addWidget(makeVerticalSeparator(nextButton_->minimumHeight(), this));
     buttons->addSpacing(6);
-    buttons->addWidget(fltbutton1);
+    buttons->addWidget(cancelButton);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(pages_, 1);
     layout->addWidget(messageLabel_);
@@ -97,7 +97,7 @@ TariffEditor::TariffEditor(const QString& databasePath, UserMessages& messages, 
 
     connect(nextButton_, &FlatButton::clicked, this, &TariffEditor::forward);
     connect(backButton_, &FlatButton::clicked, this, [this] { setPage(pageIndex_ - 1); });
-    connect(fltbutton1, &FlatButton::clicked, this, &QWidget::close);
+    connect(cancelButton, &FlatButton::clicked, this, &QWidget::close);
     connect(companyPage_, &CompanyPage::selectionChanged, this, &TariffEditor::companySelected);
     connect(companyPage_, &CompanyPage::newCompanyConfirmed, this, &TariffEditor::takeNewCompany);
     connect(descriptionPage_, &DescriptionPage::descriptionChanged, this, &TariffEditor::updateForwardButton);
