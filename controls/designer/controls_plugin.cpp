@@ -21,11 +21,11 @@ template <typename Control> WidgetPlugin::Factory factoryOf()
 ControlsPlugin::ControlsPlugin(QObject* parent) : QObject(parent)
 {
     widgets_ = {
-        new WidgetPlugin(QStringLiteral("zrt::Digital"), QStringLiteral("controls/segment_display.h"),
+        new WidgetPlugin(QStringLiteral("zrt::SegmentDisplay"), QStringLiteral("controls/segment_display.h"),
                          QStringLiteral("Seven-segment display"), factoryOf<SegmentDisplay>(), this),
-        new WidgetPlugin(QStringLiteral("zrt::fltbutton"), QStringLiteral("controls/flat_button.h"),
+        new WidgetPlugin(QStringLiteral("zrt::FlatButton"), QStringLiteral("controls/flat_button.h"),
                          QStringLiteral("Flat button"), factoryOf<FlatButton>(), this),
-        new WidgetPlugin(QStringLiteral("zrt::dropdown"), QStringLiteral("controls/drop_down_button.h"),
+        new WidgetPlugin(QStringLiteral("zrt::DropDownButton"), QStringLiteral("controls/drop_down_button.h"),
                          QStringLiteral("Drop-down button"), factoryOf<DropDownButton>(), this),
         new WidgetPlugin(QStringLiteral("zrt::LinkLabel"), QStringLiteral("controls/link_label.h"),
                          QStringLiteral("Hyperlink label"), factoryOf<LinkLabel>(), this),
