@@ -5,5 +5,7 @@
 set -eu
 cd "$(dirname "$0")/.."
 BUILD_DIR=${BUILD_DIR:-build}
-sh scripts/build.sh
+# Only the programs and what they load: the tests and benchmarks are for
+# scripts/test.sh.
+sh scripts/build.sh --target zrtellix zrtellixctl zrt_default_database
 exec "$BUILD_DIR/bin/zrtellix" "$@"
