@@ -11,18 +11,14 @@
 
 namespace zrt {
 
-namespace {
-
-QString lockPathOf(const QString& databasePath)
+MeterLock::MeterLock(const QString& databasePath)
 {
+    // Without the file there is nothing to meter into, and nothing is left
+    // behind in a folder that holds no database: opening it will say why.
     const QString real = QFileInfo(databasePath).canonicalFilePath();
-    return (real.isEmpty() ? databasePath : real) + QStringLiteral(".lock");
-}
-
-} // namespace
-
-MeterLock::MeterLock(const QString& databasePath) : path_(lockPathOf(databasePath))
-{
+    path_ = (real.isEmpty() ? databasePath : real) + QStringLiteral(".lock");
+    if (real.isEmpty())
+        return;
     fd_ = ::open(QFile::encodeName(path_).constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
     if (fd_ < 0) {
         qCWarning(monitorLog) << "cannot make the lock file" << path_ << "-" << qt_error_string(errno)
