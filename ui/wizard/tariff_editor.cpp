@@ -108,6 +108,13 @@ TariffEditor::TariffEditor(const QString& databasePath, UserMessages& messages, 
     loadCompanies();
 }
 
+// The pages go first: a grid cell still being typed is committed into the
+// draft as its editor closes, so the draft must outlive them.
+TariffEditor::~TariffEditor()
+{
+    qDeleteAll(findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly));
+}
+
 void TariffEditor::selectCompany(const QString& compagnia)
 {
     companyPage_->selectCompany(compagnia);

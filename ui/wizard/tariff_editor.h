@@ -34,6 +34,7 @@ class TariffEditor : public QWidget {
 public:
     explicit TariffEditor(const QString& databasePath, UserMessages& messages = UserMessages::messageBoxes(),
                           QWidget* parent = nullptr);
+    ~TariffEditor() override;
 
     // Selects the last listed company of that exact name, if any; the first
     // company is selected otherwise.
