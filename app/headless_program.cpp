@@ -100,6 +100,26 @@ void preparePhonebook(const DialUpService& dialUp, Database& database)
     }
 }
 
+// The program ends well when every call is in the log, or safe in the
+// journal that the next start writes to it.
+int exitStatusFor(LogWriter::Pending pending, const QString& journalPath)
+{
+    switch (pending) {
+    case LogWriter::Pending::None:
+        return 0;
+    case LogWriter::Pending::InJournal:
+        printError(QStringLiteral("the database could not be written; the calls not yet in its log are kept in %1 "
+                                  "and written to it at the next start")
+                       .arg(journalPath));
+        return 0;
+    case LogWriter::Pending::Nowhere:
+        break;
+    }
+    printError(QStringLiteral("neither the database nor %1 could be written: the calls listed above are not logged")
+                   .arg(journalPath));
+    return 1;
+}
+
 int monitorUntilSignalled(DialUpService& dialUp, const QString& databasePath)
 {
     const TerminationSignals terminationSignals([](int) { QCoreApplication::quit(); });
@@ -115,8 +135,7 @@ int monitorUntilSignalled(DialUpService& dialUp, const QString& databasePath)
     }
     session.start();
     QCoreApplication::exec();
-    session.stop();
-    return 0;
+    return exitStatusFor(session.stop(), session.journal().path());
 }
 
 } // namespace

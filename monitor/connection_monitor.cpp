@@ -47,13 +47,14 @@ std::optional<QString> connectionText(const std::optional<ConnectionIdentity>& i
 ConnectionMonitor::ConnectionMonitor(MonitorServices services)
     : services_(services)
     , meter_(services.display, services.clock.zone())
-    , writer_(services.log, [this](RowClosing& row) { return priceEnded(row); })
+    , writer_(services.log, [this](RowClosing& row) { return priceEnded(row); }, services.journal)
 {
 }
 
 void ConnectionMonitor::start()
 {
     entries_ = services_.dialUp.entries();
+    writer_.takeUpJournal();
     recover(services_.clock.now());
 }
 
@@ -84,17 +85,16 @@ void ConnectionMonitor::hangUp()
     services_.dialUp.hangUpAll();
 }
 
-void ConnectionMonitor::shutDown()
+LogWriter::Pending ConnectionMonitor::shutDown()
 {
     const Instant now = services_.clock.now();
     if (meterRunning()) {
         meter_.tick(state_, terms_, now.steadyMs);
         endConnection();
     }
-    writer_.retryPending();
-    if (writer_.hasPending())
-        qCWarning(monitorLog) << "some connection log rows could not be completed;"
-                              << "the rows already begun are completed at the next start";
+    if (recovered_) // else the rows taken up from the journal are not yet matched to the file
+        writer_.retryPending();
+    return writer_.pendingState();
 }
 
 bool ConnectionMonitor::recover(const Instant& now)

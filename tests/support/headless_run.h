@@ -9,6 +9,7 @@
 
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <utility>
 
 namespace zrt::test {
@@ -72,11 +73,16 @@ public:
 
     // Sends the signal; true when the program then ended by itself with
     // status 0.
-    bool stopWith(int signal)
+    bool stopWith(int signal) { return exitStatusAfter(signal) == 0; }
+
+    // Sends the signal; the status the program then ended with by itself,
+    // or nothing when it did not end so.
+    std::optional<int> exitStatusAfter(int signal)
     {
         ::kill(static_cast<pid_t>(program_.processId()), signal);
-        return program_.waitForFinished(kWaitMs) && program_.exitStatus() == QProcess::NormalExit
-            && program_.exitCode() == 0;
+        if (!program_.waitForFinished(kWaitMs) || program_.exitStatus() != QProcess::NormalExit)
+            return std::nullopt;
+        return program_.exitCode();
     }
 
     // SIGKILL: the program gets no chance to close anything.
