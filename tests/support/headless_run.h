@@ -30,6 +30,14 @@ public:
         program_.setProcessEnvironment(environment);
     }
     ~HeadlessRun() { killHard(); }
+
+    // Before start(): a variable of the program's environment.
+    void setEnvironment(const QString& name, const QString& value)
+    {
+        QProcessEnvironment environment = program_.processEnvironment();
+        environment.insert(name, value);
+        program_.setProcessEnvironment(environment);
+    }
     HeadlessRun(const HeadlessRun&) = delete;
     HeadlessRun& operator=(const HeadlessRun&) = delete;
 
