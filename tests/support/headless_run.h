@@ -31,6 +31,8 @@ public:
     }
     ~HeadlessRun() { killHard(); }
 
+    qint64 processId() const { return program_.processId(); }
+
     // Before start(): a variable of the program's environment.
     void setEnvironment(const QString& name, const QString& value)
     {
