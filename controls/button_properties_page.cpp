@@ -79,23 +79,29 @@ void ButtonPropertiesPage::setSelectedControls(const QList<FlatButton*>& selecti
     alignmentBox_->setEnabled(first.buttonStyle() == FlatButton::ButtonStyle::Label);
 }
 
-void ButtonPropertiesPage::apply()
+void ButtonPropertiesPage::apply(const PropertyWriter& write)
 {
     if (selection_.isEmpty() || !selection_.first())
         return;
     FlatButton& first = *selection_.first();
-    first.setCaption(captionEdit_->text());
-    first.setEnabled(enabledBox_->isChecked());
+    write(first, "Caption", captionEdit_->text());
+    write(first, "enabled", enabledBox_->isChecked());
     // Each list's entries are in the order of the values, so an entry's
     // index is its value. A value the lists have no entry for (set in code)
     // is left as it is.
-    if (directionBox_->currentIndex() >= 0)
-        first.setCaptionDirection(static_cast<FlatButton::CaptionDirection>(directionBox_->currentIndex()));
-    if (alignmentBox_->currentIndex() >= 0)
-        first.setAlignment(static_cast<FlatButton::Alignment>(alignmentBox_->currentIndex()));
-    if (styleBox_->currentIndex() >= 0)
-        first.setButtonStyle(static_cast<FlatButton::ButtonStyle>(styleBox_->currentIndex()));
+    const auto writeChoice = [&](const char* name, const QComboBox& list, auto value) {
+        if (list.currentIndex() >= 0)
+            write(first, name, QVariant::fromValue(static_cast<decltype(value)>(list.currentIndex())));
+    };
+    writeChoice("CaptionDirection", *directionBox_, FlatButton::CaptionDirection{});
+    writeChoice("Alignment", *alignmentBox_, FlatButton::Alignment{});
+    writeChoice("Style", *styleBox_, FlatButton::ButtonStyle{});
     changed_ = false;
+}
+
+void ButtonPropertiesPage::writeDirectly(QWidget& control, const char* name, const QVariant& value)
+{
+    control.setProperty(name, value);
 }
 
 void ButtonPropertiesPage::markChanged()
