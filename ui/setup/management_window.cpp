@@ -212,7 +212,7 @@ bool ManagementWindow::event(QEvent* event)
 
 void ManagementWindow::activated()
 {
-    tariffsPage_->vatEditor().showRate();
+    tariffsPage_->vatEditor().reload();
     tariffsPage_->refreshBands();
     autostartSwitch_->syncFromSettings();
 }
