@@ -2,7 +2,8 @@
 
 #include "currency_marks.h"
 #include "main_menu.h"
-#include "news_address.h"
+#include "local_news.h"
+#include "ui/common/news_address.h"
 #include "news_panel.h"
 #include "ui/common/program_icon.h"
 #include "ui/common/settings.h"
@@ -247,7 +248,7 @@ void MainWindow::connectCommands()
 void MainWindow::load(Placement placement)
 {
     placement_ = placement;
-    newsPanel_->showLocalPage(joinPath(dataFolder_, kNewsFileName));
+    newsPanel_->showLocalPage(localNewsPage(dataFolder_, shippedFilePath(kNewsFileName)));
     services_.settings.setProgramFolder(QCoreApplication::applicationDirPath());
     tellIfPhonebookEmpty();
     if (placement == Placement::OffScreen) {

@@ -1,6 +1,6 @@
 #include "news_panel.h"
 
-#include "news_address.h"
+#include "ui/common/news_address.h"
 #include "ui/common/page_fetcher.h"
 #include "ui/common/window_log.h"
 

@@ -4,6 +4,7 @@
 #include "autostart_switch.h"
 #include "info_page.h"
 #include "log_page.h"
+#include "options_page.h"
 #include "page_icons.h"
 #include "setup_widgets.h"
 #include "statistics_page.h"
@@ -89,7 +90,7 @@ ManagementWindow::ManagementWindow(const QString& databasePath, const QString& e
 
     buildTitleStrip(autostart, settings, executablePath);
     buildPageMenu();
-    buildPages();
+    buildPages(settings);
 
     choosePage(SetupPage::Log);
     tariffsPage_->reloadTariffs();
@@ -148,13 +149,15 @@ void ManagementWindow::buildPageMenu()
     connect(pageMenu_, &QMenu::aboutToHide, pageButton_, &DropDownButton::closeDropDown);
 }
 
-void ManagementWindow::buildPages()
+void ManagementWindow::buildPages(Settings& settings)
 {
     logPage_ = new LogPage(databasePath_, messages_, pages_);
     associationsPage_ = new AssociationsPage(databasePath_, messages_, pages_);
     tariffsPage_ = new TariffsPage(databasePath_, messages_, pages_);
     for (QWidget* page : std::initializer_list<QWidget*>{logPage_, associationsPage_, tariffsPage_,
-                                                          new StatisticsPage(pages_), new InfoPage(pages_)})
+                                                          new StatisticsPage(pages_),
+                                                          new OptionsPage(settings, messages_, pages_),
+                                                          new InfoPage(pages_)})
         pages_->addWidget(page);
     for (int index = 0; index < kSetupPageCount; ++index)
         pages_->widget(index)->setObjectName(QStringLiteral("pnl%1").arg(index));

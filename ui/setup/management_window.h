@@ -66,7 +66,7 @@ protected:
 private:
     void buildTitleStrip(Autostart& autostart, Settings& settings, const QString& executablePath);
     void buildPageMenu();
-    void buildPages();
+    void buildPages(Settings& settings);
     void setUpLogo();
     void openMenu();
     void activated();

@@ -9,6 +9,7 @@ QString pageCaption(SetupPage page)
     case SetupPage::Associations: return QStringLiteral("Setup Connessioni");
     case SetupPage::Tariffs: return QStringLiteral("Setup Tariffe");
     case SetupPage::Statistics: return QStringLiteral("Statistiche");
+    case SetupPage::Options: return QStringLiteral("Opzioni");
     case SetupPage::About: return QStringLiteral("Info ZR Tellix 99");
     }
     return {};

@@ -6,6 +6,7 @@
 
 #include <QCheckBox>
 #include <QDate>
+#include <QLineEdit>
 #include <QMenu>
 
 namespace zrt::test {
@@ -75,6 +76,28 @@ TEST_F(SetupFrame, TheAutostartBoxFollowsTheStoredSettingAndRegistersOnlyOnAChan
     activate();
     EXPECT_FALSE(autostartBox()->isChecked());
     EXPECT_EQ(autostart_.calls.last(), QStringLiteral("off"));
+}
+
+// "Indirizzo notizie" takes a host name or a web address, or nothing for
+// the local page only; anything else is refused and the stored address
+// stays.
+TEST_F(SetupFrame, TheNewsAddressTakesAHostOrAWebAddress)
+{
+    window_->choosePage(SetupPage::Options);
+    QLineEdit* box = child<QLineEdit>("txtNewsUrl");
+    const struct { const char* typed; const char* stored; bool refused; } cases[] = {
+        {"www.esempio.it", "www.esempio.it", false},      {" https://esempio.it/n.htm ", "https://esempio.it/n.htm", false},
+        {"ftp://esempio.it", "https://esempio.it/n.htm", true}, {"javascript:alert(1)", "https://esempio.it/n.htm", true},
+        {"file:///etc/passwd", "https://esempio.it/n.htm", true}, {"", "", false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.typed);
+        const qsizetype warnings = messages_.warnings.size();
+        box->setText(QString::fromUtf8(c.typed));
+        emit box->editingFinished();
+        EXPECT_EQ(settings_.newsUrl(), QString::fromUtf8(c.stored));
+        EXPECT_EQ(box->text(), QString::fromUtf8(c.stored));
+        EXPECT_EQ(messages_.warnings.size() - warnings, c.refused ? 1 : 0);
+    }
 }
 
 } // namespace

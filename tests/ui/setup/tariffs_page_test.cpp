@@ -194,10 +194,6 @@ TEST_F(TariffsPageTest, TheVatRateChangedElsewhereShowsOnActivation)
         Database db = database();
         VatStore(db).write(rate);
     };
-    const auto activate = [this] {
-        QEvent activation(QEvent::WindowActivate);
-        QCoreApplication::sendEvent(window_.get(), &activation);
-    };
 
     storeElsewhere(10);
     activate();
