@@ -1,6 +1,7 @@
 #include "windowed_program.h"
 
 #include "ui/main/plugin_page_fetcher.h"
+#include "ui/common/guide.h"
 #include "ui/common/program_icon.h"
 #include "ui/common/settings.h"
 #include "ui/main/start_up.h"
@@ -56,6 +57,9 @@ int runStartUp(QApplication& application, const QString& folder, DialUpService& 
     QObject::connect(&startUp, &StartUp::failed, &application, [] { QCoreApplication::exit(1); });
     QObject::connect(&startUp, &StartUp::programEndRequested, &application, &QCoreApplication::quit);
     QObject::connect(&application, &QCoreApplication::aboutToQuit, &startUp, &StartUp::end);
+    Guide guide(installedGuideFolder(guideLanguage()));
+    application.installEventFilter(&guide);
+    QObject::connect(&startUp, &StartUp::guideRequested, &guide, &Guide::open);
     startUp.begin();
     const int status = QApplication::exec();
     settings.sync();

@@ -1,6 +1,7 @@
 #include "main_menu.h"
 
 #include <QAction>
+#include <QKeySequence>
 
 namespace zrt {
 
@@ -12,6 +13,8 @@ MainMenu::MainMenu(QWidget* parent) : QMenu(parent)
     separator("Sep");
     setupItem_ = item("setup", QStringLiteral("Setup"));
     newsItem_ = item("mnuNews", QStringLiteral("News Nevaro"));
+    guideItem_ = item("mnuGuida", tr("Guida"));
+    guideItem_->setShortcut(QKeySequence::HelpContents);
     separator("dddd");
     hangUpItem_ = item("chiudiconnessione", QStringLiteral("Chiudi connessione"));
     quitItem_ = item("chiudi", QStringLiteral("Chiudi ZR Tellix 99"));

@@ -24,6 +24,7 @@
 #include "engine/italian_number.h"
 #include "monitor/monitor_session.h"
 #include "ui/common/autostart.h"
+#include "ui/common/guide.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -214,6 +215,7 @@ void MainWindow::createNews()
     newsBox_->resize(newsBoxArea_->width() - newsBox_->x(), newsBoxArea_->height());
 
     newsPanel_ = new NewsPanel(services_.news, services_.links, this);
+    connect(newsPanel_, &NewsPanel::guideRequested, this, [this] { emit guideRequested(kGuideFirstPage); });
     newsPanel_->setObjectName(QStringLiteral("WebBrowser1"));
     newsPanel_->setGeometry(scale.toPixels({0, kStripHeightTwips, kWidthTwips, kNewsHeightTwips}));
     newsPanel_->setFont(arial(8));
@@ -232,6 +234,7 @@ void MainWindow::connectCommands()
     connect(&menu_->euroItem(), &QAction::triggered, this, &MainWindow::switchToEuro);
     connect(&menu_->lireItem(), &QAction::triggered, this, &MainWindow::switchToLire);
     connect(&menu_->setupItem(), &QAction::triggered, this, &MainWindow::openSetup);
+    connect(&menu_->guideItem(), &QAction::triggered, this, [this] { emit guideRequested(kGuideFirstPage); });
     connect(&menu_->newsItem(), &QAction::triggered, newsBox_, [this] { newsBox_->setChecked(true); });
     connect(&menu_->hangUpItem(), &QAction::triggered, this, &MainWindow::hangUp);
     connect(&menu_->quitItem(), &QAction::triggered, this, &MainWindow::endProgram);

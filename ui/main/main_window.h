@@ -94,6 +94,8 @@ signals:
     void setupRequested(bool autostartTicked);
     // The management window should close: the strip is hidden or the program ends.
     void closeSetupRequested();
+    // "Guida", or a link to it in the news: the user guide should open at `page`.
+    void guideRequested(const QString& page);
     // "Chiudi ZR Tellix 99" while no connection is metered.
     void programEndRequested();
     void connectionLogChanged();

@@ -65,6 +65,10 @@ void NewsPanel::showPage(const QByteArray& html, const QUrl& address)
 
 void NewsPanel::openLink(const QUrl& link)
 {
+    if (link.scheme() == QLatin1String("guida")) {
+        emit guideRequested();
+        return;
+    }
     const QUrl target = pageUrl_.resolved(link);
     if (!isOpenableNewsLink(target)) {
         qCInfo(uiLog) << "the news link" << target.toDisplayString() << "is not opened";

@@ -90,6 +90,7 @@ void StartUp::showMainWindow(const QString& path)
                                                dataFolder_, path);
     connect(mainWindow_.get(), &MainWindow::activated, this, &StartUp::closeIntro);
     connect(mainWindow_.get(), &MainWindow::programEndRequested, this, &StartUp::programEndRequested);
+    connect(mainWindow_.get(), &MainWindow::guideRequested, this, &StartUp::guideRequested);
     if (services_.trayAvailable)
         showTrayIcon();
     mainWindow_->load(services_.trayAvailable ? MainWindow::Placement::OffScreen : MainWindow::Placement::SavedPosition);

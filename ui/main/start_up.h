@@ -62,6 +62,8 @@ signals:
     void failed();
     // The user ended the program from its menu.
     void programEndRequested();
+    // The user guide should open at `page`.
+    void guideRequested(const QString& page);
 
 private:
     bool prepareDatabase(const QString& path);

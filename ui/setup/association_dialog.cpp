@@ -3,6 +3,7 @@
 #include "setup_widgets.h"
 #include "tariff_list_model.h"
 #include "ui/common/database_operation.h"
+#include "ui/common/guide.h"
 #include "ui/common/user_messages.h"
 
 #include "controls/flat_button.h"
@@ -40,6 +41,7 @@ AssociationDialog::AssociationDialog(QString databasePath, QString connessione, 
       messages_(messages), model_(new TariffListModel(this))
 {
     setObjectName(QStringLiteral("frmmodifica"));
+    setProperty(kGuidePageProperty, QStringLiteral("entries.html"));
     setFont(setupFont());
     companyTable_ = setupGrid(QStringLiteral("dbCompagnie"), model_, this);
     okButton_ = setupButton(QStringLiteral("fltbutton1"), QStringLiteral("OK"), this);

@@ -3,6 +3,7 @@
 #include "associations_page.h"
 #include "autostart_switch.h"
 #include "info_page.h"
+#include "ui/common/guide.h"
 #include "log_page.h"
 #include "options_page.h"
 #include "page_icons.h"
@@ -191,6 +192,7 @@ void ManagementWindow::choosePage(SetupPage page)
     pageFrame_->setTitle(caption);
     pageButton_->closeDropDown();
     pages_->setCurrentIndex(int(page));
+    setProperty(kGuidePageProperty, guidePageOf(page));
     const QPixmap icon = pageIcon(page);
     if (!icon.isNull())
         pageButton_->setPicture(icon);

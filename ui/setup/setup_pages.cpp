@@ -15,4 +15,17 @@ QString pageCaption(SetupPage page)
     return {};
 }
 
+QString guidePageOf(SetupPage page)
+{
+    switch (page) {
+    case SetupPage::Log: return QStringLiteral("log.html");
+    case SetupPage::Associations: return QStringLiteral("entries.html");
+    case SetupPage::Tariffs: return QStringLiteral("tariffs.html");
+    case SetupPage::Options: return QStringLiteral("files.html");
+    case SetupPage::Statistics:
+    case SetupPage::About: break;
+    }
+    return QStringLiteral("index.html");
+}
+
 } // namespace zrt

@@ -11,6 +11,7 @@
 #include "database/database.h"
 #include "database/tariff_editing.h"
 #include "database/tariff_store.h"
+#include "ui/common/guide.h"
 #include "ui/common/window_log.h"
 
 #include <QColor>
@@ -74,6 +75,7 @@ TariffEditor::TariffEditor(const QString& databasePath, UserMessages& messages, 
       nextButton_(wizardButton(QStringLiteral("fltAvanti"), tr("Avanti >"), this))
 {
     setObjectName(QStringLiteral("frmCambiaTariffa"));
+    setProperty(kGuidePageProperty, QStringLiteral("tariffs.html"));
     setWindowTitle(tr("Crea tariffa..."));
     resize(kWindowSize);
     pages_->addWidget(companyPage_);

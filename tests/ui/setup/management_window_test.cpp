@@ -2,12 +2,15 @@
 
 #include "controls/drop_down_button.h"
 #include "controls/flat_button.h"
+#include "ui/common/guide.h"
 #include "ui/setup/log_page.h"
 
 #include <QCheckBox>
 #include <QDate>
+#include <QFile>
 #include <QLineEdit>
 #include <QMenu>
+#include <QTemporaryDir>
 
 namespace zrt::test {
 namespace {
@@ -98,6 +101,32 @@ TEST_F(SetupFrame, TheNewsAddressTakesAHostOrAWebAddress)
         EXPECT_EQ(box->text(), QString::fromUtf8(c.stored));
         EXPECT_EQ(messages_.warnings.size() - warnings, c.refused ? 1 : 0);
     }
+}
+
+// F1 opens the guide at the page of the window it was pressed in: the
+// management window's page of the moment, a dialog's own page.
+TEST_F(SetupFrame, F1OpensTheGuideAtThePageOfItsWindow)
+{
+    QTemporaryDir folder;
+    for (const char* page : {"index.html", "log.html", "entries.html", "tariffs.html"}) {
+        QFile file(folder.filePath(QString::fromLatin1(page)));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray("<p>") + page + "</p>");
+    }
+    Guide guide(folder.path());
+    qApp->installEventFilter(&guide);
+    const struct { SetupPage page; const char* guidePage; } cases[] = {
+        {SetupPage::Log, "log.html"}, {SetupPage::Associations, "entries.html"},
+        {SetupPage::Tariffs, "tariffs.html"}, {SetupPage::About, "index.html"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.guidePage);
+        window_->choosePage(c.page);
+        QTest::keyClick(window_->focusWidget() ? window_->focusWidget() : window_.get(), Qt::Key_F1);
+        ASSERT_NE(guide.window(), nullptr);
+        EXPECT_EQ(guide.window()->currentPage().fileName(), QString::fromLatin1(c.guidePage));
+        EXPECT_TRUE(guide.window()->isVisible());
+    }
+    qApp->removeEventFilter(&guide);
 }
 
 } // namespace
