@@ -88,11 +88,11 @@ void StartUp::showMainWindow(const QString& path)
                                                                   services_.clock, services_.autostart,
                                                                   services_.messages, services_.links, services_.news},
                                                dataFolder_, path);
-    connect(mainWindow_.get(), &MainWindow::activated, this, &StartUp::closeIntro);
+    connect(mainWindow_.get(), &MainWindow::loaded, this, &StartUp::closeIntro);
     connect(mainWindow_.get(), &MainWindow::programEndRequested, this, &StartUp::programEndRequested);
     if (services_.trayAvailable)
         showTrayIcon();
-    mainWindow_->load(services_.trayAvailable ? MainWindow::Placement::OffScreen : MainWindow::Placement::SavedPosition);
+    mainWindow_->load(services_.trayAvailable ? MainWindow::Placement::InTray : MainWindow::Placement::SavedPosition);
 }
 
 void StartUp::showTrayIcon()
@@ -106,8 +106,10 @@ void StartUp::showTrayIcon()
 
 void StartUp::loadSetupWindow(const QString& path)
 {
+    // A window of the strip's: window managers keep it, and the dialogs it
+    // opens, above the strip that stays on top of the others.
     setupWindow_ = std::make_unique<ManagementWindow>(path, QCoreApplication::applicationFilePath(), services_.autostart,
-                                              services_.settings);
+                                                      services_.settings, services_.messages, mainWindow_.get());
     // The phonebook is read again each time, so an entry made meanwhile is
     // listed with its tariff.
     connect(mainWindow_.get(), &MainWindow::setupRequested, this, [this] {

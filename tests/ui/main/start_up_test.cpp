@@ -92,7 +92,7 @@ TEST_F(StartUpTest, TheIntroComesFirstAndTheStepRunsOnce)
     MainWindow* window = start.mainWindow();
     ASSERT_TRUE(window);
     deleteClosedWindows();
-    EXPECT_FALSE(start.intro()) << "closed once the main window became active";
+    EXPECT_FALSE(start.intro()) << "closed once the main window is loaded";
     start.runStep();
     EXPECT_EQ(start.mainWindow(), window);
 }
