@@ -1,5 +1,8 @@
 #include "windowed_program.h"
 
+#include "show_request.h"
+
+#include "ui/main/main_window.h"
 #include "ui/main/plugin_page_fetcher.h"
 #include "ui/common/program_icon.h"
 #include "ui/common/settings.h"
@@ -16,6 +19,7 @@
 #include "ui/common/xdg_autostart.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QTextStream>
 #include <QSystemTrayIcon>
 
@@ -45,17 +49,35 @@ std::optional<QString> dataFolder(const QString& commandLineDir, UserMessages& m
     }
 }
 
-int runStartUp(QApplication& application, const QString& folder, DialUpService& dialUp, UserMessages& messages)
+// The options the autostart entry repeats: those that differ from the defaults.
+QStringList startOptions(const WindowOptions& options)
+{
+    QStringList words;
+    if (options.dialUpKind != QString::fromUtf8(kDefaultDialUpKind.data(), kDefaultDialUpKind.size()))
+        words << QStringLiteral("--dialup") << options.dialUpKind;
+    if (!options.dataDir.isEmpty())
+        words << QStringLiteral("--data-dir") << QFileInfo(options.dataDir).absoluteFilePath();
+    return words;
+}
+
+int runStartUp(QApplication& application, const QString& folder, DialUpService& dialUp, UserMessages& messages,
+               const WindowOptions& options)
 {
     SystemClock clock;
     Settings settings;
-    XdgAutostart autostart = XdgAutostart::forThisSystem();
+    XdgAutostart autostart = XdgAutostart::forThisSystem(startOptions(options));
     PluginPageFetcher news;
     StartUp startUp(folder, {settings, dialUp, clock, autostart, messages, desktopLinkOpener(), news,
                              QSystemTrayIcon::isSystemTrayAvailable()});
     QObject::connect(&startUp, &StartUp::failed, &application, [] { QCoreApplication::exit(1); });
     QObject::connect(&startUp, &StartUp::programEndRequested, &application, &QCoreApplication::quit);
     QObject::connect(&application, &QCoreApplication::aboutToQuit, &startUp, &StartUp::end);
+    ShowListener showListener(showSocketPath(joinPath(folder, kDatabaseFileName)));
+    QObject::connect(&showListener, &ShowListener::showRequested, &startUp, [&startUp] {
+        if (MainWindow* window = startUp.mainWindow())
+            window->showAtSavedPosition();
+    });
+    showListener.listen();
     startUp.begin();
     const int status = QApplication::exec();
     settings.sync();
@@ -76,13 +98,17 @@ int runWindows(QApplication& application, const WindowOptions& options)
     const std::optional<QString> folder = dataFolder(options.dataDir, messages);
     if (!folder)
         return 1;
-    const MeterLock lock(joinPath(*folder, kDatabaseFileName));
+    const QString databasePath = joinPath(*folder, kDatabaseFileName);
+    const MeterLock lock(databasePath);
     if (lock.outcome() == MeterLock::Outcome::HeldByAnotherMeter) {
-        QTextStream(stderr) << "zrtellix: another meter is already running on "
-                            << joinPath(*folder, kDatabaseFileName) << '\n';
+        // A windowed meter brings its strip to the front; a headless one
+        // has nothing to show.
+        if (requestShow(showSocketPath(databasePath)))
+            return 0;
+        QTextStream(stderr) << "zrtellix: another meter is already running on " << databasePath << '\n';
         return kAnotherMeterExitStatus;
     }
-    return runStartUp(application, *folder, *dialUp.service, messages);
+    return runStartUp(application, *folder, *dialUp.service, messages, options);
 }
 
 } // namespace zrt
