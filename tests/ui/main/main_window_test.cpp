@@ -2,10 +2,12 @@
 
 #include "controls/flat_button.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QMouseEvent>
 #include <QSignalSpy>
+#include <QTest>
 
 namespace zrt::test {
 namespace {
@@ -75,6 +77,26 @@ TEST_F(MainWindowTest, ChiudiHidesAndKeepsThePositionButNeverOneUnseenOrWithoutA
     EXPECT_EQ(withoutTray.pos(), kept) << "shown at once";
     emit child<FlatButton>("fltbutton1").clicked();
     EXPECT_TRUE(withoutTray.isMinimized()) << "without a tray a hidden window could not be reached again";
+}
+
+TEST_F(MainWindowTest, TheMenuKeyAndShiftF10OpenTheMenuBelowItsButton)
+{
+    const struct { const char* name; Qt::Key key; Qt::KeyboardModifiers modifiers; bool opens; } keys[] = {
+        {"Menu", Qt::Key_Menu, Qt::NoModifier, true},
+        {"Shift+F10", Qt::Key_F10, Qt::ShiftModifier, true},
+        {"F10 alone", Qt::Key_F10, Qt::NoModifier, false},
+    };
+    MainWindow& form = loaded(MainWindow::Placement::SavedPosition);
+    QApplication::setActiveWindow(&form);
+    const QWidget& button = child<QWidget>("dropdown1");
+    for (const auto& k : keys) {
+        QTest::keyClick(&form, k.key, k.modifiers);
+        EXPECT_EQ(menu().isVisible(), k.opens) << k.name;
+        if (k.opens) {
+            EXPECT_GT(menu().y(), button.mapToGlobal(QPoint()).y()) << k.name;
+        }
+        menu().hide();
+    }
 }
 
 // Presses on a widget and lets go after moving the mouse by `by`. Each
