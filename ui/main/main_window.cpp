@@ -349,6 +349,18 @@ void MainWindow::openNewsPage()
         newsPanel_->fetchPage(address);
 }
 
+// A modal dialog of the program must not hide behind the strip, whatever
+// the window manager does with windows that stay on top: the strip gives
+// up its place above the others while one is open.
+bool MainWindow::event(QEvent* event)
+{
+    if (event->type() == QEvent::WindowBlocked)
+        keepAbove(false);
+    else if (event->type() == QEvent::WindowUnblocked)
+        keepAbove(true);
+    return QWidget::event(event);
+}
+
 void MainWindow::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
@@ -455,6 +467,18 @@ void MainWindow::savePosition()
         return;
     const PixelScale scale = PixelScale::of(*this);
     services_.settings.savePosition(x() * scale.px, y() * scale.py);
+}
+
+// Changing a window's flags hides it; a strip that was shown comes back
+// where it was.
+void MainWindow::keepAbove(bool above)
+{
+    if (windowFlags().testFlag(Qt::WindowStaysOnTopHint) == above)
+        return;
+    const bool shown = isVisible();
+    setWindowFlag(Qt::WindowStaysOnTopHint, above);
+    if (shown)
+        show();
 }
 
 void MainWindow::setHeightTwips(int twips)

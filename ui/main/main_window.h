@@ -106,6 +106,7 @@ signals:
     void toolTipChanged(const QString& text);
 
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
@@ -130,6 +131,7 @@ private:
     void hideToTray();
     void savePosition();
     void setHeightTwips(int twips);
+    void keepAbove(bool above);
 
     MainWindowServices services_;
     QString dataFolder_;

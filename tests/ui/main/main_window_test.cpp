@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QDialog>
 #include <QCoreApplication>
 #include <QMouseEvent>
 #include <QSignalSpy>
@@ -96,6 +97,32 @@ TEST_F(MainWindowTest, TheMenuKeyAndShiftF10OpenTheMenuBelowItsButton)
             EXPECT_GT(menu().y(), button.mapToGlobal(QPoint()).y()) << k.name;
         }
         menu().hide();
+    }
+}
+
+// A modal dialog of the program takes the strip off the top while it is
+// open; the strip stays where and as it was.
+TEST_F(MainWindowTest, ModalDialogsAreNotCoveredByTheStrip)
+{
+    for (const bool shown : {true, false}) {
+        MainWindow& form = loaded(MainWindow::Placement::SavedPosition);
+        if (!shown)
+            form.hide();
+        const QPoint position = form.pos();
+        QWidget ownWindow(&form, Qt::Window); // as the management window
+        ownWindow.show();
+        QDialog dialog;
+        dialog.setWindowModality(Qt::ApplicationModal);
+        dialog.show();
+        EXPECT_FALSE(form.windowFlags().testFlag(Qt::WindowStaysOnTopHint)) << shown;
+        EXPECT_EQ(form.isVisible(), shown);
+        dialog.hide();
+        EXPECT_TRUE(form.windowFlags().testFlag(Qt::WindowStaysOnTopHint)) << shown;
+        EXPECT_EQ(form.isVisible(), shown);
+        EXPECT_EQ(form.pos(), position);
+        EXPECT_TRUE(ownWindow.isVisible()) << "the strip's own windows stay";
+        ownWindow.setParent(nullptr);
+        window_.reset();
     }
 }
 
