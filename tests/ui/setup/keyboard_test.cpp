@@ -1,5 +1,7 @@
 #include "setup_window_fixture.h"
 
+#include "tests/support/tab_order.h"
+
 #include "controls/drop_down_button.h"
 #include "controls/elided_label.h"
 #include "controls/flat_button.h"
@@ -12,17 +14,6 @@
 
 namespace zrt::test {
 namespace {
-
-// The named widgets Tab can reach in the window, in the order it does.
-QStringList tabOrder(QWidget& window)
-{
-    QStringList names;
-    for (QWidget* widget = window.nextInFocusChain(); widget != &window; widget = widget->nextInFocusChain()) {
-        if ((widget->focusPolicy() & Qt::TabFocus) && !widget->objectName().isEmpty())
-            names.append(widget->objectName());
-    }
-    return names;
-}
 
 void expectInOrder(const QStringList& order, const QStringList& reading)
 {

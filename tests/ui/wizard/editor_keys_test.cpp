@@ -1,20 +1,11 @@
 #include "wizard_fixture.h"
 
+#include "tests/support/tab_order.h"
+
 #include <QApplication>
 
 namespace zrt::test {
 namespace {
-
-// The named widgets Tab can reach in the window, in the order it does.
-QStringList tabOrder(QWidget& window)
-{
-    QStringList names;
-    for (QWidget* widget = window.nextInFocusChain(); widget != &window; widget = widget->nextInFocusChain()) {
-        if ((widget->focusPolicy() & Qt::TabFocus) && !widget->objectName().isEmpty())
-            names.append(widget->objectName());
-    }
-    return names;
-}
 
 class EditorKeys : public WizardTest {
 protected:
