@@ -1,12 +1,8 @@
-#include "controls/default_button.h"
 #include "controls/drop_down_button.h"
-#include "controls/elided_label.h"
 #include "controls/flat_button.h"
 
 #include "widget_testing.h"
 
-#include <QHBoxLayout>
-#include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -92,55 +88,6 @@ TEST(ButtonFocus, TheFocusIsTakenAndShownByButtonsNotLabels)
     EXPECT_EQ(dropDown.innerButton().focusPolicy(), Qt::NoFocus) << "the focus is the whole drop-down's";
     button.setButtonStyle(FlatButton::ButtonStyle::Label);
     EXPECT_EQ(button.focusPolicy(), Qt::NoFocus);
-}
-
-// Enter and Escape in a form whose line edit has the focus reach the
-// default and cancel buttons; a focused button keeps them for itself.
-TEST(DefaultButtons, EnterAndEscapeLeftAloneByTheFocusClickThem)
-{
-    QWidget form;
-    auto* edit = new QLineEdit(&form);
-    auto* ok = new FlatButton(&form);
-    auto* cancel = new FlatButton(&form);
-    auto* layout = new QHBoxLayout(&form);
-    for (QWidget* widget : std::initializer_list<QWidget*>{edit, ok, cancel})
-        layout->addWidget(widget);
-    setDefaultButton(*ok, form);
-    setCancelButton(*cancel, form);
-    QSignalSpy oks(ok, &FlatButton::clicked);
-    QSignalSpy cancels(cancel, &FlatButton::clicked);
-
-    const struct { const char* name; QWidget* focused; Qt::Key key; bool okEnabled; int oks, cancels; } cases[] = {
-        {"Enter in the field", edit, Qt::Key_Return, true, 1, 0},
-        {"Escape in the field", edit, Qt::Key_Escape, true, 0, 1},
-        {"Enter on Annulla", cancel, Qt::Key_Return, true, 0, 1},
-        {"Enter with OK disabled", edit, Qt::Key_Return, false, 0, 0},
-    };
-    for (const auto& c : cases) {
-        oks.clear();
-        cancels.clear();
-        ok->setEnabled(c.okEnabled);
-        focus(*c.focused);
-        QTest::keyClick(QApplication::focusWidget(), c.key);
-        EXPECT_EQ(oks.count(), c.oks) << c.name;
-        EXPECT_EQ(cancels.count(), c.cancels) << c.name;
-    }
-}
-
-TEST(ElidedLabel, CutsALongTextWithAnEllipsisAndShowsItWholeWhenThereIsRoom)
-{
-    const QString longText = QString(200, QLatin1Char('x'));
-    const struct { int width; bool cut; } cases[] = {{100, true}, {5000, false}};
-    ElidedLabel label;
-    label.setFullText(longText);
-    label.show();
-    for (const auto& c : cases) {
-        label.resize(c.width, 20);
-        EXPECT_EQ(label.text().endsWith(QChar(0x2026)), c.cut) << c.width;
-        EXPECT_LE(label.fontMetrics().horizontalAdvance(label.text()), c.width) << c.width;
-        EXPECT_EQ(label.toolTip(), c.cut ? longText : QString()) << c.width;
-        EXPECT_EQ(label.fullText(), longText);
-    }
 }
 
 } // namespace
