@@ -2,7 +2,6 @@
 
 #include "show_request.h"
 
-#include "ui/main/main_window.h"
 #include "ui/main/plugin_page_fetcher.h"
 #include "ui/common/program_icon.h"
 #include "ui/common/settings.h"
@@ -73,10 +72,7 @@ int runStartUp(QApplication& application, const QString& folder, DialUpService& 
     QObject::connect(&startUp, &StartUp::programEndRequested, &application, &QCoreApplication::quit);
     QObject::connect(&application, &QCoreApplication::aboutToQuit, &startUp, &StartUp::end);
     ShowListener showListener(showSocketPath(joinPath(folder, kDatabaseFileName)));
-    QObject::connect(&showListener, &ShowListener::showRequested, &startUp, [&startUp] {
-        if (MainWindow* window = startUp.mainWindow())
-            window->showAtSavedPosition();
-    });
+    QObject::connect(&showListener, &ShowListener::showRequested, &startUp, &StartUp::bringToFront);
     showListener.listen();
     startUp.begin();
     const int status = QApplication::exec();

@@ -58,6 +58,14 @@ void StartUp::runStep()
     buildAssociationList();
 }
 
+void StartUp::bringToFront()
+{
+    if (mainWindow_)
+        mainWindow_->showAtSavedPosition();
+    else
+        frontRequested_ = true;
+}
+
 void StartUp::end()
 {
     if (mainWindow_)
@@ -93,6 +101,8 @@ void StartUp::showMainWindow(const QString& path)
     if (services_.trayAvailable)
         showTrayIcon();
     mainWindow_->load(services_.trayAvailable ? MainWindow::Placement::InTray : MainWindow::Placement::SavedPosition);
+    if (frontRequested_)
+        mainWindow_->showAtSavedPosition();
 }
 
 void StartUp::showTrayIcon()

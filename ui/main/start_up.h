@@ -52,6 +52,9 @@ public:
     void runStep();
     // At the program's end.
     void end();
+    // Shows the strip and brings it to the front; asked before the start-up
+    // step, once the step has loaded it.
+    void bringToFront();
 
     IntroWindow* intro() const;
     MainWindow* mainWindow() const { return mainWindow_.get(); }
@@ -74,6 +77,7 @@ private:
     QString dataFolder_;
     StartUpServices services_;
     bool stepStarted_ = false;
+    bool frontRequested_ = false;
     QPointer<IntroWindow> intro_;
     std::unique_ptr<TrayIcon> tray_;
     std::unique_ptr<MainWindow> mainWindow_;
