@@ -1,5 +1,7 @@
 #include "windowed_program.h"
 
+#include "show_request.h"
+
 #include "ui/main/plugin_page_fetcher.h"
 #include "ui/common/guide.h"
 #include "ui/common/program_icon.h"
@@ -17,6 +19,7 @@
 #include "ui/common/xdg_autostart.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QTextStream>
 #include <QSystemTrayIcon>
 
@@ -46,11 +49,23 @@ std::optional<QString> dataFolder(const QString& commandLineDir, UserMessages& m
     }
 }
 
-int runStartUp(QApplication& application, const QString& folder, DialUpService& dialUp, UserMessages& messages)
+// The options the autostart entry repeats: those that differ from the defaults.
+QStringList startOptions(const WindowOptions& options)
+{
+    QStringList words;
+    if (options.dialUpKind != QString::fromUtf8(kDefaultDialUpKind.data(), kDefaultDialUpKind.size()))
+        words << QStringLiteral("--dialup") << options.dialUpKind;
+    if (!options.dataDir.isEmpty())
+        words << QStringLiteral("--data-dir") << QFileInfo(options.dataDir).absoluteFilePath();
+    return words;
+}
+
+int runStartUp(QApplication& application, const QString& folder, DialUpService& dialUp, UserMessages& messages,
+               const WindowOptions& options)
 {
     SystemClock clock;
     Settings settings;
-    XdgAutostart autostart = XdgAutostart::forThisSystem();
+    XdgAutostart autostart = XdgAutostart::forThisSystem(startOptions(options));
     PluginPageFetcher news;
     StartUp startUp(folder, {settings, dialUp, clock, autostart, messages, desktopLinkOpener(), news,
                              QSystemTrayIcon::isSystemTrayAvailable()});
@@ -60,6 +75,9 @@ int runStartUp(QApplication& application, const QString& folder, DialUpService& 
     Guide guide(installedGuideFolder(guideLanguage()));
     application.installEventFilter(&guide);
     QObject::connect(&startUp, &StartUp::guideRequested, &guide, &Guide::open);
+    ShowListener showListener(showSocketPath(joinPath(folder, kDatabaseFileName)));
+    QObject::connect(&showListener, &ShowListener::showRequested, &startUp, &StartUp::bringToFront);
+    showListener.listen();
     startUp.begin();
     const int status = QApplication::exec();
     settings.sync();
@@ -80,13 +98,17 @@ int runWindows(QApplication& application, const WindowOptions& options)
     const std::optional<QString> folder = dataFolder(options.dataDir, messages);
     if (!folder)
         return 1;
-    const MeterLock lock(joinPath(*folder, kDatabaseFileName));
+    const QString databasePath = joinPath(*folder, kDatabaseFileName);
+    const MeterLock lock(databasePath);
     if (lock.outcome() == MeterLock::Outcome::HeldByAnotherMeter) {
-        QTextStream(stderr) << "zrtellix: another meter is already running on "
-                            << joinPath(*folder, kDatabaseFileName) << '\n';
+        // A windowed meter brings its strip to the front; a headless one
+        // has nothing to show.
+        if (requestShow(showSocketPath(databasePath)))
+            return 0;
+        QTextStream(stderr) << "zrtellix: another meter is already running on " << databasePath << '\n';
         return kAnotherMeterExitStatus;
     }
-    return runStartUp(application, *folder, *dialUp.service, messages);
+    return runStartUp(application, *folder, *dialUp.service, messages, options);
 }
 
 } // namespace zrt

@@ -32,6 +32,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QScreen>
+#include <QShortcut>
 
 namespace zrt {
 
@@ -225,10 +226,11 @@ void MainWindow::createNews()
 
 void MainWindow::connectCommands()
 {
-    connect(menuButton_, &DropDownButton::dropDownOpened, this, [this] {
-        const QRect button = menuButton_->geometry();
-        popUpMenu(mapToGlobal(QPoint(button.right() + 1 - kMenuOverlapPixels, button.bottom() + 1)));
-    });
+    connect(menuButton_, &DropDownButton::dropDownOpened, this, &MainWindow::popUpMenuBelowButton);
+    for (const QKeySequence& keys : {QKeySequence(Qt::Key_Menu), QKeySequence(Qt::SHIFT | Qt::Key_F10)}) {
+        auto* shortcut = new QShortcut(keys, this);
+        connect(shortcut, &QShortcut::activated, this, &MainWindow::popUpMenuBelowButton);
+    }
     connect(menuButton_, &DropDownButton::dropDownClosed, menu_, &QMenu::hide);
     connect(menu_, &QMenu::aboutToHide, menuButton_, &DropDownButton::closeDropDown);
     connect(&menu_->euroItem(), &QAction::triggered, this, &MainWindow::switchToEuro);
@@ -254,16 +256,13 @@ void MainWindow::load(Placement placement)
     newsPanel_->showLocalPage(localNewsPage(dataFolder_, shippedFilePath(kNewsFileName)));
     services_.settings.setProgramFolder(QCoreApplication::applicationDirPath());
     tellIfPhonebookEmpty();
-    if (placement == Placement::OffScreen) {
-        move(x(), PixelScale::of(*this).toPixelsY(kOffScreenTopTwips));
-        show();
-    } else {
+    if (placement == Placement::SavedPosition) {
         // Without a tray icon the task bar is the way back to a hidden window.
         setWindowFlag(Qt::Tool, false);
         showAtSavedPosition();
     }
     session_->start();
-    becomeActive();
+    finishStartUp();
 }
 
 // The user is told once, at load, when there is nothing to meter.
@@ -283,6 +282,12 @@ void MainWindow::showAtSavedPosition()
     showNormal();
     raise();
     activateWindow();
+}
+
+void MainWindow::popUpMenuBelowButton()
+{
+    const QRect button = menuButton_->geometry();
+    popUpMenu(mapToGlobal(QPoint(button.right() + 1 - kMenuOverlapPixels, button.bottom() + 1)));
 }
 
 void MainWindow::popUpMenu(const QPoint& globalPosition)
@@ -348,10 +353,15 @@ void MainWindow::openNewsPage()
         newsPanel_->fetchPage(address);
 }
 
+// A modal dialog of the program must not hide behind the strip, whatever
+// the window manager does with windows that stay on top: the strip gives
+// up its place above the others while one is open.
 bool MainWindow::event(QEvent* event)
 {
-    if (event->type() == QEvent::WindowActivate)
-        becomeActive();
+    if (event->type() == QEvent::WindowBlocked)
+        keepAbove(false);
+    else if (event->type() == QEvent::WindowUnblocked)
+        keepAbove(true);
     return QWidget::event(event);
 }
 
@@ -365,9 +375,9 @@ void MainWindow::paintEvent(QPaintEvent*)
     drawEdge(painter, costDisplay_->geometry().adjusted(-1, -1, 0, 0), dark, light);
 }
 
-void MainWindow::becomeActive()
+void MainWindow::finishStartUp()
 {
-    emit activated();
+    emit loaded();
     newsBox_->setChecked(services_.settings.newsOn());
     registerAutostartOnFirstRun();
 }
@@ -377,12 +387,11 @@ void MainWindow::registerAutostartOnFirstRun()
     Settings& settings = services_.settings;
     if (settings.hasRunBefore())
         return;
-    const AutostartOutcome outcome =
-        services_.autostart.switchOn(kAutostartName, QCoreApplication::applicationFilePath());
-    if (outcome == AutostartOutcome::Failed)
+    const bool registered = services_.autostart.switchOn(kAutostartName, QCoreApplication::applicationFilePath());
+    if (!registered)
         qCWarning(uiLog) << "the program could not be set to start with the desktop session";
     settings.markRunBefore();
-    settings.setAutostartOn(outcome != AutostartOutcome::Failed);
+    settings.setAutostartOn(registered);
 }
 
 void MainWindow::switchToEuro()
@@ -448,20 +457,32 @@ void MainWindow::hideToTray()
 {
     savePosition();
     emit closeSetupRequested();
-    if (placement_ == Placement::OffScreen)
+    if (placement_ == Placement::InTray)
         hide();
     else
         showMinimized();
 }
 
 // Only a place the user could see is worth coming back to: not the one
-// off screen where the window waits for the tray icon.
+// of a window that waits in the tray, never shown.
 void MainWindow::savePosition()
 {
     if (!isVisible() || !screen()->geometry().intersects(frameGeometry()))
         return;
     const PixelScale scale = PixelScale::of(*this);
     services_.settings.savePosition(x() * scale.px, y() * scale.py);
+}
+
+// Changing a window's flags hides it; a strip that was shown comes back
+// where it was.
+void MainWindow::keepAbove(bool above)
+{
+    if (windowFlags().testFlag(Qt::WindowStaysOnTopHint) == above)
+        return;
+    const bool shown = isVisible();
+    setWindowFlag(Qt::WindowStaysOnTopHint, above);
+    if (shown)
+        show();
 }
 
 void MainWindow::setHeightTwips(int twips)

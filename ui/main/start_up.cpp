@@ -58,6 +58,14 @@ void StartUp::runStep()
     buildAssociationList();
 }
 
+void StartUp::bringToFront()
+{
+    if (mainWindow_)
+        mainWindow_->showAtSavedPosition();
+    else
+        frontRequested_ = true;
+}
+
 void StartUp::end()
 {
     if (mainWindow_)
@@ -88,12 +96,14 @@ void StartUp::showMainWindow(const QString& path)
                                                                   services_.clock, services_.autostart,
                                                                   services_.messages, services_.links, services_.news},
                                                dataFolder_, path);
-    connect(mainWindow_.get(), &MainWindow::activated, this, &StartUp::closeIntro);
+    connect(mainWindow_.get(), &MainWindow::loaded, this, &StartUp::closeIntro);
     connect(mainWindow_.get(), &MainWindow::programEndRequested, this, &StartUp::programEndRequested);
     connect(mainWindow_.get(), &MainWindow::guideRequested, this, &StartUp::guideRequested);
     if (services_.trayAvailable)
         showTrayIcon();
-    mainWindow_->load(services_.trayAvailable ? MainWindow::Placement::OffScreen : MainWindow::Placement::SavedPosition);
+    mainWindow_->load(services_.trayAvailable ? MainWindow::Placement::InTray : MainWindow::Placement::SavedPosition);
+    if (frontRequested_)
+        mainWindow_->showAtSavedPosition();
 }
 
 void StartUp::showTrayIcon()
@@ -107,8 +117,10 @@ void StartUp::showTrayIcon()
 
 void StartUp::loadSetupWindow(const QString& path)
 {
+    // A window of the strip's: window managers keep it, and the dialogs it
+    // opens, above the strip that stays on top of the others.
     setupWindow_ = std::make_unique<ManagementWindow>(path, QCoreApplication::applicationFilePath(), services_.autostart,
-                                              services_.settings);
+                                                      services_.settings, services_.messages, mainWindow_.get());
     // The phonebook is read again each time, so an entry made meanwhile is
     // listed with its tariff.
     connect(mainWindow_.get(), &MainWindow::setupRequested, this, [this] {

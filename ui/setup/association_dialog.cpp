@@ -6,6 +6,8 @@
 #include "ui/common/guide.h"
 #include "ui/common/user_messages.h"
 
+#include "controls/default_button.h"
+#include "controls/elided_label.h"
 #include "controls/flat_button.h"
 #include "controls/separator.h"
 #include "database/association_store.h"
@@ -23,15 +25,17 @@ namespace {
 
 constexpr QSize kDialogSize(360, 260);
 
-FlatButton* heading(const QString& connessione, QWidget* parent)
+// The entry's name, cut short with "…" when it is too long for the dialog.
+ElidedLabel* heading(const QString& connessione, QWidget* parent)
 {
-    FlatButton* lbl = setupButton(QStringLiteral("lbl"), connessione, parent);
-    lbl->setButtonStyle(FlatButton::ButtonStyle::Label);
-    QFont bold = lbl->font();
+    auto* label = new ElidedLabel(parent);
+    label->setObjectName(QStringLiteral("lbl"));
+    QFont bold = label->font();
     bold.setBold(true);
     bold.setPointSizeF(bold.pointSizeF() * 1.5);
-    lbl->setFont(bold);
-    return lbl;
+    label->setFont(bold);
+    label->setFullText(connessione);
+    return label;
 }
 
 } // namespace
@@ -68,6 +72,7 @@ AssociationDialog::AssociationDialog(QString databasePath, QString connessione, 
 
     connect(okButton_, &FlatButton::clicked, this, &AssociationDialog::save);
     connect(cancelButton, &FlatButton::clicked, this, &QDialog::reject);
+    setDefaultButton(*okButton_, *this);
     load();
     connect(companyTable_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             &AssociationDialog::updateOkButton);

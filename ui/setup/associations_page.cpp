@@ -3,6 +3,8 @@
 #include "association_dialog.h"
 #include "setup_widgets.h"
 
+#include "controls/default_button.h"
+#include "controls/elided_label.h"
 #include "controls/flat_button.h"
 #include "controls/separator.h"
 #include "database/association_store.h"
@@ -58,10 +60,13 @@ QTreeWidgetItem* entryItem(const QString& connessione, const TariffaInfo* tariff
 
 AssociationsPage::AssociationsPage(QString databasePath, UserMessages& messages, QWidget* parent)
     : QWidget(parent), databasePath_(std::move(databasePath)), messages_(messages),
-      associationList_(entryList(this)), selectionLabel_(setupLabel(QStringLiteral("lblConn"), kSelected, this)),
+      associationList_(entryList(this)), selectionLabel_(new ElidedLabel(this)),
       editButton_(setupButton(QStringLiteral("fltModifica"), QStringLiteral("Modifica"), this))
 {
+    selectionLabel_->setObjectName(QStringLiteral("lblConn"));
+    selectionLabel_->setFullText(kSelected);
     editButton_->setEnabled(false);
+    editButton_->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     QLabel* howTo = setupLabel(QStringLiteral("lblIstruzioni"), kHowTo, this);
     howTo->setWordWrap(true);
     QFont bold = selectionLabel_->font();
@@ -84,6 +89,7 @@ AssociationsPage::AssociationsPage(QString databasePath, UserMessages& messages,
     connect(associationList_, &QTreeWidget::currentItemChanged, this,
             [this](const QTreeWidgetItem* item) { select(item); });
     connect(editButton_, &FlatButton::clicked, this, &AssociationsPage::editSelected);
+    setDefaultButton(*editButton_, *this);
 }
 
 void AssociationsPage::build(const QStringList& entries)
@@ -128,7 +134,7 @@ void AssociationsPage::reselect()
     }
     selectedEntry_.clear();
     selectedCompany_.clear();
-    selectionLabel_->setText(kSelected);
+    selectionLabel_->setFullText(kSelected);
     editButton_->setEnabled(false);
 }
 
@@ -138,7 +144,7 @@ void AssociationsPage::select(const QTreeWidgetItem* item)
         return;
     selectedEntry_ = item->text(ConnessioneColumn);
     selectedCompany_ = item->text(CompagniaColumn);
-    selectionLabel_->setText(kSelected + selectedEntry_);
+    selectionLabel_->setFullText(kSelected + selectedEntry_);
     editButton_->setEnabled(true);
 }
 

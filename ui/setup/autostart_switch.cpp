@@ -45,22 +45,11 @@ void AutostartSwitch::apply(bool on, Feedback feedback)
 
 bool AutostartSwitch::switchOn(Feedback feedback)
 {
-    switch (autostart_.switchOn(kAutostartName, executablePath_)) {
-    case AutostartOutcome::MachineWide:
+    if (autostart_.switchOn(kAutostartName, executablePath_))
         return true;
-    case AutostartOutcome::PerUser:
-        report(feedback,
-               QStringLiteral("ZR Tellix 99 will start with the desktop session for this user only: "
-                              "the entry for all users could not be written."),
-               false);
-        return true;
-    case AutostartOutcome::Failed:
-        break;
-    }
     report(feedback,
            QStringLiteral("ZR Tellix 99 could not be set to start with the desktop session: "
-                          "its autostart entry could not be written."),
-           true);
+                          "its autostart entry could not be written."));
     return false;
 }
 
@@ -70,21 +59,16 @@ bool AutostartSwitch::switchOff(Feedback feedback)
         return true;
     report(feedback,
            QStringLiteral("ZR Tellix 99 still starts with the desktop session: "
-                          "its autostart entry could not be removed."),
-           true);
+                          "its autostart entry could not be removed."));
     return false;
 }
 
-void AutostartSwitch::report(Feedback feedback, const QString& text, bool isFailure)
+void AutostartSwitch::report(Feedback feedback, const QString& text)
 {
-    if (feedback == Feedback::Logged && isFailure)
+    if (feedback == Feedback::Logged)
         qCWarning(lcAutostart).noquote() << text;
-    else if (feedback == Feedback::Logged)
-        qCInfo(lcAutostart).noquote() << text;
-    else if (isFailure)
-        messages_.warn(box_.window(), text);
     else
-        messages_.inform(box_.window(), text);
+        messages_.warn(box_.window(), text);
 }
 
 } // namespace zrt

@@ -15,6 +15,7 @@
 
 #include "controls/gradient_logo.h"
 #include "controls/drop_down_button.h"
+#include "controls/default_button.h"
 #include "controls/flat_button.h"
 #include "controls/separator.h"
 #include "controls/twips.h"
@@ -121,6 +122,11 @@ void ManagementWindow::buildTitleStrip(Autostart& autostart, Settings& settings,
     });
     connect(aboutButton, &FlatButton::clicked, this, [this] { choosePage(SetupPage(kSetupPageCount - 1)); });
     connect(closeButton, &FlatButton::clicked, this, &QWidget::hide);
+    setCancelButton(*closeButton, *this);
+    setTabOrder(pageButton_, autostartBox_);
+    setTabOrder(autostartBox_, minimiseButton);
+    setTabOrder(minimiseButton, aboutButton);
+    setTabOrder(aboutButton, closeButton);
     connect(pageButton_, &DropDownButton::dropDownOpened, this, &ManagementWindow::openMenu);
     connect(pageButton_, &DropDownButton::dropDownClosed, pageMenu_, &QMenu::hide);
 }
