@@ -50,16 +50,15 @@ bool AutostartSwitch::switchOn(Feedback feedback)
         return true;
     case AutostartOutcome::PerUser:
         report(feedback,
-               QStringLiteral("ZR Tellix 99 will start with the desktop session for this user only: "
-                              "the entry for all users could not be written."),
+               tr("ZR Tellix 99 partirà all'accesso al desktop solo per questo utente: "
+                  "l'avvio per tutti gli utenti non si è potuto impostare."),
                false);
         return true;
     case AutostartOutcome::Failed:
         break;
     }
     report(feedback,
-           QStringLiteral("ZR Tellix 99 could not be set to start with the desktop session: "
-                          "its autostart entry could not be written."),
+           tr("Non è stato possibile impostare l'avvio automatico di ZR Tellix 99 all'accesso al desktop."),
            true);
     return false;
 }
@@ -69,8 +68,7 @@ bool AutostartSwitch::switchOff(Feedback feedback)
     if (autostart_.switchOff())
         return true;
     report(feedback,
-           QStringLiteral("ZR Tellix 99 still starts with the desktop session: "
-                          "its autostart entry could not be removed."),
+           tr("ZR Tellix 99 continua a partire all'accesso al desktop: l'avvio automatico non si è potuto togliere."),
            true);
     return false;
 }
