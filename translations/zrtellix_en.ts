@@ -714,12 +714,12 @@
 <context>
     <name>zrt::StartUp</name>
     <message>
-        <source>ZR Tellix 99 non può partire: il database delle tariffe non è utilizzabile.
+        <source>ZR Tellix 99 non può partire: il database delle tariffe %1 non è utilizzabile.
 
-%1</source>
-        <translation>ZR Tellix 99 cannot start: the tariff database cannot be used.
+%2</source>
+        <translation>ZR Tellix 99 cannot start: the tariff database %1 cannot be used.
 
-%1</translation>
+%2</translation>
     </message>
 </context>
 <context>

@@ -165,7 +165,7 @@ TEST_F(HeadlessProgram, StartsOnceALockHeldAtStartUpIsLetGo)
     QDeadlineTimer deadline(3 * HeadlessRun::kWaitMs);
     while (!program.errors().contains(QStringLiteral("è bloccato da un altro programma")) && !deadline.hasExpired())
         program.runFor(200);
-    EXPECT_THAT(program.errors().toStdString(), HasSubstr("trying again"));
+    EXPECT_THAT(program.errors().toStdString(), HasSubstr("nuovo tentativo"));
     locker->query(QStringLiteral("ROLLBACK"));
     locker.reset();
     EXPECT_FALSE(program.waitForLineStarting(QStringLiteral("Non connesso")).isEmpty());

@@ -78,8 +78,8 @@ bool StartUp::prepareDatabase(const QString& path)
     } catch (const DatabaseError& error) {
         qCWarning(uiLog).noquote() << "The database cannot be opened:" << error.message();
         services_.messages.warn(
-            nullptr, tr("ZR Tellix 99 non può partire: il database delle tariffe non è utilizzabile.\n\n%1")
-                .arg(databaseErrorText(error)));
+            nullptr, tr("ZR Tellix 99 non può partire: il database delle tariffe %1 non è utilizzabile.\n\n%2")
+                         .arg(path, databaseErrorText(error)));
         return false;
     }
 }

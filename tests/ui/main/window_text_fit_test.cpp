@@ -82,6 +82,11 @@ struct Language {
     const char* translation; // nullptr: the windows' own Italian
 };
 
+void PrintTo(const Language& language, std::ostream* out)
+{
+    *out << language.name;
+}
+
 // Every window, as the user meets it, in each language the program speaks.
 class WindowTextFit : public MainWindowTest, public testing::WithParamInterface<Language> {
 protected:
@@ -141,7 +146,7 @@ TEST_P(WindowTextFit, EveryTariffEditorPageShowsItsTextsWhole)
 
 INSTANTIATE_TEST_SUITE_P(Languages, WindowTextFit,
                          testing::Values(Language{"Italian", nullptr}, Language{"English", "zrtellix_en"}),
-                         [](const testing::TestParamInfo<Language>& info) { return std::string(info.param.name); });
+                         [](const testing::TestParamInfo<Language>& language) { return std::string(language.param.name); });
 
 } // namespace
 } // namespace zrt::test
