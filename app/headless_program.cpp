@@ -31,6 +31,10 @@ namespace zrt::app {
 
 namespace {
 
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(zrt::app::HeadlessProgram)
+};
+
 void printError(const QString& message)
 {
     QTextStream(stderr) << "zrtellix: " << message << '\n';
@@ -65,7 +69,7 @@ bool prepareDatabase(const QString& path)
                 printError(error.message());
                 return false;
             }
-            printError(QStringLiteral("%1 is locked by another program; trying again in %2 s")
+            printError(Texts::tr("%1 è bloccato da un altro programma: nuovo tentativo tra %2 s")
                            .arg(path)
                            .arg(pause.count()));
         }
@@ -89,14 +93,14 @@ void preparePhonebook(const DialUpService& dialUp, Database& database)
 {
     const std::vector<std::string> entries = dialUp.entries();
     if (entries.empty())
-        printError(QString::fromUtf8(kNoDialUpEntriesMessage.data(), kNoDialUpEntriesMessage.size()));
+        printError(Texts::tr("Non sono presenti connessioni di Accesso Remoto."));
     QStringList names;
     for (const std::string& entry : entries)
         names.append(QString::fromStdString(entry));
     try {
         AssociationStore(database).ensureAssociated(names);
     } catch (const DatabaseError& error) {
-        printError(QStringLiteral("the dial-up entries were not given a tariff: %1").arg(error.message()));
+        printError(Texts::tr("alle connessioni non è stata associata una tariffa: %1").arg(error.message()));
     }
 }
 
@@ -152,7 +156,7 @@ int runHeadless(const Options& options)
         return 1;
     const MeterLock lock(*databasePath);
     if (lock.outcome() == MeterLock::Outcome::HeldByAnotherMeter) {
-        printError(QStringLiteral("another meter is already running on %1").arg(*databasePath));
+        printError(Texts::tr("un altro contascatti è già in funzione su %1").arg(*databasePath));
         return kAnotherMeterExitStatus;
     }
     if (!prepareDatabase(*databasePath))

@@ -3,6 +3,8 @@
 #include "database/text_escaping.h"
 #include "monitor/monitor_display.h"
 
+#include <QCoreApplication>
+
 namespace zrt::app {
 
 // The display of the headless program: the state of the line, the cost
@@ -11,6 +13,8 @@ namespace zrt::app {
 // "Tariffa mancante per Casa | tariffa mancante | Tempo: 00:03:00" while no
 // band prices the connection. Always in Lire; the news page is never opened.
 class StatusLine final : public MonitorDisplay {
+    Q_DECLARE_TR_FUNCTIONS(zrt::app::StatusLine)
+
 public:
     QString text() const;
 
@@ -18,8 +22,8 @@ public:
     // escaped, never sent raw.
     void showConnection(const QString& caption) override { caption_ = terminalSafe(caption); }
     void setHangUpEnabled(bool) override {}
-    void showCost(const QString& text) override { cost_ = text + QStringLiteral(" Lire"); }
-    void showMissingTariff(const QString&) override { cost_ = QStringLiteral("tariffa mancante"); }
+    void showCost(const QString& text) override { cost_ = tr("%1 Lire").arg(text); }
+    void showMissingTariff(const QString&) override { cost_ = tr("tariffa mancante"); }
     void showElapsed(const QString& text) override { elapsed_ = text; }
     Currency currency() const override { return Currency::Lire; }
     bool newsEnabled() const override { return false; }
@@ -27,9 +31,9 @@ public:
     void logChanged() override {}
 
 private:
-    QString caption_ = kNonConnesso;
-    QString cost_ = QStringLiteral("0 Lire");
-    QString elapsed_ = QStringLiteral("Tempo: 00:00:00");
+    QString caption_ = notConnectedCaption();
+    QString cost_ = tr("%1 Lire").arg(0);
+    QString elapsed_ = elapsedCaption(0);
 };
 
 } // namespace zrt::app

@@ -7,7 +7,9 @@
 #include "ui/common/program_icon.h"
 #include "ui/common/settings.h"
 #include "ui/main/start_up.h"
+#include "ui/common/database_error_text.h"
 #include "ui/common/user_messages.h"
+#include "ui/common/window_log.h"
 
 #include "controls/link_opener.h"
 #include "database/data_folder.h"
@@ -43,8 +45,10 @@ std::optional<QString> dataFolder(const QString& commandLineDir, UserMessages& m
     try {
         return prepareDataFolder(commandLineDir);
     } catch (const DatabaseError& error) {
-        messages.warn(nullptr, QStringLiteral("ZR Tellix 99 non può partire: manca la cartella dei dati.\n\n%1")
-                         .arg(error.message()));
+        qCWarning(uiLog).noquote() << "The data folder cannot be prepared:" << error.message();
+        messages.warn(nullptr, QCoreApplication::translate("zrt::WindowedProgram",
+                                                           "ZR Tellix 99 non può partire: manca la cartella dei dati.\n\n%1")
+                                   .arg(databaseErrorText(error)));
         return std::nullopt;
     }
 }
@@ -92,7 +96,11 @@ int runWindows(QApplication& application, const WindowOptions& options)
     UserMessages& messages = UserMessages::messageBoxes();
     const DialUpServiceChoice dialUp = makeDialUpService(options.dialUpKind.toStdString());
     if (!dialUp.service) {
-        messages.warn(nullptr, QStringLiteral("ZR Tellix 99 non può partire: %1").arg(QString::fromStdString(dialUp.error)));
+        qCWarning(uiLog).noquote() << "The dial-up kind is refused:" << QString::fromStdString(dialUp.error);
+        messages.warn(nullptr, QCoreApplication::translate("zrt::WindowedProgram",
+                                                           "ZR Tellix 99 non può partire: il tipo di accesso remoto "
+                                                           "\"%1\" scelto con --dialup non esiste.")
+                                   .arg(options.dialUpKind));
         return 1;
     }
     const std::optional<QString> folder = dataFolder(options.dataDir, messages);
@@ -105,7 +113,11 @@ int runWindows(QApplication& application, const WindowOptions& options)
         // has nothing to show.
         if (requestShow(showSocketPath(databasePath)))
             return 0;
-        QTextStream(stderr) << "zrtellix: another meter is already running on " << databasePath << '\n';
+        QTextStream(stderr) << "zrtellix: "
+                            << QCoreApplication::translate("zrt::app::HeadlessProgram",
+                                                           "un altro contascatti è già in funzione su %1")
+                                   .arg(databasePath)
+                            << '\n';
         return kAnotherMeterExitStatus;
     }
     return runStartUp(application, *folder, *dialUp.service, messages, options);

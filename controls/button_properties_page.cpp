@@ -31,25 +31,25 @@ void showValue(QComboBox& list, int value)
 ButtonPropertiesPage::ButtonPropertiesPage(QWidget* parent)
     : QWidget(parent), captionEdit_(new QLineEdit(this)), enabledBox_(new QCheckBox(this)),
       directionBox_(makeList(this, "cboDirezione",
-                             {QStringLiteral("Orizzontale"), QStringLiteral("Verticale"),
-                              QStringLiteral("Orizzontale 180 gradi"), QStringLiteral("Verticale 180 gradi")})),
+                             {tr("Orizzontale"), tr("Verticale"),
+                              tr("Orizzontale 180 gradi"), tr("Verticale 180 gradi")})),
       alignmentBox_(makeList(this, "cboalignment",
-                             {QStringLiteral("Left"), QStringLiteral("Right"), QStringLiteral("Center")})),
-      styleBox_(makeList(this, "cboStyle", {QStringLiteral("Normal"), QStringLiteral("Label")}))
+                             {tr("Left"), tr("Right"), tr("Center")})),
+      styleBox_(makeList(this, "cboStyle", {tr("Normal"), tr("Label")}))
 {
     captionEdit_->setObjectName(QStringLiteral("txtCaption"));
     enabledBox_->setObjectName(QStringLiteral("chkEnabled"));
 
-    auto* enabledFrame = new QGroupBox(QStringLiteral("Enabled"), this);
+    auto* enabledFrame = new QGroupBox(tr("Enabled"), this);
     auto* enabledLayout = new QVBoxLayout(enabledFrame);
     enabledLayout->addWidget(enabledBox_);
 
     auto* form = new QFormLayout(this);
-    form->addRow(QStringLiteral("Caption:"), captionEdit_);
+    form->addRow(tr("Caption:"), captionEdit_);
     form->addRow(enabledFrame);
-    form->addRow(QStringLiteral("Direzione Caption"), directionBox_);
-    form->addRow(QStringLiteral("Alignment"), alignmentBox_);
-    form->addRow(QStringLiteral("Style"), styleBox_);
+    form->addRow(tr("Direzione Caption"), directionBox_);
+    form->addRow(tr("Alignment"), alignmentBox_);
+    form->addRow(tr("Style"), styleBox_);
 
     connect(captionEdit_, &QLineEdit::textEdited, this, &ButtonPropertiesPage::markChanged);
     connect(enabledBox_, &QCheckBox::clicked, this, &ButtonPropertiesPage::markChanged);

@@ -5,7 +5,6 @@
 #include "open_row_recovery.h"
 
 #include "database/database_error.h"
-#include "engine/elapsed_time.h"
 
 #include <algorithm>
 #include <cmath>
@@ -139,7 +138,7 @@ void ConnectionMonitor::resume(const std::string& entry, const ResumedRow& row, 
 void ConnectionMonitor::showNoConnection()
 {
     services_.display.setHangUpEnabled(false);
-    services_.display.showConnection(kNonConnesso);
+    services_.display.showConnection(notConnectedCaption());
     endConnection();
 }
 
@@ -150,7 +149,7 @@ void ConnectionMonitor::followConnection(const Instant& now)
     const std::optional<std::string> entry = findConnectedEntry();
     if (!entry) {
         // A line none of the entries accounts for is not metered.
-        services_.display.showConnection(kNonConnesso);
+        services_.display.showConnection(notConnectedCaption());
         endConnection();
         return;
     }
@@ -162,7 +161,7 @@ void ConnectionMonitor::followConnection(const Instant& now)
     else if (!state_.recordId)
         beginRowLate(now);
     const QString name = qtText(*entry);
-    services_.display.showConnection(state_.priced() ? kConnessioneAttiva + name : kTariffaMancante.arg(name));
+    services_.display.showConnection(state_.priced() ? connectedCaption(name) : missingTariffCaption(name));
 }
 
 // The row of a connection begun while the file was locked gets the figures
@@ -231,7 +230,7 @@ void ConnectionMonitor::beginConnection(const std::string& entry, const Instant&
         services_.display.showCost(startCostText(*state_.costLire, services_.display.currency()));
     else
         meter_.showCost(state_);
-    services_.display.showElapsed(QString::fromStdString(elapsedTimeText(0)));
+    services_.display.showElapsed(elapsedCaption(0));
 }
 
 // A connection that had no band gets its company in the log once a band

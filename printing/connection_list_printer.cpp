@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <QPrinter>
+#include <QCoreApplication>
 
 namespace zrt {
 
@@ -20,7 +21,8 @@ PrintOutcome printConnectionList(const ConnectionListReport& report, const Print
 {
     if (report.rows.isEmpty())
         return {PrintOutcome::Result::NothingToPrint,
-                QStringLiteral("No connections in %1: nothing to print.").arg(report.period)};
+                QCoreApplication::translate("zrt::PrintDestination", "No connections in %1: nothing to print.")
+                    .arg(report.period)};
     return destination.print(connectionListDocumentName(report),
                              [&report](QPainter& painter, QPagedPaintDevice& device) {
                                  return drawConnectionList(painter, device, report);

@@ -20,7 +20,6 @@
 #include "controls/separator.h"
 #include "database/data_folder.h"
 #include "engine/program_name.h"
-#include "engine/elapsed_time.h"
 #include "engine/italian_number.h"
 #include "monitor/monitor_session.h"
 #include "ui/common/autostart.h"
@@ -57,8 +56,6 @@ constexpr int kMenuOverlapPixels = 15;
 const QString kNewsFileName = QStringLiteral("news.htm");
 // What the cost display shows for a cost nobody knows.
 const QString kUnknownCost = QStringLiteral("---");
-const QString kLire = QStringLiteral("Lire");
-const QString kEuri = QStringLiteral("Euri");
 
 QFont arial(int pointSize, bool bold = false)
 {
@@ -161,7 +158,7 @@ void MainWindow::createDisplay()
     liraMark_->setPixmap(liraMark(liraMark_->width()));
     euroMark_->setPixmap(euroMark(euroMark_->width()));
 
-    currencyLabel_ = new QLabel(kLire, this);
+    currencyLabel_ = new QLabel(tr("Lire"), this);
     currencyLabel_->setObjectName(QStringLiteral("Label2"));
     currencyLabel_->setGeometry(scale.toPixels(kCurrencyLabelRect));
     currencyLabel_->setFont(arial(7, true));
@@ -178,12 +175,12 @@ void MainWindow::createLineLabels()
     lineLabel_->setObjectName(QStringLiteral("lblConnessione"));
     lineLabel_->setGeometry(scale.toPixels(kLineLabelRect));
     lineLabel_->setFont(arial(8, true));
-    showConnection(kNonConnesso);
+    showConnection(notConnectedCaption());
 
     elapsedLabel_ = new QLabel(this);
     elapsedLabel_->setObjectName(QStringLiteral("dgttempo"));
     elapsedLabel_->setGeometry(scale.toPixels(kElapsedLabelRect));
-    showElapsed(qtText(elapsedTimeText(0)));
+    showElapsed(elapsedCaption(0));
 }
 
 void MainWindow::createCommands()
@@ -194,10 +191,10 @@ void MainWindow::createCommands()
     menuButton_ = new DropDownButton(this);
     menuButton_->setObjectName(QStringLiteral("dropdown1"));
     menuButton_->setGeometry(scale.toPixels(kMenuButtonRect));
-    menuButton_->setCaption(QStringLiteral("Menu"));
+    menuButton_->setCaption(tr("Menu"));
     menuButton_->innerButton().setFont(arial(8));
 
-    closeButton_ = makeFlatButton(QStringLiteral("fltbutton1"), QStringLiteral("Chiudi"), this);
+    closeButton_ = makeFlatButton(QStringLiteral("fltbutton1"), tr("Chiudi"), this);
     closeButton_->setGeometry(scale.toPixels(kCloseButtonRect));
     closeButton_->setFont(arial(8));
 }
@@ -208,9 +205,9 @@ void MainWindow::createNews()
     newsBoxArea_ = new QWidget(this);
     newsBoxArea_->setObjectName(QStringLiteral("Picture2"));
     newsBoxArea_->setGeometry(scale.toPixels(kNewsBoxRect));
-    newsBox_ = new QCheckBox(QStringLiteral("News"), newsBoxArea_);
+    newsBox_ = new QCheckBox(tr("News"), newsBoxArea_);
     newsBox_->setObjectName(QStringLiteral("chk"));
-    newsBox_->setToolTip(QStringLiteral("Abilita/disabilita news Nevaro"));
+    newsBox_->setToolTip(tr("Abilita/disabilita news Nevaro"));
     newsBox_->setChecked(true);
     newsBox_->move(scale.toPixelsX(30), 0);
     newsBox_->resize(newsBoxArea_->width() - newsBox_->x(), newsBoxArea_->height());
@@ -269,7 +266,7 @@ void MainWindow::load(Placement placement)
 void MainWindow::tellIfPhonebookEmpty()
 {
     if (services_.dialUp.entries().empty())
-        services_.messages.inform(this, QString::fromUtf8(kNoDialUpEntriesMessage.data(), kNoDialUpEntriesMessage.size()));
+        services_.messages.inform(this, tr("Non sono presenti connessioni di Accesso Remoto."));
 }
 
 void MainWindow::showAtSavedPosition()
@@ -324,7 +321,7 @@ void MainWindow::showCost(const QString& text)
 
 void MainWindow::showMissingTariff(const QString& entry)
 {
-    const QString missing = kTariffaMancante.arg(entry);
+    const QString missing = missingTariffCaption(entry);
     costText_.clear();
     costDisplay_->setValue(kUnknownCost);
     costDisplay_->setToolTip(missing);
@@ -418,7 +415,7 @@ void MainWindow::showCurrency(Currency shown)
     euroMark_->setVisible(!lire);
     menu_->euroItem().setVisible(lire);
     menu_->lireItem().setVisible(!lire);
-    currencyLabel_->setText(lire ? kLire : kEuri);
+    currencyLabel_->setText(lire ? tr("Lire") : tr("Euri"));
 }
 
 void MainWindow::newsBoxClicked(bool ticked)

@@ -15,8 +15,6 @@ namespace zrt {
 
 namespace {
 
-const QString kNoNews = QStringLiteral("<p align=\"center\">Nessuna notizia disponibile.</p>");
-
 // Pages in a character set that cannot be decoded, mostly old ones in
 // Latin-1 that name none, are read as Latin-1.
 QString decodedPage(const QByteArray& html)
@@ -40,7 +38,7 @@ void NewsPanel::showLocalPage(const QString& path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly) || file.size() > PageFetcher::kLargestPage) {
-        setHtml(kNoNews);
+        setHtml(QStringLiteral("<p align=\"center\">%1</p>").arg(tr("Nessuna notizia disponibile.")));
         pageUrl_ = QUrl();
         return;
     }

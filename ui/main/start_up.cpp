@@ -5,6 +5,7 @@
 #include "ui/common/program_icon.h"
 #include "tariff_update_offer.h"
 #include "tray_icon.h"
+#include "ui/common/database_error_text.h"
 #include "ui/common/user_messages.h"
 #include "ui/common/window_log.h"
 
@@ -83,9 +84,10 @@ bool StartUp::prepareDatabase(const QString& path)
         offerTariffUpdate(database, dataFolder_, services_.settings, services_.messages);
         return true;
     } catch (const DatabaseError& error) {
+        qCWarning(uiLog).noquote() << "The database cannot be opened:" << error.message();
         services_.messages.warn(
-            nullptr, QStringLiteral("ZR Tellix 99 non può partire: il database delle tariffe non è utilizzabile.\n\n%1")
-                .arg(error.message()));
+            nullptr, tr("ZR Tellix 99 non può partire: il database delle tariffe %1 non è utilizzabile.\n\n%2")
+                         .arg(path, databaseErrorText(error)));
         return false;
     }
 }

@@ -48,13 +48,13 @@ AssociationDialog::AssociationDialog(QString databasePath, QString connessione, 
     setProperty(kGuidePageProperty, QStringLiteral("entries.html"));
     setFont(setupFont());
     companyTable_ = setupGrid(QStringLiteral("dbCompagnie"), model_, this);
-    okButton_ = setupButton(QStringLiteral("fltbutton1"), QStringLiteral("OK"), this);
-    setWindowTitle(QStringLiteral("Modifica..."));
+    okButton_ = setupButton(QStringLiteral("fltbutton1"), tr("OK"), this);
+    setWindowTitle(tr("Modifica..."));
     setFixedSize(kDialogSize);
     companyTable_->horizontalHeader()->setSectionResizeMode(TariffListModel::CompagniaColumn,
                                                            QHeaderView::ResizeToContents);
     companyTable_->horizontalHeader()->setStretchLastSection(true);
-    FlatButton* cancelButton = setupButton(QStringLiteral("fltbutton2"), QStringLiteral("Annulla"), this);
+    FlatButton* cancelButton = setupButton(QStringLiteral("fltbutton2"), tr("Annulla"), this);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -63,9 +63,9 @@ AssociationDialog::AssociationDialog(QString databasePath, QString connessione, 
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(heading(entry_, this));
-    layout->addWidget(setupLabel(QStringLiteral("lbl1"), QStringLiteral("Modifica associazione tariffa"), this));
+    layout->addWidget(setupLabel(QStringLiteral("lbl1"), tr("Modifica associazione tariffa"), this));
     layout->addWidget(setupLabel(QStringLiteral("Label1"),
-                                 QStringLiteral("Fare click sulla tariffa da associare alla connessione"), this));
+                                 tr("Fare click sulla tariffa da associare alla connessione"), this));
     layout->addWidget(companyTable_, 1);
     layout->addWidget(new Separator(this));
     layout->addLayout(buttons);

@@ -30,10 +30,6 @@ enum Column { ConnessioneColumn, TariffaColumn, CompagniaColumn, ColumnCount };
 
 constexpr int kDefaultTariff = 1;
 
-const QString kSelected = QStringLiteral("Selezionato:  ");
-const QString kMissingTariff = QStringLiteral("(tariffa mancante)");
-const QString kHowTo = QStringLiteral("Per modificare la tariffa associata ad una connessione fare, selezionare "
-                                      "la connessione desiderata con un click poi scegliere Modifica.");
 
 QTreeWidget* entryList(QWidget* parent)
 {
@@ -42,15 +38,21 @@ QTreeWidget* entryList(QWidget* parent)
     list->setRootIsDecorated(false);
     list->setUniformRowHeights(true);
     list->setHeaderLabels(
-        {QStringLiteral("Connessione"), QStringLiteral("Tariffa"), QStringLiteral("Compagnia telefonica")});
+        {AssociationsPage::tr("Connessione"), AssociationsPage::tr("Tariffa"),
+         AssociationsPage::tr("Compagnia telefonica")});
     list->headerItem()->setTextAlignment(TariffaColumn, Qt::AlignRight | Qt::AlignVCenter);
     list->header()->setStretchLastSection(false);
     return list;
 }
 
+QString selectionCaption(const QString& entry)
+{
+    return AssociationsPage::tr("Selezionato:  %1").arg(entry);
+}
+
 QTreeWidgetItem* entryItem(const QString& connessione, const TariffaInfo* tariffa)
 {
-    auto* item = new QTreeWidgetItem({connessione, tariffa ? tariffa->descrizione : kMissingTariff,
+    auto* item = new QTreeWidgetItem({connessione, tariffa ? tariffa->descrizione : AssociationsPage::tr("(tariffa mancante)"),
                                       tariffa ? tariffa->compagnia : QString()});
     item->setTextAlignment(TariffaColumn, Qt::AlignRight | Qt::AlignVCenter);
     return item;
@@ -61,13 +63,16 @@ QTreeWidgetItem* entryItem(const QString& connessione, const TariffaInfo* tariff
 AssociationsPage::AssociationsPage(QString databasePath, UserMessages& messages, QWidget* parent)
     : QWidget(parent), databasePath_(std::move(databasePath)), messages_(messages),
       associationList_(entryList(this)), selectionLabel_(new ElidedLabel(this)),
-      editButton_(setupButton(QStringLiteral("fltModifica"), QStringLiteral("Modifica"), this))
+      editButton_(setupButton(QStringLiteral("fltModifica"), tr("Modifica"), this))
 {
     selectionLabel_->setObjectName(QStringLiteral("lblConn"));
-    selectionLabel_->setFullText(kSelected);
+    selectionLabel_->setFullText(selectionCaption({}));
     editButton_->setEnabled(false);
     editButton_->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
-    QLabel* howTo = setupLabel(QStringLiteral("lblIstruzioni"), kHowTo, this);
+    QLabel* howTo = setupLabel(QStringLiteral("lblIstruzioni"),
+                                tr("Per modificare la tariffa associata ad una connessione fare, selezionare "
+                                   "la connessione desiderata con un click poi scegliere Modifica."),
+                                this);
     howTo->setWordWrap(true);
     QFont bold = selectionLabel_->font();
     bold.setBold(true);
@@ -79,10 +84,10 @@ AssociationsPage::AssociationsPage(QString databasePath, UserMessages& messages,
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(setupLabel(QStringLiteral("lblLista"), QStringLiteral("Lista connessioni disponibili"), this));
+    layout->addWidget(setupLabel(QStringLiteral("lblLista"), tr("Lista connessioni disponibili"), this));
     layout->addWidget(associationList_, 1);
     layout->addWidget(new Separator(this));
-    layout->addWidget(setupLabel(QStringLiteral("lblModifica"), QStringLiteral("Modifica associazione tariffe"), this));
+    layout->addWidget(setupLabel(QStringLiteral("lblModifica"), tr("Modifica associazione tariffe"), this));
     layout->addWidget(howTo);
     layout->addLayout(selection);
 
@@ -134,7 +139,7 @@ void AssociationsPage::reselect()
     }
     selectedEntry_.clear();
     selectedCompany_.clear();
-    selectionLabel_->setFullText(kSelected);
+    selectionLabel_->setFullText(selectionCaption({}));
     editButton_->setEnabled(false);
 }
 
@@ -144,7 +149,7 @@ void AssociationsPage::select(const QTreeWidgetItem* item)
         return;
     selectedEntry_ = item->text(ConnessioneColumn);
     selectedCompany_ = item->text(CompagniaColumn);
-    selectionLabel_->setFullText(kSelected + selectedEntry_);
+    selectionLabel_->setFullText(selectionCaption(selectedEntry_));
     editButton_->setEnabled(true);
 }
 

@@ -48,8 +48,7 @@ bool AutostartSwitch::switchOn(Feedback feedback)
     if (autostart_.switchOn(kAutostartName, executablePath_))
         return true;
     report(feedback,
-           QStringLiteral("ZR Tellix 99 could not be set to start with the desktop session: "
-                          "its autostart entry could not be written."));
+           tr("Non è stato possibile impostare l'avvio automatico di ZR Tellix 99 all'accesso al desktop."));
     return false;
 }
 
@@ -58,8 +57,7 @@ bool AutostartSwitch::switchOff(Feedback feedback)
     if (autostart_.switchOff())
         return true;
     report(feedback,
-           QStringLiteral("ZR Tellix 99 still starts with the desktop session: "
-                          "its autostart entry could not be removed."));
+           tr("ZR Tellix 99 continua a partire all'accesso al desktop: l'avvio automatico non si è potuto togliere."));
     return false;
 }
 

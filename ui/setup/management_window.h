@@ -60,7 +60,6 @@ signals:
 
 protected:
     bool event(QEvent* event) override;
-    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:

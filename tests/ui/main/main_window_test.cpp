@@ -31,7 +31,7 @@ TEST_F(MainWindowTest, FirstRunLoadsHiddenInTheTrayAndSwitchesAutostartOnOnce)
     writeSim("entries", "");
     loaded();
     EXPECT_EQ(autostart.registered.size(), 1) << "only the first run registers";
-    EXPECT_EQ(dialogs.notices, QStringList(QString::fromUtf8(kNoDialUpEntriesMessage.data())))
+    EXPECT_EQ(dialogs.notices, QStringList(QStringLiteral("Non sono presenti connessioni di Accesso Remoto.")))
         << "an empty phonebook is told of";
 }
 

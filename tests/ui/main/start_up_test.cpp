@@ -161,7 +161,7 @@ TEST_F(UpdateOffer, AskedUntilCopiedWholeThenRemovesOnlyItsMarker)
     const QByteArray before = fileDigest(databasePath());
     EXPECT_EQ(offer(), UpdateOutcome::Failed);
     EXPECT_EQ(fileDigest(databasePath()), before);
-    EXPECT_TRUE(dialogs.warnings.value(0).contains(QStringLiteral("disk full")));
+    EXPECT_TRUE(dialogs.warnings.value(0).contains(QStringLiteral("il database è rimasto com'era")));
 
     query(QStringLiteral("DROP TRIGGER disk_full"));
     EXPECT_EQ(offer(), UpdateOutcome::Applied);
