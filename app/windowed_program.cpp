@@ -18,6 +18,8 @@
 #include "dialup/dialup_factory.h"
 #include "monitor/meter_lock.h"
 #include "monitor/system_clock.h"
+#include "translations/language_choice.h"
+#include "translations/translation_loading.h"
 #include "ui/common/xdg_autostart.h"
 
 #include <QApplication>
@@ -76,7 +78,9 @@ int runStartUp(QApplication& application, const QString& folder, DialUpService& 
     QObject::connect(&startUp, &StartUp::failed, &application, [] { QCoreApplication::exit(1); });
     QObject::connect(&startUp, &StartUp::programEndRequested, &application, &QCoreApplication::quit);
     QObject::connect(&application, &QCoreApplication::aboutToQuit, &startUp, &StartUp::end);
-    Guide guide(installedGuideFolder(guideLanguage()));
+    // The guide is in the language of the windows.
+    Guide guide(installedGuideFolder(windowsTranslationFor(systemUiLanguage()) ? QStringLiteral("en")
+                                                                                : QStringLiteral("it")));
     application.installEventFilter(&guide);
     QObject::connect(&startUp, &StartUp::guideRequested, &guide, &Guide::open);
     ShowListener showListener(showSocketPath(joinPath(folder, kDatabaseFileName)));

@@ -85,10 +85,6 @@
 <context>
     <name>zrt::AutostartSwitch</name>
     <message>
-        <source>ZR Tellix 99 partirà all&apos;accesso al desktop solo per questo utente: l&apos;avvio per tutti gli utenti non si è potuto impostare.</source>
-        <translation>ZR Tellix 99 will start at desktop login for this user only: starting for all users could not be set up.</translation>
-    </message>
-    <message>
         <source>Non è stato possibile impostare l&apos;avvio automatico di ZR Tellix 99 all&apos;accesso al desktop.</source>
         <translation>ZR Tellix 99 could not be set to start at desktop login.</translation>
     </message>
@@ -291,6 +287,29 @@
     </message>
 </context>
 <context>
+    <name>zrt::GuideWindow</name>
+    <message>
+        <source>Guida di ZR Tellix 99</source>
+        <translation>ZR Tellix 99 Guide</translation>
+    </message>
+    <message>
+        <source>&lt; Indietro</source>
+        <translation>&lt; Back</translation>
+    </message>
+    <message>
+        <source>Avanti &gt;</source>
+        <translation>Forward &gt;</translation>
+    </message>
+    <message>
+        <source>Apri nel browser</source>
+        <translation>Open in browser</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;La guida non è installata: manca la pagina &lt;tt&gt;%1&lt;/tt&gt;.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;The guide is not installed: the page &lt;tt&gt;%1&lt;/tt&gt; is missing.&lt;/p&gt;</translation>
+    </message>
+</context>
+<context>
     <name>zrt::IntroWindow</name>
     <message>
         <source>Il contascatti per l&apos;accesso a Internet</source>
@@ -415,6 +434,10 @@
     <message>
         <source>Chiudi ZR Tellix 99</source>
         <translation>Quit ZR Tellix 99</translation>
+    </message>
+    <message>
+        <source>Guida</source>
+        <translation>Guide</translation>
     </message>
 </context>
 <context>
@@ -584,6 +607,25 @@
     </message>
 </context>
 <context>
+    <name>zrt::OptionsPage</name>
+    <message>
+        <source>solo la pagina locale</source>
+        <translation>the local page only</translation>
+    </message>
+    <message>
+        <source>Nome di un sito (es. www.esempio.it) o indirizzo http:// o https:// della pagina di notizie mostrata sotto la barra durante le connessioni. Vuoto: solo la pagina locale news.htm.</source>
+        <translation>A site name (e.g. www.example.com) or the http:// or https:// address of the news page shown below the strip during connections. Empty: the local page news.htm only.</translation>
+    </message>
+    <message>
+        <source>Indirizzo notizie</source>
+        <translation>News address</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; non è un indirizzo di notizie: scrivere il nome di un sito o un indirizzo che inizia con http:// o https://.</source>
+        <translation>&quot;%1&quot; is not a news address: enter a site name or an address beginning with http:// or https://.</translation>
+    </message>
+</context>
+<context>
     <name>zrt::ProblemText</name>
     <message>
         <source>La fascia %1 non dura nulla</source>
@@ -709,6 +751,10 @@
     <message>
         <source>Info ZR Tellix 99</source>
         <translation>About ZR Tellix 99</translation>
+    </message>
+    <message>
+        <source>Opzioni</source>
+        <translation>Options</translation>
     </message>
 </context>
 <context>

@@ -128,6 +128,8 @@ struct ClockStep {
     qint64 seconds;
 };
 
+void PrintTo(const ClockStep& step, std::ostream* out) { *out << step.name; }
+
 class ClockSteps : public MovedClock, public testing::WithParamInterface<ClockStep> {};
 
 TEST_P(ClockSteps, NeitherAddNorRemoveTimeFromTheCall)
@@ -157,6 +159,8 @@ struct DaylightChange {
     const char* name;
     qint64 changeUtc;
 };
+
+void PrintTo(const DaylightChange& change, std::ostream* out) { *out << change.name; }
 
 class DaylightChanges : public MovedClock, public testing::WithParamInterface<DaylightChange> {};
 

@@ -6,15 +6,8 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QKeyEvent>
-#include <QLocale>
 
 namespace zrt {
-
-QString guideLanguage()
-{
-    const QLocale::Language language = QLocale::system().language();
-    return language == QLocale::Italian || language == QLocale::C ? QStringLiteral("it") : QStringLiteral("en");
-}
 
 QString installedGuideFolder(const QString& language)
 {

@@ -13,10 +13,6 @@ namespace zrt {
 inline constexpr char kGuidePageProperty[] = "guidePage";
 inline const QString kGuideFirstPage = QStringLiteral("index.html");
 
-// The language of the guide for the system's locale: "it" for Italian and
-// for the C/POSIX locale, "en" for every other language.
-QString guideLanguage();
-
 // The folder of the installed guide in a language:
 // share/doc/zrtellix/guide/LANGUAGE beside the program's folder.
 QString installedGuideFolder(const QString& language);
