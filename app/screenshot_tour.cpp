@@ -3,7 +3,10 @@
 #include "ui/main/main_window.h"
 #include "ui/main/main_menu.h"
 
+#include "ui/setup/management_window.h"
+
 #include "controls/drop_down_button.h"
+#include "controls/flat_button.h"
 
 #include <QAction>
 #include <QApplication>
@@ -17,6 +20,15 @@ namespace zrt {
 namespace {
 
 constexpr int kMargin = 8;
+
+struct SetupPicture {
+    SetupPage page;
+    const char* name;
+};
+
+constexpr SetupPicture kSetupPictures[] = {{SetupPage::Log, "setup-log"},
+                                           {SetupPage::Associations, "setup-entries"},
+                                           {SetupPage::Tariffs, "setup-tariffs"}};
 
 QWidget* topLevel(const char* name)
 {
@@ -122,7 +134,63 @@ void ScreenshotTour::shootMenu()
         window->menu().hide();
     }
     writeConnected(QString());
-    after(1500, [this] { hangUpAndEnd(); });
+    after(1500, [this] { openSetup(); });
+}
+
+void ScreenshotTour::openSetup()
+{
+    if (MainWindow* window = mainWindow())
+        window->menu().setupItem().trigger();
+    after(1500, [this] { shootSetupPage(0); });
+}
+
+void ScreenshotTour::shootSetupPage(std::size_t index)
+{
+    auto* setup = qobject_cast<ManagementWindow*>(topLevel("frmSetup"));
+    if (!setup) {
+        complain(QStringLiteral("the management window did not open"));
+        hangUpAndEnd();
+        return;
+    }
+    setup->choosePage(kSetupPictures[index].page);
+    after(700, [this, setup, index] {
+        shoot(kSetupPictures[index].name, setup);
+        if (index + 1 < std::size(kSetupPictures))
+            shootSetupPage(index + 1);
+        else
+            openEditor();
+    });
+}
+
+// The editor is modal: the picture is taken from its own event loop.
+void ScreenshotTour::openEditor()
+{
+    QWidget* setup = topLevel("frmSetup");
+    auto* addButton = setup ? setup->findChild<FlatButton*>(QStringLiteral("fltbutton5")) : nullptr;
+    if (!addButton) {
+        complain(QStringLiteral("no button to open the tariff editor"));
+        hangUpAndEnd();
+        return;
+    }
+    after(1200, [this] { shootEditor(); });
+    emit addButton->clicked();
+}
+
+void ScreenshotTour::shootEditor()
+{
+    QWidget* editor = topLevel("frmCambiaTariffa");
+    shoot("editor", editor);
+    if (editor)
+        editor->close();
+    if (MainWindow* window = mainWindow())
+        window->menu().guideItem().trigger();
+    after(1200, [this] { shootGuide(); });
+}
+
+void ScreenshotTour::shootGuide()
+{
+    shoot("guide", topLevel("frmGuida"));
+    after(500, [this] { hangUpAndEnd(); });
 }
 
 void ScreenshotTour::hangUpAndEnd()

@@ -4,6 +4,7 @@
 #include <QObject>
 #include <QString>
 
+#include <cstddef>
 #include <functional>
 
 class QWidget;
@@ -12,7 +13,8 @@ namespace zrt {
 
 // Plays a connection on the simulated dialer while the windows run and
 // takes pictures of them from the screen: the intro, the main window idle,
-// metering in Lire and in Euro, and its pop-up menu. Then ends the program.
+// metering in Lire and in Euro, its pop-up menu, the management window's
+// first pages, the tariff editor and the guide. Then ends the program.
 class ScreenshotTour : public QObject {
     Q_OBJECT
 
@@ -30,6 +32,11 @@ private:
     void shootLire();
     void shootEuro();
     void shootMenu();
+    void openSetup();
+    void shootSetupPage(std::size_t index);
+    void openEditor();
+    void shootEditor();
+    void shootGuide();
     void hangUpAndEnd();
 
     QDir pictures_;

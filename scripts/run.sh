@@ -7,5 +7,5 @@ cd "$(dirname "$0")/.."
 BUILD_DIR=${BUILD_DIR:-build}
 # Only the programs and what they load: the tests and benchmarks are for
 # scripts/test.sh.
-sh scripts/build.sh --target zrtellix zrtellixctl zrt_default_database
+sh scripts/build.sh --target zrtellix zrtellixctl zrt_default_database zrt_guide
 exec "$BUILD_DIR/bin/zrtellix" "$@"

@@ -1,6 +1,8 @@
 #!/bin/sh
 # Takes pictures of the windows under a virtual X server: the intro, the
-# main window idle, metering in Lire and in Euro, and its pop-up menu.
+# main window idle, metering in Lire and in Euro, its pop-up menu, the
+# management window's first pages and the tariff editor. The windows speak
+# the language of the environment (LANGUAGE, LC_ALL, LANG).
 # Usage: scripts/screenshots.sh [OUTPUT_DIR]   (default: $BUILD_DIR/screenshots)
 set -eu
 cd "$(dirname "$0")/.."
@@ -20,10 +22,7 @@ chmod 700 "$WORK/runtime"
 "$CTL" init --db "$WORK/data/zrtell.T99" >/dev/null
 printf 'Casa\nUfficio\n' >"$WORK/sim/entries"
 : >"$WORK/sim/connected"
-cat >"$WORK/data/news.htm" <<'HTML'
-<html><body><p><b>Nevaro news</b>: nuove tariffe Telecom Italia dal 1&deg; gennaio.
-<a href="http://www.zrtellix.it/">Dettagli</a></p></body></html>
-HTML
+cp data/news.htm "$WORK/data/news.htm"
 # Not a first run: the pictures are taken without touching the desktop's autostart.
 printf '[SecondoAvvio]\nValore=-1\nAuto=0\n' >"$WORK/config/ZR Tellix 99/ZR Tellix 99.ini"
 
