@@ -11,6 +11,10 @@
 #include "engine/italian_number.h"
 
 #include <QDate>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 
 namespace zrt::cli {
 
@@ -83,6 +87,47 @@ void printTable(QTextStream& out, const QList<LogRow>& rows, const LogTotal& tot
     out << "Totale Spesa nel periodo: " << groupedLire(total.lire) << unpricedNote(total) << '\n';
 }
 
+QJsonValue jsonNumber(const std::optional<qint64>& value)
+{
+    return value ? QJsonValue(*value) : QJsonValue();
+}
+
+QJsonValue jsonText(const QString& text)
+{
+    return text.isEmpty() ? QJsonValue() : QJsonValue(text);
+}
+
+// Traffic is not counted yet: its fields stay unknown.
+QJsonObject connectionJson(const LogRow& row)
+{
+    return {{QStringLiteral("date"), row.data},
+            {QStringLiteral("start"), row.inizio},
+            {QStringLiteral("end"), jsonText(row.fine)},
+            {QStringLiteral("seconds"), jsonNumber(row.secondi)},
+            {QStringLiteral("pulses"), jsonNumber(row.scatti)},
+            {QStringLiteral("cost_lire"),
+             row.costo && isCredibleCost(*row.costo) ? QJsonValue(*row.costo) : QJsonValue()},
+            {QStringLiteral("entry"), row.connessione},
+            {QStringLiteral("company"), row.servizio},
+            {QStringLiteral("bytes_received"), QJsonValue()},
+            {QStringLiteral("bytes_sent"), QJsonValue()}};
+}
+
+void printJson(QTextStream& out, const QJsonObject& object)
+{
+    out << QJsonDocument(object).toJson(QJsonDocument::Indented);
+}
+
+void printLogJson(QTextStream& out, const QList<LogRow>& rows, const LogTotal& total)
+{
+    QJsonArray connections;
+    for (const LogRow& row : rows)
+        connections.append(connectionJson(row));
+    printJson(out, {{QStringLiteral("connections"), connections},
+                    {QStringLiteral("total_lire"), total.lire},
+                    {QStringLiteral("unpriced_calls"), total.unpriced}});
+}
+
 struct Month {
     int year;
     int month;
@@ -99,7 +144,9 @@ Month requiredMonth(const Arguments& arguments)
 int runLog(const QStringList& words, Console& console)
 {
     const Arguments arguments(words, {{QStringLiteral("db"), QStringLiteral("year"), QStringLiteral("month")},
-                                      {QStringLiteral("csv")}, 0});
+                                      {QStringLiteral("csv"), QStringLiteral("json")}, 0});
+    if (arguments.has(QStringLiteral("csv")) && arguments.has(QStringLiteral("json")))
+        throw UsageError(ToolText::tr("--csv and --json cannot be given together"));
     const Month period = requiredMonth(arguments);
     Database database = openExisting(databasePath(arguments));
     const ConnectionLog log(database);
@@ -107,6 +154,8 @@ int runLog(const QStringList& words, Console& console)
     const LogTotal total = log.monthTotal(period.year, period.month);
     if (arguments.has(QStringLiteral("csv")))
         printCsv(console.out, rows, total);
+    else if (arguments.has(QStringLiteral("json")))
+        printLogJson(console.out, rows, total);
     else
         printTable(console.out, rows, total);
     return 0;
@@ -127,10 +176,24 @@ int runReprice(const QStringList& words, Console& console)
 
 int runStatus(const QStringList& words, Console& console)
 {
-    const Arguments arguments(words, {{QStringLiteral("db")}, {}, 0});
+    const Arguments arguments(words, {{QStringLiteral("db")}, {QStringLiteral("json")}, 0});
     const QString path = databasePath(arguments);
     Database database = openExisting(path);
     const QDate today = QDate::currentDate();
+    if (arguments.has(QStringLiteral("json"))) {
+        const ConnectionLog log(database);
+        const LogTotal total = log.monthTotal(today.year(), today.month());
+        // No spending limit is kept yet: its fields stay unknown.
+        printJson(console.out, {{QStringLiteral("data_dir"), QFileInfo(path).absolutePath()},
+                                {QStringLiteral("database"), QFileInfo(path).absoluteFilePath()},
+                                {QStringLiteral("vat"), VatStore(database).read()},
+                                {QStringLiteral("month_calls"), qint64(log.month(today.year(), today.month()).size())},
+                                {QStringLiteral("month_total_lire"), total.lire},
+                                {QStringLiteral("month_unpriced_calls"), total.unpriced},
+                                {QStringLiteral("limit_lire"), QJsonValue()},
+                                {QStringLiteral("limit_used_percent"), QJsonValue()}});
+        return 0;
+    }
     TariffStore tariffs(database);
 
     console.out << "ZR Tellix 99\n"

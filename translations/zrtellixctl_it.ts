@@ -143,74 +143,6 @@
         <translation>%1 connessioni ricalcolate, %2 ancora senza tariffa</translation>
     </message>
     <message>
-        <source>Usage: zrtellixctl COMMAND [OPTIONS]
-
-Commands:
-  init --db FILE [--empty]          create a database (with the default tariffs,
-                                    or with --empty only the VAT rate of 20)
-  daytype YYYY-MM-DD                print the day type: FER, PRE or FES
-  band [--db FILE] --entry NAME --at &quot;YYYY-MM-DD HH:MM:SS&quot;
-                                    print the band in force for a dial-up entry
-  cost [--db FILE] --entry NAME --start &quot;YYYY-MM-DD HH:MM:SS&quot; --seconds N
-                                    price a connection; prints one JSON object
-  tariffs [--db FILE]               list companies, tariffs and bands
-  check [--db FILE]                 list the problems of every tariff: bands that
-                                    leave time uncovered, overlap or run backwards,
-                                    numbers out of bounds; exit status 1 if any
-  log [--db FILE] --year Y --month M [--csv]
-                                    list a month&apos;s connections and their total
-  reprice [--db FILE] --year Y --month M
-                                    price again the month&apos;s connections logged
-                                    without a tariff, with the tariffs of now
-  status [--db FILE]                show the database in use and this month&apos;s total
-  print [--db FILE] --year Y --month M [--pdf FILE]
-                                    print a month&apos;s connections on the default
-                                    printer, or write them to a PDF file
-  export-update [--db FILE] --company NAME --out FILE
-                                    write an update file (telecom.mdb) holding one
-                                    company with its tariffs and bands
-
-Without --db the database of the data folder is used: $ZRTELLIX_DATA_DIR,
-else the program&apos;s own folder when it holds zrtell.T99, else
-$XDG_DATA_HOME/zrtellix (~/.local/share/zrtellix).
-Exit status: 0 done, 1 failed (message on stderr), 2 bad arguments.
-</source>
-        <translation>Uso: zrtellixctl COMANDO [OPZIONI]
-
-Comandi:
-  init --db FILE [--empty]          crea un database (con le tariffe predefinite,
-                                    o con --empty solo l&apos;aliquota IVA del 20)
-  daytype AAAA-MM-GG                stampa il tipo di giorno: FER, PRE o FES
-  band [--db FILE] --entry NOME --at &quot;AAAA-MM-GG HH:MM:SS&quot;
-                                    stampa la fascia in vigore per una connessione
-  cost [--db FILE] --entry NOME --start &quot;AAAA-MM-GG HH:MM:SS&quot; --seconds N
-                                    calcola il costo di una connessione; stampa un
-                                    oggetto JSON
-  tariffs [--db FILE]               elenca compagnie, tariffe e fasce
-  check [--db FILE]                 elenca i problemi di ogni tariffa: fasce che
-                                    lasciano ore scoperte, si sovrappongono o vanno
-                                    all&apos;indietro, numeri fuori dai limiti; stato di
-                                    uscita 1 se ce ne sono
-  log [--db FILE] --year A --month M [--csv]
-                                    elenca le connessioni di un mese e il totale
-  reprice [--db FILE] --year A --month M
-                                    calcola di nuovo le connessioni del mese
-                                    registrate senza tariffa, con le tariffe di ora
-  status [--db FILE]                mostra il database in uso e il totale del mese
-  print [--db FILE] --year A --month M [--pdf FILE]
-                                    stampa le connessioni di un mese sulla stampante
-                                    predefinita, o le scrive in un file PDF
-  export-update [--db FILE] --company NOME --out FILE
-                                    scrive un file di aggiornamento (telecom.mdb) con
-                                    una compagnia, le sue tariffe e le sue fasce
-
-Senza --db si usa il database della cartella dei dati: $ZRTELLIX_DATA_DIR,
-altrimenti la cartella del programma se contiene zrtell.T99, altrimenti
-$XDG_DATA_HOME/zrtellix (~/.local/share/zrtellix).
-Stato di uscita: 0 fatto, 1 non riuscito (messaggio su stderr), 2 argomenti errati.
-</translation>
-    </message>
-    <message>
         <source>no command given</source>
         <translation>nessun comando</translation>
     </message>
@@ -249,6 +181,78 @@ Stato di uscita: 0 fatto, 1 non riuscito (messaggio su stderr), 2 argomenti erra
     <message>
         <source>Wrote %1: &quot;%2&quot;, %3 tariff(s), %4 band(s)</source>
         <translation>Scritto %1: &quot;%2&quot;, %3 tariffe, %4 fasce</translation>
+    </message>
+    <message>
+        <source>--csv and --json cannot be given together</source>
+        <translation>--csv e --json non si possono dare insieme</translation>
+    </message>
+    <message>
+        <source>Usage: zrtellixctl COMMAND [OPTIONS]
+
+Commands:
+  init --db FILE [--empty]          create a database (with the default tariffs,
+                                    or with --empty only the VAT rate of 20)
+  daytype YYYY-MM-DD                print the day type: FER, PRE or FES
+  band [--db FILE] --entry NAME --at &quot;YYYY-MM-DD HH:MM:SS&quot;
+                                    print the band in force for a dial-up entry
+  cost [--db FILE] --entry NAME --start &quot;YYYY-MM-DD HH:MM:SS&quot; --seconds N
+                                    price a connection; prints one JSON object
+  tariffs [--db FILE]               list companies, tariffs and bands
+  check [--db FILE]                 list the problems of every tariff: bands that
+                                    leave time uncovered, overlap or run backwards,
+                                    numbers out of bounds; exit status 1 if any
+  log [--db FILE] --year Y --month M [--csv | --json]
+                                    list a month&apos;s connections and their total
+  reprice [--db FILE] --year Y --month M
+                                    price again the month&apos;s connections logged
+                                    without a tariff, with the tariffs of now
+  status [--db FILE] [--json]       show the database in use and this month&apos;s total
+  print [--db FILE] --year Y --month M [--pdf FILE]
+                                    print a month&apos;s connections on the default
+                                    printer, or write them to a PDF file
+  export-update [--db FILE] --company NAME --out FILE
+                                    write an update file (telecom.mdb) holding one
+                                    company with its tariffs and bands
+
+Without --db the database of the data folder is used: $ZRTELLIX_DATA_DIR,
+else the program&apos;s own folder when it holds zrtell.T99, else
+$XDG_DATA_HOME/zrtellix (~/.local/share/zrtellix).
+Exit status: 0 done, 1 failed (message on stderr), 2 bad arguments.
+</source>
+        <translation>Uso: zrtellixctl COMANDO [OPZIONI]
+
+Comandi:
+  init --db FILE [--empty]          crea un database (con le tariffe predefinite,
+                                    o con --empty solo l&apos;aliquota IVA del 20)
+  daytype AAAA-MM-GG                stampa il tipo di giorno: FER, PRE o FES
+  band [--db FILE] --entry NOME --at &quot;AAAA-MM-GG HH:MM:SS&quot;
+                                    stampa la fascia in vigore per una connessione
+  cost [--db FILE] --entry NOME --start &quot;AAAA-MM-GG HH:MM:SS&quot; --seconds N
+                                    calcola il costo di una connessione; stampa un
+                                    oggetto JSON
+  tariffs [--db FILE]               elenca compagnie, tariffe e fasce
+  check [--db FILE]                 elenca i problemi di ogni tariffa: fasce che
+                                    lasciano ore scoperte, si sovrappongono o vanno
+                                    all&apos;indietro, numeri fuori dai limiti; stato di
+                                    uscita 1 se ce ne sono
+  log [--db FILE] --year A --month M [--csv | --json]
+                                    elenca le connessioni di un mese e il totale
+  reprice [--db FILE] --year A --month M
+                                    calcola di nuovo le connessioni del mese
+                                    registrate senza tariffa, con le tariffe di ora
+  status [--db FILE] [--json]       mostra il database in uso e il totale del mese
+  print [--db FILE] --year A --month M [--pdf FILE]
+                                    stampa le connessioni di un mese sulla stampante
+                                    predefinita, o le scrive in un file PDF
+  export-update [--db FILE] --company NOME --out FILE
+                                    scrive un file di aggiornamento (telecom.mdb) con
+                                    una compagnia, le sue tariffe e le sue fasce
+
+Senza --db si usa il database della cartella dei dati: $ZRTELLIX_DATA_DIR,
+altrimenti la cartella del programma se contiene zrtell.T99, altrimenti
+$XDG_DATA_HOME/zrtellix (~/.local/share/zrtellix).
+Stato di uscita: 0 fatto, 1 non riuscito (messaggio su stderr), 2 argomenti errati.
+</translation>
     </message>
 </context>
 </TS>

@@ -3,6 +3,8 @@
 
 #include "database/association_store.h"
 
+#include <QJsonArray>
+#include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTemporaryDir>
@@ -208,6 +210,35 @@ TEST_F(Zrtellixctl, LogShowsUnknownCostsAsUnknownAndHostileNamesAsPlainText)
     EXPECT_EQ(lines[2], QStringLiteral("2026-12-02,09:00:00,09:10:00,,,\"'=HYPERLINK(\"\"x\"\")\r\",Non disponibile"));
     EXPECT_EQ(lines[3], QStringLiteral("2026-12-03,09:00:00,09:10:00,,,\"Casa"));
     EXPECT_EQ(lines[5], QStringLiteral("Totale,,,,1234,2 connections without a tariff,"));
+
+    // JSON keeps the names exactly, numbers as numbers and unknown values as null.
+    const QJsonObject json = QJsonDocument::fromJson(output(log + QStringList{"--json"}).toUtf8()).object();
+    const QJsonArray connections = json.value(QStringLiteral("connections")).toArray();
+    ASSERT_EQ(connections.size(), 3);
+    const QJsonObject first = connections[0].toObject();
+    EXPECT_EQ(first.value(QStringLiteral("entry")).toString(), QStringLiteral("\x1b[31mRosso"));
+    EXPECT_EQ(first.value(QStringLiteral("cost_lire")), QJsonValue(1234));
+    EXPECT_EQ(first.value(QStringLiteral("seconds")), QJsonValue(3600));
+    EXPECT_EQ(first.value(QStringLiteral("end")).toString(), QStringLiteral("10:00:00"));
+    const QJsonObject unknown = connections[1].toObject();
+    EXPECT_EQ(unknown.value(QStringLiteral("entry")).toString(), QStringLiteral("=HYPERLINK(\"x\")\r"));
+    for (const char* key : {"cost_lire", "pulses", "bytes_received"})
+        EXPECT_TRUE(unknown.value(QLatin1String(key)).isNull()) << key;
+    EXPECT_EQ(json.value(QStringLiteral("total_lire")), QJsonValue(1234));
+    EXPECT_EQ(json.value(QStringLiteral("unpriced_calls")), QJsonValue(2));
+
+    const ToolRun both = zrtellixctl(log + QStringList{"--csv", "--json"});
+    EXPECT_EQ(both.status, 2);
+}
+
+TEST_F(Zrtellixctl, StatusInJsonNamesTheFileAndTheMonth)
+{
+    const QJsonObject status =
+        QJsonDocument::fromJson(output({"status", "--db", scratch_.path(), "--json"}).toUtf8()).object();
+    EXPECT_EQ(status.value(QStringLiteral("database")).toString(), QFileInfo(scratch_.path()).absoluteFilePath());
+    EXPECT_EQ(status.value(QStringLiteral("vat")), QJsonValue(20));
+    EXPECT_EQ(status.value(QStringLiteral("month_calls")), QJsonValue(0));
+    EXPECT_TRUE(status.value(QStringLiteral("limit_lire")).isNull());
 }
 
 TEST_F(Zrtellixctl, RepriceGivesTheCallsOfAMonthTheirCost)
