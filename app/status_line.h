@@ -3,6 +3,10 @@
 #include "database/text_escaping.h"
 #include "monitor/monitor_display.h"
 
+#include <functional>
+#include <optional>
+#include <utility>
+
 namespace zrt::app {
 
 // The display of the headless program: the state of the line, the cost
@@ -12,7 +16,13 @@ namespace zrt::app {
 // band prices the connection. Always in Lire; the news page is never opened.
 class StatusLine final : public MonitorDisplay {
 public:
+    // `refused` gets each refusal to hang up, for the user.
+    explicit StatusLine(std::function<void(const QString&)> refused = {}) : refused_(std::move(refused)) {}
+
     QString text() const;
+    // The line when it is not the one last taken: a line is printed once,
+    // however many ticks show it.
+    std::optional<QString> takeChangedText();
 
     // Entry names reach a terminal: their control characters are shown
     // escaped, never sent raw.
@@ -21,12 +31,19 @@ public:
     void showCost(const QString& text) override { cost_ = text + QStringLiteral(" Lire"); }
     void showMissingTariff(const QString&) override { cost_ = QStringLiteral("tariffa mancante"); }
     void showElapsed(const QString& text) override { elapsed_ = text; }
+    void showHangUpRefusal(const QString& text) override
+    {
+        if (refused_)
+            refused_(text);
+    }
     Currency currency() const override { return Currency::Lire; }
     bool newsEnabled() const override { return false; }
     void openNewsPage() override {}
     void logChanged() override {}
 
 private:
+    std::function<void(const QString&)> refused_;
+    QString lastTaken_;
     QString caption_ = kNonConnesso;
     QString cost_ = QStringLiteral("0 Lire");
     QString elapsed_ = QStringLiteral("Tempo: 00:00:00");

@@ -8,14 +8,14 @@ MonitorSession::MonitorSession(const QString& databasePath, DialUpService& dialU
       log_(database_),
       tariffs_(database_),
       monitor_({dialUp, clock, log_, tariffs_, display}),
-      timer_(monitor_, std::move(afterTick))
+      timer_(monitor_, dialUp, std::move(afterTick))
 {
 }
 
-void MonitorSession::start()
+void MonitorSession::start(MonitorTimer::News news)
 {
     monitor_.start();
-    timer_.start();
+    timer_.start(news);
 }
 
 void MonitorSession::stop()

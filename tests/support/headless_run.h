@@ -32,6 +32,16 @@ public:
     HeadlessRun(const HeadlessRun&) = delete;
     HeadlessRun& operator=(const HeadlessRun&) = delete;
 
+    void setEnvironmentVariable(const QString& name, const QString& value)
+    {
+        QProcessEnvironment environment = program_.processEnvironment();
+        environment.insert(name, value);
+        program_.setProcessEnvironment(environment);
+    }
+
+    qint64 processId() const { return program_.processId(); }
+    bool isRunning() const { return program_.state() != QProcess::NotRunning; }
+
     // Runs in the child between fork and exec (limits, another user).
     void setChildSetup(std::function<void()> setup) { program_.setChildProcessModifier(std::move(setup)); }
 
