@@ -3,7 +3,7 @@
 //
 //   perf_probe idle NAME SECONDS -- PROGRAM [ARG...]
 //       lets the program settle, then reads its CPU time, its wake-ups
-//       (voluntary context switches of all its threads) and resident
+//       (voluntary context switches of its threads) and resident
 //       memory from /proc over SECONDS of wall time;
 //   perf_probe notice NAME RUNS FOLDER -- PROGRAM [ARG...]
 //       for the headless program on the simulated dialer in FOLDER, times
@@ -169,20 +169,33 @@ long long statusKilobytes(pid_t pid, const std::string& key)
     throw ProbeError("no " + key + " for the process");
 }
 
-// Voluntary context switches of all the process's threads: each is a
+// Voluntary context switches of each of the process's threads: each is a
 // wait in the kernel, so an idle program makes one for each wake-up.
-long long voluntarySwitches(pid_t pid)
+std::map<std::string, long long> voluntarySwitches(pid_t pid)
 {
-    long long switches = 0;
+    std::map<std::string, long long> switches;
     for (const auto& task : std::filesystem::directory_iterator("/proc/" + std::to_string(pid) + "/task")) {
         std::istringstream status(readFile(task.path().string() + "/status"));
         std::string line;
         while (std::getline(status, line)) {
             if (line.starts_with("voluntary_ctxt_switches:"))
-                switches += std::stoll(line.substr(line.find(':') + 1));
+                switches[task.path().filename().string()] = std::stoll(line.substr(line.find(':') + 1));
         }
     }
     return switches;
+}
+
+// The switches made between two readings by the threads alive at the
+// second; a thread that ended meanwhile took its count along.
+long long switchesBetween(const std::map<std::string, long long>& before,
+                          const std::map<std::string, long long>& after)
+{
+    long long made = 0;
+    for (const auto& [thread, count] : after) {
+        const auto earlier = before.find(thread);
+        made += count - (earlier == before.end() ? 0 : earlier->second);
+    }
+    return made;
 }
 
 void printMeasures(const std::string& name, const std::map<std::string, double>& measures)
@@ -209,11 +222,11 @@ void measureIdle(const std::string& name, int seconds, const std::vector<std::st
     if (!child.running())
         throw ProbeError(command.front() + " ended before it could be measured");
     const long long ticksBefore = cpuTicks(child.pid());
-    const long long switchesBefore = voluntarySwitches(child.pid());
+    const std::map<std::string, long long> switchesBefore = voluntarySwitches(child.pid());
     const Clock::time_point start = Clock::now();
     std::this_thread::sleep_for(std::chrono::seconds(seconds));
     const long long ticksAfter = cpuTicks(child.pid());
-    const long long switchesAfter = voluntarySwitches(child.pid());
+    const long long switches = switchesBetween(switchesBefore, voluntarySwitches(child.pid()));
     const double wall = std::chrono::duration<double>(Clock::now() - start).count();
     const long long rss = statusKilobytes(child.pid(), "VmRSS");
     const long long peak = statusKilobytes(child.pid(), "VmHWM");
@@ -228,7 +241,7 @@ void measureIdle(const std::string& name, int seconds, const std::vector<std::st
         static_cast<double>(ticksAfter - ticksBefore) / static_cast<double>(::sysconf(_SC_CLK_TCK));
     printMeasures(name, {{"cpu_percent", 100.0 * cpuSeconds / wall},
                          {"cpu_ms_per_minute", 1000.0 * cpuSeconds * 60.0 / wall},
-                         {"wakeups_per_minute", static_cast<double>(switchesAfter - switchesBefore) * 60.0 / wall},
+                         {"wakeups_per_minute", static_cast<double>(switches) * 60.0 / wall},
                          {"wall_seconds", wall},
                          {"rss_mib", mebibytes(rss)},
                          {"peak_rss_mib", mebibytes(peak)},
