@@ -31,6 +31,10 @@ namespace zrt::app {
 
 namespace {
 
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(zrt::app::HeadlessProgram)
+};
+
 void printError(const QString& message)
 {
     QTextStream(stderr) << "zrtellix: " << message << '\n';
@@ -65,7 +69,7 @@ bool prepareDatabase(const QString& path)
                 printError(error.message());
                 return false;
             }
-            printError(QStringLiteral("%1 is locked by another program; trying again in %2 s")
+            printError(Texts::tr("%1 è bloccato da un altro programma: nuovo tentativo tra %2 s")
                            .arg(path)
                            .arg(pause.count()));
         }
@@ -100,15 +104,35 @@ void preparePhonebook(const DialUpService& dialUp, Database& database)
 {
     const std::vector<std::string> entries = dialUp.entries();
     if (entries.empty())
-        printError(QString::fromUtf8(kNoDialUpEntriesMessage.data(), kNoDialUpEntriesMessage.size()));
+        printError(Texts::tr("Non sono presenti connessioni di Accesso Remoto."));
     QStringList names;
     for (const std::string& entry : entries)
         names.append(QString::fromStdString(entry));
     try {
         AssociationStore(database).ensureAssociated(names);
     } catch (const DatabaseError& error) {
-        printError(QStringLiteral("the dial-up entries were not given a tariff: %1").arg(error.message()));
+        printError(Texts::tr("alle connessioni non è stata associata una tariffa: %1").arg(error.message()));
     }
+}
+
+// The program ends well when every call is in the log, or safe in the
+// journal that the next start writes to it.
+int exitStatusFor(LogWriter::Pending pending, const QString& journalPath)
+{
+    switch (pending) {
+    case LogWriter::Pending::None:
+        return 0;
+    case LogWriter::Pending::InJournal:
+        printError(QStringLiteral("the database could not be written; the calls not yet in its log are kept in %1 "
+                                  "and written to it at the next start")
+                       .arg(journalPath));
+        return 0;
+    case LogWriter::Pending::Nowhere:
+        break;
+    }
+    printError(QStringLiteral("neither the database nor %1 could be written: the calls listed above are not logged")
+                   .arg(journalPath));
+    return 1;
 }
 
 int monitorUntilSignalled(DialUpService& dialUp, const QString& databasePath)
@@ -125,8 +149,7 @@ int monitorUntilSignalled(DialUpService& dialUp, const QString& databasePath)
     }
     session.start(newsChoice());
     QCoreApplication::exec();
-    session.stop();
-    return 0;
+    return exitStatusFor(session.stop(), session.journal().path());
 }
 
 } // namespace
@@ -143,7 +166,7 @@ int runHeadless(const Options& options)
         return 1;
     const MeterLock lock(*databasePath);
     if (lock.outcome() == MeterLock::Outcome::HeldByAnotherMeter) {
-        printError(QStringLiteral("another meter is already running on %1").arg(*databasePath));
+        printError(Texts::tr("un altro contascatti è già in funzione su %1").arg(*databasePath));
         return kAnotherMeterExitStatus;
     }
     if (!prepareDatabase(*databasePath))

@@ -4,6 +4,9 @@
 
 #include "windowed_program.h"
 
+#include "translations/language_choice.h"
+#include "translations/translation_loading.h"
+
 #include <QApplication>
 #include <QTextStream>
 
@@ -39,12 +42,18 @@ int main(int argc, char* argv[])
         return 0;
     }
     if (options.headless || !displayAvailable()) {
-        if (!options.headless)
-            QTextStream(stderr) << "zrtellix: no display to show windows on; running headless\n";
         QCoreApplication application(argc, argv);
+        zrt::installTranslation(application, zrt::windowsTranslationFor(zrt::systemUiLanguage()));
+        if (!options.headless)
+            QTextStream(stderr) << "zrtellix: "
+                                << QCoreApplication::translate("zrt::app::HeadlessProgram",
+                                                               "nessuno schermo su cui mostrare le finestre: "
+                                                               "si continua senza")
+                                << '\n';
         return zrt::app::runHeadless(options);
     }
     QApplication application(argc, argv);
+    zrt::installTranslation(application, zrt::windowsTranslationFor(zrt::systemUiLanguage()));
     // A signal ends the windows in order too: the open connection is logged.
     const zrt::app::TerminationSignals terminationSignals([](int) { QCoreApplication::quit(); });
     return zrt::runWindows(application, {options.dialUpKind, options.dataDir});

@@ -3,6 +3,9 @@
 #include "screenshot_tour.h"
 #include "windowed_program.h"
 
+#include "translations/language_choice.h"
+#include "translations/translation_loading.h"
+
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QTextStream>
@@ -12,6 +15,7 @@
 int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
+    zrt::installTranslation(application, zrt::windowsTranslationFor(zrt::systemUiLanguage()));
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Starts the windows of ZR Tellix 99."));
     parser.addHelpOption();

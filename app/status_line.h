@@ -3,6 +3,8 @@
 #include "database/text_escaping.h"
 #include "monitor/monitor_display.h"
 
+#include <QCoreApplication>
+
 #include <functional>
 #include <optional>
 #include <utility>
@@ -15,6 +17,8 @@ namespace zrt::app {
 // "Tariffa mancante per Casa | tariffa mancante | Tempo: 00:03:00" while no
 // band prices the connection. Always in Lire; the news page is never opened.
 class StatusLine final : public MonitorDisplay {
+    Q_DECLARE_TR_FUNCTIONS(zrt::app::StatusLine)
+
 public:
     // `refused` gets each refusal to hang up, for the user.
     explicit StatusLine(std::function<void(const QString&)> refused = {}) : refused_(std::move(refused)) {}
@@ -28,8 +32,8 @@ public:
     // escaped, never sent raw.
     void showConnection(const QString& caption) override { caption_ = terminalSafe(caption); }
     void setHangUpEnabled(bool) override {}
-    void showCost(const QString& text) override { cost_ = text + QStringLiteral(" Lire"); }
-    void showMissingTariff(const QString&) override { cost_ = QStringLiteral("tariffa mancante"); }
+    void showCost(const QString& text) override { cost_ = tr("%1 Lire").arg(text); }
+    void showMissingTariff(const QString&) override { cost_ = tr("tariffa mancante"); }
     void showElapsed(const QString& text) override { elapsed_ = text; }
     void showHangUpRefusal(const QString& text) override
     {
@@ -44,9 +48,9 @@ public:
 private:
     std::function<void(const QString&)> refused_;
     QString lastTaken_;
-    QString caption_ = kNonConnesso;
-    QString cost_ = QStringLiteral("0 Lire");
-    QString elapsed_ = QStringLiteral("Tempo: 00:00:00");
+    QString caption_ = notConnectedCaption();
+    QString cost_ = tr("%1 Lire").arg(0);
+    QString elapsed_ = elapsedCaption(0);
 };
 
 } // namespace zrt::app

@@ -1,4 +1,5 @@
 #include "arguments.h"
+#include "tool_text.h"
 
 namespace zrt::cli {
 
@@ -15,14 +16,14 @@ Arguments::Arguments(const QStringList& words, const Accepted& accepted)
             values_.insert(name, QString());
         } else if (accepted.options.contains(name)) {
             if (i + 1 >= words.size())
-                throw UsageError(QStringLiteral("option %1 needs a value").arg(word));
+                throw UsageError(ToolText::tr("option %1 needs a value").arg(word));
             values_.insert(name, words[++i]);
         } else {
-            throw UsageError(QStringLiteral("unknown option %1").arg(word));
+            throw UsageError(ToolText::tr("unknown option %1").arg(word));
         }
     }
     if (positionals_.size() != accepted.positionals)
-        throw UsageError(QStringLiteral("expected %1 argument(s), got %2")
+        throw UsageError(ToolText::tr("expected %1 argument(s), got %2")
                              .arg(accepted.positionals)
                              .arg(positionals_.size()));
 }
@@ -30,7 +31,7 @@ Arguments::Arguments(const QStringList& words, const Accepted& accepted)
 QString Arguments::required(const QString& name) const
 {
     if (!has(name))
-        throw UsageError(QStringLiteral("option --%1 is required").arg(name));
+        throw UsageError(ToolText::tr("option --%1 is required").arg(name));
     return value(name);
 }
 
@@ -39,7 +40,7 @@ int Arguments::requiredInteger(const QString& name, int minimum, int maximum) co
     bool ok = false;
     const int number = required(name).toInt(&ok);
     if (!ok || number < minimum || number > maximum)
-        throw UsageError(QStringLiteral("--%1 must be a whole number from %2 to %3").arg(name).arg(minimum).arg(maximum));
+        throw UsageError(ToolText::tr("--%1 must be a whole number from %2 to %3").arg(name).arg(minimum).arg(maximum));
     return number;
 }
 

@@ -1,6 +1,7 @@
 #include "arguments.h"
 #include "commands.h"
 #include "database_access.h"
+#include "tool_text.h"
 
 #include "database/database_error.h"
 #include "database/tariff_store.h"
@@ -24,9 +25,9 @@ QString number(double value)
 QString dayName(DayType tipo)
 {
     switch (tipo) {
-    case DayType::Fer: return QStringLiteral("weekday (FER)");
-    case DayType::Pre: return QStringLiteral("Saturday (PRE)");
-    case DayType::Fes: return QStringLiteral("holiday (FES)");
+    case DayType::Fer: return ToolText::tr("weekday (FER)");
+    case DayType::Pre: return ToolText::tr("Saturday (PRE)");
+    case DayType::Fes: return ToolText::tr("holiday (FES)");
     }
     return {};
 }
@@ -39,11 +40,15 @@ struct NumberWords {
 NumberWords wordsFor(TariffProblemKind kind)
 {
     switch (kind) {
-    case TariffProblemKind::PulseLengthOutOfBounds: return {"a pulse length", " s"};
-    case TariffProblemKind::ReductionMinuteOutOfBounds: return {"a reduction minute", ""};
-    case TariffProblemKind::AnswerChargeOutOfBounds: return {"an answer charge", " lire"};
-    case TariffProblemKind::SecondPriceOutOfBounds: return {"a second price", " lire"};
-    default: return {"a price", " lire"};
+    case TariffProblemKind::PulseLengthOutOfBounds:
+        return {QT_TRANSLATE_NOOP("zrt::cli::ToolText", "a pulse length"), " s"};
+    case TariffProblemKind::ReductionMinuteOutOfBounds:
+        return {QT_TRANSLATE_NOOP("zrt::cli::ToolText", "a reduction minute"), ""};
+    case TariffProblemKind::AnswerChargeOutOfBounds:
+        return {QT_TRANSLATE_NOOP("zrt::cli::ToolText", "an answer charge"), " lire"};
+    case TariffProblemKind::SecondPriceOutOfBounds:
+        return {QT_TRANSLATE_NOOP("zrt::cli::ToolText", "a second price"), " lire"};
+    default: return {QT_TRANSLATE_NOOP("zrt::cli::ToolText", "a price"), " lire"};
     }
 }
 
@@ -53,9 +58,9 @@ QString numberProblem(const TariffProblem& problem, const QString& band)
 {
     const NumberWords words = wordsFor(problem.kind);
     const NumberBounds bounds = boundsOf(numberOf(problem.kind));
-    return QStringLiteral("%1 has %2 of %3%4 (allowed: %5%6 to %7)")
-        .arg(band, QLatin1String(words.name), number(problem.value.value_or(0)), QLatin1String(words.unit),
-             bounds.whole ? QStringLiteral("whole numbers ") : QString(), number(bounds.lowest),
+    return ToolText::tr("%1 has %2 of %3%4 (allowed: %5%6 to %7)")
+        .arg(band, ToolText::tr(words.name), number(problem.value.value_or(0)), QLatin1String(words.unit),
+             bounds.whole ? ToolText::tr("whole numbers ") : QString(), number(bounds.lowest),
              number(bounds.highest));
 }
 
@@ -64,14 +69,14 @@ QString problemText(const TariffProblem& problem)
     const QString day = dayName(problem.dayType);
     const QString from = timeText(problem.from);
     const QString to = timeText(problem.to);
-    const QString band = QStringLiteral("the %1 band %2-%3").arg(day, from, to);
+    const QString band = ToolText::tr("the %1 band %2-%3").arg(day, from, to);
     switch (problem.kind) {
     case TariffProblemKind::BandBackwards:
-        return problem.from == problem.to ? QStringLiteral("%1 is empty").arg(band)
-                                          : QStringLiteral("%1 ends before it starts").arg(band);
+        return problem.from == problem.to ? ToolText::tr("%1 is empty").arg(band)
+                                          : ToolText::tr("%1 ends before it starts").arg(band);
     case TariffProblemKind::Gap:
-    case TariffProblemKind::MissingDayType: return QStringLiteral("no %1 band from %2 to %3").arg(day, from, to);
-    case TariffProblemKind::Overlap: return QStringLiteral("%1 bands overlap from %2 to %3").arg(day, from, to);
+    case TariffProblemKind::MissingDayType: return ToolText::tr("no %1 band from %2 to %3").arg(day, from, to);
+    case TariffProblemKind::Overlap: return ToolText::tr("%1 bands overlap from %2 to %3").arg(day, from, to);
     default: return numberProblem(problem, band);
     }
 }
@@ -86,7 +91,7 @@ QStringList problemsOf(const TariffStore& store, int idTariffa)
                 lines.append(problemText(problem));
         }
     } catch (const DatabaseError& error) {
-        lines.append(QStringLiteral("its bands cannot be read: %1").arg(error.message()));
+        lines.append(ToolText::tr("its bands cannot be read: %1").arg(error.message()));
     }
     return lines;
 }

@@ -1,6 +1,7 @@
 #include "arguments.h"
 #include "commands.h"
 #include "database_access.h"
+#include "tool_text.h"
 
 #include "database/association_store.h"
 #include "database/connection_log.h"
@@ -41,9 +42,8 @@ QString unpricedText(const LogTotal& total)
 {
     if (total.unpriced == 0)
         return {};
-    return QStringLiteral("%1 connection%2 without a tariff")
-        .arg(total.unpriced)
-        .arg(total.unpriced == 1 ? QString() : QStringLiteral("s"));
+    return total.unpriced == 1 ? ToolText::tr("1 connection without a tariff")
+                               : ToolText::tr("%1 connections without a tariff").arg(total.unpriced);
 }
 
 // " (2 connections without a tariff)" after a total that leaves them out.
@@ -118,8 +118,10 @@ int runReprice(const QStringList& words, Console& console)
     const Month period = requiredMonth(arguments);
     Database database = openForWriting(databasePath(arguments));
     const RepriceOutcome outcome = ConnectionLog(database).repriceMonth(period.year, period.month);
-    console.out << outcome.repriced << " connections repriced, " << outcome.stillUnpriced
-                << " still without a tariff\n";
+    console.out << ToolText::tr("%1 connections repriced, %2 still without a tariff")
+                       .arg(outcome.repriced)
+                       .arg(outcome.stillUnpriced)
+                << '\n';
     return 0;
 }
 

@@ -1,8 +1,11 @@
 #include "arguments.h"
 #include "commands.h"
+#include "tool_text.h"
 
 #include "database/database_error.h"
 #include "database/text_escaping.h"
+#include "translations/language_choice.h"
+#include "translations/translation_loading.h"
 
 #include <QGuiApplication>
 #include <QMap>
@@ -15,38 +18,42 @@ namespace {
 
 using Command = std::function<int(const QStringList&, zrt::cli::Console&)>;
 
-const char kUsage[] = R"(Usage: zrtellixctl COMMAND [OPTIONS]
-
-Commands:
-  init --db FILE [--empty]          create a database (with the default tariffs,
-                                    or with --empty only the VAT rate of 20)
-  daytype YYYY-MM-DD                print the day type: FER, PRE or FES
-  band [--db FILE] --entry NAME --at "YYYY-MM-DD HH:MM:SS"
-                                    print the band in force for a dial-up entry
-  cost [--db FILE] --entry NAME --start "YYYY-MM-DD HH:MM:SS" --seconds N
-                                    price a connection; prints one JSON object
-  tariffs [--db FILE]               list companies, tariffs and bands
-  check [--db FILE]                 list the problems of every tariff: bands that
-                                    leave time uncovered, overlap or run backwards,
-                                    numbers out of bounds; exit status 1 if any
-  log [--db FILE] --year Y --month M [--csv]
-                                    list a month's connections and their total
-  reprice [--db FILE] --year Y --month M
-                                    price again the month's connections logged
-                                    without a tariff, with the tariffs of now
-  status [--db FILE]                show the database in use and this month's total
-  print [--db FILE] --year Y --month M [--pdf FILE]
-                                    print a month's connections on the default
-                                    printer, or write them to a PDF file
-  export-update [--db FILE] --company NAME --out FILE
-                                    write an update file (telecom.mdb) holding one
-                                    company with its tariffs and bands
-
-Without --db the database of the data folder is used: $ZRTELLIX_DATA_DIR,
-else the program's own folder when it holds zrtell.T99, else
-$XDG_DATA_HOME/zrtellix (~/.local/share/zrtellix).
-Exit status: 0 done, 1 failed (message on stderr), 2 bad arguments.
-)";
+// The tool's help, also shown after a wrong command line.
+QString usage()
+{
+    return zrt::cli::ToolText::tr(
+        "Usage: zrtellixctl COMMAND [OPTIONS]\n"
+        "\n"
+        "Commands:\n"
+        "  init --db FILE [--empty]          create a database (with the default tariffs,\n"
+        "                                    or with --empty only the VAT rate of 20)\n"
+        "  daytype YYYY-MM-DD                print the day type: FER, PRE or FES\n"
+        "  band [--db FILE] --entry NAME --at \"YYYY-MM-DD HH:MM:SS\"\n"
+        "                                    print the band in force for a dial-up entry\n"
+        "  cost [--db FILE] --entry NAME --start \"YYYY-MM-DD HH:MM:SS\" --seconds N\n"
+        "                                    price a connection; prints one JSON object\n"
+        "  tariffs [--db FILE]               list companies, tariffs and bands\n"
+        "  check [--db FILE]                 list the problems of every tariff: bands that\n"
+        "                                    leave time uncovered, overlap or run backwards,\n"
+        "                                    numbers out of bounds; exit status 1 if any\n"
+        "  log [--db FILE] --year Y --month M [--csv]\n"
+        "                                    list a month's connections and their total\n"
+        "  reprice [--db FILE] --year Y --month M\n"
+        "                                    price again the month's connections logged\n"
+        "                                    without a tariff, with the tariffs of now\n"
+        "  status [--db FILE]                show the database in use and this month's total\n"
+        "  print [--db FILE] --year Y --month M [--pdf FILE]\n"
+        "                                    print a month's connections on the default\n"
+        "                                    printer, or write them to a PDF file\n"
+        "  export-update [--db FILE] --company NAME --out FILE\n"
+        "                                    write an update file (telecom.mdb) holding one\n"
+        "                                    company with its tariffs and bands\n"
+        "\n"
+        "Without --db the database of the data folder is used: $ZRTELLIX_DATA_DIR,\n"
+        "else the program's own folder when it holds zrtell.T99, else\n"
+        "$XDG_DATA_HOME/zrtellix (~/.local/share/zrtellix).\n"
+        "Exit status: 0 done, 1 failed (message on stderr), 2 bad arguments.\n");
+}
 
 const QMap<QString, Command>& commands()
 {
@@ -64,7 +71,7 @@ const QMap<QString, Command>& commands()
 
 int usageError(zrt::cli::Console& console, const QString& problem)
 {
-    console.err << "zrtellixctl: " << problem << "\n\n" << kUsage;
+    console.err << "zrtellixctl: " << problem << "\n\n" << usage();
     return 2;
 }
 
@@ -84,21 +91,22 @@ std::unique_ptr<QCoreApplication> makeApplication(int& argc, char* argv[])
 int main(int argc, char* argv[])
 {
     const std::unique_ptr<QCoreApplication> application = makeApplication(argc, argv);
+    zrt::installTranslation(*application, zrt::toolTranslationFor(zrt::systemUiLanguage()));
     QTextStream out(stdout);
     QTextStream err(stderr);
     zrt::cli::Console console{out, err};
 
     QStringList words = QCoreApplication::arguments().mid(1);
     if (words.isEmpty())
-        return usageError(console, QStringLiteral("no command given"));
+        return usageError(console, zrt::cli::ToolText::tr("no command given"));
     const QString name = words.takeFirst();
     if (name == QStringLiteral("--help") || name == QStringLiteral("help")) {
-        out << kUsage;
+        out << usage();
         return 0;
     }
     const auto command = commands().constFind(name);
     if (command == commands().constEnd())
-        return usageError(console, QStringLiteral("unknown command \"%1\"").arg(name));
+        return usageError(console, zrt::cli::ToolText::tr("unknown command \"%1\"").arg(name));
     try {
         return (*command)(words, console);
     } catch (const zrt::cli::UsageError& error) {

@@ -1,6 +1,7 @@
 #include "arguments.h"
 #include "commands.h"
 #include "database_access.h"
+#include "tool_text.h"
 
 #include "database/association_store.h"
 #include "database/band_lookup_query.h"
@@ -37,7 +38,7 @@ LocalDateTime requiredInstant(const Arguments& arguments, const QString& name)
 {
     const std::optional<LocalDateTime> instant = parseLocalDateTime(arguments.required(name).toStdString());
     if (!instant)
-        throw UsageError(QStringLiteral("--%1 must be \"YYYY-MM-DD HH:MM:SS\"").arg(name));
+        throw UsageError(ToolText::tr("--%1 must be \"YYYY-MM-DD HH:MM:SS\"").arg(name));
     return *instant;
 }
 
@@ -66,7 +67,9 @@ int runInit(const QStringList& words, Console& console)
     const QString path = arguments.required(QStringLiteral("db"));
     const bool empty = arguments.has(QStringLiteral("empty"));
     createDatabaseFile(path, empty ? Content::Empty : Content::DefaultTariffs);
-    console.out << "Created " << path << (empty ? " (empty)" : " with the default tariffs") << '\n';
+    console.out << (empty ? ToolText::tr("Created %1 (empty)") : ToolText::tr("Created %1 with the default tariffs"))
+                           .arg(path)
+                << '\n';
     return 0;
 }
 
@@ -75,7 +78,7 @@ int runDayType(const QStringList& words, Console& console)
     const Arguments arguments(words, {{}, {}, 1});
     const std::optional<Date> date = parseIsoDate(arguments.positionals().first().toStdString());
     if (!date)
-        throw UsageError(QStringLiteral("the date must be a real date written YYYY-MM-DD"));
+        throw UsageError(ToolText::tr("the date must be a real date written YYYY-MM-DD"));
     console.out << text(dayTypeCode(dayTypeOf(*date))) << '\n';
     return 0;
 }
@@ -88,7 +91,8 @@ int runBand(const QStringList& words, Console& console)
     Database database = openExisting(databasePath(arguments));
     const std::optional<BandRecord> record = BandLookup(database).LookUpBand(entry, at);
     if (!record) {
-        console.out << "No band in force for \"" << terminalSafe(entry) << "\" at " << text(formatLocalDateTime(at))
+        console.out << ToolText::tr("No band in force for \"%1\" at %2")
+                           .arg(terminalSafe(entry), text(formatLocalDateTime(at)))
                     << '\n';
         return 1;
     }
@@ -108,15 +112,18 @@ int runCost(const QStringList& words, Console& console)
     Database database = openExisting(databasePath(arguments));
     const std::optional<Associazione> association = AssociationStore(database).find(entry);
     if (!association) {
-        console.err << "zrtellixctl: \"" << terminalSafe(entry) << "\" is not associated with any tariff\n";
+        console.err << "zrtellixctl: "
+                    << ToolText::tr("\"%1\" is not associated with any tariff").arg(terminalSafe(entry)) << '\n';
         return 1;
     }
     const std::optional<Tariff> tariff = pricingTariff(database, association->connessione);
     const int vat = VatStore(database).read();
     const std::optional<MeterReading> reading = tariff ? priceConnection(*tariff, start, seconds, vat) : std::nullopt;
     if (!reading) {
-        console.err << "zrtellixctl: tariff " << association->idTariffa << " of \"" << terminalSafe(entry)
-                    << "\" has no usable band to charge by\n";
+        console.err << "zrtellixctl: "
+                    << ToolText::tr("tariff %1 of \"%2\" has no usable band to charge by")
+                           .arg(QString::number(association->idTariffa), terminalSafe(entry))
+                    << '\n';
         return 1;
     }
     const QJsonObject result{

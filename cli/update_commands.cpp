@@ -1,6 +1,7 @@
 #include "arguments.h"
 #include "commands.h"
 #include "database_access.h"
+#include "tool_text.h"
 
 #include "database/tariff_update.h"
 #include "database/text_escaping.h"
@@ -14,8 +15,10 @@ int runExportUpdate(const QStringList& words, Console& console)
     const QString out = arguments.required(QStringLiteral("out"));
     const Database database = openExisting(databasePath(arguments));
     const UpdateSummary summary = exportUpdate(database, company, out);
-    console.out << "Wrote " << terminalSafe(out) << ": \"" << terminalSafe(summary.compagnia) << "\", " << summary.tariffs << " tariff(s), "
-                << summary.bands << " band(s)\n";
+    console.out << ToolText::tr("Wrote %1: \"%2\", %3 tariff(s), %4 band(s)")
+                       .arg(terminalSafe(out), terminalSafe(summary.compagnia), QString::number(summary.tariffs),
+                            QString::number(summary.bands))
+                << '\n';
     return 0;
 }
 

@@ -45,11 +45,11 @@ AboutPropertiesPage::AboutPropertiesPage(QWidget* parent) : QWidget(parent), pic
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(title);
-    layout->addWidget(makeText(QStringLiteral("Controlli di ZR Tellix 99: pulsanti piatti, pulsante a "
+    layout->addWidget(makeText(tr("Controlli di ZR Tellix 99: pulsanti piatti, pulsante a "
                                               "discesa, etichette di collegamento, separatori, display "
                                               "digitale e logo sfumato."),
                                this));
-    layout->addWidget(makeText(QStringLiteral("Versione 1.0"), this));
+    layout->addWidget(makeText(tr("Versione 1.0"), this));
     layout->addStretch();
     layout->addSpacing(picture_->height());
 }

@@ -31,25 +31,25 @@ void showValue(QComboBox& list, int value)
 ButtonPropertiesPage::ButtonPropertiesPage(QWidget* parent)
     : QWidget(parent), captionEdit_(new QLineEdit(this)), enabledBox_(new QCheckBox(this)),
       directionBox_(makeList(this, "cboDirezione",
-                             {QStringLiteral("Orizzontale"), QStringLiteral("Verticale"),
-                              QStringLiteral("Orizzontale 180 gradi"), QStringLiteral("Verticale 180 gradi")})),
+                             {tr("Orizzontale"), tr("Verticale"),
+                              tr("Orizzontale 180 gradi"), tr("Verticale 180 gradi")})),
       alignmentBox_(makeList(this, "cboalignment",
-                             {QStringLiteral("Left"), QStringLiteral("Right"), QStringLiteral("Center")})),
-      styleBox_(makeList(this, "cboStyle", {QStringLiteral("Normal"), QStringLiteral("Label")}))
+                             {tr("Left"), tr("Right"), tr("Center")})),
+      styleBox_(makeList(this, "cboStyle", {tr("Normal"), tr("Label")}))
 {
     captionEdit_->setObjectName(QStringLiteral("txtCaption"));
     enabledBox_->setObjectName(QStringLiteral("chkEnabled"));
 
-    auto* enabledFrame = new QGroupBox(QStringLiteral("Enabled"), this);
+    auto* enabledFrame = new QGroupBox(tr("Enabled"), this);
     auto* enabledLayout = new QVBoxLayout(enabledFrame);
     enabledLayout->addWidget(enabledBox_);
 
     auto* form = new QFormLayout(this);
-    form->addRow(QStringLiteral("Caption:"), captionEdit_);
+    form->addRow(tr("Caption:"), captionEdit_);
     form->addRow(enabledFrame);
-    form->addRow(QStringLiteral("Direzione Caption"), directionBox_);
-    form->addRow(QStringLiteral("Alignment"), alignmentBox_);
-    form->addRow(QStringLiteral("Style"), styleBox_);
+    form->addRow(tr("Direzione Caption"), directionBox_);
+    form->addRow(tr("Alignment"), alignmentBox_);
+    form->addRow(tr("Style"), styleBox_);
 
     connect(captionEdit_, &QLineEdit::textEdited, this, &ButtonPropertiesPage::markChanged);
     connect(enabledBox_, &QCheckBox::clicked, this, &ButtonPropertiesPage::markChanged);
@@ -79,23 +79,29 @@ void ButtonPropertiesPage::setSelectedControls(const QList<FlatButton*>& selecti
     alignmentBox_->setEnabled(first.buttonStyle() == FlatButton::ButtonStyle::Label);
 }
 
-void ButtonPropertiesPage::apply()
+void ButtonPropertiesPage::apply(const PropertyWriter& write)
 {
     if (selection_.isEmpty() || !selection_.first())
         return;
     FlatButton& first = *selection_.first();
-    first.setCaption(captionEdit_->text());
-    first.setEnabled(enabledBox_->isChecked());
+    write(first, "Caption", captionEdit_->text());
+    write(first, "enabled", enabledBox_->isChecked());
     // Each list's entries are in the order of the values, so an entry's
     // index is its value. A value the lists have no entry for (set in code)
     // is left as it is.
-    if (directionBox_->currentIndex() >= 0)
-        first.setCaptionDirection(static_cast<FlatButton::CaptionDirection>(directionBox_->currentIndex()));
-    if (alignmentBox_->currentIndex() >= 0)
-        first.setAlignment(static_cast<FlatButton::Alignment>(alignmentBox_->currentIndex()));
-    if (styleBox_->currentIndex() >= 0)
-        first.setButtonStyle(static_cast<FlatButton::ButtonStyle>(styleBox_->currentIndex()));
+    const auto writeChoice = [&](const char* name, const QComboBox& list, auto value) {
+        if (list.currentIndex() >= 0)
+            write(first, name, QVariant::fromValue(static_cast<decltype(value)>(list.currentIndex())));
+    };
+    writeChoice("CaptionDirection", *directionBox_, FlatButton::CaptionDirection{});
+    writeChoice("Alignment", *alignmentBox_, FlatButton::Alignment{});
+    writeChoice("Style", *styleBox_, FlatButton::ButtonStyle{});
     changed_ = false;
+}
+
+void ButtonPropertiesPage::writeDirectly(QWidget& control, const char* name, const QVariant& value)
+{
+    control.setProperty(name, value);
 }
 
 void ButtonPropertiesPage::markChanged()

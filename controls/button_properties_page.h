@@ -2,7 +2,10 @@
 
 #include <QList>
 #include <QPointer>
+#include <QVariant>
 #include <QWidget>
+
+#include <functional>
 
 class QCheckBox;
 class QComboBox;
@@ -27,8 +30,14 @@ public:
     // True once the user has edited the page since the last selection or apply.
     bool isChanged() const { return changed_; }
 
-    // Writes the page back to the first selected control.
-    void apply();
+    // Sets one property of a control: directly, or through a form
+    // designer's undo stack.
+    using PropertyWriter = std::function<void(QWidget& control, const char* name, const QVariant& value)>;
+
+    // Writes the page back to the first selected control, property by
+    // property: "Caption", "enabled", "CaptionDirection", "Alignment", "Style".
+    void apply(const PropertyWriter& write = writeDirectly);
+    static void writeDirectly(QWidget& control, const char* name, const QVariant& value);
 
 signals:
     void changed();

@@ -5,6 +5,7 @@
 #include "controls/property_bag.h"
 
 #include <QEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QSignalBlocker>
@@ -19,6 +20,9 @@ const QColor disabledArrowColor(128, 128, 128);
 DropDownButton::DropDownButton(QWidget* parent) : QWidget(parent), button_(new FlatButton(this))
 {
     button_->setButtonStyle(FlatButton::ButtonStyle::PictureLeftFlat);
+    // The focus is the whole button's: its keys open the arrow part too.
+    button_->setFocusPolicy(Qt::NoFocus);
+    setFocusPolicy(Qt::StrongFocus);
     connect(button_, &FlatButton::clicked, this, &DropDownButton::clicked);
 }
 
@@ -228,6 +232,35 @@ void DropDownButton::mouseReleaseEvent(QMouseEvent* event)
     } else {
         emit dropDownClosed();
     }
+}
+
+void DropDownButton::keyPressEvent(QKeyEvent* event)
+{
+    const bool opens = event->key() == Qt::Key_F4 || event->key() == Qt::Key_Space
+                       || (event->key() == Qt::Key_Down && event->modifiers().testFlag(Qt::AltModifier));
+    if (opens && !dropped_) {
+        dropped_ = true;
+        update();
+        emit dropDownOpened();
+    } else if (isClickKey(*event) && !opens) {
+        emit clicked();
+    } else {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+}
+
+void DropDownButton::focusInEvent(QFocusEvent* event)
+{
+    button_->setHostFocused(true);
+    QWidget::focusInEvent(event);
+}
+
+void DropDownButton::focusOutEvent(QFocusEvent* event)
+{
+    button_->setHostFocused(false);
+    QWidget::focusOutEvent(event);
 }
 
 void DropDownButton::changed(const char* name)

@@ -14,7 +14,8 @@ class PropertyBag;
 // A split button: a flat main part and, at its right, a narrow arrow part
 // that opens and closes it. The host opens its menu or panel on
 // dropDownOpened(), closes it on dropDownClosed(), and may force the button
-// up with closeDropDown().
+// up with closeDropDown(). With the keyboard focus, Alt+Down, F4 or Space
+// open it and Enter clicks the main part.
 class DropDownButton : public QWidget
 {
     Q_OBJECT
@@ -85,6 +86,9 @@ protected:
     void leaveEvent(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     void changed(const char* name);

@@ -8,6 +8,7 @@
 
 #include <QEvent>
 #include <QFontMetrics>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QSignalBlocker>
@@ -27,6 +28,7 @@ QSize logicalSize(const QPixmap& pixmap) { return pixmap.deviceIndependentSize()
 FlatButton::FlatButton(QWidget* parent) : QWidget(parent)
 {
     setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
     logFont_.setFont(font());
 }
 
@@ -81,6 +83,8 @@ void FlatButton::setButtonStyle(ButtonStyle style)
     if (style == style_)
         return;
     style_ = style;
+    // A label is read, not pressed: Tab passes it by.
+    setFocusPolicy(style == ButtonStyle::Label ? Qt::NoFocus : Qt::StrongFocus);
     changed("Style");
     updateGeometry();
 }
@@ -187,6 +191,8 @@ void FlatButton::paintEvent(QPaintEvent*)
         drawCaption(painter, box, caption);
     }
 
+    if (hasFocus() || hostFocused_)
+        drawFocusFrame(painter, rect(), palette());
     if (!styleShowsFrames(style_))
         return;
     if (state_ == FrameState::Raised)
@@ -275,6 +281,22 @@ void FlatButton::mouseReleaseEvent(QMouseEvent* event)
         emit clicked();
 }
 
+void FlatButton::setHostFocused(bool focused)
+{
+    hostFocused_ = focused;
+    update();
+}
+
+void FlatButton::keyPressEvent(QKeyEvent* event)
+{
+    if (!isClickKey(*event)) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    emit clicked();
+}
+
 void FlatButton::beginHover()
 {
     if (!styleShowsFrames(style_) || hovered_ || state_ != FrameState::Flat)
@@ -295,6 +317,12 @@ void FlatButton::changed(const char* name)
 {
     emit propertyChanged(QString::fromLatin1(name));
     update();
+}
+
+bool isClickKey(const QKeyEvent& event)
+{
+    const bool plain = (event.modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    return plain && (event.key() == Qt::Key_Space || event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter);
 }
 
 FlatButton* makeFlatButton(const QString& objectName, const QString& caption, QWidget* parent)

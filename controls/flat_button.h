@@ -8,6 +8,8 @@
 #include <QString>
 #include <QWidget>
 
+class QKeyEvent;
+
 namespace zrt {
 
 class PropertyBag;
@@ -15,7 +17,8 @@ struct CaptionBox;
 
 // The flat button: at rest only its caption and picture on a flat
 // background; raised while the mouse is over it, sunken while pressed, flat
-// again once the mouse has left. Hosts react to clicked().
+// again once the mouse has left. It takes the keyboard focus, shows it with
+// a dotted frame, and Space or Enter click it. Hosts react to clicked().
 class FlatButton : public QWidget
 {
     Q_OBJECT
@@ -89,6 +92,9 @@ public:
     int yCaption() const { return yCaption_; }
     void setYCaption(int y) { yCaption_ = qint16(y); }
 
+    // Draws the focus frame for a host that has the focus in its place.
+    void setHostFocused(bool focused);
+
     QString version() const;
 
     void writeProperties(PropertyBag& bag) const;
@@ -120,6 +126,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void beginHover();
@@ -141,8 +148,12 @@ private:
 
     FrameState state_ = FrameState::Flat;
     bool hovered_ = false;
+    bool hostFocused_ = false;
     RotatedFontHolder logFont_;
 };
+
+// Whether a key press clicks a button that has the focus.
+bool isClickKey(const QKeyEvent& event);
 
 // A button named for lookups, with its caption.
 FlatButton* makeFlatButton(const QString& objectName, const QString& caption, QWidget* parent);

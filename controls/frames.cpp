@@ -32,4 +32,14 @@ void drawSunkenFrame(QPainter& painter, const QRect& rect, const QPalette& palet
     drawFrame(painter, rect, toQColor(shadow3DColor, palette), toQColor(highlight3DColor, palette));
 }
 
+void drawFocusFrame(QPainter& painter, const QRect& rect, const QPalette& palette)
+{
+    painter.save();
+    QPen pen(palette.color(QPalette::WindowText), 1, Qt::DotLine);
+    painter.setPen(pen);
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(rect.adjusted(3, 3, -4, -4));
+    painter.restore();
+}
+
 } // namespace zrt

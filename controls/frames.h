@@ -11,5 +11,8 @@ namespace zrt {
 // right; sunken has them the other way round.
 void drawRaisedFrame(QPainter& painter, const QRect& rect, const QPalette& palette);
 void drawSunkenFrame(QPainter& painter, const QRect& rect, const QPalette& palette);
+// The dotted rectangle of a control that has the keyboard focus, drawn
+// inset within rect so that it stays clear of the 3-D frames.
+void drawFocusFrame(QPainter& painter, const QRect& rect, const QPalette& palette);
 
 } // namespace zrt

@@ -89,11 +89,16 @@ FolderTrust folderTrust(uint ownerId, QFileDevice::Permissions permissions, uint
     return ownerId == userId ? FolderTrust::SharedButOwn : FolderTrust::SharedAndForeign;
 }
 
+QString shippedFilePath(const QString& fileName)
+{
+    const QString candidate =
+        QDir::cleanPath(QCoreApplication::applicationDirPath() + QStringLiteral("/../share/zrtellix/") + fileName);
+    return QFileInfo::exists(candidate) ? candidate : QString();
+}
+
 QString shippedDatabasePath()
 {
-    const QString candidate = QDir::cleanPath(QCoreApplication::applicationDirPath()
-                                              + QStringLiteral("/../share/zrtellix/") + kDatabaseFileName);
-    return QFileInfo::exists(candidate) ? candidate : QString();
+    return shippedFilePath(QString::fromLatin1(kDatabaseFileName));
 }
 
 QString prepareDataFolder(const QString& commandLineDir)

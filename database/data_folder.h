@@ -47,6 +47,10 @@ FolderTrust folderTrust(uint ownerId, QFileDevice::Permissions permissions, uint
 // Throws DatabaseError when the folder cannot be used.
 QString prepareDataFolder(const QString& commandLineDir);
 
+// A file installed with the program in its data folder (share/zrtellix),
+// or an empty text when there is none.
+QString shippedFilePath(const QString& fileName);
+
 // The default database installed with the program, or an empty text.
 QString shippedDatabasePath();
 

@@ -8,10 +8,6 @@
 
 namespace zrt {
 
-// Shown by front ends when entries() finds no phonebook entry.
-inline constexpr std::string_view kNoDialUpEntriesMessage =
-    "Non sono presenti connessioni di Accesso Remoto.";
-
 // What the system refused when asked to hang up, as the user reads it.
 inline std::string hangUpRefusedMessage(std::string_view reason)
 {

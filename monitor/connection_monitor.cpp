@@ -5,7 +5,6 @@
 #include "open_row_recovery.h"
 
 #include "database/database_error.h"
-#include "engine/elapsed_time.h"
 
 #include <algorithm>
 #include <cmath>
@@ -47,13 +46,14 @@ std::optional<QString> connectionText(const std::optional<ConnectionIdentity>& i
 ConnectionMonitor::ConnectionMonitor(MonitorServices services)
     : services_(services)
     , meter_(services.display, services.clock.zone())
-    , writer_(services.log, [this](RowClosing& row) { return priceEnded(row); })
+    , writer_(services.log, [this](RowClosing& row) { return priceEnded(row); }, services.journal)
 {
 }
 
 void ConnectionMonitor::start()
 {
     entries_ = services_.dialUp.entries();
+    writer_.takeUpJournal();
     recover(services_.clock.now());
 }
 
@@ -86,17 +86,16 @@ void ConnectionMonitor::hangUp()
     showHangUpRefusal();
 }
 
-void ConnectionMonitor::shutDown()
+LogWriter::Pending ConnectionMonitor::shutDown()
 {
     const Instant now = services_.clock.now();
     if (meterRunning()) {
         meter_.tick(state_, terms_, now.steadyMs);
         endConnection();
     }
-    writer_.retryPending();
-    if (writer_.hasPending())
-        qCWarning(monitorLog) << "some connection log rows could not be completed;"
-                              << "the rows already begun are completed at the next start";
+    if (recovered_) // else the rows taken up from the journal are not yet matched to the file
+        writer_.retryPending();
+    return writer_.pendingState();
 }
 
 bool ConnectionMonitor::recover(const Instant& now)
@@ -156,7 +155,7 @@ void ConnectionMonitor::showNoConnection()
 QString ConnectionMonitor::idleCaption() const
 {
     const DialUpAvailability availability = services_.dialUp.availability();
-    return availability.isAvailable() ? kNonConnesso : qtText(availability.message);
+    return availability.isAvailable() ? notConnectedCaption() : qtText(availability.message);
 }
 
 void ConnectionMonitor::followConnection(const Instant& now)
@@ -178,7 +177,7 @@ void ConnectionMonitor::followConnection(const Instant& now)
     else if (!state_.recordId)
         beginRowLate(now);
     const QString name = qtText(*entry);
-    services_.display.showConnection(state_.priced() ? kConnessioneAttiva + name : kTariffaMancante.arg(name));
+    services_.display.showConnection(state_.priced() ? connectedCaption(name) : missingTariffCaption(name));
 }
 
 // The row of a connection begun while the file was locked gets the figures
@@ -247,7 +246,7 @@ void ConnectionMonitor::beginConnection(const std::string& entry, const Instant&
         services_.display.showCost(startCostText(*state_.costLire, services_.display.currency()));
     else
         meter_.showCost(state_);
-    services_.display.showElapsed(QString::fromStdString(elapsedTimeText(0)));
+    services_.display.showElapsed(elapsedCaption(0));
 }
 
 // A connection that had no band gets its company in the log once a band

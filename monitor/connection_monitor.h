@@ -16,6 +16,7 @@
 namespace zrt {
 
 class DatabaseError;
+class PendingJournal;
 struct ResumedRow;
 
 struct MonitorServices {
@@ -24,6 +25,8 @@ struct MonitorServices {
     LogStore& log;
     TariffSource& tariffs;
     MonitorDisplay& display;
+    // Where the rows that cannot be written to the database are kept.
+    const PendingJournal* journal = nullptr;
 };
 
 // Follows the dial-up connections. On each change of the line, and once a
@@ -40,8 +43,9 @@ public:
     ConnectionMonitor(const ConnectionMonitor&) = delete; // its log writer calls back into it
     ConnectionMonitor& operator=(const ConnectionMonitor&) = delete;
 
-    // Reads the phonebook and settles the rows an earlier run left open,
-    // metering on the one of a connection that is still up.
+    // Reads the phonebook, takes up the rows an earlier run kept in the
+    // journal and settles the rows it left open, metering on the one of a
+    // connection that is still up.
     void start();
 
     void tick();
@@ -57,8 +61,10 @@ public:
     void hangUp();
 
     // At the program's end: the metered connection's row is completed with
-    // its cost so far.
-    void shutDown();
+    // its cost so far. Says where the rows that could not be written to the
+    // database are.
+    LogWriter::Pending shutDown();
+    const std::vector<RowClosing>& unwrittenRows() const { return writer_.pending(); }
 
 
 private:

@@ -1,6 +1,5 @@
 #include "meter.h"
 
-#include "engine/elapsed_time.h"
 #include "engine/value_bounds.h"
 
 #include <algorithm>
@@ -29,7 +28,7 @@ bool everyBandUsable(const Tariff& tariff)
 void Meter::tick(ConnectionState& state, const PricingTerms& terms, qint64 nowSteadyMs) const
 {
     state.elapsedSeconds = elapsedSecondsBetween(state.steadyZeroMs, nowSteadyMs);
-    display_.showElapsed(QString::fromStdString(elapsedTimeText(state.elapsedSeconds)));
+    display_.showElapsed(elapsedCaption(state.elapsedSeconds));
     price(state, terms);
     showCost(state);
 }

@@ -1,14 +1,35 @@
 #pragma once
 
 #include "engine/currency.h"
+#include "engine/elapsed_time.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 namespace zrt {
 
-inline const QString kNonConnesso = QStringLiteral("Non connesso");
-inline const QString kConnessioneAttiva = QStringLiteral("Connessione attiva ");
-inline const QString kTariffaMancante = QStringLiteral("Tariffa mancante per %1");
+// The state of the line, in the user's language.
+inline QString notConnectedCaption()
+{
+    return QCoreApplication::translate("zrt::MonitorDisplay", "Non connesso");
+}
+
+inline QString connectedCaption(const QString& entry)
+{
+    return QCoreApplication::translate("zrt::MonitorDisplay", "Connessione attiva %1").arg(entry);
+}
+
+inline QString missingTariffCaption(const QString& entry)
+{
+    return QCoreApplication::translate("zrt::MonitorDisplay", "Tariffa mancante per %1").arg(entry);
+}
+
+// "Tempo: 00:03:00", the time since the line came up.
+inline QString elapsedCaption(long long elapsedSeconds)
+{
+    return QCoreApplication::translate("zrt::MonitorDisplay", "Tempo: %1")
+        .arg(QString::fromStdString(elapsedTimeText(elapsedSeconds)));
+}
 
 // Where the monitor shows the line: the main window, or the status line of
 // the headless program.

@@ -5,6 +5,7 @@
 #include "database_tariff_source.h"
 #include "monitor_database.h"
 #include "monitor_timer.h"
+#include "pending_journal.h"
 
 #include <QString>
 
@@ -31,13 +32,16 @@ public:
     // Settles the rows an earlier run left open and starts the ticks: on
     // the backend's news, or once a second when `news` is Ignored.
     void start(MonitorTimer::News news = MonitorTimer::News::Watched);
-    // Stops the ticks and completes the row of a connection still metered.
-    void stop();
+    // Stops the ticks and completes the row of a connection still metered;
+    // says where the rows that could not be written to the database are.
+    LogWriter::Pending stop();
+    const PendingJournal& journal() const { return journal_; }
 
 private:
     MonitorDatabase database_;
     DatabaseLogStore log_;
     DatabaseTariffSource tariffs_;
+    PendingJournal journal_;
     ConnectionMonitor monitor_;
     MonitorTimer timer_;
 };

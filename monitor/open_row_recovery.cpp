@@ -75,10 +75,11 @@ Recovery recoverOpenRows(LogStore& store, LogWriter& writer, const TimeZoneRules
                          const QString& connectedEntry, const std::optional<QString>& connection)
 {
     const QList<LogRow> rows = store.openRows();
+    writer.matchPendingTo(rows);
     const LogRow* resumable = nullptr;
     std::optional<RowTimes> resumableTimes;
     for (const LogRow& row : rows) {
-        if (connectedEntry.isEmpty() || row.connessione != connectedEntry || !isSameConnection(row, connection))
+        if (writer.isPending(row.id) || connectedEntry.isEmpty() || row.connessione != connectedEntry || !isSameConnection(row, connection))
             continue;
         const std::optional<RowTimes> times = timesOf(row, zone, now);
         if (isResumable(times)) {
@@ -88,7 +89,7 @@ Recovery recoverOpenRows(LogStore& store, LogWriter& writer, const TimeZoneRules
     }
     Recovery recovery;
     for (const LogRow& row : rows) {
-        if (&row == resumable)
+        if (&row == resumable || writer.isPending(row.id))
             continue;
         if (writer.close(closingOf(row, zone, now)))
             recovery.closedAny = true;

@@ -37,7 +37,9 @@ struct Recovery {
 // on; every other row
 // is closed with its last checkpoint, ending at its start plus the seconds
 // checkpointed (a row that never reached one is priced at its start by
-// the writer's pricer). Starts are compared as UTC instants, so a restart
+// the writer's pricer). A row the writer still has pending (kept in the
+// journal when an earlier run could not complete it) is left to the
+// writer, which knows its end. Starts are compared as UTC instants, so a restart
 // in the hour repeated when the clock is set back finds its row. Throws
 // DatabaseError when the open rows cannot be read.
 Recovery recoverOpenRows(LogStore& store, LogWriter& writer, const TimeZoneRules& zone, const Instant& now,

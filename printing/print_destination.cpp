@@ -2,6 +2,7 @@
 
 #include "engine/program_name.h"
 
+#include <QCoreApplication>
 #include <QMarginsF>
 #include <QPainter>
 #include <QPdfWriter>
@@ -13,6 +14,10 @@ namespace zrt {
 namespace {
 
 const QMarginsF kPageMarginsMm{10, 10, 10, 10};
+
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(zrt::PrintDestination)
+};
 
 PrintOutcome failed(const QString& message)
 {
@@ -49,7 +54,7 @@ PrintOutcome PrintDestination::print(const QString& documentName, const Drawing&
 PrintOutcome PrintDestination::printOnPrinter(const QString& documentName, const Drawing& drawing) const
 {
     if (printer_.isNull())
-        return failed(QStringLiteral("No printer is set up: add a default printer, or print to a PDF file."));
+        return failed(Texts::tr("No printer is set up: add a default printer, or print to a PDF file."));
     const QString name = printer_.printerName();
     QPrinter printer(printer_, QPrinter::HighResolution);
     printer.setDocName(documentName);
@@ -57,21 +62,21 @@ PrintOutcome PrintDestination::printOnPrinter(const QString& documentName, const
 
     QPainter painter;
     if (!painter.begin(&printer))
-        return failed(QStringLiteral("The printer \"%1\" cannot start printing.").arg(name));
+        return failed(Texts::tr("The printer \"%1\" cannot start printing.").arg(name));
     if (!drawing(painter, printer)) {
         printer.abort();
         painter.end();
-        return failed(QStringLiteral("The printer \"%1\" refused a new page; the job was cancelled.").arg(name));
+        return failed(Texts::tr("The printer \"%1\" refused a new page; the job was cancelled.").arg(name));
     }
     painter.end();
-    return {PrintOutcome::Result::Printed, QStringLiteral("Sent to the printer \"%1\".").arg(name)};
+    return {PrintOutcome::Result::Printed, Texts::tr("Sent to the printer \"%1\".").arg(name)};
 }
 
 PrintOutcome PrintDestination::writePdf(const QString& documentName, const Drawing& drawing) const
 {
     QSaveFile file(pdfPath_);
     if (!file.open(QIODevice::WriteOnly))
-        return failed(QStringLiteral("%1: cannot write the file: %2").arg(pdfPath_, file.errorString()));
+        return failed(Texts::tr("%1: cannot write the file: %2").arg(pdfPath_, file.errorString()));
     {
         QPdfWriter writer(&file);
         writer.setTitle(documentName);
@@ -81,15 +86,15 @@ PrintOutcome PrintDestination::writePdf(const QString& documentName, const Drawi
 
         QPainter painter;
         if (!painter.begin(&writer))
-            return failed(QStringLiteral("%1: cannot start the PDF document.").arg(pdfPath_));
+            return failed(Texts::tr("%1: cannot start the PDF document.").arg(pdfPath_));
         const bool drawn = drawing(painter, writer);
         painter.end();
         if (!drawn)
-            return failed(QStringLiteral("%1: a new page could not be started; nothing was written.").arg(pdfPath_));
+            return failed(Texts::tr("%1: a new page could not be started; nothing was written.").arg(pdfPath_));
     }
     if (!file.commit())
-        return failed(QStringLiteral("%1: cannot save the file: %2").arg(pdfPath_, file.errorString()));
-    return {PrintOutcome::Result::Printed, QStringLiteral("Written to %1.").arg(pdfPath_)};
+        return failed(Texts::tr("%1: cannot save the file: %2").arg(pdfPath_, file.errorString()));
+    return {PrintOutcome::Result::Printed, Texts::tr("Written to %1.").arg(pdfPath_)};
 }
 
 } // namespace zrt

@@ -18,7 +18,10 @@ public:
     QList<QDesignerCustomWidgetInterface*> customWidgets() const override { return widgets_; }
 
 private:
+    void registerTaskMenus(QDesignerFormEditorInterface* core);
+
     QList<QDesignerCustomWidgetInterface*> widgets_;
+    QDesignerFormEditorInterface* taskMenusCore_ = nullptr;
 };
 
 } // namespace zrt::designer

@@ -5,9 +5,18 @@
 namespace zrt::designer {
 
 WidgetPlugin::WidgetPlugin(const QString& className, const QString& header, const QString& toolTip,
-                           Factory factory, QObject* parent)
-    : QObject(parent), className_(className), header_(header), toolTip_(toolTip), factory_(std::move(factory))
+                           Factory factory, Initializer initializer, QObject* parent)
+    : QObject(parent), className_(className), header_(header), toolTip_(toolTip), factory_(std::move(factory)),
+      initializer_(std::move(initializer))
 {
+}
+
+void WidgetPlugin::initialize(QDesignerFormEditorInterface* core)
+{
+    if (initialized_)
+        return;
+    initialized_ = true;
+    initializer_(core);
 }
 
 QString WidgetPlugin::group() const

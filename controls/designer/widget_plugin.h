@@ -15,9 +15,11 @@ class WidgetPlugin : public QObject, public QDesignerCustomWidgetInterface
 
 public:
     using Factory = std::function<QWidget*(QWidget* parent)>;
+    // Runs when Designer first loads the control.
+    using Initializer = std::function<void(QDesignerFormEditorInterface* core)>;
 
     WidgetPlugin(const QString& className, const QString& header, const QString& toolTip,
-                 Factory factory, QObject* parent);
+                 Factory factory, Initializer initializer, QObject* parent);
 
     QString name() const override { return className_; }
     QString group() const override;
@@ -28,7 +30,7 @@ public:
     bool isContainer() const override { return false; }
     QWidget* createWidget(QWidget* parent) override { return factory_(parent); }
     bool isInitialized() const override { return initialized_; }
-    void initialize(QDesignerFormEditorInterface*) override { initialized_ = true; }
+    void initialize(QDesignerFormEditorInterface* core) override;
     QString domXml() const override;
 
 private:
@@ -36,6 +38,7 @@ private:
     QString header_;
     QString toolTip_;
     Factory factory_;
+    Initializer initializer_;
     bool initialized_ = false;
 };
 

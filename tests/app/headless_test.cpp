@@ -124,7 +124,7 @@ TEST_F(HeadlessProgram, ASecondMeterOnTheSameFileEndsWithStatusThree)
     const ToolRun second = runTool(QStringLiteral(ZRTELLIX_PATH),
                                    {"--headless", "--dialup", sim, "--data-dir", link});
     EXPECT_EQ(second.status, 3);
-    EXPECT_THAT(second.err.toStdString(), HasSubstr("another meter is already running"));
+    EXPECT_THAT(second.err.toStdString(), HasSubstr("un altro contascatti è già in funzione"));
 
     EXPECT_TRUE(program.stopWith(SIGTERM));
     EXPECT_THAT(scratch.rows(), SizeIs(1)) << "the call is logged once";
@@ -178,9 +178,9 @@ TEST_F(HeadlessProgram, StartsOnceALockHeldAtStartUpIsLetGo)
     locker->query(QStringLiteral("BEGIN EXCLUSIVE"));
     ASSERT_TRUE(program.start());
     QDeadlineTimer deadline(3 * HeadlessRun::kWaitMs);
-    while (!program.errors().contains(QStringLiteral("is locked by another program")) && !deadline.hasExpired())
+    while (!program.errors().contains(QStringLiteral("è bloccato da un altro programma")) && !deadline.hasExpired())
         program.runFor(200);
-    EXPECT_THAT(program.errors().toStdString(), HasSubstr("trying again"));
+    EXPECT_THAT(program.errors().toStdString(), HasSubstr("nuovo tentativo"));
     locker->query(QStringLiteral("ROLLBACK"));
     locker.reset();
     EXPECT_FALSE(program.waitForLineStarting(QStringLiteral("Non connesso")).isEmpty());
@@ -194,7 +194,7 @@ TEST_F(HeadlessProgram, NoticesAConnectionMadeWhileItRuns)
     for (const bool newsIgnored : {false, true}) {
         HeadlessRun run(scratch.folder(), simFolder.path());
         if (newsIgnored)
-            run.setEnvironmentVariable(QStringLiteral("ZRTELLIX_IGNORE_DIALUP_NEWS"), QStringLiteral("1"));
+            run.setEnvironment(QStringLiteral("ZRTELLIX_IGNORE_DIALUP_NEWS"), QStringLiteral("1"));
         writeSimFile(simFolder, "connected", "");
         ASSERT_TRUE(run.start());
         ASSERT_FALSE(run.waitForLineStarting(QStringLiteral("Non connesso")).isEmpty()) << newsIgnored;

@@ -26,7 +26,7 @@ TEST(StatusLine, ShowsTheLineTheCostAndTheTimeAndNeverRawControlCharacters)
     };
     for (const Case& c : cases) {
         app::StatusLine line;
-        line.showConnection(c.priced ? kConnessioneAttiva + c.entry : kTariffaMancante.arg(c.entry));
+        line.showConnection(c.priced ? connectedCaption(c.entry) : missingTariffCaption(c.entry));
         if (c.priced)
             line.showCost(QStringLiteral("305"));
         else

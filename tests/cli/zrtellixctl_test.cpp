@@ -255,5 +255,25 @@ TEST_F(Zrtellixctl, NewFilesAreNeverCreatedThroughALink)
     }
 }
 
+// The tool speaks English, and Italian to a user whose language is Italian.
+TEST(ZrtellixctlLanguage, FollowsTheUsersLanguage)
+{
+    const std::pair<const char*, const char*> cases[] = {
+        {"C", "the date must be a real date written YYYY-MM-DD"},
+        {"de_DE.UTF-8", "the date must be a real date written YYYY-MM-DD"},
+        {"it_IT.UTF-8", "la data deve essere una data vera scritta AAAA-MM-GG"},
+    };
+    for (const auto& [lang, expected] : cases) {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char* overriding : {"LC_ALL", "LC_MESSAGES", "LANGUAGE"})
+            environment.remove(QLatin1String(overriding));
+        environment.insert(QStringLiteral("LANG"), QLatin1String(lang));
+        const ToolRun run = test::runTool(QStringLiteral(ZRTELLIXCTL_PATH), {QStringLiteral("daytype"), QStringLiteral("2026-02-30")},
+                                          environment);
+        EXPECT_EQ(run.status, 2) << lang;
+        EXPECT_THAT(run.err.toStdString(), HasSubstr(expected)) << lang;
+    }
+}
+
 } // namespace
 } // namespace zrt::test

@@ -46,7 +46,7 @@ TEST(LocalDateTime, AdvancesAcrossMidnightBothWays)
 TEST(ElapsedTime, HoursMinutesSecondsWithAtLeastTwoDigits)
 {
     const std::pair<long long, std::string_view> cases[] = {
-        {3 * 3600 + 5 * 60 + 9, "Tempo: 03:05:09"}, {100 * 3600, "Tempo: 100:00:00"}, {-5, "Tempo: 00:00:00"},
+        {3 * 3600 + 5 * 60 + 9, "03:05:09"}, {100 * 3600, "100:00:00"}, {-5, "00:00:00"},
     };
     for (const auto& [seconds, text] : cases)
         EXPECT_EQ(elapsedTimeText(seconds), text) << seconds;

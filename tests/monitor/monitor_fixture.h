@@ -13,6 +13,7 @@
 #include "monitor/database_tariff_source.h"
 #include "dialup/sim_dialup.h"
 #include "monitor/monitor_database.h"
+#include "monitor/pending_journal.h"
 
 #include <gtest/gtest.h>
 
@@ -42,7 +43,7 @@ protected:
 
     void startMonitor()
     {
-        monitor.emplace(MonitorServices{dialUp, clock, log, tariffs, display});
+        monitor.emplace(MonitorServices{dialUp, clock, log, tariffs, display, &journal});
         monitor->start();
     }
 
@@ -100,6 +101,7 @@ protected:
     SimDialUp dialUp{simFolder.path()};
     FakeClock clock{kMondayMorning};
     RecordingDisplay display;
+    PendingJournal journal{PendingJournal::pathFor(scratch.path())};
     std::optional<ConnectionMonitor> monitor;
 };
 

@@ -180,7 +180,9 @@ TEST_P(FileTrouble, NothingIsWrittenWhileItLastsAndNoRowIsLeftHalfDone)
     if (!trouble.mend) {
         ASSERT_TRUE(program->stopWith(SIGTERM)) << "no crash";
         EXPECT_EQ(snapshot(), before) << "nothing written on the way out";
-        expectSaid("could not be completed");
+        expectSaid("written to it at the next start");
+        EXPECT_THAT(PendingJournal(PendingJournal::pathFor(databasePath())).load(), ::testing::SizeIs(1))
+            << "the call is kept for the next start";
         return;
     }
     (this->*trouble.mend)();
@@ -322,6 +324,108 @@ INSTANTIATE_TEST_SUITE_P(
                     LockKind{true, "BEGIN IMMEDIATE", "Sqlite3Immediate"},
                     LockKind{true, "BEGIN EXCLUSIVE", "Sqlite3Exclusive"}),
     [](const testing::TestParamInfo<LockKind>& kind) { return std::string(kind.param.name); });
+
+// What keeps the program from writing its log when it is told to stop, as
+// at a logout: another program holding the file locked (from before the
+// call or from its middle), or a stray rollback journal that is a link to
+// nowhere; and whether the journal of pending rows can be written.
+struct Obstacle {
+    const char* name;
+    bool lockBeforeTheCall;
+    bool strayJournalLink; // or the sqlite3 shell's lock
+    bool journalWritable;
+};
+
+void PrintTo(const Obstacle& obstacle, std::ostream* out) { *out << obstacle.name; }
+
+class UnwritableAtTheEnd : public testing::TestWithParam<Obstacle> {
+protected:
+    void SetUp() override
+    {
+        if (!GetParam().strayJournalLink && QStandardPaths::findExecutable(QStringLiteral("sqlite3")).isEmpty())
+            GTEST_SKIP() << "the sqlite3 shell is not installed";
+        Database setup = scratch.open();
+        AssociationStore(setup).associate(QStringLiteral("Casa"), 2);
+        writeSimFile(simFolder, "entries", "Casa\n");
+        if (!GetParam().journalWritable)
+            QDir().mkpath(scratch.path() + QStringLiteral(".pending.new"));
+    }
+
+    void block()
+    {
+        if (GetParam().strayJournalLink) {
+            ASSERT_TRUE(QFile::link(scratch.folder() + QStringLiteral("/missing/journal"), rollbackJournal()));
+            return;
+        }
+        holder.emplace(scratch.path(), LockKind{true, "BEGIN EXCLUSIVE", "Sqlite3Exclusive"});
+        ASSERT_TRUE(holder->holding());
+    }
+    void unblock()
+    {
+        holder.reset();
+        QFile::remove(rollbackJournal());
+    }
+    QString rollbackJournal() const { return scratch.path() + QStringLiteral("-journal"); }
+
+    // Status lines of a line up for `count` seconds.
+    void meterFor(int count)
+    {
+        for (int i = 0; i < count; ++i)
+            ASSERT_FALSE(program.waitForLine([](const QString& line) { return line.contains(QStringLiteral("Casa")); })
+                             .isEmpty());
+    }
+
+    ScratchDatabase scratch;
+    TempDir simFolder;
+    HeadlessRun program{scratch.folder(), simFolder.path()};
+    std::optional<LockHolder> holder;
+};
+
+TEST_P(UnwritableAtTheEnd, TheCallIsLoggedAtTheNextStartOrTheProgramSaysItIsLost)
+{
+    ASSERT_TRUE(program.start());
+    ASSERT_FALSE(program.waitForAnyLine().isEmpty());
+    if (GetParam().lockBeforeTheCall)
+        block();
+    writeSimFile(simFolder, "connected", "Casa\n");
+    meterFor(2);
+    if (!GetParam().lockBeforeTheCall)
+        block();
+    meterFor(3);
+    const std::optional<int> status = program.exitStatusAfter(SIGTERM);
+    unblock();
+
+    if (!GetParam().journalWritable) {
+        EXPECT_EQ(status, 1);
+        EXPECT_THAT(program.errors().toStdString(), ::testing::HasSubstr("not logged"));
+        return;
+    }
+    EXPECT_EQ(status, 0);
+    EXPECT_THAT(program.errors().toStdString(), ::testing::HasSubstr("written to it at the next start"));
+
+    writeSimFile(simFolder, "connected", "");
+    HeadlessRun restarted{scratch.folder(), simFolder.path()};
+    ASSERT_TRUE(restarted.start());
+    QDeadlineTimer deadline(HeadlessRun::kWaitMs);
+    const auto logged = [&] { return !scratch.rows().isEmpty() && !scratch.rows().last().fine.isEmpty(); };
+    while (!logged() && !deadline.hasExpired())
+        restarted.runFor(100);
+    EXPECT_TRUE(restarted.stopWith(SIGTERM)) << restarted.errors().toStdString();
+    const QList<LogRow> rows = scratch.rows();
+    ASSERT_EQ(rows.size(), 1) << "one call, one row";
+    EXPECT_FALSE(rows[0].fine.isEmpty());
+    EXPECT_GE(rows[0].secondi, 4);
+    EXPECT_TRUE(rows[0].costo.has_value());
+    EXPECT_FALSE(QFile::exists(PendingJournal::pathFor(scratch.path())));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Obstacles, UnwritableAtTheEnd,
+    testing::Values(Obstacle{"LockedFromBeforeTheCall", true, false, true},
+                    Obstacle{"LockedDuringTheCall", false, false, true},
+                    Obstacle{"StrayRollbackJournalLink", false, true, true},
+                    Obstacle{"LockedAndNoRoomForTheJournal", true, false, false}),
+    [](const testing::TestParamInfo<Obstacle>& obstacle) { return std::string(obstacle.param.name); });
 
 } // namespace
 } // namespace zrt::test

@@ -9,6 +9,7 @@
 
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <utility>
 
 namespace zrt::test {
@@ -29,17 +30,19 @@ public:
         program_.setProcessEnvironment(environment);
     }
     ~HeadlessRun() { killHard(); }
-    HeadlessRun(const HeadlessRun&) = delete;
-    HeadlessRun& operator=(const HeadlessRun&) = delete;
 
-    void setEnvironmentVariable(const QString& name, const QString& value)
+    qint64 processId() const { return program_.processId(); }
+
+    // Before start(): a variable of the program's environment.
+    void setEnvironment(const QString& name, const QString& value)
     {
         QProcessEnvironment environment = program_.processEnvironment();
         environment.insert(name, value);
         program_.setProcessEnvironment(environment);
     }
+    HeadlessRun(const HeadlessRun&) = delete;
+    HeadlessRun& operator=(const HeadlessRun&) = delete;
 
-    qint64 processId() const { return program_.processId(); }
     bool isRunning() const { return program_.state() != QProcess::NotRunning; }
 
     // Runs in the child between fork and exec (limits, another user).
@@ -82,11 +85,16 @@ public:
 
     // Sends the signal; true when the program then ended by itself with
     // status 0.
-    bool stopWith(int signal)
+    bool stopWith(int signal) { return exitStatusAfter(signal) == 0; }
+
+    // Sends the signal; the status the program then ended with by itself,
+    // or nothing when it did not end so.
+    std::optional<int> exitStatusAfter(int signal)
     {
         ::kill(static_cast<pid_t>(program_.processId()), signal);
-        return program_.waitForFinished(kWaitMs) && program_.exitStatus() == QProcess::NormalExit
-            && program_.exitCode() == 0;
+        if (!program_.waitForFinished(kWaitMs) || program_.exitStatus() != QProcess::NormalExit)
+            return std::nullopt;
+        return program_.exitCode();
     }
 
     // SIGKILL: the program gets no chance to close anything.

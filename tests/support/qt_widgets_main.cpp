@@ -10,6 +10,10 @@
 
 int main(int argc, char** argv)
 {
+    // The programs and windows under test speak their own languages,
+    // whatever the language of the machine running the suite.
+    qputenv("LC_ALL", "C");
+    qunsetenv("LANGUAGE");
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);

@@ -1,5 +1,6 @@
 #include "database_operation.h"
 
+#include "database_error_text.h"
 #include "user_messages.h"
 #include "window_log.h"
 
@@ -29,7 +30,7 @@ bool writeDatabase(const QString& path, const QString& failure, UserMessages& me
         return true;
     } catch (const DatabaseError& error) {
         qCWarning(uiLog).noquote() << failure << error.message();
-        messages.warn(parent, failure);
+        messages.warn(parent, failure + QStringLiteral("\n\n") + databaseErrorText(error));
         return false;
     }
 }

@@ -16,8 +16,8 @@ class UserMessages;
 bool readDatabase(const QString& path, const char* what, const std::function<void(Database&)>& read);
 
 // Writes the database file and closes it again. A failure is shown to the
-// user as `failure`, in words of the window, with the detail in the log;
-// false then.
+// user as `failure`, in words of the window, followed by what went wrong
+// with the file; the detail goes to the log. False then.
 bool writeDatabase(const QString& path, const QString& failure, UserMessages& messages, QWidget* parent,
                    const std::function<void(Database&)>& write);
 

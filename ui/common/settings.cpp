@@ -72,6 +72,11 @@ QString Settings::newsUrl() const
     return text(QStringLiteral("setting/NewsUrl"));
 }
 
+void Settings::setNewsUrl(const QString& address)
+{
+    setText(QStringLiteral("setting/NewsUrl"), address);
+}
+
 std::optional<int> Settings::savedLeft() const
 {
     return integerOf(text(QStringLiteral("Posizione/WinX")));

@@ -19,6 +19,7 @@ public:
     void setNewsOn(bool on);
     void setProgramFolder(const QString& folder); // "setting"/"path"
     QString newsUrl() const;             // "setting"/"NewsUrl", default empty
+    void setNewsUrl(const QString& address);
 
     // "Posizione"/"WinX", "WinY" in twips; missing values stay empty.
     std::optional<int> savedLeft() const;

@@ -51,7 +51,7 @@ void paintBanner(QPainter& painter, const QRect& banner)
     painter.setPen(QColor(0xD8, 0xE0, 0xF8));
     painter.setFont(arial(10));
     painter.drawText(text.adjusted(2, 0, 0, -banner.height() / 6), Qt::AlignLeft | Qt::AlignBottom,
-                     QStringLiteral("Il contascatti per l'accesso a Internet"));
+                     QCoreApplication::translate("zrt::IntroWindow", "Il contascatti per l'accesso a Internet"));
 }
 
 void paintRaisedEdge(QPainter& painter, const QRect& area)

@@ -1,20 +1,23 @@
 #include "main_menu.h"
 
 #include <QAction>
+#include <QKeySequence>
 
 namespace zrt {
 
 MainMenu::MainMenu(QWidget* parent) : QMenu(parent)
 {
     setObjectName(QStringLiteral("aa"));
-    euroItem_ = item("valuta", QStringLiteral("Euro"));
-    lireItem_ = item("Lira", QStringLiteral("Lira"));
+    euroItem_ = item("valuta", tr("Euro"));
+    lireItem_ = item("Lira", tr("Lira"));
     separator("Sep");
-    setupItem_ = item("setup", QStringLiteral("Setup"));
-    newsItem_ = item("mnuNews", QStringLiteral("News Nevaro"));
+    setupItem_ = item("setup", tr("Setup"));
+    newsItem_ = item("mnuNews", tr("News Nevaro"));
+    guideItem_ = item("mnuGuida", tr("Guida"));
+    guideItem_->setShortcut(QKeySequence::HelpContents);
     separator("dddd");
-    hangUpItem_ = item("chiudiconnessione", QStringLiteral("Chiudi connessione"));
-    quitItem_ = item("chiudi", QStringLiteral("Chiudi ZR Tellix 99"));
+    hangUpItem_ = item("chiudiconnessione", tr("Chiudi connessione"));
+    quitItem_ = item("chiudi", tr("Chiudi ZR Tellix 99"));
 
     lireItem_->setVisible(false);
     newsItem_->setVisible(false);

@@ -20,6 +20,7 @@ public:
     QAction& lireItem() const { return *lireItem_; }
     QAction& setupItem() const { return *setupItem_; }
     QAction& newsItem() const { return *newsItem_; }
+    QAction& guideItem() const { return *guideItem_; }
     QAction& hangUpItem() const { return *hangUpItem_; }
     QAction& quitItem() const { return *quitItem_; }
 
@@ -31,6 +32,7 @@ private:
     QAction* lireItem_ = nullptr;
     QAction* setupItem_ = nullptr;
     QAction* newsItem_ = nullptr;
+    QAction* guideItem_ = nullptr;
     QAction* hangUpItem_ = nullptr;
     QAction* quitItem_ = nullptr;
 };

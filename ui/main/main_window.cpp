@@ -2,7 +2,8 @@
 
 #include "currency_marks.h"
 #include "main_menu.h"
-#include "news_address.h"
+#include "local_news.h"
+#include "ui/common/news_address.h"
 #include "news_panel.h"
 #include "ui/common/program_icon.h"
 #include "ui/common/settings.h"
@@ -19,10 +20,10 @@
 #include "controls/separator.h"
 #include "database/data_folder.h"
 #include "engine/program_name.h"
-#include "engine/elapsed_time.h"
 #include "engine/italian_number.h"
 #include "monitor/monitor_session.h"
 #include "ui/common/autostart.h"
+#include "ui/common/guide.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -30,6 +31,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QScreen>
+#include <QShortcut>
 
 namespace zrt {
 
@@ -54,8 +56,6 @@ constexpr int kMenuOverlapPixels = 15;
 const QString kNewsFileName = QStringLiteral("news.htm");
 // What the cost display shows for a cost nobody knows.
 const QString kUnknownCost = QStringLiteral("---");
-const QString kLire = QStringLiteral("Lire");
-const QString kEuri = QStringLiteral("Euri");
 
 QFont arial(int pointSize, bool bold = false)
 {
@@ -158,7 +158,7 @@ void MainWindow::createDisplay()
     liraMark_->setPixmap(liraMark(liraMark_->width()));
     euroMark_->setPixmap(euroMark(euroMark_->width()));
 
-    currencyLabel_ = new QLabel(kLire, this);
+    currencyLabel_ = new QLabel(tr("Lire"), this);
     currencyLabel_->setObjectName(QStringLiteral("Label2"));
     currencyLabel_->setGeometry(scale.toPixels(kCurrencyLabelRect));
     currencyLabel_->setFont(arial(7, true));
@@ -175,12 +175,12 @@ void MainWindow::createLineLabels()
     lineLabel_->setObjectName(QStringLiteral("lblConnessione"));
     lineLabel_->setGeometry(scale.toPixels(kLineLabelRect));
     lineLabel_->setFont(arial(8, true));
-    showConnection(kNonConnesso);
+    showConnection(notConnectedCaption());
 
     elapsedLabel_ = new QLabel(this);
     elapsedLabel_->setObjectName(QStringLiteral("dgttempo"));
     elapsedLabel_->setGeometry(scale.toPixels(kElapsedLabelRect));
-    showElapsed(qtText(elapsedTimeText(0)));
+    showElapsed(elapsedCaption(0));
 }
 
 void MainWindow::createCommands()
@@ -191,10 +191,10 @@ void MainWindow::createCommands()
     menuButton_ = new DropDownButton(this);
     menuButton_->setObjectName(QStringLiteral("dropdown1"));
     menuButton_->setGeometry(scale.toPixels(kMenuButtonRect));
-    menuButton_->setCaption(QStringLiteral("Menu"));
+    menuButton_->setCaption(tr("Menu"));
     menuButton_->innerButton().setFont(arial(8));
 
-    closeButton_ = makeFlatButton(QStringLiteral("fltbutton1"), QStringLiteral("Chiudi"), this);
+    closeButton_ = makeFlatButton(QStringLiteral("fltbutton1"), tr("Chiudi"), this);
     closeButton_->setGeometry(scale.toPixels(kCloseButtonRect));
     closeButton_->setFont(arial(8));
 }
@@ -205,14 +205,15 @@ void MainWindow::createNews()
     newsBoxArea_ = new QWidget(this);
     newsBoxArea_->setObjectName(QStringLiteral("Picture2"));
     newsBoxArea_->setGeometry(scale.toPixels(kNewsBoxRect));
-    newsBox_ = new QCheckBox(QStringLiteral("News"), newsBoxArea_);
+    newsBox_ = new QCheckBox(tr("News"), newsBoxArea_);
     newsBox_->setObjectName(QStringLiteral("chk"));
-    newsBox_->setToolTip(QStringLiteral("Abilita/disabilita news Nevaro"));
+    newsBox_->setToolTip(tr("Abilita/disabilita news Nevaro"));
     newsBox_->setChecked(true);
     newsBox_->move(scale.toPixelsX(30), 0);
     newsBox_->resize(newsBoxArea_->width() - newsBox_->x(), newsBoxArea_->height());
 
     newsPanel_ = new NewsPanel(services_.news, services_.links, this);
+    connect(newsPanel_, &NewsPanel::guideRequested, this, [this] { emit guideRequested(kGuideFirstPage); });
     newsPanel_->setObjectName(QStringLiteral("WebBrowser1"));
     newsPanel_->setGeometry(scale.toPixels({0, kStripHeightTwips, kWidthTwips, kNewsHeightTwips}));
     newsPanel_->setFont(arial(8));
@@ -222,15 +223,17 @@ void MainWindow::createNews()
 
 void MainWindow::connectCommands()
 {
-    connect(menuButton_, &DropDownButton::dropDownOpened, this, [this] {
-        const QRect button = menuButton_->geometry();
-        popUpMenu(mapToGlobal(QPoint(button.right() + 1 - kMenuOverlapPixels, button.bottom() + 1)));
-    });
+    connect(menuButton_, &DropDownButton::dropDownOpened, this, &MainWindow::popUpMenuBelowButton);
+    for (const QKeySequence& keys : {QKeySequence(Qt::Key_Menu), QKeySequence(Qt::SHIFT | Qt::Key_F10)}) {
+        auto* shortcut = new QShortcut(keys, this);
+        connect(shortcut, &QShortcut::activated, this, &MainWindow::popUpMenuBelowButton);
+    }
     connect(menuButton_, &DropDownButton::dropDownClosed, menu_, &QMenu::hide);
     connect(menu_, &QMenu::aboutToHide, menuButton_, &DropDownButton::closeDropDown);
     connect(&menu_->euroItem(), &QAction::triggered, this, &MainWindow::switchToEuro);
     connect(&menu_->lireItem(), &QAction::triggered, this, &MainWindow::switchToLire);
     connect(&menu_->setupItem(), &QAction::triggered, this, &MainWindow::openSetup);
+    connect(&menu_->guideItem(), &QAction::triggered, this, [this] { emit guideRequested(kGuideFirstPage); });
     connect(&menu_->newsItem(), &QAction::triggered, newsBox_, [this] { newsBox_->setChecked(true); });
     connect(&menu_->hangUpItem(), &QAction::triggered, this, &MainWindow::hangUp);
     connect(&menu_->quitItem(), &QAction::triggered, this, &MainWindow::endProgram);
@@ -247,18 +250,15 @@ void MainWindow::connectCommands()
 void MainWindow::load(Placement placement)
 {
     placement_ = placement;
-    newsPanel_->showLocalPage(joinPath(dataFolder_, kNewsFileName));
+    newsPanel_->showLocalPage(localNewsPage(dataFolder_, shippedFilePath(kNewsFileName)));
     services_.settings.setProgramFolder(QCoreApplication::applicationDirPath());
     tellIfPhonebookEmpty();
-    if (placement == Placement::OffScreen) {
-        move(x(), PixelScale::of(*this).toPixelsY(kOffScreenTopTwips));
-        show();
-    } else {
+    if (placement == Placement::SavedPosition) {
         // Without a tray icon the task bar is the way back to a hidden window.
         setWindowFlag(Qt::Tool, false);
         showAtSavedPosition();
     }
-    becomeActive(); // the news box is set before the first tick may open the news
+    finishStartUp(); // the news box is set before the first tick may open the news
     session_->start();
 }
 
@@ -266,7 +266,7 @@ void MainWindow::load(Placement placement)
 void MainWindow::tellIfPhonebookEmpty()
 {
     if (services_.dialUp.entries().empty())
-        services_.messages.inform(this, QString::fromUtf8(kNoDialUpEntriesMessage.data(), kNoDialUpEntriesMessage.size()));
+        services_.messages.inform(this, tr("Non sono presenti connessioni di Accesso Remoto."));
 }
 
 void MainWindow::showAtSavedPosition()
@@ -279,6 +279,12 @@ void MainWindow::showAtSavedPosition()
     showNormal();
     raise();
     activateWindow();
+}
+
+void MainWindow::popUpMenuBelowButton()
+{
+    const QRect button = menuButton_->geometry();
+    popUpMenu(mapToGlobal(QPoint(button.right() + 1 - kMenuOverlapPixels, button.bottom() + 1)));
 }
 
 void MainWindow::popUpMenu(const QPoint& globalPosition)
@@ -315,7 +321,7 @@ void MainWindow::showCost(const QString& text)
 
 void MainWindow::showMissingTariff(const QString& entry)
 {
-    const QString missing = kTariffaMancante.arg(entry);
+    const QString missing = missingTariffCaption(entry);
     costText_.clear();
     costDisplay_->setValue(kUnknownCost);
     costDisplay_->setToolTip(missing);
@@ -351,10 +357,15 @@ void MainWindow::openNewsPage()
         newsPanel_->fetchPage(address);
 }
 
+// A modal dialog of the program must not hide behind the strip, whatever
+// the window manager does with windows that stay on top: the strip gives
+// up its place above the others while one is open.
 bool MainWindow::event(QEvent* event)
 {
-    if (event->type() == QEvent::WindowActivate)
-        becomeActive();
+    if (event->type() == QEvent::WindowBlocked)
+        keepAbove(false);
+    else if (event->type() == QEvent::WindowUnblocked)
+        keepAbove(true);
     return QWidget::event(event);
 }
 
@@ -368,9 +379,9 @@ void MainWindow::paintEvent(QPaintEvent*)
     drawEdge(painter, costDisplay_->geometry().adjusted(-1, -1, 0, 0), dark, light);
 }
 
-void MainWindow::becomeActive()
+void MainWindow::finishStartUp()
 {
-    emit activated();
+    emit loaded();
     newsBox_->setChecked(services_.settings.newsOn());
     registerAutostartOnFirstRun();
 }
@@ -380,12 +391,11 @@ void MainWindow::registerAutostartOnFirstRun()
     Settings& settings = services_.settings;
     if (settings.hasRunBefore())
         return;
-    const AutostartOutcome outcome =
-        services_.autostart.switchOn(kAutostartName, QCoreApplication::applicationFilePath());
-    if (outcome == AutostartOutcome::Failed)
+    const bool registered = services_.autostart.switchOn(kAutostartName, QCoreApplication::applicationFilePath());
+    if (!registered)
         qCWarning(uiLog) << "the program could not be set to start with the desktop session";
     settings.markRunBefore();
-    settings.setAutostartOn(outcome != AutostartOutcome::Failed);
+    settings.setAutostartOn(registered);
 }
 
 void MainWindow::switchToEuro()
@@ -412,7 +422,7 @@ void MainWindow::showCurrency(Currency shown)
     euroMark_->setVisible(!lire);
     menu_->euroItem().setVisible(lire);
     menu_->lireItem().setVisible(!lire);
-    currencyLabel_->setText(lire ? kLire : kEuri);
+    currencyLabel_->setText(lire ? tr("Lire") : tr("Euri"));
 }
 
 void MainWindow::newsBoxClicked(bool ticked)
@@ -451,20 +461,32 @@ void MainWindow::hideToTray()
 {
     savePosition();
     emit closeSetupRequested();
-    if (placement_ == Placement::OffScreen)
+    if (placement_ == Placement::InTray)
         hide();
     else
         showMinimized();
 }
 
 // Only a place the user could see is worth coming back to: not the one
-// off screen where the window waits for the tray icon.
+// of a window that waits in the tray, never shown.
 void MainWindow::savePosition()
 {
     if (!isVisible() || !screen()->geometry().intersects(frameGeometry()))
         return;
     const PixelScale scale = PixelScale::of(*this);
     services_.settings.savePosition(x() * scale.px, y() * scale.py);
+}
+
+// Changing a window's flags hides it; a strip that was shown comes back
+// where it was.
+void MainWindow::keepAbove(bool above)
+{
+    if (windowFlags().testFlag(Qt::WindowStaysOnTopHint) == above)
+        return;
+    const bool shown = isVisible();
+    setWindowFlag(Qt::WindowStaysOnTopHint, above);
+    if (shown)
+        show();
 }
 
 void MainWindow::setHeightTwips(int twips)

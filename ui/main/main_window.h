@@ -49,14 +49,13 @@ class MainWindow : public QWidget, public MonitorDisplay {
 
 public:
     enum class Placement {
-        OffScreen,     // reached through the tray icon
+        InTray,        // hidden until the tray icon brings it up
         SavedPosition, // there is no tray: the window is the only way in
     };
 
     // Heights of the strip alone and with the news panel, in twips.
     static constexpr int kStripHeightTwips = 690;
     static constexpr int kNewsHeightTwips = 465;
-    static constexpr int kOffScreenTopTwips = -5000;
 
     // Meters the connections into the log of the database file; the news
     // page is read from the data folder.
@@ -65,11 +64,16 @@ public:
     ~MainWindow() override;
 
     // Reads the phonebook (telling the user when it is empty), shows the
-    // window where placement says and starts the monitor.
+    // window or leaves it in the tray as placement says, starts the monitor
+    // and ends the start-up (the intro goes, the first run registers
+    // autostart), whether the window is shown or not.
     void load(Placement placement);
     // Brings the window to where "Chiudi" last left it, on the screen.
     void showAtSavedPosition();
     void popUpMenu(const QPoint& globalPosition);
+    // The menu where the "Menu" button drops it; the Menu key and
+    // Shift+F10 open it there too.
+    void popUpMenuBelowButton();
     // At the program's end: keeps the position and completes the log row
     // of a connection still metered.
     void unload();
@@ -89,12 +93,14 @@ public:
     void logChanged() override { emit connectionLogChanged(); }
 
 signals:
-    // The window became active; the first time, the start-up is over.
-    void activated();
+    // The window is loaded: the start-up is over.
+    void loaded();
     // "Setup": the management window should open, its autostart box ticked or not.
     void setupRequested(bool autostartTicked);
     // The management window should close: the strip is hidden or the program ends.
     void closeSetupRequested();
+    // "Guida", or a link to it in the news: the user guide should open at `page`.
+    void guideRequested(const QString& page);
     // "Chiudi ZR Tellix 99" while no connection is metered.
     void programEndRequested();
     void connectionLogChanged();
@@ -115,7 +121,7 @@ private:
     void connectCommands();
 
     void tellIfPhonebookEmpty();
-    void becomeActive();
+    void finishStartUp();
     void registerAutostartOnFirstRun();
 
     void switchToEuro();
@@ -128,10 +134,11 @@ private:
     void hideToTray();
     void savePosition();
     void setHeightTwips(int twips);
+    void keepAbove(bool above);
 
     MainWindowServices services_;
     QString dataFolder_;
-    Placement placement_ = Placement::OffScreen;
+    Placement placement_ = Placement::InTray;
     QString costText_ = QStringLiteral("0"); // empty while the cost is unknown
 
     SegmentDisplay* costDisplay_ = nullptr;

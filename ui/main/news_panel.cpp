@@ -1,6 +1,6 @@
 #include "news_panel.h"
 
-#include "news_address.h"
+#include "ui/common/news_address.h"
 #include "ui/common/page_fetcher.h"
 #include "ui/common/window_log.h"
 
@@ -14,8 +14,6 @@
 namespace zrt {
 
 namespace {
-
-const QString kNoNews = QStringLiteral("<p align=\"center\">Nessuna notizia disponibile.</p>");
 
 // Pages in a character set that cannot be decoded, mostly old ones in
 // Latin-1 that name none, are read as Latin-1.
@@ -40,7 +38,7 @@ void NewsPanel::showLocalPage(const QString& path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly) || file.size() > PageFetcher::kLargestPage) {
-        setHtml(kNoNews);
+        setHtml(QStringLiteral("<p align=\"center\">%1</p>").arg(tr("Nessuna notizia disponibile.")));
         pageUrl_ = QUrl();
         return;
     }
@@ -65,6 +63,10 @@ void NewsPanel::showPage(const QByteArray& html, const QUrl& address)
 
 void NewsPanel::openLink(const QUrl& link)
 {
+    if (link.scheme() == QLatin1String("guida")) {
+        emit guideRequested();
+        return;
+    }
     const QUrl target = pageUrl_.resolved(link);
     if (!isOpenableNewsLink(target)) {
         qCInfo(uiLog) << "the news link" << target.toDisplayString() << "is not opened";

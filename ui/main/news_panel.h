@@ -26,6 +26,10 @@ public:
     // The address of the page shown.
     QUrl pageUrl() const { return pageUrl_; }
 
+signals:
+    // A link "guida:" of the page was clicked.
+    void guideRequested();
+
 private:
     void showPage(const QByteArray& html, const QUrl& address);
     void openLink(const QUrl& link);

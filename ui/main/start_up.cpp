@@ -5,6 +5,7 @@
 #include "ui/common/program_icon.h"
 #include "tariff_update_offer.h"
 #include "tray_icon.h"
+#include "ui/common/database_error_text.h"
 #include "ui/common/user_messages.h"
 #include "ui/common/window_log.h"
 
@@ -58,6 +59,14 @@ void StartUp::runStep()
     buildAssociationList();
 }
 
+void StartUp::bringToFront()
+{
+    if (mainWindow_)
+        mainWindow_->showAtSavedPosition();
+    else
+        frontRequested_ = true;
+}
+
 void StartUp::end()
 {
     if (mainWindow_)
@@ -75,9 +84,10 @@ bool StartUp::prepareDatabase(const QString& path)
         offerTariffUpdate(database, dataFolder_, services_.settings, services_.messages);
         return true;
     } catch (const DatabaseError& error) {
+        qCWarning(uiLog).noquote() << "The database cannot be opened:" << error.message();
         services_.messages.warn(
-            nullptr, QStringLiteral("ZR Tellix 99 non può partire: il database delle tariffe non è utilizzabile.\n\n%1")
-                .arg(error.message()));
+            nullptr, tr("ZR Tellix 99 non può partire: il database delle tariffe %1 non è utilizzabile.\n\n%2")
+                         .arg(path, databaseErrorText(error)));
         return false;
     }
 }
@@ -88,11 +98,14 @@ void StartUp::showMainWindow(const QString& path)
                                                                   services_.clock, services_.autostart,
                                                                   services_.messages, services_.links, services_.news},
                                                dataFolder_, path);
-    connect(mainWindow_.get(), &MainWindow::activated, this, &StartUp::closeIntro);
+    connect(mainWindow_.get(), &MainWindow::loaded, this, &StartUp::closeIntro);
     connect(mainWindow_.get(), &MainWindow::programEndRequested, this, &StartUp::programEndRequested);
+    connect(mainWindow_.get(), &MainWindow::guideRequested, this, &StartUp::guideRequested);
     if (services_.trayAvailable)
         showTrayIcon();
-    mainWindow_->load(services_.trayAvailable ? MainWindow::Placement::OffScreen : MainWindow::Placement::SavedPosition);
+    mainWindow_->load(services_.trayAvailable ? MainWindow::Placement::InTray : MainWindow::Placement::SavedPosition);
+    if (frontRequested_)
+        mainWindow_->showAtSavedPosition();
 }
 
 void StartUp::showTrayIcon()
@@ -106,8 +119,10 @@ void StartUp::showTrayIcon()
 
 void StartUp::loadSetupWindow(const QString& path)
 {
+    // A window of the strip's: window managers keep it, and the dialogs it
+    // opens, above the strip that stays on top of the others.
     setupWindow_ = std::make_unique<ManagementWindow>(path, QCoreApplication::applicationFilePath(), services_.autostart,
-                                              services_.settings);
+                                                      services_.settings, services_.messages, mainWindow_.get());
     // The phonebook is read again each time, so an entry made meanwhile is
     // listed with its tariff.
     connect(mainWindow_.get(), &MainWindow::setupRequested, this, [this] {

@@ -34,10 +34,10 @@ struct StartUpServices {
 
 // Brings the windows up and owns them. The intro window comes first; a
 // second later the start-up step runs, once: the database file is brought
-// up to date and a waiting tariff update offered, the main window (with
-// the tray icon) is shown and the management window, loaded hidden, gives
-// every dial-up entry a tariff. The
-// intro goes when the main window becomes active. A database that cannot
+// up to date and a waiting tariff update offered, the main window is
+// loaded (shown, or hidden behind the tray icon) and the management
+// window, loaded hidden, gives every dial-up entry a tariff. The intro
+// goes when the main window is loaded. A database that cannot
 // be opened is reported and nothing else is shown.
 class StartUp : public QObject {
     Q_OBJECT
@@ -52,6 +52,9 @@ public:
     void runStep();
     // At the program's end.
     void end();
+    // Shows the strip and brings it to the front; asked before the start-up
+    // step, once the step has loaded it.
+    void bringToFront();
 
     IntroWindow* intro() const;
     MainWindow* mainWindow() const { return mainWindow_.get(); }
@@ -62,6 +65,8 @@ signals:
     void failed();
     // The user ended the program from its menu.
     void programEndRequested();
+    // The user guide should open at `page`.
+    void guideRequested(const QString& page);
 
 private:
     bool prepareDatabase(const QString& path);
@@ -74,6 +79,7 @@ private:
     QString dataFolder_;
     StartUpServices services_;
     bool stepStarted_ = false;
+    bool frontRequested_ = false;
     QPointer<IntroWindow> intro_;
     std::unique_ptr<TrayIcon> tray_;
     std::unique_ptr<MainWindow> mainWindow_;

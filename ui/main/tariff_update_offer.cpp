@@ -1,5 +1,6 @@
 #include "tariff_update_offer.h"
 
+#include "ui/common/database_error_text.h"
 #include "ui/common/settings.h"
 #include "ui/common/user_messages.h"
 #include "ui/common/window_log.h"
@@ -7,6 +8,7 @@
 #include "database/database_error.h"
 #include "database/tariff_update.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QFile>
 
@@ -14,9 +16,9 @@ namespace zrt {
 
 namespace {
 
-const QString kUpdateQuestion = QStringLiteral(
-    "Sono state trovate delle nuove tariffe da inserire nel database, procedere all'aggiornamento automatico?");
-const QString kUpdateTitle = QStringLiteral("Attenzione");
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(zrt::TariffUpdateOffer)
+};
 
 // Tells one unusable update file from another, so each is reported once.
 // A file that cannot be read at all is known by its path.
@@ -43,9 +45,9 @@ bool isUsable(const PendingUpdate& update, Settings& settings, UserMessages& mes
             return false;
         }
         settings.setRejectedUpdate(digest);
-        messages.warn(nullptr, QStringLiteral("Le nuove tariffe non possono essere inserite: il file di aggiornamento "
-                                    "non è utilizzabile.\n\n%1")
-                         .arg(error.message()));
+        qCWarning(uiLog).noquote() << "The tariff update is unusable:" << error.message();
+        messages.warn(nullptr, Texts::tr("Le nuove tariffe non possono essere inserite: il file di aggiornamento "
+                                  "non è utilizzabile."));
         return false;
     }
 }
@@ -54,7 +56,7 @@ void removeMarker(const QString& markerPath, UserMessages& messages)
 {
     if (QFile::remove(markerPath) || !QFile::exists(markerPath))
         return;
-    messages.warn(nullptr, QStringLiteral("Le nuove tariffe sono state inserite, ma il file %1 non può essere eliminato. "
+    messages.warn(nullptr, Texts::tr("Le nuove tariffe sono state inserite, ma il file %1 non può essere eliminato. "
                                 "Eliminarlo a mano, altrimenti l'aggiornamento verrà proposto di nuovo.")
                      .arg(markerPath));
 }
@@ -69,14 +71,17 @@ UpdateOutcome offerTariffUpdate(Database& database, const QString& dataFolder, S
         return UpdateOutcome::NotOffered;
     if (!isUsable(*update, settings, messages))
         return UpdateOutcome::Unusable;
-    if (!messages.ask(nullptr, kUpdateTitle, kUpdateQuestion))
+    if (!messages.ask(nullptr, Texts::tr("Attenzione"),
+                      Texts::tr("Sono state trovate delle nuove tariffe da inserire nel database, procedere "
+                         "all'aggiornamento automatico?")))
         return UpdateOutcome::Declined;
     try {
         applyUpdate(database, update->updatePath);
     } catch (const DatabaseError& error) {
-        messages.warn(nullptr, QStringLiteral("L'aggiornamento delle tariffe non è riuscito e il database è rimasto com'era. "
-                                    "Verrà proposto di nuovo al prossimo avvio.\n\n%1")
-                         .arg(error.message()));
+        qCWarning(uiLog).noquote() << "The tariff update failed:" << error.message();
+        messages.warn(nullptr, Texts::tr("L'aggiornamento delle tariffe non è riuscito e il database è rimasto com'era. "
+                                  "Verrà proposto di nuovo al prossimo avvio.\n\n%1")
+                                   .arg(databaseErrorText(error)));
         return UpdateOutcome::Failed;
     }
     removeMarker(update->markerPath, messages);

@@ -3,8 +3,11 @@
 #include "setup_widgets.h"
 #include "tariff_list_model.h"
 #include "ui/common/database_operation.h"
+#include "ui/common/guide.h"
 #include "ui/common/user_messages.h"
 
+#include "controls/default_button.h"
+#include "controls/elided_label.h"
 #include "controls/flat_button.h"
 #include "controls/separator.h"
 #include "database/association_store.h"
@@ -22,15 +25,17 @@ namespace {
 
 constexpr QSize kDialogSize(360, 260);
 
-FlatButton* heading(const QString& connessione, QWidget* parent)
+// The entry's name, cut short with "…" when it is too long for the dialog.
+ElidedLabel* heading(const QString& connessione, QWidget* parent)
 {
-    FlatButton* lbl = setupButton(QStringLiteral("lbl"), connessione, parent);
-    lbl->setButtonStyle(FlatButton::ButtonStyle::Label);
-    QFont bold = lbl->font();
+    auto* label = new ElidedLabel(parent);
+    label->setObjectName(QStringLiteral("lbl"));
+    QFont bold = label->font();
     bold.setBold(true);
     bold.setPointSizeF(bold.pointSizeF() * 1.5);
-    lbl->setFont(bold);
-    return lbl;
+    label->setFont(bold);
+    label->setFullText(connessione);
+    return label;
 }
 
 } // namespace
@@ -40,15 +45,16 @@ AssociationDialog::AssociationDialog(QString databasePath, QString connessione, 
       messages_(messages), model_(new TariffListModel(this))
 {
     setObjectName(QStringLiteral("frmmodifica"));
+    setProperty(kGuidePageProperty, QStringLiteral("entries.html"));
     setFont(setupFont());
     companyTable_ = setupGrid(QStringLiteral("dbCompagnie"), model_, this);
-    okButton_ = setupButton(QStringLiteral("fltbutton1"), QStringLiteral("OK"), this);
-    setWindowTitle(QStringLiteral("Modifica..."));
+    okButton_ = setupButton(QStringLiteral("fltbutton1"), tr("OK"), this);
+    setWindowTitle(tr("Modifica..."));
     setFixedSize(kDialogSize);
     companyTable_->horizontalHeader()->setSectionResizeMode(TariffListModel::CompagniaColumn,
                                                            QHeaderView::ResizeToContents);
     companyTable_->horizontalHeader()->setStretchLastSection(true);
-    FlatButton* cancelButton = setupButton(QStringLiteral("fltbutton2"), QStringLiteral("Annulla"), this);
+    FlatButton* cancelButton = setupButton(QStringLiteral("fltbutton2"), tr("Annulla"), this);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -57,15 +63,16 @@ AssociationDialog::AssociationDialog(QString databasePath, QString connessione, 
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(heading(entry_, this));
-    layout->addWidget(setupLabel(QStringLiteral("lbl1"), QStringLiteral("Modifica associazione tariffa"), this));
+    layout->addWidget(setupLabel(QStringLiteral("lbl1"), tr("Modifica associazione tariffa"), this));
     layout->addWidget(setupLabel(QStringLiteral("Label1"),
-                                 QStringLiteral("Fare click sulla tariffa da associare alla connessione"), this));
+                                 tr("Fare click sulla tariffa da associare alla connessione"), this));
     layout->addWidget(companyTable_, 1);
     layout->addWidget(new Separator(this));
     layout->addLayout(buttons);
 
     connect(okButton_, &FlatButton::clicked, this, &AssociationDialog::save);
     connect(cancelButton, &FlatButton::clicked, this, &QDialog::reject);
+    setDefaultButton(*okButton_, *this);
     load();
     connect(companyTable_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             &AssociationDialog::updateOkButton);

@@ -3,6 +3,8 @@
 #include "association_dialog.h"
 #include "setup_widgets.h"
 
+#include "controls/default_button.h"
+#include "controls/elided_label.h"
 #include "controls/flat_button.h"
 #include "controls/separator.h"
 #include "database/association_store.h"
@@ -28,10 +30,6 @@ enum Column { ConnessioneColumn, TariffaColumn, CompagniaColumn, ColumnCount };
 
 constexpr int kDefaultTariff = 1;
 
-const QString kSelected = QStringLiteral("Selezionato:  ");
-const QString kMissingTariff = QStringLiteral("(tariffa mancante)");
-const QString kHowTo = QStringLiteral("Per modificare la tariffa associata ad una connessione fare, selezionare "
-                                      "la connessione desiderata con un click poi scegliere Modifica.");
 
 QTreeWidget* entryList(QWidget* parent)
 {
@@ -40,15 +38,21 @@ QTreeWidget* entryList(QWidget* parent)
     list->setRootIsDecorated(false);
     list->setUniformRowHeights(true);
     list->setHeaderLabels(
-        {QStringLiteral("Connessione"), QStringLiteral("Tariffa"), QStringLiteral("Compagnia telefonica")});
+        {AssociationsPage::tr("Connessione"), AssociationsPage::tr("Tariffa"),
+         AssociationsPage::tr("Compagnia telefonica")});
     list->headerItem()->setTextAlignment(TariffaColumn, Qt::AlignRight | Qt::AlignVCenter);
     list->header()->setStretchLastSection(false);
     return list;
 }
 
+QString selectionCaption(const QString& entry)
+{
+    return AssociationsPage::tr("Selezionato:  %1").arg(entry);
+}
+
 QTreeWidgetItem* entryItem(const QString& connessione, const TariffaInfo* tariffa)
 {
-    auto* item = new QTreeWidgetItem({connessione, tariffa ? tariffa->descrizione : kMissingTariff,
+    auto* item = new QTreeWidgetItem({connessione, tariffa ? tariffa->descrizione : AssociationsPage::tr("(tariffa mancante)"),
                                       tariffa ? tariffa->compagnia : QString()});
     item->setTextAlignment(TariffaColumn, Qt::AlignRight | Qt::AlignVCenter);
     return item;
@@ -58,11 +62,17 @@ QTreeWidgetItem* entryItem(const QString& connessione, const TariffaInfo* tariff
 
 AssociationsPage::AssociationsPage(QString databasePath, UserMessages& messages, QWidget* parent)
     : QWidget(parent), databasePath_(std::move(databasePath)), messages_(messages),
-      associationList_(entryList(this)), selectionLabel_(setupLabel(QStringLiteral("lblConn"), kSelected, this)),
-      editButton_(setupButton(QStringLiteral("fltModifica"), QStringLiteral("Modifica"), this))
+      associationList_(entryList(this)), selectionLabel_(new ElidedLabel(this)),
+      editButton_(setupButton(QStringLiteral("fltModifica"), tr("Modifica"), this))
 {
+    selectionLabel_->setObjectName(QStringLiteral("lblConn"));
+    selectionLabel_->setFullText(selectionCaption({}));
     editButton_->setEnabled(false);
-    QLabel* howTo = setupLabel(QStringLiteral("lblIstruzioni"), kHowTo, this);
+    editButton_->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    QLabel* howTo = setupLabel(QStringLiteral("lblIstruzioni"),
+                                tr("Per modificare la tariffa associata ad una connessione fare, selezionare "
+                                   "la connessione desiderata con un click poi scegliere Modifica."),
+                                this);
     howTo->setWordWrap(true);
     QFont bold = selectionLabel_->font();
     bold.setBold(true);
@@ -74,16 +84,17 @@ AssociationsPage::AssociationsPage(QString databasePath, UserMessages& messages,
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(setupLabel(QStringLiteral("lblLista"), QStringLiteral("Lista connessioni disponibili"), this));
+    layout->addWidget(setupLabel(QStringLiteral("lblLista"), tr("Lista connessioni disponibili"), this));
     layout->addWidget(associationList_, 1);
     layout->addWidget(new Separator(this));
-    layout->addWidget(setupLabel(QStringLiteral("lblModifica"), QStringLiteral("Modifica associazione tariffe"), this));
+    layout->addWidget(setupLabel(QStringLiteral("lblModifica"), tr("Modifica associazione tariffe"), this));
     layout->addWidget(howTo);
     layout->addLayout(selection);
 
     connect(associationList_, &QTreeWidget::currentItemChanged, this,
             [this](const QTreeWidgetItem* item) { select(item); });
     connect(editButton_, &FlatButton::clicked, this, &AssociationsPage::editSelected);
+    setDefaultButton(*editButton_, *this);
 }
 
 void AssociationsPage::build(const QStringList& entries)
@@ -128,7 +139,7 @@ void AssociationsPage::reselect()
     }
     selectedEntry_.clear();
     selectedCompany_.clear();
-    selectionLabel_->setText(kSelected);
+    selectionLabel_->setFullText(selectionCaption({}));
     editButton_->setEnabled(false);
 }
 
@@ -138,7 +149,7 @@ void AssociationsPage::select(const QTreeWidgetItem* item)
         return;
     selectedEntry_ = item->text(ConnessioneColumn);
     selectedCompany_ = item->text(CompagniaColumn);
-    selectionLabel_->setText(kSelected + selectedEntry_);
+    selectionLabel_->setFullText(selectionCaption(selectedEntry_));
     editButton_->setEnabled(true);
 }
 

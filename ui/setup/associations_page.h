@@ -4,13 +4,13 @@
 #include <QStringList>
 #include <QWidget>
 
-class QLabel;
 class QTreeWidget;
 class QTreeWidgetItem;
 
 namespace zrt {
 
 class UserMessages;
+class ElidedLabel;
 class FlatButton;
 
 // The "Setup Connessioni" page: every dial-up entry with its tariff and
@@ -46,7 +46,7 @@ private:
     bool columnsSized_ = false;
 
     QTreeWidget* associationList_;
-    QLabel* selectionLabel_;
+    ElidedLabel* selectionLabel_;
     FlatButton* editButton_;
 };
 

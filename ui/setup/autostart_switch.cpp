@@ -45,22 +45,10 @@ void AutostartSwitch::apply(bool on, Feedback feedback)
 
 bool AutostartSwitch::switchOn(Feedback feedback)
 {
-    switch (autostart_.switchOn(kAutostartName, executablePath_)) {
-    case AutostartOutcome::MachineWide:
+    if (autostart_.switchOn(kAutostartName, executablePath_))
         return true;
-    case AutostartOutcome::PerUser:
-        report(feedback,
-               QStringLiteral("ZR Tellix 99 will start with the desktop session for this user only: "
-                              "the entry for all users could not be written."),
-               false);
-        return true;
-    case AutostartOutcome::Failed:
-        break;
-    }
     report(feedback,
-           QStringLiteral("ZR Tellix 99 could not be set to start with the desktop session: "
-                          "its autostart entry could not be written."),
-           true);
+           tr("Non è stato possibile impostare l'avvio automatico di ZR Tellix 99 all'accesso al desktop."));
     return false;
 }
 
@@ -69,22 +57,16 @@ bool AutostartSwitch::switchOff(Feedback feedback)
     if (autostart_.switchOff())
         return true;
     report(feedback,
-           QStringLiteral("ZR Tellix 99 still starts with the desktop session: "
-                          "its autostart entry could not be removed."),
-           true);
+           tr("ZR Tellix 99 continua a partire all'accesso al desktop: l'avvio automatico non si è potuto togliere."));
     return false;
 }
 
-void AutostartSwitch::report(Feedback feedback, const QString& text, bool isFailure)
+void AutostartSwitch::report(Feedback feedback, const QString& text)
 {
-    if (feedback == Feedback::Logged && isFailure)
+    if (feedback == Feedback::Logged)
         qCWarning(lcAutostart).noquote() << text;
-    else if (feedback == Feedback::Logged)
-        qCInfo(lcAutostart).noquote() << text;
-    else if (isFailure)
-        messages_.warn(box_.window(), text);
     else
-        messages_.inform(box_.window(), text);
+        messages_.warn(box_.window(), text);
 }
 
 } // namespace zrt

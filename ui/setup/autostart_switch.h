@@ -33,7 +33,7 @@ private:
     void apply(bool on, Feedback feedback);
     bool switchOn(Feedback feedback);
     bool switchOff(Feedback feedback);
-    void report(Feedback feedback, const QString& text, bool isFailure);
+    void report(Feedback feedback, const QString& text);
 
     QCheckBox& box_;
     Autostart& autostart_;

@@ -1,5 +1,6 @@
 #include "log_page.h"
 
+#include "connection_list_preview.h"
 #include "log_table_model.h"
 #include "setup_widgets.h"
 
@@ -17,6 +18,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLoggingCategory>
+#include <QPrintPreviewDialog>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -75,6 +77,11 @@ LogPage::LogPage(QString databasePath, UserMessages& messages, QWidget* parent)
         tr("Fare click su < o > dell'anno o del mese per visualizzare le connessioni del periodo interessato."), this);
     totalCaption->setWordWrap(true);
     printButton_->hide();
+    printButton_->setFocusPolicy(Qt::NoFocus); // a notice, not a command
+    // Tab follows the page's reading order: the period, the list, the commands.
+    setTabOrder(nextYearButton, DBGrid1);
+    setTabOrder(DBGrid1, repriceButton);
+    setTabOrder(repriceButton, printCommandButton);
 
     auto* period = new QHBoxLayout;
     period->addWidget(setupLabel(QStringLiteral("Label1"), tr("Periodo"), this));
@@ -228,10 +235,17 @@ std::optional<PrintOutcome> LogPage::printWithNotice()
     return outcome;
 }
 
-PrintOutcome LogPage::printListed() const
+PrintOutcome LogPage::printListed()
 {
-    const PrintDestination destination = printDestination_ ? *printDestination_ : PrintDestination::defaultPrinter();
-    return printConnectionList({model_->rows(), periodText(year_, month_), *total_}, destination);
+    const ConnectionListReport report{model_->rows(), periodText(year_, month_), *total_};
+    if (printDestination_)
+        return printConnectionList(report, *printDestination_);
+    if (report.rows.isEmpty())
+        return {PrintOutcome::Result::NothingToPrint, {}};
+    QPrintPreviewDialog* preview = makeConnectionListPreview(report, this);
+    preview->setAttribute(Qt::WA_DeleteOnClose);
+    preview->open();
+    return {PrintOutcome::Result::Printed, {}};
 }
 
 } // namespace zrt

@@ -23,7 +23,7 @@ class FlatButton;
 // month, arrows that step the month and the year, the total spent in the
 // month with how many connections it leaves out for want of a tariff,
 // "Ricalcola", which prices those again with the tariffs of now, and
-// "Stampa", which prints the list.
+// "Stampa", which shows the list in a print preview to print from.
 class LogPage : public QWidget {
     Q_OBJECT
 
@@ -38,7 +38,7 @@ public:
     int year() const { return year_; }
     int month() const { return month_; }
 
-    // Where "Stampa" prints; the default printer unless set.
+    // Where "Stampa" prints at once, without the preview.
     void setPrintDestination(PrintDestination destination) { printDestination_ = std::move(destination); }
 
 private:
@@ -49,7 +49,7 @@ private:
     // Prints with the notice "Attendere Stampa in corso..." and the busy
     // pointer; nothing when the period could not be read whole.
     std::optional<PrintOutcome> printWithNotice();
-    PrintOutcome printListed() const;
+    PrintOutcome printListed();
     QList<LogRow> readPage(int year, int month, qint64 afterId);
     void noteReadError(const DatabaseError& error);
     void showTotal(const std::optional<LogTotal>& total);

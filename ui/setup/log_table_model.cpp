@@ -11,8 +11,10 @@ namespace zrt {
 namespace {
 
 const std::array<const char*, LogTableModel::ColumnCount> kCaptions{
-    QT_TR_NOOP("Data"), QT_TR_NOOP("Ora Inizio"), QT_TR_NOOP("Ora Fine"), QT_TR_NOOP("Scatti"),
-    QT_TR_NOOP("Spesa"), QT_TR_NOOP("Connessione"), QT_TR_NOOP("Servizio")};
+    QT_TRANSLATE_NOOP("zrt::LogTableModel", "Data"),        QT_TRANSLATE_NOOP("zrt::LogTableModel", "Ora Inizio"),
+    QT_TRANSLATE_NOOP("zrt::LogTableModel", "Ora Fine"),    QT_TRANSLATE_NOOP("zrt::LogTableModel", "Scatti"),
+    QT_TRANSLATE_NOOP("zrt::LogTableModel", "Spesa"),       QT_TRANSLATE_NOOP("zrt::LogTableModel", "Connessione"),
+    QT_TRANSLATE_NOOP("zrt::LogTableModel", "Servizio")};
 
 QString shortDate(const QString& isoDate)
 {

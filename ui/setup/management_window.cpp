@@ -3,7 +3,9 @@
 #include "associations_page.h"
 #include "autostart_switch.h"
 #include "info_page.h"
+#include "ui/common/guide.h"
 #include "log_page.h"
+#include "options_page.h"
 #include "page_icons.h"
 #include "setup_widgets.h"
 #include "statistics_page.h"
@@ -13,6 +15,7 @@
 
 #include "controls/gradient_logo.h"
 #include "controls/drop_down_button.h"
+#include "controls/default_button.h"
 #include "controls/flat_button.h"
 #include "controls/separator.h"
 #include "controls/twips.h"
@@ -49,13 +52,11 @@ constexpr ColorValue kLogoStart = 0xC0C0C0;
 constexpr ColorValue kLogoEnd = 0x800000;
 constexpr int kLogoPointSize = 14;
 
-const QString kMinimisedTitle = QStringLiteral("Setup ZR Tellix 99");
-
 // One of the title strip's buttons, the given place from the right.
-FlatButton* stripButton(QWidget& strip, const char* name, const char* caption, const char* toolTip, int fromRight)
+FlatButton* stripButton(QWidget& strip, const char* name, const char* caption, const QString& toolTip, int fromRight)
 {
     FlatButton* button = makeFlatButton(QString::fromLatin1(name), QString::fromLatin1(caption), &strip);
-    button->setToolTip(QString::fromLatin1(toolTip));
+    button->setToolTip(toolTip);
     const int left = kStripButtonsRight - fromRight * (kStripButtonSize + kStripButtonGap);
     const int top = (kStrip.height() - kStripButtonSize) / 2;
     button->setGeometry(PixelScale::ofScreen().toPixels({left, top, kStripButtonSize, kStripButtonSize}));
@@ -68,10 +69,11 @@ ManagementWindow::ManagementWindow(const QString& databasePath, const QString& e
                    Settings& settings, UserMessages& messages, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), databasePath_(databasePath), messages_(messages),
       logoLabel_(new QLabel(this)), logo_(new GradientLogo(this)), titleStrip_(new TitleStrip(this)),
-      autostartBox_(new QCheckBox(QStringLiteral("Avvio Automatico"), titleStrip_)), pageButton_(new DropDownButton(titleStrip_)),
+      autostartBox_(new QCheckBox(tr("Avvio Automatico"), titleStrip_)), pageButton_(new DropDownButton(titleStrip_)),
       pageMenu_(new QMenu(this)), pageFrame_(new QGroupBox(this)), pages_(new QStackedWidget(pageFrame_))
 {
     setObjectName(QStringLiteral("frmSetup"));
+    setWindowTitle(tr("Setup ZR Tellix 99"));
     setFont(setupFont());
     const PixelScale scale = PixelScale::ofScreen();
     setFixedSize(scale.toPixelsX(kWindowSize.width()), scale.toPixelsY(kWindowSize.height()));
@@ -89,7 +91,7 @@ ManagementWindow::ManagementWindow(const QString& databasePath, const QString& e
 
     buildTitleStrip(autostart, settings, executablePath);
     buildPageMenu();
-    buildPages();
+    buildPages(settings);
 
     choosePage(SetupPage::Log);
     tariffsPage_->reloadTariffs();
@@ -106,19 +108,21 @@ void ManagementWindow::buildTitleStrip(Autostart& autostart, Settings& settings,
     pageButton_->setObjectName(QStringLiteral("dpOpzioni"));
     pageButton_->setGeometry(scale.toPixels(kDropDown));
     autostartBox_->setObjectName(QStringLiteral("chkAvvio"));
-    autostartBox_->setToolTip(QStringLiteral("Consente l'avvio automatico di ZR Tellix 99 all'avvio di Windows"));
+    autostartBox_->setToolTip(tr("Consente l'avvio automatico di ZR Tellix 99 all'accesso al desktop"));
     autostartBox_->setGeometry(scale.toPixels(kAutostartBox));
     autostartSwitch_ = new AutostartSwitch(*autostartBox_, autostart, settings, executablePath, messages_);
 
-    FlatButton* minimiseButton = stripButton(*titleStrip_, "fltbutton2", "_", "Riduci ad icona Setup", 3);
-    FlatButton* aboutButton = stripButton(*titleStrip_, "fltbutton10", "?", "Info ZR Tellix 99", 2);
-    FlatButton* closeButton = stripButton(*titleStrip_, "fltbutton1", "x", "Chiudi Setup", 1);
-    connect(minimiseButton, &FlatButton::clicked, this, [this] {
-        setWindowTitle(kMinimisedTitle);
-        showMinimized();
-    });
+    FlatButton* minimiseButton = stripButton(*titleStrip_, "fltbutton2", "_", tr("Riduci ad icona Setup"), 3);
+    FlatButton* aboutButton = stripButton(*titleStrip_, "fltbutton10", "?", tr("Info ZR Tellix 99"), 2);
+    FlatButton* closeButton = stripButton(*titleStrip_, "fltbutton1", "x", tr("Chiudi Setup"), 1);
+    connect(minimiseButton, &FlatButton::clicked, this, &QWidget::showMinimized);
     connect(aboutButton, &FlatButton::clicked, this, [this] { choosePage(SetupPage(kSetupPageCount - 1)); });
     connect(closeButton, &FlatButton::clicked, this, &QWidget::hide);
+    setCancelButton(*closeButton, *this);
+    setTabOrder(pageButton_, autostartBox_);
+    setTabOrder(autostartBox_, minimiseButton);
+    setTabOrder(minimiseButton, aboutButton);
+    setTabOrder(aboutButton, closeButton);
     connect(pageButton_, &DropDownButton::dropDownOpened, this, &ManagementWindow::openMenu);
     connect(pageButton_, &DropDownButton::dropDownClosed, pageMenu_, &QMenu::hide);
 }
@@ -148,13 +152,15 @@ void ManagementWindow::buildPageMenu()
     connect(pageMenu_, &QMenu::aboutToHide, pageButton_, &DropDownButton::closeDropDown);
 }
 
-void ManagementWindow::buildPages()
+void ManagementWindow::buildPages(Settings& settings)
 {
     logPage_ = new LogPage(databasePath_, messages_, pages_);
     associationsPage_ = new AssociationsPage(databasePath_, messages_, pages_);
     tariffsPage_ = new TariffsPage(databasePath_, messages_, pages_);
     for (QWidget* page : std::initializer_list<QWidget*>{logPage_, associationsPage_, tariffsPage_,
-                                                          new StatisticsPage(pages_), new InfoPage(pages_)})
+                                                          new StatisticsPage(pages_),
+                                                          new OptionsPage(settings, messages_, pages_),
+                                                          new InfoPage(pages_)})
         pages_->addWidget(page);
     for (int index = 0; index < kSetupPageCount; ++index)
         pages_->widget(index)->setObjectName(QStringLiteral("pnl%1").arg(index));
@@ -188,6 +194,7 @@ void ManagementWindow::choosePage(SetupPage page)
     pageFrame_->setTitle(caption);
     pageButton_->closeDropDown();
     pages_->setCurrentIndex(int(page));
+    setProperty(kGuidePageProperty, guidePageOf(page));
     const QPixmap icon = pageIcon(page);
     if (!icon.isNull())
         pageButton_->setPicture(icon);
@@ -212,17 +219,9 @@ bool ManagementWindow::event(QEvent* event)
 
 void ManagementWindow::activated()
 {
-    tariffsPage_->vatEditor().showRate();
+    tariffsPage_->vatEditor().reload();
     tariffsPage_->refreshBands();
     autostartSwitch_->syncFromSettings();
-}
-
-// The title shows in the task bar only while the window is minimised.
-void ManagementWindow::changeEvent(QEvent* event)
-{
-    if (event->type() == QEvent::WindowStateChange && !isMinimized())
-        setWindowTitle(QString());
-    QWidget::changeEvent(event);
 }
 
 void ManagementWindow::closeEvent(QCloseEvent* event)

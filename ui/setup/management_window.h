@@ -60,13 +60,12 @@ signals:
 
 protected:
     bool event(QEvent* event) override;
-    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
     void buildTitleStrip(Autostart& autostart, Settings& settings, const QString& executablePath);
     void buildPageMenu();
-    void buildPages();
+    void buildPages(Settings& settings);
     void setUpLogo();
     void openMenu();
     void activated();

@@ -58,6 +58,19 @@ void drawConnection(QPainter& painter)
     painter.drawPolyline(QPolygonF{{3.5, 6.5}, {3.5, 12}, {9.5, 12}});
 }
 
+// Options: three sliders, each with its knob somewhere else.
+void drawSliders(QPainter& painter)
+{
+    const qreal knobs[] = {10.5, 4.5, 8.5};
+    for (int row = 0; row < 3; ++row) {
+        const qreal y = 3.5 + row * 4.5;
+        painter.setPen(QPen(kInk, 1));
+        painter.drawLine(QPointF(1.5, y), QPointF(14.5, y));
+        painter.setBrush(kInfoBlue);
+        painter.drawRect(QRectF(knobs[row] - 1.5, y - 2, 3, 4));
+    }
+}
+
 // Information: a white "i" in a blue disc.
 void drawInformation(QPainter& painter)
 {
@@ -84,6 +97,7 @@ QPixmap pageIcon(SetupPage page, int size)
     case SetupPage::Log: drawList(painter); break;
     case SetupPage::Associations: drawConnection(painter); break;
     case SetupPage::Tariffs: drawTable(painter); break;
+    case SetupPage::Options: drawSliders(painter); break;
     case SetupPage::About: drawInformation(painter); break;
     case SetupPage::Statistics: break;
     }

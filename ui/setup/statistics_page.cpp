@@ -10,7 +10,7 @@ namespace zrt {
 StatisticsPage::StatisticsPage(QWidget* parent) : QWidget(parent)
 {
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(setupLabel(QStringLiteral("lblStatistiche"), QStringLiteral("Statistiche"), this), 0,
+    layout->addWidget(setupLabel(QStringLiteral("lblStatistiche"), tr("Statistiche"), this), 0,
                       Qt::AlignCenter);
 }
 

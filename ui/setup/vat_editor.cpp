@@ -62,16 +62,32 @@ VatEditor::VatEditor(QString databasePath, UserMessages& messages, QWidget* pare
 
 void VatEditor::load()
 {
+    readStoredRate(false);
+    showRate();
+}
+
+void VatEditor::reload()
+{
+    const std::optional<int> before = rate_;
+    readStoredRate(!before.has_value());
+    if (!isEditing())
+        showRate();
+    if (rate_ && rate_ != before)
+        emit vatChanged(*rate_);
+}
+
+void VatEditor::readStoredRate(bool reportedAlready)
+{
     try {
         Database database = Database::open(databasePath_, Database::Access::ReadOnly);
         rate_ = VatStore(database).read();
     } catch (const DatabaseError& error) {
         rate_.reset();
         qCWarning(lcVat).noquote() << "The VAT rate cannot be read:" << error.message();
-        messages_.warn(this, tr("L'aliquota IVA salvata non si può leggere o non è valida: finché non viene "
-                                "impostata con \"Modifica\", le spese non possono essere calcolate."));
+        if (!reportedAlready)
+            messages_.warn(this, tr("L'aliquota IVA salvata non si può leggere o non è valida: finché non viene "
+                                    "impostata con \"Modifica\", le spese non possono essere calcolate."));
     }
-    showRate();
 }
 
 void VatEditor::showRate()
@@ -105,7 +121,7 @@ void VatEditor::setEditing(bool editing)
 void VatEditor::cancel()
 {
     setEditing(false);
-    showRate();
+    reload();
 }
 
 void VatEditor::confirm()

@@ -15,8 +15,9 @@ class FlatButton;
 // "I.V.A. [txtIva] %" with "Modifica", which turns into "OK" while the rate
 // is edited, and "Annulla". "OK" stores a whole percentage from 0 to 100,
 // written in digits; any other text (a fraction too) is refused with a
-// message and the edit goes on. "Annulla" shows the stored rate again. A
-// stored rate that is missing or not valid is reported and shown empty.
+// message and the edit goes on. "Annulla" shows the stored rate again, as
+// it is stored then. A stored rate that is missing or not valid is reported
+// and shown empty.
 class VatEditor : public QWidget {
     Q_OBJECT
 
@@ -25,8 +26,9 @@ public:
 
     // Reads the stored rate and shows it.
     void load();
-    // Shows the current rate again, unless the user is editing it.
-    void showRate();
+    // Reads the stored rate again, since another window or the command-line
+    // tool may have changed it, and shows it unless the user is editing it.
+    void reload();
     // None when the stored rate could not be read.
     std::optional<int> rate() const { return rate_; }
     bool isEditing() const;
@@ -35,6 +37,9 @@ signals:
     void vatChanged(int rate);
 
 private:
+    // Says so when the stored rate cannot be read, unless that was known already.
+    void readStoredRate(bool reportedAlready);
+    void showRate();
     void modificaClicked();
     void setEditing(bool editing);
     void confirm();

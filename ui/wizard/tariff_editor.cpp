@@ -6,11 +6,13 @@
 #include "problem_text.h"
 #include "wizard_widgets.h"
 
+#include "controls/default_button.h"
 #include "controls/flat_button.h"
 #include "controls/separator.h"
 #include "database/database.h"
 #include "database/tariff_editing.h"
 #include "database/tariff_store.h"
+#include "ui/common/guide.h"
 #include "ui/common/window_log.h"
 
 #include <QColor>
@@ -69,16 +71,18 @@ QString bulleted(const QStringList& lines)
 TariffEditor::TariffEditor(const QString& databasePath, UserMessages& messages, QWidget* parent)
     : QWidget(parent, Qt::Window), databasePath_(databasePath), messages_(messages), companyPage_(new CompanyPage),
       descriptionPage_(new DescriptionPage), bandPage_(new BandPage(draft_)), pages_(new QStackedWidget(this)),
-      messageLabel_(makeMessageLine(this)),
-      backButton_(wizardButton(QStringLiteral("fltIndietro"), tr("< Indietro"), this)),
-      nextButton_(wizardButton(QStringLiteral("fltAvanti"), tr("Avanti >"), this))
+      messageLabel_(makeMessageLine(this))
 {
     setObjectName(QStringLiteral("frmCambiaTariffa"));
+    setProperty(kGuidePageProperty, QStringLiteral("tariffs.html"));
     setWindowTitle(tr("Crea tariffa..."));
     resize(kWindowSize);
     pages_->addWidget(companyPage_);
     pages_->addWidget(descriptionPage_);
     pages_->addWidget(bandPage_);
+    // Made after the pages, the buttons come after their fields under Tab.
+    backButton_ = wizardButton(QStringLiteral("fltIndietro"), tr("< Indietro"), this);
+    nextButton_ = wizardButton(QStringLiteral("fltAvanti"), tr("Avanti >"), this);
     FlatButton* cancelButton = wizardButton(QStringLiteral("fltbutton1"), tr("Annulla"), this);
 
     auto* buttons = new QHBoxLayout;
@@ -98,6 +102,8 @@ TariffEditor::TariffEditor(const QString& databasePath, UserMessages& messages, 
     connect(nextButton_, &FlatButton::clicked, this, &TariffEditor::forward);
     connect(backButton_, &FlatButton::clicked, this, [this] { setPage(pageIndex_ - 1); });
     connect(cancelButton, &FlatButton::clicked, this, &QWidget::close);
+    setDefaultButton(*nextButton_, *this);
+    setCancelButton(*cancelButton, *this);
     connect(companyPage_, &CompanyPage::selectionChanged, this, &TariffEditor::companySelected);
     connect(companyPage_, &CompanyPage::newCompanyConfirmed, this, &TariffEditor::takeNewCompany);
     connect(descriptionPage_, &DescriptionPage::descriptionChanged, this, &TariffEditor::updateForwardButton);

@@ -73,8 +73,8 @@ private:
     BandPage* bandPage_;
     QStackedWidget* pages_;
     QLabel* messageLabel_;
-    FlatButton* backButton_;
-    FlatButton* nextButton_;
+    FlatButton* backButton_ = nullptr;
+    FlatButton* nextButton_ = nullptr;
 };
 
 } // namespace zrt

@@ -26,15 +26,15 @@ namespace zrt::test {
 
 class FakeAutostart final : public Autostart {
 public:
-    AutostartOutcome switchOn(const QString& name, const QString& executablePath) override
+    bool switchOn(const QString& name, const QString& executablePath) override
     {
         registered.append(name + QLatin1Char('=') + executablePath);
-        return outcome;
+        return succeeds;
     }
     bool switchOff() override { return true; }
     bool isOn() const override { return !registered.isEmpty(); }
 
-    AutostartOutcome outcome = AutostartOutcome::MachineWide;
+    bool succeeds = true;
     QStringList registered;
 };
 

@@ -87,7 +87,7 @@ protected:
         return *window_;
     }
 
-    MainWindow& loaded(MainWindow::Placement placement = MainWindow::Placement::OffScreen)
+    MainWindow& loaded(MainWindow::Placement placement = MainWindow::Placement::InTray)
     {
         window().load(placement);
         return *window_;

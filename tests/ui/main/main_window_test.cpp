@@ -2,10 +2,13 @@
 
 #include "controls/flat_button.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QDialog>
 #include <QCoreApplication>
 #include <QMouseEvent>
 #include <QSignalSpy>
+#include <QTest>
 
 #include <filesystem>
 
@@ -15,10 +18,12 @@ namespace {
 constexpr int kTwipsPerPixel = 15;
 
 // The desktop refuses the autostart entry here.
-TEST_F(MainWindowTest, FirstRunLoadsOffScreenAndSwitchesAutostartOnOnce)
+TEST_F(MainWindowTest, FirstRunLoadsHiddenInTheTrayAndSwitchesAutostartOnOnce)
 {
-    autostart.outcome = AutostartOutcome::Failed;
-    EXPECT_EQ(loaded().y(), MainWindow::kOffScreenTopTwips / kTwipsPerPixel);
+    autostart.succeeds = false;
+    QSignalSpy startUpOver(&window(), &MainWindow::loaded);
+    EXPECT_FALSE(loaded().isVisible()) << "never parked off the screen, where window managers pull it back";
+    EXPECT_EQ(startUpOver.count(), 1) << "the start-up ends though the window was never activated";
     EXPECT_EQ(autostart.registered,
               QStringList(QStringLiteral("ZR Tellix 99=") + QCoreApplication::applicationFilePath()));
     EXPECT_FALSE(settings.autostartOn());
@@ -28,7 +33,7 @@ TEST_F(MainWindowTest, FirstRunLoadsOffScreenAndSwitchesAutostartOnOnce)
     writeSim("entries", "");
     loaded();
     EXPECT_EQ(autostart.registered.size(), 1) << "only the first run registers";
-    EXPECT_EQ(dialogs.notices, QStringList(QString::fromUtf8(kNoDialUpEntriesMessage.data())))
+    EXPECT_EQ(dialogs.notices, QStringList(QStringLiteral("Non sono presenti connessioni di Accesso Remoto.")))
         << "an empty phonebook is told of";
 }
 
@@ -53,10 +58,11 @@ TEST_F(MainWindowTest, MetersAConnectionInTheCurrencyShownAndRefusesToEndMeanwhi
     EXPECT_EQ(ends.count(), 1);
 }
 
-TEST_F(MainWindowTest, ChiudiHidesAndKeepsThePositionButNeverTheOneOffScreenOrWithoutATrayMinimizes)
+TEST_F(MainWindowTest, ChiudiHidesAndKeepsThePositionButNeverOneUnseenOrWithoutATrayMinimizes)
 {
     const QPoint kept(200, 100);
     MainWindow& form = loaded();
+    form.showAtSavedPosition();
     form.move(kept);
     emit child<FlatButton>("fltbutton1").clicked();
     EXPECT_FALSE(form.isVisible());
@@ -74,6 +80,52 @@ TEST_F(MainWindowTest, ChiudiHidesAndKeepsThePositionButNeverTheOneOffScreenOrWi
     EXPECT_EQ(withoutTray.pos(), kept) << "shown at once";
     emit child<FlatButton>("fltbutton1").clicked();
     EXPECT_TRUE(withoutTray.isMinimized()) << "without a tray a hidden window could not be reached again";
+}
+
+TEST_F(MainWindowTest, TheMenuKeyAndShiftF10OpenTheMenuBelowItsButton)
+{
+    const struct { const char* name; Qt::Key key; Qt::KeyboardModifiers modifiers; bool opens; } keys[] = {
+        {"Menu", Qt::Key_Menu, Qt::NoModifier, true},
+        {"Shift+F10", Qt::Key_F10, Qt::ShiftModifier, true},
+        {"F10 alone", Qt::Key_F10, Qt::NoModifier, false},
+    };
+    MainWindow& form = loaded(MainWindow::Placement::SavedPosition);
+    QApplication::setActiveWindow(&form);
+    const QWidget& button = child<QWidget>("dropdown1");
+    for (const auto& k : keys) {
+        QTest::keyClick(&form, k.key, k.modifiers);
+        EXPECT_EQ(menu().isVisible(), k.opens) << k.name;
+        if (k.opens) {
+            EXPECT_GT(menu().y(), button.mapToGlobal(QPoint()).y()) << k.name;
+        }
+        menu().hide();
+    }
+}
+
+// A modal dialog of the program takes the strip off the top while it is
+// open; the strip stays where and as it was.
+TEST_F(MainWindowTest, ModalDialogsAreNotCoveredByTheStrip)
+{
+    for (const bool shown : {true, false}) {
+        MainWindow& form = loaded(MainWindow::Placement::SavedPosition);
+        if (!shown)
+            form.hide();
+        const QPoint position = form.pos();
+        QWidget ownWindow(&form, Qt::Window); // as the management window
+        ownWindow.show();
+        QDialog dialog;
+        dialog.setWindowModality(Qt::ApplicationModal);
+        dialog.show();
+        EXPECT_FALSE(form.windowFlags().testFlag(Qt::WindowStaysOnTopHint)) << shown;
+        EXPECT_EQ(form.isVisible(), shown);
+        dialog.hide();
+        EXPECT_TRUE(form.windowFlags().testFlag(Qt::WindowStaysOnTopHint)) << shown;
+        EXPECT_EQ(form.isVisible(), shown);
+        EXPECT_EQ(form.pos(), position);
+        EXPECT_TRUE(ownWindow.isVisible()) << "the strip's own windows stay";
+        ownWindow.setParent(nullptr);
+        window_.reset();
+    }
 }
 
 // Presses on a widget and lets go after moving the mouse by `by`. Each

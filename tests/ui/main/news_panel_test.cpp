@@ -1,6 +1,7 @@
 #include "main_window_fixture.h"
 
-#include "ui/main/news_address.h"
+#include "ui/common/news_address.h"
+#include "ui/main/local_news.h"
 #include "ui/main/news_panel.h"
 #include "ui/main/plugin_page_fetcher.h"
 
@@ -75,6 +76,39 @@ TEST(PluginPageFetcher, LoadsThePluginOnTheFirstFetchOrLogsWhyNot)
         while (installed && arrived.isEmpty() && !deadline.hasExpired())
             QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
         EXPECT_EQ(arrived, installed ? QByteArray("<p>Remota</p>") : QByteArray());
+    }
+}
+
+// A data folder without news.htm gets the installed page; a page already
+// there is never replaced, and with nothing installed nothing is made.
+TEST(LocalNews, TheInstalledPageIsCopiedOnlyWhereThereIsNone)
+{
+    QTemporaryDir installed;
+    const QString shipped = installed.filePath(QStringLiteral("news.htm"));
+    {
+        QFile file(shipped);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("<p>installata</p>");
+    }
+    const struct { const char* name; const char* already; bool installedToo; const char* expected; } cases[] = {
+        {"new folder", nullptr, true, "<p>installata</p>"},
+        {"own page", "<p>mia</p>", true, "<p>mia</p>"},
+        {"nothing installed", nullptr, false, nullptr}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        QTemporaryDir folder;
+        const QString page = folder.filePath(QStringLiteral("news.htm"));
+        if (c.already) {
+            QFile file(page);
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+            file.write(c.already);
+        }
+        EXPECT_EQ(localNewsPage(folder.path(), c.installedToo ? shipped : QString()), page);
+        QFile file(page);
+        EXPECT_EQ(file.open(QIODevice::ReadOnly), c.expected != nullptr);
+        if (c.expected) {
+            EXPECT_EQ(file.readAll(), QByteArray(c.expected));
+        }
     }
 }
 

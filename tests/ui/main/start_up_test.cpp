@@ -92,9 +92,34 @@ TEST_F(StartUpTest, TheIntroComesFirstAndTheStepRunsOnce)
     MainWindow* window = start.mainWindow();
     ASSERT_TRUE(window);
     deleteClosedWindows();
-    EXPECT_FALSE(start.intro()) << "closed once the main window became active";
+    EXPECT_FALSE(start.intro()) << "closed once the main window is loaded";
     start.runStep();
     EXPECT_EQ(start.mainWindow(), window);
+}
+
+// With a tray the strip starts hidden, unless another start asked for it
+// meanwhile, before or after the start-up step.
+TEST_F(StartUpTest, TheStripComesToTheFrontWhenAskedEvenBeforeItIsLoaded)
+{
+    enum class Asked { Never, BeforeTheStep, AfterTheStep };
+    const struct { const char* name; Asked asked; bool shown; } cases[] = {
+        {"never asked", Asked::Never, false},
+        {"asked during the intro", Asked::BeforeTheStep, true},
+        {"asked later", Asked::AfterTheStep, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        program.emplace(dataFolder.path(), StartUpServices{settings, dialUp, clock, autostart, dialogs, links, news, true});
+        program->begin();
+        if (c.asked == Asked::BeforeTheStep)
+            program->bringToFront();
+        program->runStep();
+        if (c.asked == Asked::AfterTheStep)
+            program->bringToFront();
+        EXPECT_EQ(program->mainWindow()->isVisible(), c.shown);
+        program.reset();
+        deleteClosedWindows();
+    }
 }
 
 TEST_F(StartUpTest, ATickDuringTheUpdateQuestionDoesNotStartAgain)
@@ -136,7 +161,7 @@ TEST_F(UpdateOffer, AskedUntilCopiedWholeThenRemovesOnlyItsMarker)
     const QByteArray before = fileDigest(databasePath());
     EXPECT_EQ(offer(), UpdateOutcome::Failed);
     EXPECT_EQ(fileDigest(databasePath()), before);
-    EXPECT_TRUE(dialogs.warnings.value(0).contains(QStringLiteral("disk full")));
+    EXPECT_TRUE(dialogs.warnings.value(0).contains(QStringLiteral("il database è rimasto com'era")));
 
     query(QStringLiteral("DROP TRIGGER disk_full"));
     EXPECT_EQ(offer(), UpdateOutcome::Applied);

@@ -20,11 +20,11 @@ namespace zrt::test {
 
 class FakeAutostart : public Autostart {
 public:
-    AutostartOutcome switchOn(const QString& name, const QString& executablePath) override
+    bool switchOn(const QString& name, const QString& executablePath) override
     {
         calls.append(QStringLiteral("on %1 %2").arg(name, executablePath));
-        on = onOutcome != AutostartOutcome::Failed;
-        return onOutcome;
+        on = onSucceeds;
+        return onSucceeds;
     }
     bool switchOff() override
     {
@@ -34,7 +34,7 @@ public:
     }
     bool isOn() const override { return on; }
 
-    AutostartOutcome onOutcome = AutostartOutcome::MachineWide;
+    bool onSucceeds = true;
     bool offSucceeds = true;
     bool on = false;
     QStringList calls; // "on ZR Tellix 99 /usr/bin/zrtellix", "off"

@@ -183,5 +183,32 @@ TEST_F(TariffsPageTest, TheVatRateTakesOnlyAWholePercentage)
     }
 }
 
+// A rate changed elsewhere (the command-line tool, another window) shows
+// when the window is next activated, and is what "Annulla" goes back to; a
+// rate being typed is left alone.
+TEST_F(TariffsPageTest, TheVatRateChangedElsewhereShowsOnActivation)
+{
+    QSignalSpy changes(window_.get(), &ManagementWindow::vatChanged);
+    QLineEdit* box = child<QLineEdit>("txtIva");
+    const auto storeElsewhere = [this](int rate) {
+        Database db = database();
+        VatStore(db).write(rate);
+    };
+
+    storeElsewhere(10);
+    activate();
+    EXPECT_EQ(box->text(), QStringLiteral("10"));
+    EXPECT_EQ(changes.size(), 1);
+
+    click(child<FlatButton>("fltbutton11"));
+    box->setText(QStringLiteral("3"));
+    storeElsewhere(4);
+    activate();
+    EXPECT_EQ(box->text(), QStringLiteral("3")) << "what is being typed stays";
+    click(child<FlatButton>("fltbutton12"));
+    EXPECT_EQ(box->text(), QStringLiteral("4"));
+    EXPECT_EQ(changes.size(), 2);
+}
+
 } // namespace
 } // namespace zrt::test
