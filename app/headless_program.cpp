@@ -79,12 +79,23 @@ bool prepareDatabase(const QString& path)
     }
 }
 
-// Once stdout is gone (a closed pipe) there is no one to report to: the
-// program ends in order.
-void printStatus(StatusOutput& output, const QString& line)
+// A line is printed when it changes: at start, on each change of the
+// line's state, and once a second while the meter counts. Once stdout is
+// gone (a closed pipe) there is no one to report to: the program ends in
+// order.
+void printStatus(StatusOutput& output, StatusLine& statusLine)
 {
-    if (output.write(line.toUtf8() + '\n') == StatusOutput::Result::Closed)
+    const std::optional<QString> line = statusLine.takeChangedText();
+    if (line && output.write(line->toUtf8() + '\n') == StatusOutput::Result::Closed)
         QCoreApplication::quit();
+}
+
+// The backend's news is not listened to when the environment says so:
+// the line is then checked once a second, as on a system without news.
+MonitorTimer::News newsChoice()
+{
+    return qEnvironmentVariableIsSet("ZRTELLIX_IGNORE_DIALUP_NEWS") ? MonitorTimer::News::Ignored
+                                                                     : MonitorTimer::News::Watched;
 }
 
 // Every entry of the phonebook gets the default tariff unless it has one,
@@ -128,16 +139,15 @@ int monitorUntilSignalled(DialUpService& dialUp, const QString& databasePath)
 {
     const TerminationSignals terminationSignals([](int) { QCoreApplication::quit(); });
     SystemClock clock;
-    StatusLine statusLine;
+    StatusLine statusLine(printError);
     StatusOutput output(STDOUT_FILENO);
-    MonitorSession session(databasePath, dialUp, clock, statusLine,
-                           [&] { printStatus(output, statusLine.text()); });
+    MonitorSession session(databasePath, dialUp, clock, statusLine, [&] { printStatus(output, statusLine); });
     try {
         preparePhonebook(dialUp, session.database().get());
     } catch (const DatabaseError& error) {
         printError(error.message());
     }
-    session.start();
+    session.start(newsChoice());
     QCoreApplication::exec();
     return exitStatusFor(session.stop(), session.journal().path());
 }

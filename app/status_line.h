@@ -5,6 +5,10 @@
 
 #include <QCoreApplication>
 
+#include <functional>
+#include <optional>
+#include <utility>
+
 namespace zrt::app {
 
 // The display of the headless program: the state of the line, the cost
@@ -16,7 +20,13 @@ class StatusLine final : public MonitorDisplay {
     Q_DECLARE_TR_FUNCTIONS(zrt::app::StatusLine)
 
 public:
+    // `refused` gets each refusal to hang up, for the user.
+    explicit StatusLine(std::function<void(const QString&)> refused = {}) : refused_(std::move(refused)) {}
+
     QString text() const;
+    // The line when it is not the one last taken: a line is printed once,
+    // however many ticks show it.
+    std::optional<QString> takeChangedText();
 
     // Entry names reach a terminal: their control characters are shown
     // escaped, never sent raw.
@@ -25,12 +35,19 @@ public:
     void showCost(const QString& text) override { cost_ = tr("%1 Lire").arg(text); }
     void showMissingTariff(const QString&) override { cost_ = tr("tariffa mancante"); }
     void showElapsed(const QString& text) override { elapsed_ = text; }
+    void showHangUpRefusal(const QString& text) override
+    {
+        if (refused_)
+            refused_(text);
+    }
     Currency currency() const override { return Currency::Lire; }
     bool newsEnabled() const override { return false; }
     void openNewsPage() override {}
     void logChanged() override {}
 
 private:
+    std::function<void(const QString&)> refused_;
+    QString lastTaken_;
     QString caption_ = notConnectedCaption();
     QString cost_ = tr("%1 Lire").arg(0);
     QString elapsed_ = elapsedCaption(0);

@@ -80,6 +80,7 @@ public:
     void showCost(const QString& text) override { benchmark::DoNotOptimize(text); }
     void showMissingTariff(const QString& entry) override { benchmark::DoNotOptimize(entry); }
     void showElapsed(const QString& text) override { benchmark::DoNotOptimize(text); }
+    void showHangUpRefusal(const QString&) override {}
     Currency currency() const override { return Currency::Lire; }
     bool newsEnabled() const override { return false; }
     void openNewsPage() override {}

@@ -2,8 +2,16 @@
 // the figures as JSON for perf_table:
 //
 //   perf_probe idle NAME SECONDS -- PROGRAM [ARG...]
-//       lets the program settle, then reads its CPU time and resident
+//       lets the program settle, then reads its CPU time, its wake-ups
+//       (voluntary context switches of its threads) and resident
 //       memory from /proc over SECONDS of wall time;
+//   perf_probe notice NAME RUNS FOLDER -- PROGRAM [ARG...]
+//       for the headless program on the simulated dialer in FOLDER, times
+//       each run from writing the entry "Casa" into FOLDER/connected to
+//       the status line saying it is connected; runs start at random
+//       moments, so a program that asks once a second is caught at any
+//       point of its second. The first run only warms the caches; the
+//       median and the slowest of the others are printed.
 //   perf_probe startup NAME RUNS DATABASE -- PROGRAM [ARG...]
 //       on the X display of $DISPLAY, times each run from just before the
 //       process is made to the mapping of its first top-level window (the
@@ -14,8 +22,8 @@
 //       wait, and the start-up without it is the rest. The first run only
 //       warms the caches; the medians of the others are printed.
 //
-// The program's standard output and input are /dev/null; its standard
-// error is ours. It is ended with SIGTERM, as at the end of a desktop login.
+// The program's standard input is /dev/null, its standard output too but
+// for `notice`, which reads it; its standard error is ours. It is ended with SIGTERM, as at the end of a desktop login.
 #include <xcb/xcb.h>
 
 #include <fcntl.h>
@@ -31,9 +39,11 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <map>
 #include <optional>
+#include <random>
 #include <sstream>
 #include <stdexcept>
 #include <string>
@@ -52,17 +62,19 @@ constexpr std::chrono::seconds kWindowTimeout{30};
 constexpr std::chrono::seconds kExitTimeout{10};
 
 const char kUsage[] = "usage: perf_probe idle NAME SECONDS -- PROGRAM [ARG...]\n"
-                      "       perf_probe startup NAME RUNS DATABASE -- PROGRAM [ARG...]\n";
+                      "       perf_probe startup NAME RUNS DATABASE -- PROGRAM [ARG...]\n"
+                      "       perf_probe notice NAME RUNS FOLDER -- PROGRAM [ARG...]\n";
 
 class ProbeError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
 };
 
-// A program started by the probe; ended with SIGTERM when it goes.
+// A program started by the probe; ended with SIGTERM when it goes. Its
+// standard output goes to `output`, else to /dev/null.
 class Child {
 public:
-    explicit Child(const std::vector<std::string>& command)
+    explicit Child(const std::vector<std::string>& command, int output = -1)
     {
         std::vector<char*> arguments;
         for (const std::string& word : command)
@@ -74,7 +86,7 @@ public:
         if (pid_ == 0) {
             const int null = ::open("/dev/null", O_RDWR);
             ::dup2(null, STDIN_FILENO);
-            ::dup2(null, STDOUT_FILENO);
+            ::dup2(output >= 0 ? output : null, STDOUT_FILENO);
             ::execvp(arguments[0], arguments.data());
             std::perror(arguments[0]);
             ::_exit(127);
@@ -157,6 +169,35 @@ long long statusKilobytes(pid_t pid, const std::string& key)
     throw ProbeError("no " + key + " for the process");
 }
 
+// Voluntary context switches of each of the process's threads: each is a
+// wait in the kernel, so an idle program makes one for each wake-up.
+std::map<std::string, long long> voluntarySwitches(pid_t pid)
+{
+    std::map<std::string, long long> switches;
+    for (const auto& task : std::filesystem::directory_iterator("/proc/" + std::to_string(pid) + "/task")) {
+        std::istringstream status(readFile(task.path().string() + "/status"));
+        std::string line;
+        while (std::getline(status, line)) {
+            if (line.starts_with("voluntary_ctxt_switches:"))
+                switches[task.path().filename().string()] = std::stoll(line.substr(line.find(':') + 1));
+        }
+    }
+    return switches;
+}
+
+// The switches made between two readings by the threads alive at the
+// second; a thread that ended meanwhile took its count along.
+long long switchesBetween(const std::map<std::string, long long>& before,
+                          const std::map<std::string, long long>& after)
+{
+    long long made = 0;
+    for (const auto& [thread, count] : after) {
+        const auto earlier = before.find(thread);
+        made += count - (earlier == before.end() ? 0 : earlier->second);
+    }
+    return made;
+}
+
 void printMeasures(const std::string& name, const std::map<std::string, double>& measures)
 {
     std::printf("{\n  \"measures\": {");
@@ -181,9 +222,11 @@ void measureIdle(const std::string& name, int seconds, const std::vector<std::st
     if (!child.running())
         throw ProbeError(command.front() + " ended before it could be measured");
     const long long ticksBefore = cpuTicks(child.pid());
+    const std::map<std::string, long long> switchesBefore = voluntarySwitches(child.pid());
     const Clock::time_point start = Clock::now();
     std::this_thread::sleep_for(std::chrono::seconds(seconds));
     const long long ticksAfter = cpuTicks(child.pid());
+    const long long switches = switchesBetween(switchesBefore, voluntarySwitches(child.pid()));
     const double wall = std::chrono::duration<double>(Clock::now() - start).count();
     const long long rss = statusKilobytes(child.pid(), "VmRSS");
     const long long peak = statusKilobytes(child.pid(), "VmHWM");
@@ -198,6 +241,7 @@ void measureIdle(const std::string& name, int seconds, const std::vector<std::st
         static_cast<double>(ticksAfter - ticksBefore) / static_cast<double>(::sysconf(_SC_CLK_TCK));
     printMeasures(name, {{"cpu_percent", 100.0 * cpuSeconds / wall},
                          {"cpu_ms_per_minute", 1000.0 * cpuSeconds * 60.0 / wall},
+                         {"wakeups_per_minute", static_cast<double>(switches) * 60.0 / wall},
                          {"wall_seconds", wall},
                          {"rss_mib", mebibytes(rss)},
                          {"peak_rss_mib", mebibytes(peak)},
@@ -465,13 +509,91 @@ void measureStartUp(const std::string& name, int runs, const std::string& databa
                          {"runs", static_cast<double>(runs)}});
 }
 
+// The lines a child prints on a pipe.
+class LineReader {
+public:
+    explicit LineReader(int fd) : fd_(fd) {}
+
+    // Reads until a line starting with `start` comes; false when the child
+    // ends or the time runs out first.
+    bool waitForLineStarting(Child& child, const std::string& start)
+    {
+        const Clock::time_point deadline = Clock::now() + kWindowTimeout;
+        for (;;) {
+            for (std::size_t end; (end = pending_.find('\n')) != std::string::npos;) {
+                const bool found = pending_.starts_with(start);
+                pending_.erase(0, end + 1);
+                if (found)
+                    return true;
+            }
+            if (!child.running() || Clock::now() >= deadline)
+                return false;
+            pollfd readable{fd_.get(), POLLIN, 0};
+            if (::poll(&readable, 1, 100) == 1) {
+                char buffer[4096];
+                const ssize_t length = ::read(fd_.get(), buffer, sizeof buffer);
+                if (length > 0)
+                    pending_.append(buffer, static_cast<std::size_t>(length));
+            }
+        }
+    }
+
+private:
+    Descriptor fd_;
+    std::string pending_;
+};
+
+void writeFile(const std::filesystem::path& path, const std::string& text)
+{
+    std::ofstream file(path, std::ios::binary | std::ios::trunc);
+    if (!(file << text))
+        throw ProbeError("cannot write " + path.string());
+}
+
+void measureNotice(const std::string& name, int runs, const std::filesystem::path& folder,
+                   const std::vector<std::string>& command)
+{
+    const std::filesystem::path connected = folder / "connected";
+    writeFile(connected, "");
+    int pipe[2];
+    if (::pipe2(pipe, O_CLOEXEC) != 0)
+        throw ProbeError("cannot make a pipe");
+    LineReader lines(pipe[0]);
+    Child child(command, pipe[1]);
+    ::close(pipe[1]);
+    if (!lines.waitForLineStarting(child, "Non connesso"))
+        throw ProbeError(command.front() + " did not say the line is down");
+    std::mt19937 random(std::random_device{}());
+    std::uniform_int_distribution<int> pause(500, 1500);
+    std::vector<double> notice;
+    for (int run = 0; run <= runs; ++run) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(pause(random)));
+        const Clock::time_point start = Clock::now();
+        writeFile(connected, "Casa\n");
+        if (!lines.waitForLineStarting(child, "Connessione attiva Casa"))
+            throw ProbeError(command.front() + " did not notice the connection");
+        const double elapsed = millisecondsBetween(start, Clock::now());
+        std::fprintf(stderr, "run %d: noticed in %.1f ms%s\n", run, elapsed,
+                     run == 0 ? " (warming up, not counted)" : "");
+        if (run > 0)
+            notice.push_back(elapsed);
+        writeFile(connected, "");
+        if (!lines.waitForLineStarting(child, "Non connesso"))
+            throw ProbeError(command.front() + " did not notice the line drop");
+    }
+    printMeasures(name, {{"notice_ms", median(notice)},
+                         {"slowest_notice_ms", *std::ranges::max_element(notice)},
+                         {"runs", static_cast<double>(runs)}});
+}
+
 int run(const std::vector<std::string>& words)
 {
     const bool idle = words.size() > 1 && words[1] == "idle";
     const bool startUp = words.size() > 1 && words[1] == "startup";
-    const std::size_t separator = startUp ? 5 : 4;
+    const bool notice = words.size() > 1 && words[1] == "notice";
+    const std::size_t separator = startUp || notice ? 5 : 4;
     const int count = words.size() > 3 ? std::atoi(words[3].c_str()) : 0;
-    if (!(idle || startUp) || words.size() <= separator + 1 || words[separator] != "--" || count <= 0) {
+    if (!(idle || startUp || notice) || words.size() <= separator + 1 || words[separator] != "--" || count <= 0) {
         std::fputs(kUsage, stderr);
         return 2;
     }
@@ -480,6 +602,8 @@ int run(const std::vector<std::string>& words)
     try {
         if (idle)
             measureIdle(name, count, command);
+        else if (notice)
+            measureNotice(name, count, words[4], command);
         else
             measureStartUp(name, count, words[4], command);
     } catch (const std::exception& error) {

@@ -59,6 +59,7 @@ void ConnectionMonitor::start()
 
 void ConnectionMonitor::tick()
 {
+    showHangUpRefusal();
     const Instant now = services_.clock.now();
     if (!recovered_ && !recover(now))
         return;
@@ -82,6 +83,7 @@ void ConnectionMonitor::meterTick()
 void ConnectionMonitor::hangUp()
 {
     services_.dialUp.hangUpAll();
+    showHangUpRefusal();
 }
 
 LogWriter::Pending ConnectionMonitor::shutDown()
@@ -135,11 +137,25 @@ void ConnectionMonitor::resume(const std::string& entry, const ResumedRow& row, 
     meter_.showCost(state_);
 }
 
+void ConnectionMonitor::showHangUpRefusal()
+{
+    if (const std::optional<std::string> refusal = services_.dialUp.takeHangUpRefusal())
+        services_.display.showHangUpRefusal(qtText(*refusal));
+}
+
 void ConnectionMonitor::showNoConnection()
 {
     services_.display.setHangUpEnabled(false);
-    services_.display.showConnection(notConnectedCaption());
+    services_.display.showConnection(idleCaption());
     endConnection();
+}
+
+// While the backend's facility is gone, no line can be seen: the user is
+// told why rather than "Non connesso".
+QString ConnectionMonitor::idleCaption() const
+{
+    const DialUpAvailability availability = services_.dialUp.availability();
+    return availability.isAvailable() ? notConnectedCaption() : qtText(availability.message);
 }
 
 void ConnectionMonitor::followConnection(const Instant& now)
@@ -149,7 +165,7 @@ void ConnectionMonitor::followConnection(const Instant& now)
     const std::optional<std::string> entry = findConnectedEntry();
     if (!entry) {
         // A line none of the entries accounts for is not metered.
-        services_.display.showConnection(notConnectedCaption());
+        services_.display.showConnection(idleCaption());
         endConnection();
         return;
     }

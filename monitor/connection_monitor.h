@@ -29,8 +29,8 @@ struct MonitorServices {
     const PendingJournal* journal = nullptr;
 };
 
-// Follows the dial-up connections. Once a second, tick() sees whether a
-// line is up and which phonebook entry it belongs to, opens a row of the
+// Follows the dial-up connections. On each change of the line, and once a
+// second while a connection is metered, tick() sees whether a line is up and which phonebook entry it belongs to, opens a row of the
 // connection log when a connection starts and completes it when it ends.
 // While a connection is metered the meter runs: meterTick(), once a second,
 // shows its time and cost and checkpoints them to its row.
@@ -51,9 +51,13 @@ public:
     void tick();
     void meterTick();
     bool meterRunning() const { return state_.connected; }
+    // Something waits for the file to be usable again: a row to write, or
+    // the rows an earlier run left open. A later tick tries again.
+    bool hasPendingWork() const { return !recovered_ || writer_.hasPending(); }
 
     // The user's command: every line is asked to hang up; the next tick
-    // sees the connection end.
+    // sees the connection end. What the system refuses is shown at once or,
+    // when the backend learns it later, on a later tick.
     void hangUp();
 
     // At the program's end: the metered connection's row is completed with
@@ -67,7 +71,9 @@ private:
     bool recover(const Instant& now);
     void resume(const std::string& entry, const ResumedRow& row, const Instant& now);
 
+    void showHangUpRefusal();
     void showNoConnection();
+    QString idleCaption() const;
     void followConnection(const Instant& now);
     void showNewsOnce();
     std::optional<std::string> findConnectedEntry();

@@ -46,6 +46,8 @@ public:
     // unknown, and shown so ("---"), never as a number.
     virtual void showMissingTariff(const QString& entry) = 0;
     virtual void showElapsed(const QString& text) = 0;
+    // The system refused to hang up; one line for each refusal.
+    virtual void showHangUpRefusal(const QString& text) = 0;
 
     // The currency the cost is shown in, as the user last chose it.
     virtual Currency currency() const = 0;

@@ -38,14 +38,14 @@ MonitorSession::MonitorSession(const QString& databasePath, DialUpService& dialU
       tariffs_(database_),
       journal_(PendingJournal::pathFor(databasePath)),
       monitor_({dialUp, clock, log_, tariffs_, display, &journal_}),
-      timer_(monitor_, std::move(afterTick))
+      timer_(monitor_, dialUp, std::move(afterTick))
 {
 }
 
-void MonitorSession::start()
+void MonitorSession::start(MonitorTimer::News news)
 {
     monitor_.start();
-    timer_.start();
+    timer_.start(news);
 }
 
 LogWriter::Pending MonitorSession::stop()

@@ -14,7 +14,9 @@
 #include <fcntl.h>
 #include <signal.h>
 
+#include <fstream>
 #include <optional>
+#include <string>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -23,6 +25,19 @@ namespace {
 
 using ::testing::HasSubstr;
 using ::testing::SizeIs;
+
+// How often the main thread of a process has waited in the kernel: each
+// wake-up of an idle program counts one.
+long long voluntarySwitchesOf(qint64 pid)
+{
+    std::ifstream status("/proc/" + std::to_string(pid) + "/status");
+    const std::string key = "voluntary_ctxt_switches:";
+    for (std::string line; std::getline(status, line);) {
+        if (line.starts_with(key))
+            return std::stoll(line.substr(key.size()));
+    }
+    return -1;
+}
 
 // `zrtellix --headless` on a scratch database with "Casa" on the pulse
 // tariff, watching the simulated dialer in a folder of its own.
@@ -169,6 +184,46 @@ TEST_F(HeadlessProgram, StartsOnceALockHeldAtStartUpIsLetGo)
     locker->query(QStringLiteral("ROLLBACK"));
     locker.reset();
     EXPECT_FALSE(program.waitForLineStarting(QStringLiteral("Non connesso")).isEmpty());
+    EXPECT_TRUE(program.stopWith(SIGTERM));
+}
+
+// A connection reaches the status line on the dialer's news, or, with the
+// news ignored, on the check made once a second.
+TEST_F(HeadlessProgram, NoticesAConnectionMadeWhileItRuns)
+{
+    for (const bool newsIgnored : {false, true}) {
+        HeadlessRun run(scratch.folder(), simFolder.path());
+        if (newsIgnored)
+            run.setEnvironment(QStringLiteral("ZRTELLIX_IGNORE_DIALUP_NEWS"), QStringLiteral("1"));
+        writeSimFile(simFolder, "connected", "");
+        ASSERT_TRUE(run.start());
+        ASSERT_FALSE(run.waitForLineStarting(QStringLiteral("Non connesso")).isEmpty()) << newsIgnored;
+
+        writeSimFile(simFolder, "connected", "Casa\n");
+        EXPECT_FALSE(run.waitForLineStarting(QStringLiteral("Connessione attiva Casa")).isEmpty()) << newsIgnored;
+        writeSimFile(simFolder, "connected", "");
+        EXPECT_FALSE(run.waitForLineStarting(QStringLiteral("Non connesso")).isEmpty()) << newsIgnored;
+        EXPECT_TRUE(run.stopWith(SIGTERM)) << newsIgnored;
+    }
+    EXPECT_THAT(scratch.rows(), SizeIs(2));
+}
+
+// Idle, with news to wait for, the program sleeps: no timer wakes it, and
+// its line is printed once, not again every second.
+TEST_F(HeadlessProgram, IdleItNeitherWakesUpNorRepeatsItsLine)
+{
+    ASSERT_TRUE(program.start());
+    ASSERT_FALSE(program.waitForLineStarting(QStringLiteral("Non connesso")).isEmpty());
+    program.runFor(500); // what follows the start settles
+
+    const long long before = voluntarySwitchesOf(program.processId());
+    int lines = 0;
+    program.waitForLine([&](const QString&) { ++lines; return false; }, 8000);
+    const long long after = voluntarySwitchesOf(program.processId());
+
+    ASSERT_GE(before, 0);
+    EXPECT_LE(after - before, 5) << "a noisy machine may wake it a few times, a timer eight";
+    EXPECT_EQ(lines, 0);
     EXPECT_TRUE(program.stopWith(SIGTERM));
 }
 

@@ -270,18 +270,10 @@ TEST(RecoveryAcrossClockChange, ARestartInTheRepeatedHourResumesTheRow)
 // Another program holds the database file locked, or the file is away.
 class DatabaseTroubleTest : public MonitorFixture {
 protected:
-    void lock()
-    {
-        locker.emplace(scratch.open());
-        locker->query(QStringLiteral("BEGIN EXCLUSIVE"));
-    }
-    void unlock()
-    {
-        locker->query(QStringLiteral("ROLLBACK"));
-        locker.reset();
-    }
+    void lock() { locker.emplace(scratch); }
+    void unlock() { locker.reset(); }
 
-    std::optional<Database> locker;
+    std::optional<ExclusiveLock> locker;
 };
 
 // The row cannot be begun, then cannot be completed: each is written on a

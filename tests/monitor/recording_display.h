@@ -14,6 +14,7 @@ public:
     void showCost(const QString& text) override { costs.append(text); }
     void showMissingTariff(const QString& entry) override { costs.append(QStringLiteral("--- ") + entry); }
     void showElapsed(const QString& text) override { elapsed = text; }
+    void showHangUpRefusal(const QString& text) override { refusals.append(text); }
     Currency currency() const override { return shownCurrency; }
     bool newsEnabled() const override { return false; }
     void openNewsPage() override {}
@@ -25,6 +26,7 @@ public:
     bool hangUpEnabled = false;
     QStringList costs;
     QString elapsed;
+    QStringList refusals;
     Currency shownCurrency = Currency::Lire;
     int logChanges = 0;
 };

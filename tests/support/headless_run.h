@@ -43,6 +43,8 @@ public:
     HeadlessRun(const HeadlessRun&) = delete;
     HeadlessRun& operator=(const HeadlessRun&) = delete;
 
+    bool isRunning() const { return program_.state() != QProcess::NotRunning; }
+
     // Runs in the child between fork and exec (limits, another user).
     void setChildSetup(std::function<void()> setup) { program_.setChildProcessModifier(std::move(setup)); }
 

@@ -45,6 +45,22 @@ private:
     QString path_;
 };
 
+// Another program holding the file locked, in an exclusive transaction of
+// its own, until it goes.
+class ExclusiveLock {
+public:
+    explicit ExclusiveLock(const ScratchDatabase& scratch) : holder_(scratch.open())
+    {
+        holder_.query(QStringLiteral("BEGIN EXCLUSIVE"));
+    }
+    ~ExclusiveLock() { holder_.query(QStringLiteral("ROLLBACK")); }
+    ExclusiveLock(const ExclusiveLock&) = delete;
+    ExclusiveLock& operator=(const ExclusiveLock&) = delete;
+
+private:
+    Database holder_;
+};
+
 inline QByteArray fileDigest(const QString& path)
 {
     QFile file(path);

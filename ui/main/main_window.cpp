@@ -258,8 +258,8 @@ void MainWindow::load(Placement placement)
         setWindowFlag(Qt::Tool, false);
         showAtSavedPosition();
     }
+    finishStartUp(); // the news box is set before the first tick may open the news
     session_->start();
-    finishStartUp();
 }
 
 // The user is told once, at load, when there is nothing to meter.
@@ -331,6 +331,13 @@ void MainWindow::showMissingTariff(const QString& entry)
 void MainWindow::showElapsed(const QString& text)
 {
     elapsedLabel_->setText(text);
+}
+
+// The message box waits for the user in an event loop of its own: it is
+// opened once the monitor's tick is over, so no tick runs inside another.
+void MainWindow::showHangUpRefusal(const QString& text)
+{
+    QMetaObject::invokeMethod(this, [this, text] { services_.messages.warn(this, text); }, Qt::QueuedConnection);
 }
 
 Currency MainWindow::currency() const

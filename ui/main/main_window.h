@@ -86,6 +86,7 @@ public:
     void showCost(const QString& text) override;
     void showMissingTariff(const QString& entry) override;
     void showElapsed(const QString& text) override;
+    void showHangUpRefusal(const QString& text) override;
     Currency currency() const override;
     bool newsEnabled() const override;
     void openNewsPage() override;

@@ -10,6 +10,8 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include <filesystem>
+
 namespace zrt::test {
 namespace {
 
@@ -163,6 +165,35 @@ TEST_F(MainWindowTest, NewsPageIsFetchedOnConnectingAndAgainWhenTheBoxIsTickedMe
     child<QCheckBox>("chk").click();
     child<QCheckBox>("chk").click();
     EXPECT_EQ(network.requested.size(), 2) << "ticked while a line is up";
+}
+
+// A line already up when the window loads is seen at once, and its news
+// page opened only if the user wants it.
+TEST_F(MainWindowTest, ALineUpAtLoadIsMeteredAtOnceAndItsNewsFetchedAsTheUserWants)
+{
+    storeSetting("setting/NewsUrl", "news.example");
+    connect("Casa");
+    for (const bool wanted : {false, true}) {
+        network.requested.clear();
+        storeSetting("setting/News", wanted ? "1" : "0");
+        window_.reset();
+        loaded();
+        EXPECT_EQ(child<QLabel>("lblConnessione").toolTip(), QStringLiteral("Connessione attiva Casa")) << wanted;
+        EXPECT_EQ(network.requested.size(), wanted ? 1 : 0) << wanted;
+    }
+}
+
+// The dialer cannot empty its file (a folder stands in its place): the
+// user reads why, in a message box opened once the tick is over.
+TEST_F(MainWindowTest, AHangUpRefusalIsShownInAMessageBox)
+{
+    loaded();
+    std::filesystem::create_directory(simFolder.path() / "connected");
+    window().monitor().hangUp();
+    EXPECT_TRUE(dialogs.warnings.isEmpty()) << "not inside the tick";
+    QCoreApplication::processEvents();
+    ASSERT_EQ(dialogs.warnings.size(), 1);
+    EXPECT_TRUE(dialogs.warnings[0].startsWith(QStringLiteral("Impossibile chiudere la connessione: ")));
 }
 
 } // namespace
