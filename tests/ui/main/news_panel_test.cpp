@@ -8,6 +8,7 @@
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QFile>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -55,9 +56,11 @@ TEST_F(NewsPanelTest, AFetchedPageReplacesTheLocalOneUnlessItFails)
         QCoreApplication::processEvents();
         EXPECT_EQ(panel.toPlainText(), QString::fromUtf8(c.shown)) << c.address;
     }
-    for (const char* link : {"offerte.asp", "mailto:info@nevaro.example", "file:///etc/passwd"})
+    QSignalSpy guideRequests(&panel, &NewsPanel::guideRequested);
+    for (const char* link : {"offerte.asp", "mailto:info@nevaro.example", "file:///etc/passwd", "guida:"})
         emit panel.anchorClicked(QUrl(QString::fromUtf8(link)));
     EXPECT_EQ(links.opened, (QStringList{"http://news.example/news/offerte.asp", "mailto:info@nevaro.example"}));
+    EXPECT_EQ(guideRequests.size(), 1) << "the guide's link opens the guide, not the desktop's browser";
 }
 
 // The program fetches through the network plug-in built beside it; a file
