@@ -342,14 +342,7 @@ TEST_F(DatabaseTroubleTest, TheRunningCallsRowIsWrittenAgainWhenItIsGone)
 // completed by its own key, and no other row is touched.
 TEST_F(DatabaseTroubleTest, KeysPastTwoToTheThirtyTwoAreKeptWhole)
 {
-    {
-        Database db = scratch.open();
-        db.query(QStringLiteral("INSERT INTO Connessioni (id, data, Connessione, inizio, fine, scatti, costo, servizio, "
-                                "secondi) VALUES (1, '2026-12-01', 'Casa', '09:00:00', '10:00:00', 20, 3048, 'x', 3600)"));
-        db.query(QStringLiteral("INSERT INTO Connessioni (id, data, Connessione, inizio, fine, scatti, costo, servizio, "
-                                "secondi) VALUES (4294967296, '2026-12-02', 'Casa', '09:00:00', '09:01:00', 0, 152, "
-                                "'x', 60)"));
-    }
+    insertCallsPastTwoToTheThirtyTwo(scratch);
     startMonitor();
     lineUp("Casa");
     runSeconds(14);

@@ -61,14 +61,7 @@ protected:
 
 TEST_F(LogTrouble, KeysPastTwoToTheThirtyTwoTouchNoOtherRow)
 {
-    {
-        Database db = scratch.open();
-        db.query(QStringLiteral("INSERT INTO Connessioni (id, data, Connessione, inizio, fine, scatti, costo, servizio, "
-                                "secondi) VALUES (1, '2026-12-01', 'Casa', '09:00:00', '10:00:00', 20, 3048, 'x', 3600)"));
-        db.query(QStringLiteral("INSERT INTO Connessioni (id, data, Connessione, inizio, fine, scatti, costo, servizio, "
-                                "secondi) VALUES (4294967296, '2026-12-02', 'Casa', '09:00:00', '09:01:00', 0, 152, "
-                                "'x', 60)"));
-    }
+    insertCallsPastTwoToTheThirtyTwo(scratch);
     callWith([] {});
     const QList<LogRow> rows = scratch.rows();
     ASSERT_THAT(rows, ::testing::SizeIs(3));

@@ -79,6 +79,17 @@ struct RowFigures {
     bool operator==(const RowFigures&) const = default;
 };
 
+// Two old calls of "Casa": an hour at key 1 (3048 Lire) and a minute at
+// key 2^32 (152 Lire), so the next row's key is past 2^32.
+inline void insertCallsPastTwoToTheThirtyTwo(const ScratchDatabase& scratch)
+{
+    Database db = scratch.open();
+    db.query(QStringLiteral("INSERT INTO Connessioni (id, data, Connessione, inizio, fine, scatti, costo, servizio, "
+                            "secondi) VALUES (1, '2026-12-01', 'Casa', '09:00:00', '10:00:00', 20, 3048, 'x', 3600)"));
+    db.query(QStringLiteral("INSERT INTO Connessioni (id, data, Connessione, inizio, fine, scatti, costo, servizio, "
+                            "secondi) VALUES (4294967296, '2026-12-02', 'Casa', '09:00:00', '09:01:00', 0, 152, 'x', 60)"));
+}
+
 inline RowFigures figuresOf(const LogRow& row)
 {
     return {row.inizio, row.fine, row.secondi, row.scatti, row.costo};
