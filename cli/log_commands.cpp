@@ -9,6 +9,7 @@
 #include "database/tariff_store.h"
 #include "database/text_escaping.h"
 #include "database/vat_store.h"
+#include "engine/elapsed_time.h"
 #include "engine/italian_number.h"
 
 #include <QDate>
@@ -141,20 +142,12 @@ Month requiredMonth(const Arguments& arguments)
             arguments.requiredInteger(QStringLiteral("month"), 1, 12)};
 }
 
-// "1:02:03": hours, minutes and seconds online.
-QString durationText(qint64 seconds)
-{
-    return QStringLiteral("%1:%2:%3")
-        .arg(seconds / 3600)
-        .arg(seconds / 60 % 60, 2, 10, QLatin1Char('0'))
-        .arg(seconds % 60, 2, 10, QLatin1Char('0'));
-}
-
 void printFiguresLine(QTextStream& out, const QString& label, const CallFigures& figures)
 {
+    const QString online = QString::fromStdString(elapsedTimeText(figures.seconds));
     out << terminalSafe(label).leftJustified(20) << ' ' << QString::number(figures.calls).rightJustified(8) << ' '
-        << durationText(figures.seconds).rightJustified(12) << ' ' << groupedLire(figures.lire).rightJustified(15)
-        << ' ' << QString::number(figures.unpriced).rightJustified(11) << '\n';
+        << online.rightJustified(12) << ' ' << groupedLire(figures.lire).rightJustified(15) << ' '
+        << QString::number(figures.unpriced).rightJustified(11) << '\n';
 }
 
 void printStatisticsTable(QTextStream& out, const YearStatistics& statistics)

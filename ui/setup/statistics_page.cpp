@@ -3,6 +3,7 @@
 #include "setup_widgets.h"
 
 #include "controls/flat_button.h"
+#include "engine/elapsed_time.h"
 #include "engine/italian_number.h"
 #include "ui/common/database_operation.h"
 
@@ -28,15 +29,6 @@ QString lireText(qint64 lire)
     return QString::fromStdString(formatItalian(static_cast<double>(lire), pattern::kLire));
 }
 
-// "1:02:03": hours, minutes and seconds online.
-QString durationText(qint64 seconds)
-{
-    return QStringLiteral("%1:%2:%3")
-        .arg(seconds / 3600)
-        .arg(seconds / 60 % 60, 2, 10, QLatin1Char('0'))
-        .arg(seconds % 60, 2, 10, QLatin1Char('0'));
-}
-
 QTableWidget* figuresTable(const QString& objectName, const QString& firstColumn, QWidget* parent)
 {
     auto* table = new QTableWidget(0, 5, parent);
@@ -55,8 +47,9 @@ void appendRow(QTableWidget* table, const QString& label, const CallFigures& fig
 {
     const int row = table->rowCount();
     table->insertRow(row);
-    const QStringList cells{label, QString::number(figures.calls), durationText(figures.seconds),
-                            lireText(figures.lire), QString::number(figures.unpriced)};
+    const QString online = QString::fromStdString(elapsedTimeText(figures.seconds));
+    const QStringList cells{label, QString::number(figures.calls), online, lireText(figures.lire),
+                            QString::number(figures.unpriced)};
     for (int column = 0; column < cells.size(); ++column) {
         auto* item = new QTableWidgetItem(cells.at(column));
         if (column > 0)

@@ -53,17 +53,17 @@ TEST_F(StatisticsPageTest, ShowsTheYearByMonthEntryAndDayType)
         int row;
         QStringList cells;
     } expectedMonths[] = {
-        {0, {"gennaio", "0", "0:00:00", "0", "0"}},
-        {2, {"marzo", "2", "0:20:00", "1.500", "1"}},
-        {11, {"dicembre", "1", "0:10:00", "200", "0"}},
-        {12, {"Totale", "3", "0:30:00", "1.700", "1"}},
+        {0, {"gennaio", "0", "00:00:00", "0", "0"}},
+        {2, {"marzo", "2", "00:20:00", "1.500", "1"}},
+        {11, {"dicembre", "1", "00:10:00", "200", "0"}},
+        {12, {"Totale", "3", "00:30:00", "1.700", "1"}},
     };
     for (const auto& expected : expectedMonths)
         EXPECT_EQ(row("grdMesi", expected.row), expected.cells);
     const QList<QStringList> expectedTotals = {
-        {"Casa", "2", "0:20:00", "1.500", "1"},   {"Ufficio", "1", "0:10:00", "200", "0"},
-        {"Feriali", "1", "0:10:00", "1.500", "0"}, {"Prefestivi", "1", "0:10:00", "0", "1"},
-        {"Festivi", "1", "0:10:00", "200", "0"},
+        {"Casa", "2", "00:20:00", "1.500", "1"},   {"Ufficio", "1", "00:10:00", "200", "0"},
+        {"Feriali", "1", "00:10:00", "1.500", "0"}, {"Prefestivi", "1", "00:10:00", "0", "1"},
+        {"Festivi", "1", "00:10:00", "200", "0"},
     };
     ASSERT_EQ(rows("grdTotali"), expectedTotals.size());
     for (int index = 0; index < expectedTotals.size(); ++index)
@@ -78,7 +78,11 @@ TEST_F(StatisticsPageTest, TheArrowsStepTheYear)
         const char* button;
         const char* year;
         const char* total;
-    } steps[] = {{"fltAnnoPrecedente", "2025", "9.999"}, {"fltAnnoPrecedente", "2024", "0"}, {"fltAnnoSeguente", "2025", "9.999"}};
+    } steps[] = {
+        {"fltAnnoPrecedente", "2025", "9.999"},
+        {"fltAnnoPrecedente", "2024", "0"},
+        {"fltAnnoSeguente", "2025", "9.999"},
+    };
     for (const auto& step : steps) {
         click(child<FlatButton>(step.button));
         EXPECT_EQ(child<QLabel>("lblAnnoStatistiche")->text(), QString::fromLatin1(step.year));
