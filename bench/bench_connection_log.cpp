@@ -1,11 +1,12 @@
 // The log window's month: its total and its first page of rows, read from a
 // log of 1,000,000 connections, with the index on the date and from a copy of
 // the same file without it, where every reading scans the whole table; and
-// the whole month at once.
+// the whole month at once; and the statistics page's year.
 //
 // The connections are spread evenly over ten years, 2017 to 2026, in date
 // order as the program writes them: about 274 a day, 8,300 a month.
 #include "database/connection_log.h"
+#include "database/connection_statistics.h"
 #include "database/database.h"
 #include "database/default_content.h"
 
@@ -107,6 +108,18 @@ void BM_MonthView_FullScan(benchmark::State& state)
     readMonthView(state, logFiles().unindexed);
 }
 BENCHMARK(BM_MonthView_FullScan)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The statistics page's year: about 100,000 connections summed by month,
+// entry and day type.
+void BM_YearStatistics_Indexed(benchmark::State& state)
+{
+    const Database database = Database::open(logFiles().indexed, Database::Access::ReadOnly);
+    qint64 calls = 0;
+    for (auto _ : state)
+        calls = yearStatistics(database, kYear).total().calls;
+    state.counters["rows"] = static_cast<double>(calls);
+}
+BENCHMARK(BM_YearStatistics_Indexed)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // Every row of the month at once, as printing and the command-line tool read it.
 void BM_WholeMonth_Indexed(benchmark::State& state)

@@ -14,6 +14,7 @@ int runCost(const QStringList& words, Console& console);
 int runTariffs(const QStringList& words, Console& console);
 int runCheck(const QStringList& words, Console& console);
 int runLog(const QStringList& words, Console& console);
+int runStats(const QStringList& words, Console& console);
 int runReprice(const QStringList& words, Console& console);
 int runStatus(const QStringList& words, Console& console);
 int runPrint(const QStringList& words, Console& console);

@@ -5,9 +5,11 @@
 
 #include "database/association_store.h"
 #include "database/connection_log.h"
+#include "database/connection_statistics.h"
 #include "database/tariff_store.h"
 #include "database/text_escaping.h"
 #include "database/vat_store.h"
+#include "engine/elapsed_time.h"
 #include "engine/italian_number.h"
 
 #include <QDate>
@@ -15,6 +17,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLocale>
 
 namespace zrt::cli {
 
@@ -139,7 +142,77 @@ Month requiredMonth(const Arguments& arguments)
             arguments.requiredInteger(QStringLiteral("month"), 1, 12)};
 }
 
+void printFiguresLine(QTextStream& out, const QString& label, const CallFigures& figures)
+{
+    const QString online = QString::fromStdString(elapsedTimeText(figures.seconds));
+    out << terminalSafe(label).leftJustified(20) << ' ' << QString::number(figures.calls).rightJustified(8) << ' '
+        << online.rightJustified(12) << ' ' << groupedLire(figures.lire).rightJustified(15) << ' '
+        << QString::number(figures.unpriced).rightJustified(11) << '\n';
+}
+
+void printStatisticsTable(QTextStream& out, const YearStatistics& statistics)
+{
+    const QString header = QStringLiteral("%1 Chiamate        Durata           Lire Senza costo\n");
+    out << header.arg(QStringLiteral("Mese").leftJustified(20));
+    for (int month = 1; month <= 12; ++month)
+        printFiguresLine(out, QLocale(QLocale::Italian).standaloneMonthName(month), statistics.month(month));
+    printFiguresLine(out, QStringLiteral("Totale %1").arg(statistics.year), statistics.total());
+    out << '\n' << header.arg(QStringLiteral("Connessione").leftJustified(20));
+    for (const EntryFigures& entry : statistics.entries)
+        printFiguresLine(out, entry.connessione, entry.figures);
+    out << '\n' << header.arg(QStringLiteral("Tipo di giorno").leftJustified(20));
+    for (DayType type : {DayType::Fer, DayType::Pre, DayType::Fes})
+        printFiguresLine(out, QString::fromLatin1(dayTypeCode(type)), statistics.dayType(type));
+}
+
+QJsonObject figuresJson(const CallFigures& figures)
+{
+    return {{QStringLiteral("calls"), figures.calls},
+            {QStringLiteral("seconds"), figures.seconds},
+            {QStringLiteral("cost_lire"), figures.lire},
+            {QStringLiteral("unpriced_calls"), figures.unpriced}};
+}
+
+// Traffic is not counted yet: its fields stay unknown.
+void printStatisticsJson(QTextStream& out, const YearStatistics& statistics)
+{
+    QJsonArray months;
+    for (int month = 1; month <= 12; ++month) {
+        QJsonObject object = figuresJson(statistics.month(month));
+        object.insert(QStringLiteral("month"), month);
+        object.insert(QStringLiteral("bytes_received"), QJsonValue());
+        object.insert(QStringLiteral("bytes_sent"), QJsonValue());
+        months.append(object);
+    }
+    QJsonArray entries;
+    for (const EntryFigures& entry : statistics.entries) {
+        QJsonObject object = figuresJson(entry.figures);
+        object.insert(QStringLiteral("entry"), entry.connessione);
+        entries.append(object);
+    }
+    QJsonObject dayTypes;
+    for (DayType type : {DayType::Fer, DayType::Pre, DayType::Fes})
+        dayTypes.insert(QString::fromLatin1(dayTypeCode(type)), figuresJson(statistics.dayType(type)));
+    printJson(out, {{QStringLiteral("year"), statistics.year},
+                    {QStringLiteral("months"), months},
+                    {QStringLiteral("entries"), entries},
+                    {QStringLiteral("day_types"), dayTypes}});
+}
+
 } // namespace
+
+int runStats(const QStringList& words, Console& console)
+{
+    const Arguments arguments(words, {{QStringLiteral("db"), QStringLiteral("year")}, {QStringLiteral("json")}, 0});
+    const int year = arguments.requiredInteger(QStringLiteral("year"), 1, 9998);
+    const Database database = openExisting(databasePath(arguments));
+    const YearStatistics statistics = yearStatistics(database, year);
+    if (arguments.has(QStringLiteral("json")))
+        printStatisticsJson(console.out, statistics);
+    else
+        printStatisticsTable(console.out, statistics);
+    return 0;
+}
 
 int runLog(const QStringList& words, Console& console)
 {

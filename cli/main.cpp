@@ -38,6 +38,9 @@ QString usage()
         "                                    numbers out of bounds; exit status 1 if any\n"
         "  log [--db FILE] --year Y --month M [--csv | --json]\n"
         "                                    list a month's connections and their total\n"
+        "  stats [--db FILE] --year Y [--json]\n"
+        "                                    sum a year's connections by month, by entry\n"
+        "                                    and by day type\n"
         "  reprice [--db FILE] --year Y --month M\n"
         "                                    price again the month's connections logged\n"
         "                                    without a tariff, with the tariffs of now\n"
@@ -61,7 +64,7 @@ const QMap<QString, Command>& commands()
         {QStringLiteral("init"), zrt::cli::runInit},       {QStringLiteral("daytype"), zrt::cli::runDayType},
         {QStringLiteral("band"), zrt::cli::runBand},       {QStringLiteral("cost"), zrt::cli::runCost},
         {QStringLiteral("tariffs"), zrt::cli::runTariffs}, {QStringLiteral("log"), zrt::cli::runLog},
-        {QStringLiteral("reprice"), zrt::cli::runReprice},
+        {QStringLiteral("reprice"), zrt::cli::runReprice}, {QStringLiteral("stats"), zrt::cli::runStats},
         {QStringLiteral("status"), zrt::cli::runStatus},   {QStringLiteral("print"), zrt::cli::runPrint},
         {QStringLiteral("export-update"), zrt::cli::runExportUpdate},
         {QStringLiteral("check"), zrt::cli::runCheck},

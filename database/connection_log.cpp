@@ -18,10 +18,6 @@ namespace zrt {
 
 namespace {
 
-// A year of calls at the dearest band allowed: a pulse of 10,000,000 Lire
-// every second, VAT of 100 % included, is below this.
-constexpr qint64 kHighestCredibleCost = 1'000'000'000'000'000;
-
 const QString kRowColumns = QStringLiteral(
     "id, data, Connessione, inizio, fine, scatti, costo, servizio, secondi, inizio_utc, collegamento");
 
@@ -74,11 +70,6 @@ std::pair<QString, QString> monthRange(int year, int month)
     return {isoDate(first), isoDate(next)};
 }
 
-qint64 saturatingSum(qint64 a, qint64 b)
-{
-    qint64 sum = 0;
-    return __builtin_add_overflow(a, b, &sum) ? std::numeric_limits<qint64>::max() : sum;
-}
 
 // The cost in whole Lire, halves away from zero, when it is credible.
 std::optional<qint64> credibleLire(double lire)
@@ -137,6 +128,12 @@ QList<UnpricedRow> unpricedRows(const Database& database, int year, int month)
 bool isCredibleCost(qint64 lire)
 {
     return lire >= 0 && lire <= kHighestCredibleCost;
+}
+
+qint64 saturatingSum(qint64 a, qint64 b)
+{
+    qint64 sum = 0;
+    return __builtin_add_overflow(a, b, &sum) ? std::numeric_limits<qint64>::max() : sum;
 }
 
 qint64 ConnectionLog::open(const LogRowStart& start, const StoredFigures& figures)

@@ -120,8 +120,15 @@ private:
     Database& database_;
 };
 
+// A year of calls at the dearest band allowed: a pulse of 10,000,000 Lire
+// every second, VAT of 100 % included, is below this.
+inline constexpr qint64 kHighestCredibleCost = 1'000'000'000'000'000;
+
 // Whether a stored cost can be a real one: whole Lire from zero up to what
 // a year of calls at the dearest tariff allowed could cost.
 bool isCredibleCost(qint64 lire);
+
+// A sum past the largest number stays there.
+qint64 saturatingSum(qint64 a, qint64 b);
 
 } // namespace zrt

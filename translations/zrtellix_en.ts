@@ -771,8 +771,48 @@
 <context>
     <name>zrt::StatisticsPage</name>
     <message>
-        <source>Statistiche</source>
-        <translation>Statistics</translation>
+        <source>Chiamate</source>
+        <translation>Calls</translation>
+    </message>
+    <message>
+        <source>Durata</source>
+        <translation>Time online</translation>
+    </message>
+    <message>
+        <source>Spesa</source>
+        <translation>Cost</translation>
+    </message>
+    <message>
+        <source>Senza costo</source>
+        <translation>Without a cost</translation>
+    </message>
+    <message>
+        <source>Feriali</source>
+        <translation>Weekdays</translation>
+    </message>
+    <message>
+        <source>Prefestivi</source>
+        <translation>Days before holidays</translation>
+    </message>
+    <message>
+        <source>Festivi</source>
+        <translation>Holidays</translation>
+    </message>
+    <message>
+        <source>Il registro delle connessioni non si può leggere.</source>
+        <translation>The connection log cannot be read.</translation>
+    </message>
+    <message>
+        <source>Mese</source>
+        <translation>Month</translation>
+    </message>
+    <message>
+        <source>Totale per</source>
+        <translation>Total by</translation>
+    </message>
+    <message>
+        <source>Totale</source>
+        <translation>Total</translation>
     </message>
 </context>
 <context>

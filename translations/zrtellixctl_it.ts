@@ -203,6 +203,9 @@ Commands:
                                     numbers out of bounds; exit status 1 if any
   log [--db FILE] --year Y --month M [--csv | --json]
                                     list a month&apos;s connections and their total
+  stats [--db FILE] --year Y [--json]
+                                    sum a year&apos;s connections by month, by entry
+                                    and by day type
   reprice [--db FILE] --year Y --month M
                                     price again the month&apos;s connections logged
                                     without a tariff, with the tariffs of now
@@ -237,6 +240,9 @@ Comandi:
                                     uscita 1 se ce ne sono
   log [--db FILE] --year A --month M [--csv | --json]
                                     elenca le connessioni di un mese e il totale
+  stats [--db FILE] --year A [--json]
+                                    somma le connessioni di un anno per mese, per
+                                    connessione e per tipo di giorno
   reprice [--db FILE] --year A --month M
                                     calcola di nuovo le connessioni del mese
                                     registrate senza tariffa, con le tariffe di ora

@@ -231,6 +231,59 @@ TEST_F(Zrtellixctl, LogShowsUnknownCostsAsUnknownAndHostileNamesAsPlainText)
     EXPECT_EQ(both.status, 2);
 }
 
+TEST_F(Zrtellixctl, StatsInJsonSumTheYearByMonthAndEntry)
+{
+    {
+        Database database = scratch_.open();
+        ConnectionLog log(database);
+        const struct {
+            const char* entry;
+            const char* start;
+            const char* end;
+            StoredFigures figures;
+        } calls[] = {
+            {"Casa", "2026-03-02 09:00:00", "09:10:00", LogFigures{1000, 8, 600}},
+            {"Casa", "2026-03-09 09:00:00", "09:01:00", LogFigures{250, 2, 60}},
+            {"Ufficio", "2026-03-10 09:00:00", "09:30:00", StoredFigures::unpriced(1800)},
+            {"Ufficio", "2026-11-30 22:00:00", "22:02:00", LogFigures{90, 1, 120}},
+            {"Casa", "2025-03-02 09:00:00", "09:10:00", LogFigures{7000, 8, 600}},
+        };
+        for (const auto& call : calls) {
+            const qint64 id = log.open({QString::fromLatin1(call.entry), *parseLocalDateTime(call.start),
+                                        QStringLiteral("Telecom Italia 1998"), std::nullopt, std::nullopt},
+                                       call.figures);
+            log.close(id, *parseTimeOfDay(call.end), call.figures);
+        }
+    }
+    const QJsonObject json = QJsonDocument::fromJson(
+                                 output({"stats", "--db", scratch_.path(), "--year", "2026", "--json"}).toUtf8())
+                                 .object();
+    EXPECT_EQ(json.value(QStringLiteral("year")), QJsonValue(2026));
+
+    const QJsonArray months = json.value(QStringLiteral("months")).toArray();
+    ASSERT_EQ(months.size(), 12);
+    const QJsonObject march{{"month", 3},          {"calls", 3},          {"seconds", 2460},
+                            {"cost_lire", 1250},   {"unpriced_calls", 1}, {"bytes_received", QJsonValue()},
+                            {"bytes_sent", QJsonValue()}};
+    EXPECT_EQ(months.at(2).toObject(), march);
+    EXPECT_EQ(months.at(10).toObject().value(QStringLiteral("cost_lire")), QJsonValue(90));
+    EXPECT_EQ(months.at(0).toObject().value(QStringLiteral("calls")), QJsonValue(0));
+    for (int month = 1; month <= 12; ++month)
+        EXPECT_EQ(months.at(month - 1).toObject().value(QStringLiteral("month")), QJsonValue(month));
+
+    const QJsonArray entries = json.value(QStringLiteral("entries")).toArray();
+    ASSERT_EQ(entries.size(), 2);
+    const QJsonObject casa{{"entry", "Casa"}, {"calls", 2}, {"seconds", 660}, {"cost_lire", 1250}, {"unpriced_calls", 0}};
+    const QJsonObject ufficio{
+        {"entry", "Ufficio"}, {"calls", 2}, {"seconds", 1920}, {"cost_lire", 90}, {"unpriced_calls", 1}};
+    EXPECT_EQ(entries.at(0).toObject(), casa);
+    EXPECT_EQ(entries.at(1).toObject(), ufficio);
+
+    const QString table = output({"stats", "--db", scratch_.path(), "--year", "2026"});
+    EXPECT_THAT(table.toStdString(), HasSubstr("Totale 2026"));
+    EXPECT_EQ(zrtellixctl({"stats", "--db", scratch_.path()}).status, 2) << "the year is required";
+}
+
 TEST_F(Zrtellixctl, StatusInJsonNamesTheFileAndTheMonth)
 {
     const QJsonObject status =

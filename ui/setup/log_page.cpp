@@ -32,7 +32,6 @@ Q_LOGGING_CATEGORY(lcLogPage, "zrtellix.setup.log")
 
 constexpr int kFirstYear = 1;
 constexpr int kLastYear = 9999;
-constexpr int kMonthLabelWidth = 70;
 
 // The busy pointer for as long as it lives.
 class WaitCursor {
@@ -42,17 +41,6 @@ public:
     WaitCursor& operator=(const WaitCursor&) = delete;
     ~WaitCursor() { QApplication::restoreOverrideCursor(); }
 };
-
-QLabel* periodLabel(const QString& objectName, QWidget* parent)
-{
-    QLabel* label = setupLabel(objectName, QString(), parent);
-    label->setAlignment(Qt::AlignCenter);
-    label->setMinimumWidth(kMonthLabelWidth);
-    QFont bold = label->font();
-    bold.setBold(true);
-    label->setFont(bold);
-    return label;
-}
 
 } // namespace
 

@@ -158,7 +158,7 @@ void ManagementWindow::buildPages(Settings& settings)
     associationsPage_ = new AssociationsPage(databasePath_, messages_, pages_);
     tariffsPage_ = new TariffsPage(databasePath_, messages_, pages_);
     for (QWidget* page : std::initializer_list<QWidget*>{logPage_, associationsPage_, tariffsPage_,
-                                                          new StatisticsPage(pages_),
+                                                          new StatisticsPage(databasePath_, pages_),
                                                           new OptionsPage(settings, messages_, pages_),
                                                           new InfoPage(pages_)})
         pages_->addWidget(page);

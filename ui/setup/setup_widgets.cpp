@@ -36,6 +36,18 @@ QLabel* setupLabel(const QString& objectName, const QString& text, QWidget* pare
     return label;
 }
 
+QLabel* periodLabel(const QString& objectName, QWidget* parent)
+{
+    constexpr int kPeriodLabelWidth = 70;
+    QLabel* label = setupLabel(objectName, QString(), parent);
+    label->setAlignment(Qt::AlignCenter);
+    label->setMinimumWidth(kPeriodLabelWidth);
+    QFont bold = label->font();
+    bold.setBold(true);
+    label->setFont(bold);
+    return label;
+}
+
 QTableView* setupGrid(const QString& objectName, QAbstractItemModel* model, QWidget* parent)
 {
     auto* grid = new QTableView(parent);

@@ -19,6 +19,8 @@ QFont setupFont();
 FlatButton* setupButton(const QString& objectName, const QString& caption, QWidget* parent);
 
 QLabel* setupLabel(const QString& objectName, const QString& text, QWidget* parent);
+// The bold, centred month or year between a page's "<" and ">" buttons.
+QLabel* periodLabel(const QString& objectName, QWidget* parent);
 
 // A read-only grid that selects one whole row at a time.
 QTableView* setupGrid(const QString& objectName, QAbstractItemModel* model, QWidget* parent);
