@@ -20,8 +20,9 @@ class StatusLine final : public MonitorDisplay {
     Q_DECLARE_TR_FUNCTIONS(zrt::app::StatusLine)
 
 public:
-    // `refused` gets each refusal to hang up, for the user.
-    explicit StatusLine(std::function<void(const QString&)> refused = {}) : refused_(std::move(refused)) {}
+    // `tell` gets what the user must read once, apart from the line: each
+    // refusal to hang up and each spending limit warning.
+    explicit StatusLine(std::function<void(const QString&)> tell = {}) : tell_(std::move(tell)) {}
 
     QString text() const;
     // The line when it is not the one last taken: a line is printed once,
@@ -37,8 +38,14 @@ public:
     void showElapsed(const QString& text) override { elapsed_ = text; }
     void showHangUpRefusal(const QString& text) override
     {
-        if (refused_)
-            refused_(text);
+        if (tell_)
+            tell_(text);
+    }
+    void showSpendingLevel(LimitLevel) override {}
+    void warnSpendingLimit(const QString& text) override
+    {
+        if (tell_)
+            tell_(text);
     }
     Currency currency() const override { return Currency::Lire; }
     bool newsEnabled() const override { return false; }
@@ -46,7 +53,7 @@ public:
     void logChanged() override {}
 
 private:
-    std::function<void(const QString&)> refused_;
+    std::function<void(const QString&)> tell_;
     QString lastTaken_;
     QString caption_ = notConnectedCaption();
     QString cost_ = tr("%1 Lire").arg(0);

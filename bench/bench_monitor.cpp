@@ -81,6 +81,8 @@ public:
     void showMissingTariff(const QString& entry) override { benchmark::DoNotOptimize(entry); }
     void showElapsed(const QString& text) override { benchmark::DoNotOptimize(text); }
     void showHangUpRefusal(const QString&) override {}
+    void showSpendingLevel(LimitLevel) override {}
+    void warnSpendingLimit(const QString&) override {}
     Currency currency() const override { return Currency::Lire; }
     bool newsEnabled() const override { return false; }
     void openNewsPage() override {}

@@ -17,6 +17,7 @@ int runLog(const QStringList& words, Console& console);
 int runStats(const QStringList& words, Console& console);
 int runReprice(const QStringList& words, Console& console);
 int runStatus(const QStringList& words, Console& console);
+int runLimit(const QStringList& words, Console& console);
 int runPrint(const QStringList& words, Console& console);
 int runExportUpdate(const QStringList& words, Console& console);
 

@@ -6,6 +6,7 @@
 #include "database/association_store.h"
 #include "database/connection_log.h"
 #include "database/connection_statistics.h"
+#include "database/spending_limit_store.h"
 #include "database/tariff_store.h"
 #include "database/text_escaping.h"
 #include "database/vat_store.h"
@@ -57,6 +58,16 @@ QString unpricedText(const LogTotal& total)
 QString unpricedNote(const LogTotal& total)
 {
     return total.unpriced == 0 ? QString() : QStringLiteral(" (%1)").arg(unpricedText(total));
+}
+
+// "50.000 Lire, usato il 42,5%", or "nessuno".
+QString limitText(const LogTotal& total, const std::optional<qint64>& limit)
+{
+    if (!limit)
+        return QStringLiteral("nessuno");
+    return QStringLiteral("%1 Lire, usato il %2%")
+        .arg(groupedLire(*limit),
+             QString::fromStdString(formatItalian(limitUsedPercent(total.lire, *limit), pattern::kEuroLarge)));
 }
 
 // "2001-03-05" is shown as the short date "05/03/2001".
@@ -253,18 +264,19 @@ int runStatus(const QStringList& words, Console& console)
     const QString path = databasePath(arguments);
     Database database = openExisting(path);
     const QDate today = QDate::currentDate();
+    const std::optional<qint64> limit = SpendingLimitStore(database).limit();
     if (arguments.has(QStringLiteral("json"))) {
         const ConnectionLog log(database);
         const LogTotal total = log.monthTotal(today.year(), today.month());
-        // No spending limit is kept yet: its fields stay unknown.
         printJson(console.out, {{QStringLiteral("data_dir"), QFileInfo(path).absolutePath()},
                                 {QStringLiteral("database"), QFileInfo(path).absoluteFilePath()},
                                 {QStringLiteral("vat"), VatStore(database).read()},
                                 {QStringLiteral("month_calls"), qint64(log.month(today.year(), today.month()).size())},
                                 {QStringLiteral("month_total_lire"), total.lire},
                                 {QStringLiteral("month_unpriced_calls"), total.unpriced},
-                                {QStringLiteral("limit_lire"), QJsonValue()},
-                                {QStringLiteral("limit_used_percent"), QJsonValue()}});
+                                {QStringLiteral("limit_lire"), jsonNumber(limit)},
+                                {QStringLiteral("limit_used_percent"),
+                                 limit ? QJsonValue(limitUsedPercent(total.lire, *limit)) : QJsonValue()}});
         return 0;
     }
     TariffStore tariffs(database);
@@ -282,6 +294,7 @@ int runStatus(const QStringList& words, Console& console)
     const LogTotal total = log.monthTotal(today.year(), today.month());
     console.out << "Questo mese:   " << log.month(today.year(), today.month()).size() << " connessioni, "
                 << groupedLire(total.lire) << " Lire" << unpricedNote(total) << '\n';
+    console.out << "Limite:        " << limitText(total, limit) << '\n';
     return 0;
 }
 

@@ -44,7 +44,10 @@ QString usage()
         "  reprice [--db FILE] --year Y --month M\n"
         "                                    price again the month's connections logged\n"
         "                                    without a tariff, with the tariffs of now\n"
-        "  status [--db FILE] [--json]       show the database in use and this month's total\n"
+        "  status [--db FILE] [--json]       show the database in use, this month's total\n"
+        "                                    and how much of the spending limit it used\n"
+        "  limit [--db FILE] --set LIRE | --clear\n"
+        "                                    set or remove the monthly spending limit\n"
         "  print [--db FILE] --year Y --month M [--pdf FILE]\n"
         "                                    print a month's connections on the default\n"
         "                                    printer, or write them to a PDF file\n"
@@ -67,7 +70,7 @@ const QMap<QString, Command>& commands()
         {QStringLiteral("reprice"), zrt::cli::runReprice}, {QStringLiteral("stats"), zrt::cli::runStats},
         {QStringLiteral("status"), zrt::cli::runStatus},   {QStringLiteral("print"), zrt::cli::runPrint},
         {QStringLiteral("export-update"), zrt::cli::runExportUpdate},
-        {QStringLiteral("check"), zrt::cli::runCheck},
+        {QStringLiteral("check"), zrt::cli::runCheck},     {QStringLiteral("limit"), zrt::cli::runLimit},
     };
     return table;
 }

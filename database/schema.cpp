@@ -62,6 +62,10 @@ CREATE INDEX "Connessioni aperte" ON Connessioni (id) WHERE fine IS NULL;
 CREATE TABLE IVA (
     iva INTEGER NOT NULL
 );
+CREATE TABLE Impostazioni (
+    chiave TEXT PRIMARY KEY,
+    valore TEXT
+);
 )sql";
 
 struct TableLayout {
@@ -98,6 +102,8 @@ const AddedColumn kAddedColumns[] = {
 };
 
 const QString kOpenRowsIndex = QStringLiteral("Connessioni aperte");
+
+const char kSettingsTableSql[] = "CREATE TABLE Impostazioni (chiave TEXT PRIMARY KEY, valore TEXT)";
 
 // The column names of a table, in lower case.
 QSet<QString> columnsOf(const Database& database, const QString& tableName)
@@ -185,14 +191,16 @@ void checkSchema(const Database& database)
 
 bool needsUpgrade(const Database& database)
 {
-    return !missingAddedColumns(database).isEmpty() || !hasIndex(database, kOpenRowsIndex);
+    return !missingAddedColumns(database).isEmpty() || !hasIndex(database, kOpenRowsIndex)
+        || !database.hasTable(table::kImpostazioni);
 }
 
 bool upgradeSchema(Database& database)
 {
     const QList<const AddedColumn*> missing = missingAddedColumns(database);
     const bool indexMissing = !hasIndex(database, kOpenRowsIndex);
-    if (missing.isEmpty() && !indexMissing)
+    const bool settingsMissing = !database.hasTable(table::kImpostazioni);
+    if (missing.isEmpty() && !indexMissing && !settingsMissing)
         return false;
     Transaction transaction(database);
     for (const AddedColumn* column : missing) {
@@ -203,6 +211,8 @@ bool upgradeSchema(Database& database)
         database.query(QStringLiteral("CREATE INDEX %1 ON Connessioni (id) WHERE fine IS NULL")
                            .arg(quotedIdentifier(kOpenRowsIndex)));
     }
+    if (settingsMissing)
+        database.query(QString::fromLatin1(kSettingsTableSql));
     transaction.commit();
     return true;
 }

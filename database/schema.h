@@ -13,9 +13,10 @@ inline const QString kFasce = QStringLiteral("Fasce");
 inline const QString kAssociazioni = QStringLiteral("Associazioni Connessioni");
 inline const QString kConnessioni = QStringLiteral("Connessioni");
 inline const QString kIva = QStringLiteral("IVA");
+inline const QString kImpostazioni = QStringLiteral("Impostazioni");
 } // namespace table
 
-// Creates the six tables and their indexes in an empty database.
+// Creates the seven tables and their indexes in an empty database.
 void createSchema(Database& database);
 
 // Refuses a file that lacks a table or a column the program cannot add:
@@ -34,7 +35,8 @@ void addField(Database& database, const QString& tableName, const QString& field
 // Brings an older file up to date, in one transaction: adds what the
 // program introduced over time and the file lacks (Fasce.SecondoCosto,
 // Connessioni.inizio_utc and Connessioni.collegamento, empty in the
-// existing rows, and the index of open log rows). Returns whether anything
+// existing rows, the index of open log rows, and the table of settings
+// Impostazioni). Returns whether anything
 // changed.
 bool upgradeSchema(Database& database);
 

@@ -46,6 +46,7 @@ std::optional<QString> connectionText(const std::optional<ConnectionIdentity>& i
 ConnectionMonitor::ConnectionMonitor(MonitorServices services)
     : services_(services)
     , meter_(services.display, services.clock.zone())
+    , spending_(services.spending, services.display)
     , writer_(services.log, [this](RowClosing& row) { return priceEnded(row); }, services.journal)
 {
 }
@@ -75,7 +76,9 @@ void ConnectionMonitor::meterTick()
 {
     if (!meterRunning())
         return;
-    meter_.tick(state_, terms_, services_.clock.now().steadyMs);
+    const Instant now = services_.clock.now();
+    meter_.tick(state_, terms_, now.steadyMs);
+    spending_.update(state_.costLire, now.local.date);
     noteCompany();
     checkpointIfDue();
 }
@@ -135,6 +138,7 @@ void ConnectionMonitor::resume(const std::string& entry, const ResumedRow& row, 
     refreshTerms(entry);
     meter_.price(state_, terms_);
     meter_.showCost(state_);
+    spending_.callStarted(now.local.date, row.figures.costo.value_or(0));
 }
 
 void ConnectionMonitor::showHangUpRefusal()
@@ -239,6 +243,7 @@ void ConnectionMonitor::beginConnection(const std::string& entry, const Instant&
     state_.collegamento = connectionText(services_.dialUp.connectionOf(entry));
     state_.elapsedSeconds = 0;
     state_.checkpointedSeconds = 0;
+    spending_.callStarted(now.local.date);
     meter_.price(state_, terms_);
     state_.servizio = servizioOf(terms_, state_.priced());
     state_.recordId = writer_.open(rowStart());

@@ -4,6 +4,7 @@
 #include "connection_state.h"
 #include "log_writer.h"
 #include "meter.h"
+#include "spending_watch.h"
 #include "monitor_display.h"
 #include "tariff_source.h"
 
@@ -27,6 +28,8 @@ struct MonitorServices {
     MonitorDisplay& display;
     // Where the rows that cannot be written to the database are kept.
     const PendingJournal* journal = nullptr;
+    // The monthly spending limit; none: no limit is watched.
+    SpendingLimitSource* spending = nullptr;
 };
 
 // Follows the dial-up connections. On each change of the line, and once a
@@ -93,6 +96,7 @@ private:
 
     MonitorServices services_;
     Meter meter_;
+    SpendingWatch spending_;
     LogWriter writer_;
     ConnectionState state_;
     PricingTerms terms_;

@@ -2,6 +2,8 @@
 
 #include "engine/currency.h"
 #include "engine/elapsed_time.h"
+#include "engine/italian_number.h"
+#include "engine/spending_limit.h"
 
 #include <QCoreApplication>
 #include <QString>
@@ -31,6 +33,18 @@ inline QString elapsedCaption(long long elapsedSeconds)
         .arg(QString::fromStdString(elapsedTimeText(elapsedSeconds)));
 }
 
+// "Limite di spesa mensile: superato l'80% (8.000 di 10.000 Lire)".
+inline QString spendingWarningText(LimitLevel level, qint64 spentLire, qint64 limitLire)
+{
+    const auto grouped = [](qint64 lire) {
+        return QString::fromStdString(formatItalian(static_cast<double>(lire), pattern::kLire));
+    };
+    const QString text = level == LimitLevel::Reached
+        ? QCoreApplication::translate("zrt::MonitorDisplay", "Limite di spesa mensile: superato il 100% (%1 di %2 Lire)")
+        : QCoreApplication::translate("zrt::MonitorDisplay", "Limite di spesa mensile: superato l'80% (%1 di %2 Lire)");
+    return text.arg(grouped(spentLire), grouped(limitLire));
+}
+
 // Where the monitor shows the line: the main window, or the status line of
 // the headless program.
 class MonitorDisplay {
@@ -48,6 +62,11 @@ public:
     virtual void showElapsed(const QString& text) = 0;
     // The system refused to hang up; one line for each refusal.
     virtual void showHangUpRefusal(const QString& text) = 0;
+    // How much of the monthly spending limit the month has used, shown with
+    // the cost until the month ends or the limit is raised.
+    virtual void showSpendingLevel(LimitLevel level) = 0;
+    // The month passed 80 % or 100 % of the limit: said once each a month.
+    virtual void warnSpendingLimit(const QString& text) = 0;
 
     // The currency the cost is shown in, as the user last chose it.
     virtual Currency currency() const = 0;

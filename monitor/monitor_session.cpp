@@ -37,7 +37,8 @@ MonitorSession::MonitorSession(const QString& databasePath, DialUpService& dialU
       log_(database_),
       tariffs_(database_),
       journal_(PendingJournal::pathFor(databasePath)),
-      monitor_({dialUp, clock, log_, tariffs_, display, &journal_}),
+      spending_(database_),
+      monitor_({dialUp, clock, log_, tariffs_, display, &journal_, &spending_}),
       timer_(monitor_, dialUp, std::move(afterTick))
 {
 }

@@ -3,6 +3,7 @@
 #include "connection_monitor.h"
 #include "database_log_store.h"
 #include "database_tariff_source.h"
+#include "database_spending_limit_source.h"
 #include "monitor_database.h"
 #include "monitor_timer.h"
 #include "pending_journal.h"
@@ -42,6 +43,7 @@ private:
     DatabaseLogStore log_;
     DatabaseTariffSource tariffs_;
     PendingJournal journal_;
+    DatabaseSpendingLimitSource spending_;
     ConnectionMonitor monitor_;
     MonitorTimer timer_;
 };

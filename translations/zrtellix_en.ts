@@ -516,6 +516,14 @@
         <source>Tempo: %1</source>
         <translation>Time: %1</translation>
     </message>
+    <message>
+        <source>Limite di spesa mensile: superato il 100% (%1 di %2 Lire)</source>
+        <translation>Monthly spending limit: over 100% (%1 of %2 Lire)</translation>
+    </message>
+    <message>
+        <source>Limite di spesa mensile: superato l&apos;80% (%1 di %2 Lire)</source>
+        <translation>Monthly spending limit: over 80% (%1 of %2 Lire)</translation>
+    </message>
 </context>
 <context>
     <name>zrt::MonthNames</name>
@@ -623,6 +631,22 @@
     <message>
         <source>&quot;%1&quot; non è un indirizzo di notizie: scrivere il nome di un sito o un indirizzo che inizia con http:// o https://.</source>
         <translation>&quot;%1&quot; is not a news address: enter a site name or an address beginning with http:// or https://.</translation>
+    </message>
+    <message>
+        <source>nessun limite</source>
+        <translation>no limit</translation>
+    </message>
+    <message>
+        <source>Limite di spesa mensile (Lire)</source>
+        <translation>Monthly spending limit (Lire)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; non è un limite di spesa: scrivere un numero intero di Lire da 1 a 1.000.000.000.000, o niente per nessun limite.</source>
+        <translation>&quot;%1&quot; is not a spending limit: write a whole number of Lire from 1 to 1.000.000.000.000, or nothing for no limit.</translation>
+    </message>
+    <message>
+        <source>Il limite di spesa non è stato cambiato.</source>
+        <translation>The spending limit was not changed.</translation>
     </message>
 </context>
 <context>

@@ -187,6 +187,22 @@
         <translation>--csv e --json non si possono dare insieme</translation>
     </message>
     <message>
+        <source>limit takes either --set LIRE or --clear</source>
+        <translation>limit vuole --set LIRE oppure --clear</translation>
+    </message>
+    <message>
+        <source>No monthly spending limit</source>
+        <translation>Nessun limite di spesa mensile</translation>
+    </message>
+    <message>
+        <source>--set takes a whole number of Lire</source>
+        <translation>--set vuole un numero intero di Lire</translation>
+    </message>
+    <message>
+        <source>Monthly spending limit: %1 Lire</source>
+        <translation>Limite di spesa mensile: %1 Lire</translation>
+    </message>
+    <message>
         <source>Usage: zrtellixctl COMMAND [OPTIONS]
 
 Commands:
@@ -209,7 +225,10 @@ Commands:
   reprice [--db FILE] --year Y --month M
                                     price again the month&apos;s connections logged
                                     without a tariff, with the tariffs of now
-  status [--db FILE] [--json]       show the database in use and this month&apos;s total
+  status [--db FILE] [--json]       show the database in use, this month&apos;s total
+                                    and how much of the spending limit it used
+  limit [--db FILE] --set LIRE | --clear
+                                    set or remove the monthly spending limit
   print [--db FILE] --year Y --month M [--pdf FILE]
                                     print a month&apos;s connections on the default
                                     printer, or write them to a PDF file
@@ -246,7 +265,10 @@ Comandi:
   reprice [--db FILE] --year A --month M
                                     calcola di nuovo le connessioni del mese
                                     registrate senza tariffa, con le tariffe di ora
-  status [--db FILE] [--json]       mostra il database in uso e il totale del mese
+  status [--db FILE] [--json]       mostra il database in uso, il totale del mese
+                                    e quanto ha usato del limite di spesa
+  limit [--db FILE] --set LIRE | --clear
+                                    imposta o toglie il limite di spesa mensile
   print [--db FILE] --year A --month M [--pdf FILE]
                                     stampa le connessioni di un mese sulla stampante
                                     predefinita, o le scrive in un file PDF

@@ -294,6 +294,41 @@ TEST_F(Zrtellixctl, StatusInJsonNamesTheFileAndTheMonth)
     EXPECT_TRUE(status.value(QStringLiteral("limit_lire")).isNull());
 }
 
+TEST_F(Zrtellixctl, LimitIsSetClearedAndShownByStatus)
+{
+    const struct {
+        QStringList arguments;
+        int status;
+        std::optional<qint64> limit; // as status --json shows it afterwards
+    } cases[] = {
+        {{"--set", "50000"}, 0, 50'000},
+        {{"--set", "abc"}, 2, 50'000},
+        {{"--set", "0"}, 1, 50'000},
+        {{"--set", "1000000000001"}, 1, 50'000},
+        {{"--set", "1000000000000"}, 0, 1'000'000'000'000},
+        {{"--set", "20000", "--clear"}, 2, 1'000'000'000'000},
+        {{}, 2, 1'000'000'000'000},
+        {{"--clear"}, 0, std::nullopt},
+        {{"--set", "20000"}, 0, 20'000},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.arguments.join(' ').toStdString());
+        EXPECT_EQ(zrtellixctl(QStringList{"limit", "--db", scratch_.path()} + c.arguments).status, c.status);
+        const QJsonObject status =
+            QJsonDocument::fromJson(output({"status", "--db", scratch_.path(), "--json"}).toUtf8()).object();
+        const QJsonValue limit = status.value(QStringLiteral("limit_lire"));
+        const QJsonValue used = status.value(QStringLiteral("limit_used_percent"));
+        if (c.limit) {
+            EXPECT_EQ(limit, QJsonValue(*c.limit));
+            EXPECT_TRUE(used.isDouble()) << "known when a limit is set";
+        } else {
+            EXPECT_TRUE(limit.isNull());
+            EXPECT_TRUE(used.isNull()) << "unknown without a limit, never 0";
+        }
+    }
+    EXPECT_THAT(output({"status", "--db", scratch_.path()}).toStdString(), HasSubstr("Limite:        20.000 Lire"));
+}
+
 TEST_F(Zrtellixctl, RepriceGivesTheCallsOfAMonthTheirCost)
 {
     {

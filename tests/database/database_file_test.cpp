@@ -2,6 +2,7 @@
 
 #include "database/database_error.h"
 #include "database/schema.h"
+#include "database/spending_limit_store.h"
 #include "database/sql_script.h"
 #include "database/tariff_store.h"
 #include "database/tariff_update.h"
@@ -222,6 +223,22 @@ TEST(SchemaUpgrade, AddsSecondoCostoOnceKeepingTheBandsAndLeavesACurrentFileAlon
         EXPECT_FALSE(upgradeSchema(database));
     }
     EXPECT_EQ(test::fileDigest(scratch.path()), upgraded) << "a current file is not touched";
+}
+
+// A file written before the program kept settings of its own.
+TEST(SchemaUpgrade, AddsTheSettingsTableToAnOlderFile)
+{
+    test::ScratchDatabase scratch(Content::Empty);
+    {
+        Database database = scratch.open();
+        database.query(QStringLiteral("DROP TABLE Impostazioni"));
+        EXPECT_TRUE(needsUpgrade(database));
+        EXPECT_TRUE(upgradeSchema(database));
+        EXPECT_FALSE(needsUpgrade(database));
+    }
+    Database database = scratch.open();
+    SpendingLimitStore(database).setLimit(30'000);
+    EXPECT_EQ(SpendingLimitStore(database).limit(), 30'000);
 }
 
 TEST(SchemaFields, MatchedIgnoringCaseOnlyInTheNamedTableAndAddedUnderOddNames)

@@ -3,6 +3,7 @@
 #include "database/association_store.h"
 #include "database/band_lookup_query.h"
 #include "database/database_error.h"
+#include "database/spending_limit_store.h"
 #include "database/tariff_store.h"
 #include "database/vat_store.h"
 
@@ -66,6 +67,69 @@ TEST(TariffStore, MalformedStoredBandIsReportedNotGuessed)
     Database database = scratch.open();
     database.query(QStringLiteral("UPDATE Fasce SET Durata = 'tre' WHERE id_Tariffa = 2"));
     EXPECT_THROW(TariffStore(database).tariff(2), DatabaseError);
+}
+
+TEST(SpendingLimitStore, SetClearAndRefuseBadValues)
+{
+    test::ScratchDatabase scratch;
+    Database database = scratch.open();
+    SpendingLimitStore store(database);
+    EXPECT_FALSE(store.limit()) << "no limit until one is set";
+    const struct {
+        qint64 lire;
+        bool accepted;
+    } cases[] = {{50'000, true}, {0, false}, {-1, false}, {1, true}, {kHighestSpendingLimit, true},
+                 {kHighestSpendingLimit + 1, false}};
+    std::optional<qint64> expected;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.lire);
+        if (c.accepted) {
+            store.setLimit(c.lire);
+            expected = c.lire;
+        } else {
+            EXPECT_THROW(store.setLimit(c.lire), DatabaseError);
+        }
+        EXPECT_EQ(store.limit(), expected) << "a refused value leaves the limit as it was";
+    }
+    store.clearLimit();
+    EXPECT_FALSE(store.limit());
+}
+
+TEST(SpendingLimitStore, AStoredValueThatIsNotALimitIsRefused)
+{
+    const struct {
+        const char* stored; // nullptr: NULL
+        bool readable;
+    } cases[] = {{"", true}, {nullptr, true}, {" 20000 ", true}, {"abc", false}, {"0", false}, {"12,5", false},
+                 {"99999999999999999999", false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.stored ? c.stored : "NULL");
+        test::ScratchDatabase scratch;
+        Database database = scratch.open();
+        database.query(QStringLiteral("INSERT INTO Impostazioni VALUES ('LimiteMensile', ?)"),
+                       {c.stored ? QVariant(QString::fromUtf8(c.stored)) : QVariant()});
+        if (c.readable)
+            EXPECT_NO_THROW(SpendingLimitStore(database).limit());
+        else
+            EXPECT_THROW(SpendingLimitStore(database).limit(), DatabaseError);
+    }
+}
+
+TEST(SpendingLimitStore, WarningsOutliveTheConnection)
+{
+    test::ScratchDatabase scratch;
+    {
+        Database database = scratch.open();
+        SpendingLimitStore store(database);
+        EXPECT_EQ(store.warnings().near, "");
+        store.noteWarning(LimitLevel::Near, "2026-11");
+        store.noteWarning(LimitLevel::Near, "2026-12");
+        store.noteWarning(LimitLevel::Reached, "2026-12");
+    }
+    Database database = scratch.open();
+    const LimitWarnings warnings = SpendingLimitStore(database).warnings();
+    EXPECT_EQ(warnings.near, "2026-12");
+    EXPECT_EQ(warnings.reached, "2026-12");
 }
 
 } // namespace

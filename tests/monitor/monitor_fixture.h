@@ -10,6 +10,7 @@
 #include "database/connection_log.h"
 #include "monitor/connection_monitor.h"
 #include "monitor/database_log_store.h"
+#include "monitor/database_spending_limit_source.h"
 #include "monitor/database_tariff_source.h"
 #include "dialup/sim_dialup.h"
 #include "monitor/monitor_database.h"
@@ -43,7 +44,7 @@ protected:
 
     void startMonitor()
     {
-        monitor.emplace(MonitorServices{dialUp, clock, log, tariffs, display, &journal});
+        monitor.emplace(MonitorServices{dialUp, clock, log, tariffs, display, &journal, &spending});
         monitor->start();
     }
 
@@ -97,6 +98,7 @@ protected:
     MonitorDatabase database{scratch.path(), std::chrono::milliseconds(20)};
     DatabaseLogStore log{database};
     DatabaseTariffSource tariffs{database};
+    DatabaseSpendingLimitSource spending{database};
     TempDir simFolder;
     SimDialUp dialUp{simFolder.path()};
     FakeClock clock{kMondayMorning};

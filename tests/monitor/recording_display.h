@@ -15,6 +15,8 @@ public:
     void showMissingTariff(const QString& entry) override { costs.append(QStringLiteral("--- ") + entry); }
     void showElapsed(const QString& text) override { elapsed = text; }
     void showHangUpRefusal(const QString& text) override { refusals.append(text); }
+    void showSpendingLevel(LimitLevel level) override { spendingLevel = level; }
+    void warnSpendingLimit(const QString& text) override { spendingWarnings.append(text); }
     Currency currency() const override { return shownCurrency; }
     bool newsEnabled() const override { return false; }
     void openNewsPage() override {}
@@ -27,6 +29,8 @@ public:
     QStringList costs;
     QString elapsed;
     QStringList refusals;
+    LimitLevel spendingLevel = LimitLevel::Within;
+    QStringList spendingWarnings;
     Currency shownCurrency = Currency::Lire;
     int logChanges = 0;
 };

@@ -29,6 +29,7 @@
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPainter>
 #include <QScreen>
 #include <QShortcut>
@@ -338,6 +339,29 @@ void MainWindow::showElapsed(const QString& text)
 void MainWindow::showHangUpRefusal(const QString& text)
 {
     QMetaObject::invokeMethod(this, [this, text] { services_.messages.warn(this, text); }, Qt::QueuedConnection);
+}
+
+void MainWindow::showSpendingLevel(LimitLevel level)
+{
+    switch (level) {
+    case LimitLevel::Within: costDisplay_->setForeColor(rgbValue(0, 0, 0)); break;
+    case LimitLevel::Near: costDisplay_->setForeColor(rgbValue(224, 144, 0)); break;
+    case LimitLevel::Reached: costDisplay_->setForeColor(rgbValue(208, 0, 0)); break;
+    }
+}
+
+// With a tray the icon says it; without one, a message that does not stop
+// the meter waiting for an answer.
+void MainWindow::warnSpendingLimit(const QString& text)
+{
+    if (placement_ == Placement::InTray) {
+        emit trayMessageRequested(text);
+        return;
+    }
+    auto* box = new QMessageBox(QMessageBox::Warning, QString::fromUtf8(kProgramName), text, QMessageBox::Ok, this);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setModal(false);
+    box->show();
 }
 
 Currency MainWindow::currency() const

@@ -87,6 +87,8 @@ public:
     void showMissingTariff(const QString& entry) override;
     void showElapsed(const QString& text) override;
     void showHangUpRefusal(const QString& text) override;
+    void showSpendingLevel(LimitLevel level) override;
+    void warnSpendingLimit(const QString& text) override;
     Currency currency() const override;
     bool newsEnabled() const override;
     void openNewsPage() override;
@@ -97,6 +99,8 @@ signals:
     void loaded();
     // "Setup": the management window should open, its autostart box ticked or not.
     void setupRequested(bool autostartTicked);
+    // A spending limit warning, for the tray icon to show.
+    void trayMessageRequested(const QString& text);
     // The management window should close: the strip is hidden or the program ends.
     void closeSetupRequested();
     // "Guida", or a link to it in the news: the user guide should open at `page`.

@@ -114,6 +114,7 @@ void StartUp::showTrayIcon()
     connect(tray_.get(), &TrayIcon::showWindowRequested, mainWindow_.get(), &MainWindow::showAtSavedPosition);
     connect(tray_.get(), &TrayIcon::menuRequested, mainWindow_.get(), &MainWindow::popUpMenu);
     connect(mainWindow_.get(), &MainWindow::toolTipChanged, tray_.get(), &TrayIcon::setToolTip);
+    connect(mainWindow_.get(), &MainWindow::trayMessageRequested, tray_.get(), &TrayIcon::showMessage);
     tray_->show();
 }
 

@@ -24,6 +24,7 @@ public:
 
     QString toolTip() const { return icon_.toolTip(); }
     void setToolTip(const QString& text) { icon_.setToolTip(text); }
+    void showMessage(const QString& text) { icon_.showMessage(toolTip(), text, QSystemTrayIcon::Warning); }
 
 signals:
     void showWindowRequested();

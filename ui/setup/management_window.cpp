@@ -159,7 +159,7 @@ void ManagementWindow::buildPages(Settings& settings)
     tariffsPage_ = new TariffsPage(databasePath_, messages_, pages_);
     for (QWidget* page : std::initializer_list<QWidget*>{logPage_, associationsPage_, tariffsPage_,
                                                           new StatisticsPage(databasePath_, pages_),
-                                                          new OptionsPage(settings, messages_, pages_),
+                                                          new OptionsPage(settings, databasePath_, messages_, pages_),
                                                           new InfoPage(pages_)})
         pages_->addWidget(page);
     for (int index = 0; index < kSetupPageCount; ++index)

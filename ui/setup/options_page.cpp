@@ -2,6 +2,8 @@
 
 #include "setup_widgets.h"
 
+#include "database/spending_limit_store.h"
+#include "ui/common/database_operation.h"
 #include "ui/common/settings.h"
 #include "ui/common/user_messages.h"
 #include "ui/common/news_address.h"
@@ -10,11 +12,21 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include <optional>
+#include <utility>
+
 namespace zrt {
 
-OptionsPage::OptionsPage(Settings& settings, UserMessages& messages, QWidget* parent)
-    : QWidget(parent), settings_(settings), messages_(messages), newsAddressEdit_(new QLineEdit(this))
+OptionsPage::OptionsPage(Settings& settings, QString databasePath, UserMessages& messages, QWidget* parent)
+    : QWidget(parent)
+    , settings_(settings)
+    , databasePath_(std::move(databasePath))
+    , messages_(messages)
+    , newsAddressEdit_(new QLineEdit(this))
+    , spendingLimitEdit_(new QLineEdit(this))
 {
+    spendingLimitEdit_->setObjectName(QStringLiteral("txtLimiteMensile"));
+    spendingLimitEdit_->setPlaceholderText(tr("nessun limite"));
     newsAddressEdit_->setObjectName(QStringLiteral("txtNewsUrl"));
     newsAddressEdit_->setPlaceholderText(tr("solo la pagina locale"));
     QLabel* hint = setupLabel(QStringLiteral("lblNewsUrl"),
@@ -27,14 +39,52 @@ OptionsPage::OptionsPage(Settings& settings, UserMessages& messages, QWidget* pa
     auto* form = new QFormLayout(this);
     form->addRow(setupLabel(QStringLiteral("lblIndirizzoNotizie"), tr("Indirizzo notizie"), this), newsAddressEdit_);
     form->addRow(hint);
+    form->addRow(setupLabel(QStringLiteral("lblLimiteMensile"), tr("Limite di spesa mensile (Lire)"), this),
+                 spendingLimitEdit_);
 
     connect(newsAddressEdit_, &QLineEdit::editingFinished, this, &OptionsPage::storeNewsAddress);
+    connect(spendingLimitEdit_, &QLineEdit::editingFinished, this, &OptionsPage::storeSpendingLimit);
     reload();
 }
 
 void OptionsPage::reload()
 {
     newsAddressEdit_->setText(settings_.newsUrl());
+    showSpendingLimit();
+}
+
+void OptionsPage::showSpendingLimit()
+{
+    std::optional<qint64> limit;
+    readDatabase(databasePath_, "The spending limit",
+                 [&limit](Database& database) { limit = SpendingLimitStore(database).limit(); });
+    shownLimit_ = limit ? QString::number(*limit) : QString();
+    spendingLimitEdit_->setText(shownLimit_);
+}
+
+void OptionsPage::storeSpendingLimit()
+{
+    const QString typed = spendingLimitEdit_->text().trimmed();
+    if (typed == shownLimit_)
+        return;
+    bool number = false;
+    const qint64 lire = typed.toLongLong(&number);
+    if (!typed.isEmpty() && (!number || !isValidSpendingLimit(lire))) {
+        showSpendingLimit();
+        messages_.warn(this, tr("\"%1\" non è un limite di spesa: scrivere un numero intero di Lire da 1 a "
+                                "1.000.000.000.000, o niente per nessun limite.")
+                                 .arg(typed));
+        return;
+    }
+    writeDatabase(databasePath_, tr("Il limite di spesa non è stato cambiato."), messages_, this,
+                  [&typed, lire](Database& database) {
+                      SpendingLimitStore store(database);
+                      if (typed.isEmpty())
+                          store.clearLimit();
+                      else
+                          store.setLimit(lire);
+                  });
+    showSpendingLimit();
 }
 
 void OptionsPage::storeNewsAddress()

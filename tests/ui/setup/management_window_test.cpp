@@ -103,6 +103,25 @@ TEST_F(SetupFrame, TheNewsAddressTakesAHostOrAWebAddress)
     }
 }
 
+// "Limite di spesa mensile" takes whole Lire within bounds, or nothing for
+// no limit; anything else is refused and the stored limit shown again.
+TEST_F(SetupFrame, TheSpendingLimitTakesWholeLireOrNothing)
+{
+    window_->choosePage(SetupPage::Options);
+    QLineEdit* box = child<QLineEdit>("txtLimiteMensile");
+    const struct { const char* typed; const char* shown; bool refused; } cases[] = {
+        {"50000", "50000", false}, {"abc", "50000", true},  {"0", "50000", true}, {"1000000000001", "50000", true},
+        {"12,5", "50000", true},   {" 75000 ", "75000", false}, {"", "", false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.typed);
+        const qsizetype warnings = messages_.warnings.size();
+        box->setText(QString::fromUtf8(c.typed));
+        emit box->editingFinished();
+        EXPECT_EQ(box->text(), QString::fromUtf8(c.shown));
+        EXPECT_EQ(messages_.warnings.size() - warnings, c.refused ? 1 : 0);
+    }
+}
+
 // F1 opens the guide at the page of the window it was pressed in: the
 // management window's page of the moment, a dialog's own page.
 TEST_F(SetupFrame, F1OpensTheGuideAtThePageOfItsWindow)
