@@ -34,8 +34,19 @@ qint64 saturated(double total)
 
 CallFigures readFigures(const QSqlQuery& query)
 {
-    return {query.value(2).toLongLong(), saturated(query.value(3).toDouble()), saturated(query.value(4).toDouble()),
-            query.value(5).toLongLong()};
+    CallFigures figures;
+    figures.calls = query.value(2).toLongLong();
+    figures.seconds = saturated(query.value(3).toDouble());
+    figures.lire = saturated(query.value(4).toDouble());
+    figures.unpriced = query.value(5).toLongLong();
+    return figures;
+}
+
+std::optional<qint64> knownSum(std::optional<qint64> a, std::optional<qint64> b)
+{
+    if (!a || !b)
+        return a ? a : b;
+    return saturatingSum(*a, *b);
 }
 
 } // namespace
@@ -46,6 +57,8 @@ CallFigures& CallFigures::operator+=(const CallFigures& other)
     seconds = saturatingSum(seconds, other.seconds);
     lire = saturatingSum(lire, other.lire);
     unpriced += other.unpriced;
+    bytesReceived = knownSum(bytesReceived, other.bytesReceived);
+    bytesSent = knownSum(bytesSent, other.bytesSent);
     return *this;
 }
 

@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <array>
+#include <optional>
 
 namespace zrt {
 
@@ -13,12 +14,15 @@ class Database;
 
 // What the calls of a period add up to. The cost is the sum of the costs
 // known; calls without one (no tariff priced them, or their stored cost is
-// beyond belief) are counted in `unpriced` instead.
+// beyond belief) are counted in `unpriced` instead. The traffic is the sum
+// of the bytes counted; unknown while no call of the period had it counted.
 struct CallFigures {
     qint64 calls = 0;
     qint64 seconds = 0;
     qint64 lire = 0;
     qint64 unpriced = 0;
+    std::optional<qint64> bytesReceived;
+    std::optional<qint64> bytesSent;
 
     CallFigures& operator+=(const CallFigures& other);
     bool operator==(const CallFigures&) const = default;
