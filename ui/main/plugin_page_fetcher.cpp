@@ -1,15 +1,15 @@
 #include "plugin_page_fetcher.h"
 
+#include "ui/common/plugin_path.h"
 #include "ui/common/window_log.h"
 
-#include <QCoreApplication>
 #include <QPluginLoader>
 
 namespace zrt {
 
 QString PluginPageFetcher::installedPluginPath()
 {
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/../lib/zrtellix/libzrtellix_network.so");
+    return pluginPath(QStringLiteral("libzrtellix_network.so"));
 }
 
 PluginPageFetcher::PluginPageFetcher(QString pluginPath) : pluginPath_(std::move(pluginPath)) {}

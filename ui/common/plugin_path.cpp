@@ -1,0 +1,12 @@
+#include "plugin_path.h"
+
+#include <QCoreApplication>
+
+namespace zrt {
+
+QString pluginPath(const QString& fileName)
+{
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/../lib/zrtellix/") + fileName;
+}
+
+} // namespace zrt
