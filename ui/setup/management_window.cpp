@@ -12,6 +12,7 @@
 #include "tariffs_page.h"
 #include "title_strip.h"
 #include "vat_editor.h"
+#include "year_charts_loader.h"
 
 #include "controls/gradient_logo.h"
 #include "controls/drop_down_button.h"
@@ -157,8 +158,8 @@ void ManagementWindow::buildPages(Settings& settings)
     logPage_ = new LogPage(databasePath_, messages_, pages_);
     associationsPage_ = new AssociationsPage(databasePath_, messages_, pages_);
     tariffsPage_ = new TariffsPage(databasePath_, messages_, pages_);
-    for (QWidget* page : std::initializer_list<QWidget*>{logPage_, associationsPage_, tariffsPage_,
-                                                          new StatisticsPage(databasePath_, pages_),
+    auto* statisticsPage = new StatisticsPage(databasePath_, installedChartsPluginPath(), pages_);
+    for (QWidget* page : std::initializer_list<QWidget*>{logPage_, associationsPage_, tariffsPage_, statisticsPage,
                                                           new OptionsPage(settings, databasePath_, messages_, pages_),
                                                           new InfoPage(pages_)})
         pages_->addWidget(page);

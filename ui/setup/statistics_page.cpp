@@ -1,11 +1,13 @@
 #include "statistics_page.h"
 
 #include "setup_widgets.h"
+#include "year_charts_loader.h"
 
 #include "controls/flat_button.h"
 #include "engine/elapsed_time.h"
 #include "engine/italian_number.h"
 #include "ui/common/database_operation.h"
+#include "ui/common/year_charts.h"
 
 #include <QDate>
 #include <QHBoxLayout>
@@ -73,13 +75,14 @@ QString dayTypeName(DayType type)
 
 } // namespace
 
-StatisticsPage::StatisticsPage(QString databasePath, QWidget* parent)
-    : QWidget(parent), databasePath_(std::move(databasePath)), year_(QDate::currentDate().year()),
+StatisticsPage::StatisticsPage(QString databasePath, QString chartsPluginPath, QWidget* parent)
+    : QWidget(parent), databasePath_(std::move(databasePath)), chartsPluginPath_(std::move(chartsPluginPath)),
+      year_(QDate::currentDate().year()),
       yearLabel_(periodLabel(QStringLiteral("lblAnnoStatistiche"), this)),
       readFailedLabel_(setupLabel(QStringLiteral("lblStatisticheNonLette"),
                                   tr("Il registro delle connessioni non si può leggere."), this)),
       monthsTable_(figuresTable(QStringLiteral("grdMesi"), tr("Mese"), this)),
-      totalsTable_(figuresTable(QStringLiteral("grdTotali"), tr("Totale per"), this))
+      totalsTable_(figuresTable(QStringLiteral("grdTotali"), tr("Totale per"), this)), layout_(new QVBoxLayout(this))
 {
     FlatButton* previousYearButton = setupButton(QStringLiteral("fltAnnoPrecedente"), QStringLiteral("<"), this);
     FlatButton* nextYearButton = setupButton(QStringLiteral("fltAnnoSeguente"), QStringLiteral(">"), this);
@@ -93,11 +96,10 @@ StatisticsPage::StatisticsPage(QString databasePath, QWidget* parent)
     yearRow->addWidget(yearLabel_);
     yearRow->addWidget(nextYearButton);
     yearRow->addStretch();
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(yearRow);
-    layout->addWidget(readFailedLabel_);
-    layout->addWidget(monthsTable_, 3);
-    layout->addWidget(totalsTable_, 2);
+    layout_->addLayout(yearRow);
+    layout_->addWidget(readFailedLabel_);
+    layout_->addWidget(monthsTable_, 3);
+    layout_->addWidget(totalsTable_, 2);
     yearLabel_->setText(QString::number(year_));
 }
 
@@ -106,8 +108,21 @@ void StatisticsPage::showEvent(QShowEvent* event)
     QWidget::showEvent(event);
     if (!shown_) {
         shown_ = true;
+        loadCharts();
         showYear(year_);
     }
+}
+
+// The charts take the table's place, and the table becomes their last tab.
+void StatisticsPage::loadCharts()
+{
+    charts_ = loadYearCharts(chartsPluginPath_, this);
+    if (!charts_)
+        return;
+    charts_->setFont(setupFont());
+    layout_->replaceWidget(monthsTable_, charts_);
+    charts_->addTab(monthsTable_, tr("Tabella"));
+    charts_->show();
 }
 
 void StatisticsPage::showYear(int year)
@@ -126,6 +141,12 @@ void StatisticsPage::showStatistics(const std::optional<YearStatistics>& statist
     monthsTable_->setRowCount(0);
     totalsTable_->setRowCount(0);
     readFailedLabel_->setVisible(!statistics);
+    if (charts_) {
+        if (statistics)
+            charts_->showStatistics(*statistics);
+        else
+            charts_->clearStatistics();
+    }
     if (!statistics)
         return;
     const QLocale italian(QLocale::Italian);

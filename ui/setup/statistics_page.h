@@ -9,17 +9,22 @@
 
 class QLabel;
 class QTableWidget;
+class QVBoxLayout;
 
 namespace zrt {
 
+class YearCharts;
+
 // The "Statistiche" page: a year's calls, time online and spending by month,
 // and its totals by dial-up entry and by day type. The year is stepped with
-// "<" and ">"; the log is read when the page is first shown.
+// "<" and ">"; the log is read when the page is first shown. The months are
+// drawn as charts by the charts plug-in, loaded then too, with their table
+// in a tab beside them; without the plug-in the table alone shows them.
 class StatisticsPage : public QWidget {
     Q_OBJECT
 
 public:
-    explicit StatisticsPage(QString databasePath, QWidget* parent = nullptr);
+    StatisticsPage(QString databasePath, QString chartsPluginPath, QWidget* parent = nullptr);
 
     void showYear(int year);
     int year() const { return year_; }
@@ -28,15 +33,19 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    void loadCharts();
     void showStatistics(const std::optional<YearStatistics>& statistics);
 
     QString databasePath_;
+    QString chartsPluginPath_;
     int year_;
     bool shown_ = false;
     QLabel* yearLabel_;
     QLabel* readFailedLabel_;
     QTableWidget* monthsTable_;
     QTableWidget* totalsTable_;
+    QVBoxLayout* layout_;
+    YearCharts* charts_ = nullptr;
 };
 
 } // namespace zrt

@@ -2,13 +2,54 @@
 
 #include "controls/flat_button.h"
 #include "database/connection_log.h"
+#include "ui/common/year_charts.h"
 #include "ui/setup/statistics_page.h"
+#include "ui/setup/year_charts_loader.h"
 
+#include <QBarSeries>
+#include <QBarSet>
+#include <QChartView>
 #include <QLabel>
 #include <QTableWidget>
+#include <QToolTip>
+
+#include <memory>
 
 namespace zrt::test {
 namespace {
+
+QBarSet* barSet(const QChartView* view, int set)
+{
+    const auto* series = qobject_cast<const QBarSeries*>(view->chart()->series().value(0));
+    return series ? series->barSets().value(set) : nullptr;
+}
+
+QList<qreal> barValues(const QChartView* view, int set)
+{
+    QList<qreal> values;
+    if (const QBarSet* bars = barSet(view, set))
+        for (int month = 0; month < bars->count(); ++month)
+            values.append(bars->at(month));
+    return values;
+}
+
+// What the chart shows as the mouse comes over the bar.
+QString hoverText(const QChartView* view, int set, int month)
+{
+    QBarSet* bars = barSet(view, set);
+    if (!bars)
+        return {};
+    emit bars->hovered(true, month);
+    return QToolTip::text();
+}
+
+QStringList tabTitles(const QTabWidget* tabs)
+{
+    QStringList titles;
+    for (int index = 0; index < tabs->count(); ++index)
+        titles.append(tabs->tabText(index));
+    return titles;
+}
 
 class StatisticsPageTest : public SetupWindowTest {
 protected:
@@ -88,6 +129,109 @@ TEST_F(StatisticsPageTest, TheArrowsStepTheYear)
         EXPECT_EQ(child<QLabel>("lblAnnoStatistiche")->text(), QString::fromLatin1(step.year));
         EXPECT_EQ(row("grdMesi", 12).at(3), QString::fromLatin1(step.total)) << step.year;
     }
+}
+
+class StatisticsChartsTest : public StatisticsPageTest {
+protected:
+    StatisticsChartsTest()
+    {
+        log("2026-03-02 10:00:00", 1500, "Casa");
+        log("2026-03-07 10:00:00", std::nullopt, "Casa");
+        log("2026-12-25 10:00:00", 200, "Ufficio");
+        window_->choosePage(SetupPage::Statistics);
+        page_.showYear(2026);
+    }
+
+    const QChartView* chart(const char* name) const { return child<QChartView>(name); }
+};
+
+TEST_F(StatisticsChartsTest, DrawTheMonthsWithTheTableInTheLastTab)
+{
+    const auto* tabs = child<QTabWidget>("tabStatistiche");
+    ASSERT_NE(tabs, nullptr);
+    EXPECT_TRUE(tabs->isVisible());
+    EXPECT_EQ(tabTitles(tabs), (QStringList{"Spesa", "Durata", "Chiamate", "Traffico", "Tabella"}));
+    EXPECT_EQ(tabs->widget(4), child<QTableWidget>("grdMesi"));
+    EXPECT_EQ(rows("grdMesi"), 13);
+
+    const QList<qreal> none(12, 0.0);
+    const auto only = [&](std::initializer_list<std::pair<int, qreal>> months) {
+        QList<qreal> values = none;
+        for (const auto& [month, value] : months)
+            values[month - 1] = value;
+        return values;
+    };
+    const struct {
+        const char* chart;
+        int set;
+        QList<qreal> values;
+    } expected[] = {
+        {"chartSpesa", 0, only({{3, 1500}, {12, 200}})},
+        {"chartDurata", 0, only({{3, 1200.0 / 3600}, {12, 600.0 / 3600}})},
+        {"chartChiamate", 0, only({{3, 2}, {12, 1}})},
+        {"chartTraffico", 0, none}, // counted by no call: no bars
+        {"chartTraffico", 1, none},
+    };
+    for (const auto& chart : expected) {
+        const QList<qreal> values = barValues(this->chart(chart.chart), chart.set);
+        ASSERT_EQ(values.size(), 12) << chart.chart;
+        for (int month = 0; month < 12; ++month)
+            EXPECT_NEAR(values.at(month), chart.values.at(month), 1e-9) << chart.chart << " month " << month + 1;
+    }
+}
+
+TEST_F(StatisticsChartsTest, HoveringABarShowsItsMonthAndValue)
+{
+    const struct {
+        const char* chart;
+        int set;
+        int month;
+        const char* text;
+    } bars[] = {
+        {"chartSpesa", 0, 2, "marzo: 1.500 Lire"},
+        {"chartSpesa", 0, 0, "gennaio: 0 Lire"},
+        {"chartDurata", 0, 2, "marzo: 0 h 20 min"},
+        {"chartChiamate", 0, 2, "marzo: 2 chiamate"},
+        {"chartChiamate", 0, 11, "dicembre: 1 chiamata"},
+        {"chartTraffico", 0, 2, "marzo, ricevuti: sconosciuto"},
+        {"chartTraffico", 1, 11, "dicembre, inviati: sconosciuto"},
+    };
+    for (const auto& bar : bars)
+        EXPECT_EQ(hoverText(chart(bar.chart), bar.set, bar.month), QString::fromUtf8(bar.text)) << bar.chart;
+}
+
+TEST(StatisticsCharts, DrawTheTrafficCountedAndNoBarWhereItIsUnknown)
+{
+    std::unique_ptr<YearCharts> charts(loadYearCharts(installedChartsPluginPath(), nullptr));
+    ASSERT_NE(charts, nullptr);
+    YearStatistics statistics;
+    statistics.year = 2026;
+    statistics.months[2].bytesReceived = 1'500'000;
+    statistics.months[2].bytesSent = 250'000;
+    statistics.months[3].bytesReceived = 2'000'000; // what was sent is not known
+    charts->showStatistics(statistics);
+
+    const auto* traffic = charts->findChild<QChartView*>(QStringLiteral("chartTraffico"));
+    ASSERT_NE(traffic, nullptr);
+    EXPECT_EQ(barValues(traffic, 0), (QList<qreal>{0, 0, 1.5, 2, 0, 0, 0, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(barValues(traffic, 1), (QList<qreal>{0, 0, 0.25, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(hoverText(traffic, 0, 2), QStringLiteral("marzo, ricevuti: 1,5 MB"));
+    EXPECT_EQ(hoverText(traffic, 1, 2), QStringLiteral("marzo, inviati: 250,0 kB"));
+    EXPECT_EQ(hoverText(traffic, 1, 3), QStringLiteral("aprile, inviati: sconosciuto"));
+}
+
+TEST(StatisticsPageWithoutCharts, ShowsTheFiguresAsTables)
+{
+    const ScratchDatabase scratch;
+    StatisticsPage page(scratch.path(), QStringLiteral("/nonexistent/libzrtellix_charts.so"));
+    page.show();
+
+    EXPECT_EQ(page.findChild<YearCharts*>(), nullptr);
+    const auto* months = page.findChild<QTableWidget*>(QStringLiteral("grdMesi"));
+    ASSERT_NE(months, nullptr);
+    EXPECT_TRUE(months->isVisible());
+    EXPECT_EQ(months->rowCount(), 13);
+    EXPECT_TRUE(page.findChild<QTableWidget*>(QStringLiteral("grdTotali"))->isVisible());
 }
 
 } // namespace

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "database/connection_statistics.h"
+
+#include <QTabWidget>
+#include <QtPlugin>
+
+namespace zrt {
+
+// A year's figures drawn as bar charts by month, one chart to a tab. The
+// page that shows them may add tabs of its own.
+class YearCharts : public QTabWidget {
+public:
+    using QTabWidget::QTabWidget;
+
+    virtual void showStatistics(const YearStatistics& statistics) = 0;
+    // Figures that could not be read: no bars at all.
+    virtual void clearStatistics() = 0;
+};
+
+// What the charts plug-in offers.
+class YearChartsFactory {
+public:
+    virtual ~YearChartsFactory() = default;
+    virtual YearCharts* createCharts(QWidget* parent) = 0;
+};
+
+} // namespace zrt
+
+#define ZRT_YEAR_CHARTS_FACTORY_IID "it.zrtellix.YearChartsFactory/1.0"
+Q_DECLARE_INTERFACE(zrt::YearChartsFactory, ZRT_YEAR_CHARTS_FACTORY_IID)
