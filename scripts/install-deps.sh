@@ -10,7 +10,7 @@ PACKAGES="
   sqlite3 xvfb xauth poppler-utils fonts-liberation
   dbus-daemon python3-dbusmock
   clang-14 libclang-rt-14-dev dpkg-dev file debootstrap
-  lintian appstream desktop-file-utils groff-base qt6-l10n-tools faketime libqt6opengl6-dev
+  lintian appstream desktop-file-utils groff-base qt6-l10n-tools faketime libqt6opengl6-dev qt6-charts-dev
 "
 
 missing=""
