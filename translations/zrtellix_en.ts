@@ -526,6 +526,21 @@
     </message>
 </context>
 <context>
+    <name>zrt::MonthBarChart</name>
+    <message>
+        <source>sconosciuto</source>
+        <translation>unknown</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1, %2: %3</source>
+        <translation>%1, %2: %3</translation>
+    </message>
+</context>
+<context>
     <name>zrt::MonthNames</name>
     <message>
         <source>Gennaio</source>
@@ -793,6 +808,61 @@
     </message>
 </context>
 <context>
+    <name>zrt::StatisticsCharts</name>
+    <message>
+        <source>%1 Lire</source>
+        <translation>%1 Lire</translation>
+    </message>
+    <message>
+        <source>%1 h %2 min</source>
+        <translation>%1 h %2 min</translation>
+    </message>
+    <message>
+        <source>1 chiamata</source>
+        <translation>1 call</translation>
+    </message>
+    <message>
+        <source>%1 chiamate</source>
+        <translation>%1 calls</translation>
+    </message>
+    <message>
+        <source>Spesa</source>
+        <translation>Cost</translation>
+    </message>
+    <message>
+        <source>Lire</source>
+        <translation>Lire</translation>
+    </message>
+    <message>
+        <source>Durata</source>
+        <translation>Time online</translation>
+    </message>
+    <message>
+        <source>Ore</source>
+        <translation>Hours</translation>
+    </message>
+    <message>
+        <source>Chiamate</source>
+        <translation>Calls</translation>
+    </message>
+    <message>
+        <source>Traffico</source>
+        <translation>Traffic</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>MB</translation>
+    </message>
+    <message>
+        <source>Ricevuti</source>
+        <translation>Received</translation>
+    </message>
+    <message>
+        <source>Inviati</source>
+        <translation>Sent</translation>
+    </message>
+</context>
+<context>
     <name>zrt::StatisticsPage</name>
     <message>
         <source>Chiamate</source>
@@ -837,6 +907,10 @@
     <message>
         <source>Totale</source>
         <translation>Total</translation>
+    </message>
+    <message>
+        <source>Tabella</source>
+        <translation>Table</translation>
     </message>
 </context>
 <context>
