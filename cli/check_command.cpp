@@ -12,11 +12,6 @@ namespace zrt::cli {
 
 namespace {
 
-QString timeText(TimeOfDay time)
-{
-    return QString::fromStdString(formatTimeOfDay(time));
-}
-
 QString number(double value)
 {
     return QString::number(value, 'g', 15);

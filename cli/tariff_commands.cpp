@@ -29,11 +29,6 @@ QString text(std::string_view value)
     return QString::fromUtf8(value.data(), static_cast<qsizetype>(value.size()));
 }
 
-QString timeText(TimeOfDay time)
-{
-    return QString::fromStdString(formatTimeOfDay(time));
-}
-
 LocalDateTime requiredInstant(const Arguments& arguments, const QString& name)
 {
     const std::optional<LocalDateTime> instant = parseLocalDateTime(arguments.required(name).toStdString());

@@ -227,11 +227,12 @@ QList<LogRow> ConnectionLog::monthPage(int year, int month, qint64 afterId, int 
 
 // Summed here rather than by SQL, whose SUM stops at an overflow: a sum past
 // the largest number stays there.
-LogTotal ConnectionLog::monthTotal(int year, int month) const
+LogTotal ConnectionLog::monthTotal(int year, int month, Rows rows) const
 {
     const auto [start, end] = monthRange(year, month);
-    QSqlQuery query =
-        database_.query(QStringLiteral("SELECT costo FROM Connessioni WHERE data >= ? AND data < ?"), {start, end});
+    const QString closedOnly = rows == Rows::Closed ? QStringLiteral(" AND fine IS NOT NULL") : QString();
+    QSqlQuery query = database_.query(
+        QStringLiteral("SELECT costo FROM Connessioni WHERE data >= ? AND data < ?%1").arg(closedOnly), {start, end});
     LogTotal total;
     while (Database::nextRow(query)) {
         const QVariant costo = query.value(0);

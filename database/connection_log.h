@@ -107,7 +107,10 @@ public:
     // kPageRows at a time, as it is scrolled.
     static constexpr int kPageRows = 256;
     QList<LogRow> monthPage(int year, int month, qint64 afterId, int count) const;
-    LogTotal monthTotal(int year, int month) const;
+    // The month's total; of its closed rows only with Rows::Closed, leaving
+    // out the call being metered, which counts its own cost.
+    enum class Rows { All, Closed };
+    LogTotal monthTotal(int year, int month, Rows rows = Rows::All) const;
 
     // Prices again, in one transaction, the month's closed rows that have
     // no cost, or cost 0 under "Non disponibile" as earlier versions wrote

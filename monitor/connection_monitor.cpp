@@ -138,7 +138,7 @@ void ConnectionMonitor::resume(const std::string& entry, const ResumedRow& row, 
     refreshTerms(entry);
     meter_.price(state_, terms_);
     meter_.showCost(state_);
-    spending_.callStarted(now.local.date, row.figures.costo.value_or(0));
+    spending_.callStarted(now.local.date);
 }
 
 void ConnectionMonitor::showHangUpRefusal()

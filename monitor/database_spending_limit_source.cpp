@@ -14,7 +14,7 @@ std::optional<MonthSpending> DatabaseSpendingLimitSource::read(int year, int mon
     const std::optional<qint64> limit = store.limit();
     if (!limit)
         return std::nullopt;
-    return MonthSpending{*limit, ConnectionLog(database).monthTotal(year, month).lire, store.warnings()};
+    return MonthSpending{*limit, ConnectionLog(database).monthTotal(year, month, ConnectionLog::Rows::Closed).lire, store.warnings()};
 }
 
 void DatabaseSpendingLimitSource::noteWarning(LimitLevel level, const std::string& month)

@@ -12,7 +12,7 @@ namespace zrt {
 // What the month's spending is measured against.
 struct MonthSpending {
     qint64 limitLire = 0;
-    qint64 closedCallsLire = 0; // the month's calls logged so far
+    qint64 closedCallsLire = 0; // the month's calls ended so far
     LimitWarnings given;
 };
 

@@ -3,6 +3,8 @@
 #include "tests/reliability/reliability_support.h"
 #include "tests/support/tool_run.h"
 
+#include "database/spending_limit_store.h"
+
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -235,6 +237,22 @@ TEST_F(HeadlessProgram, SaysWhenThePhonebookIsEmpty)
               QStringLiteral("Non connesso | 0 Lire | Tempo: 00:00:00"));
     EXPECT_TRUE(program.stopWith(SIGTERM));
     EXPECT_THAT(program.errors().toStdString(), HasSubstr("Non sono presenti connessioni di Accesso Remoto."));
+}
+
+// A spending warning goes to standard error once, beside the status lines.
+TEST_F(HeadlessProgram, TellsOfThePassedSpendingLimitOnce)
+{
+    {
+        Database file = scratch.open();
+        SpendingLimitStore(file).setLimit(100);
+    }
+    writeSimFile(simFolder, "connected", "Casa\n");
+    ASSERT_TRUE(program.start());
+    ASSERT_FALSE(program.waitForLine([](const QString& line) { return line.endsWith(QStringLiteral(" 00:00:02")); })
+                     .isEmpty());
+    EXPECT_TRUE(program.stopWith(SIGTERM));
+    EXPECT_EQ(program.errors().count(QStringLiteral("Limite di spesa mensile: superato il 100% (152 di 100 Lire)")), 1)
+        << program.errors().toStdString();
 }
 
 TEST(HeadlessProgramArguments, AreCheckedBeforeAnythingRuns)

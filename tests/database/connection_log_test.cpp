@@ -1,4 +1,5 @@
 #include "tests/support/scratch_database.h"
+#include "tests/support/local_time.h"
 
 #include "database/association_store.h"
 #include "database/connection_log.h"
@@ -13,11 +14,6 @@
 
 namespace zrt::test {
 namespace {
-
-LocalDateTime at(const char* text)
-{
-    return *parseLocalDateTime(text);
-}
 
 TimeOfDay time(const char* text)
 {

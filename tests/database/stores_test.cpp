@@ -1,4 +1,5 @@
 #include "tests/support/scratch_database.h"
+#include "tests/support/local_time.h"
 
 #include "database/association_store.h"
 #include "database/band_lookup_query.h"
@@ -11,11 +12,6 @@
 
 namespace zrt::test {
 namespace {
-
-LocalDateTime at(const char* text)
-{
-    return *parseLocalDateTime(text);
-}
 
 TEST(AssociationStore, OneRowAnEntryAndAnExistingChoiceIsKept)
 {

@@ -28,7 +28,7 @@ using ::testing::HasSubstr;
 
 constexpr int kWaitMs = 5000;
 
-void writeFile(const fs::path& path, std::string_view content, std::ios::openmode mode = std::ios::trunc)
+void writeWatchedFile(const fs::path& path, std::string_view content, std::ios::openmode mode = std::ios::trunc)
 {
     std::ofstream(path, std::ios::binary | mode) << content;
 }
@@ -63,17 +63,17 @@ struct FileStep {
 // Each step must be noticed, the later ones also after the file they
 // change was replaced.
 const FileStep kSimSteps[] = {
-    {"phonebook written", [](const fs::path& f) { writeFile(f / "entries", "TIM\n"); }},
-    {"line up", [](const fs::path& f) { writeFile(f / "connected", "TIM\n"); }},
-    {"second line appended", [](const fs::path& f) { writeFile(f / "connected", "Libero\n", std::ios::app); }},
+    {"phonebook written", [](const fs::path& f) { writeWatchedFile(f / "entries", "TIM\n"); }},
+    {"line up", [](const fs::path& f) { writeWatchedFile(f / "connected", "TIM\n"); }},
+    {"second line appended", [](const fs::path& f) { writeWatchedFile(f / "connected", "Libero\n", std::ios::app); }},
     {"file replaced",
      [](const fs::path& f) {
-         writeFile(f / "connected.new", "TIM\tcall-2\n");
+         writeWatchedFile(f / "connected.new", "TIM\tcall-2\n");
          fs::rename(f / "connected.new", f / "connected");
      }},
-    {"replaced file rewritten", [](const fs::path& f) { writeFile(f / "connected", "\n"); }},
+    {"replaced file rewritten", [](const fs::path& f) { writeWatchedFile(f / "connected", "\n"); }},
     {"file removed", [](const fs::path& f) { fs::remove(f / "connected"); }},
-    {"phonebook rewritten", [](const fs::path& f) { writeFile(f / "entries", "TIM\nLibero\n"); }},
+    {"phonebook rewritten", [](const fs::path& f) { writeWatchedFile(f / "entries", "TIM\nLibero\n"); }},
 };
 
 TEST(SimDialUpWatch, EveryChangeToTheFolderOrItsFilesIsNoticed)
@@ -97,8 +97,8 @@ TEST(SimDialUpWatch, AFolderMadeAfterTheWatchIsWatchedOnceItExists)
     dialUp.watch(changes.counter());
 
     ASSERT_TRUE(changes.after([&] { fs::create_directories(folder); }));
-    EXPECT_TRUE(changes.after([&] { writeFile(folder / "connected", "TIM\n"); }));
-    EXPECT_TRUE(changes.after([&] { writeFile(folder / "connected", "TIM\tcall-2\n"); }));
+    EXPECT_TRUE(changes.after([&] { writeWatchedFile(folder / "connected", "TIM\n"); }));
+    EXPECT_TRUE(changes.after([&] { writeWatchedFile(folder / "connected", "TIM\tcall-2\n"); }));
     EXPECT_EQ(dialUp.connectionOf("TIM"), (ConnectionIdentity{std::nullopt, "call-2"}));
 }
 

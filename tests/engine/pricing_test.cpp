@@ -1,12 +1,11 @@
 #include "engine/pricing.h"
+#include "tests/support/local_time.h"
 #include "tests/support/rome_time_zone.h"
 
 #include <gtest/gtest.h>
 
 namespace zrt::test {
 namespace {
-
-LocalDateTime at(std::string_view text) { return parseLocalDateTime(text).value(); }
 
 struct BandRow {
     DayType tipo;

@@ -14,7 +14,7 @@ using enum DayType;
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 constexpr double kInf = std::numeric_limits<double>::infinity();
 
-struct BandRow {
+struct CheckedBand {
     DayType tipo;
     std::string_view inizio;
     std::string_view fine;
@@ -24,24 +24,24 @@ struct BandRow {
     std::optional<double> secondoCosto = std::nullopt;
 };
 
-Band band(const BandRow& r)
+Band band(const CheckedBand& r)
 {
     return {r.tipo, *parseTimeOfDay(r.inizio), *parseTimeOfDay(r.fine), r.durata, r.costo, r.costoAllaRisposta,
             r.secondoCosto};
 }
 
-Tariff tariff(std::string_view tipotariffazione, std::initializer_list<BandRow> rows)
+Tariff checkedTariff(std::string_view tipotariffazione, std::initializer_list<CheckedBand> rows)
 {
     Tariff result{"Telecom Italia", std::string(tipotariffazione), {}};
-    for (const BandRow& row : rows)
+    for (const CheckedBand& row : rows)
         result.fasce.push_back(band(row));
     return result;
 }
 
 // The given FER bands, then sound whole days of PRE and FES.
-Tariff weekdays(std::string_view tipotariffazione, std::initializer_list<BandRow> ferRows)
+Tariff weekdays(std::string_view tipotariffazione, std::initializer_list<CheckedBand> ferRows)
 {
-    Tariff result = tariff(tipotariffazione, ferRows);
+    Tariff result = checkedTariff(tipotariffazione, ferRows);
     const double durata = result.metering() == Metering::Pulse ? 340 : 0;
     for (const DayType tipo : {Pre, Fes})
         result.fasce.push_back(band({tipo, "00:00", "24:00", durata}));
@@ -82,7 +82,7 @@ TEST(ValueBounds, AdmitFiniteNumbersWithinTheTableOnly)
 
 TEST(ValueBounds, ABandIsUsableOnlyWithEveryNumberWithinBounds)
 {
-    const std::tuple<Metering, BandRow, bool> cases[] = {
+    const std::tuple<Metering, CheckedBand, bool> cases[] = {
         {Metering::Pulse, {Fer, "08:00", "18:30", 180}, true},
         {Metering::Pulse, {Fer, "08:00", "18:30", 0}, false}, // every call would cost the answer charge only
         {Metering::Minute, {Fer, "08:00", "18:30", 0}, true}, // no reduction
@@ -113,7 +113,7 @@ TEST(TariffCheck, FindsEveryProblemInOrder)
         {"a backwards band leaves its hours uncovered", weekdays("Scatto", {{Fer, "00:00", "10:00", 340},
              {Fer, "13:00", "10:00", 180}, {Fer, "13:00", "24:00", 340}}),
          {"Gap FER 10:00:00-13:00:00", "Backwards FER 13:00:00-10:00:00"}},
-        {"day type without a band", tariff("Scatto", {{Fer, "00:00", "24:00", 340}, {Fes, "00:00", "24:00", 340}}),
+        {"day type without a band", checkedTariff("Scatto", {{Fer, "00:00", "24:00", 340}, {Fes, "00:00", "24:00", 340}}),
          {"Missing PRE 00:00:00-24:00:00"}},
         {"pulse length", weekdays("Scatto", {{Fer, "00:00", "08:00", 0}, {Fer, "08:00", "16:00", 0.5},
              {Fer, "16:00", "24:00", 1e-300}}),
@@ -131,7 +131,7 @@ TEST(TariffCheck, FindsEveryProblemInOrder)
         {"second price", weekdays("Minuto", {{Fer, "00:00", "08:00", 3, 127, 0, -80},
              {Fer, "08:00", "24:00", 3, 127, 0, 1e9}}),
          {"SecondPrice FER 00:00:00-08:00:00 -80", "SecondPrice FER 08:00:00-24:00:00 1000000000"}},
-        {"several problems", tariff("Scatto", {{Fes, "00:00", "24:00", 340, -5}, {Fer, "12:00", "24:00", 180},
+        {"several problems", checkedTariff("Scatto", {{Fes, "00:00", "24:00", 340, -5}, {Fer, "12:00", "24:00", 180},
              {Fer, "18:00", "08:00", 0, kNaN, -1}, {Fer, "00:00", "13:00", 340}, {Fer, "00:00", "06:00", 340}}),
          {"Overlap FER 00:00:00-06:00:00", "Overlap FER 12:00:00-13:00:00", "Backwards FER 18:00:00-08:00:00",
           "PulseLength FER 18:00:00-08:00:00 0", "Price FER 18:00:00-08:00:00 nan",

@@ -25,6 +25,15 @@ protected:
         Database file = scratch.open();
         return SpendingLimitStore(file).warnings();
     }
+
+    void setLimit(std::optional<qint64> lire)
+    {
+        Database file = scratch.open();
+        if (lire)
+            SpendingLimitStore(file).setLimit(*lire);
+        else
+            SpendingLimitStore(file).clearLimit();
+    }
 };
 
 TEST_F(SpendingLimitMonitor, EachWarningOnceAsTheCallRuns)
@@ -69,6 +78,61 @@ TEST_F(SpendingLimitMonitor, ARestartOrTheNextCallDoesNotRepeatThem)
     runSeconds(30);
     EXPECT_EQ(display.spendingLevel, LimitLevel::Reached) << "the month is still over the limit";
     EXPECT_TRUE(display.spendingWarnings.isEmpty());
+}
+
+// A limit changed from the management window or the command line during a
+// call counts within a minute, without waiting for the next call.
+TEST_F(SpendingLimitMonitor, ALimitChangedDuringTheCallCountsAtOnce)
+{
+    const struct {
+        const char* change;
+        std::optional<qint64> limit;
+        LimitLevel level;
+    } cases[] = {
+        {"raised past the spending", 10'000, LimitLevel::Within},
+        {"raised to just above it", 1'000, LimitLevel::Near},
+        {"cleared", std::nullopt, LimitLevel::Within},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.change);
+        setLimit(760);
+        startMonitor();
+        lineUp("Casa");
+        runSeconds(400);
+        ASSERT_EQ(display.spendingLevel, LimitLevel::Reached);
+        setLimit(c.limit);
+        runSeconds(60);
+        EXPECT_EQ(display.spendingLevel, c.level);
+        EXPECT_EQ(display.spendingWarnings.size(), 2) << "no warning is repeated";
+        lineDown();
+        crash();
+        display.spendingWarnings.clear();
+        Database file = scratch.open();
+        file.query(QStringLiteral("DELETE FROM Connessioni WHERE data = '2026-12-07'"));
+        file.query(QStringLiteral("DELETE FROM Impostazioni WHERE chiave <> 'LimiteMensile'"));
+    }
+}
+
+// The row of a call that runs past the end of the month is dated by its
+// start, so the call counts in that month alone; the new month starts from
+// its own ended calls.
+TEST_F(SpendingLimitMonitor, ACallPastTheMonthsEndCountsInTheMonthItStarted)
+{
+    setLimit(200);
+    {
+        Database file = scratch.open();
+        file.query(QStringLiteral("DELETE FROM Connessioni"));
+    }
+    clock.setWallClock((24 * 24 + 13) * 3600 + 50 * 60); // Thursday 31 December, 23:50
+    startMonitor();
+    lineUp("Casa");
+    runSeconds(590);
+    EXPECT_EQ(display.spendingLevel, LimitLevel::Reached);
+    EXPECT_EQ(display.spendingWarnings.size(), 1);
+    runSeconds(20 * 60);
+    EXPECT_EQ(display.spendingLevel, LimitLevel::Within) << "January has spent nothing yet";
+    EXPECT_EQ(display.spendingWarnings.size(), 1);
+    EXPECT_EQ(storedWarnings().reached, "2026-12");
 }
 
 TEST_F(SpendingLimitMonitor, NoLimitNoWarning)

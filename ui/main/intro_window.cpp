@@ -1,5 +1,6 @@
 #include "intro_window.h"
 
+#include "ui/common/arial_font.h"
 #include "ui/common/program_icon.h"
 #include "controls/twips.h"
 
@@ -25,13 +26,6 @@ constexpr QRect kLabel1Twips{3600, 2430, 1620, 270};
 constexpr QRect kLinkLabel1Twips{180, 2190, 3000, 270};
 constexpr QRect kLinkLabel2Twips{180, 2460, 3000, 270};
 
-QFont arial(int pointSize, bool bold = false)
-{
-    QFont font(QStringLiteral("Arial"), pointSize);
-    font.setBold(bold);
-    return font;
-}
-
 void paintBanner(QPainter& painter, const QRect& banner)
 {
     QLinearGradient navy(banner.topLeft(), banner.topRight());
@@ -46,10 +40,10 @@ void paintBanner(QPainter& painter, const QRect& banner)
 
     const QRect text = banner.adjusted(banner.height() / 6, banner.height() / 6, -iconSize, 0);
     painter.setPen(Qt::white);
-    painter.setFont(arial(24, true));
+    painter.setFont(arialFont(24, true));
     painter.drawText(text, Qt::AlignLeft | Qt::AlignTop, QString::fromUtf8(kProgramName));
     painter.setPen(QColor(0xD8, 0xE0, 0xF8));
-    painter.setFont(arial(10));
+    painter.setFont(arialFont(10));
     painter.drawText(text.adjusted(2, 0, 0, -banner.height() / 6), Qt::AlignLeft | Qt::AlignBottom,
                      QCoreApplication::translate("zrt::IntroWindow", "Il contascatti per l'accesso a Internet"));
 }
@@ -82,7 +76,7 @@ LinkLabel* makeLink(QWidget* parent, const char* name, const QString& caption, c
     link->setObjectName(QLatin1String(name));
     link->setCaption(caption);
     link->setHyperlink(address);
-    link->setFont(arial(8));
+    link->setFont(arialFont(8));
     return link;
 }
 
@@ -100,7 +94,7 @@ IntroWindow::IntroWindow(const QVersionNumber& version, QWidget* parent)
     setPalette(classicPalette());
     iconLabel_->setObjectName(QStringLiteral("Picture1"));
     titleLabel_->setObjectName(QStringLiteral("Label1"));
-    titleLabel_->setFont(arial(8, true));
+    titleLabel_->setFont(arialFont(8, true));
     titleLabel_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     placeControls();
 

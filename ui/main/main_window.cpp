@@ -1,5 +1,6 @@
 #include "main_window.h"
 
+#include "ui/common/arial_font.h"
 #include "currency_marks.h"
 #include "main_menu.h"
 #include "local_news.h"
@@ -58,13 +59,6 @@ const QString kNewsFileName = QStringLiteral("news.htm");
 // What the cost display shows for a cost nobody knows.
 const QString kUnknownCost = QStringLiteral("---");
 
-QFont arial(int pointSize, bool bold = false)
-{
-    QFont font(QStringLiteral("Arial"), pointSize);
-    font.setBold(bold);
-    return font;
-}
-
 // The sunken line between the strip's groups.
 void addSeparator(QWidget* window, const QRect& twips, const PixelScale& scale)
 {
@@ -115,9 +109,9 @@ MainWindow::MainWindow(MainWindowServices services, QString dataFolder, const QS
     setWindowIcon(programIcon());
     setPalette(classicPalette());
     setAutoFillBackground(true);
-    setFont(arial(8));
+    setFont(arialFont(8));
     menu_ = new MainMenu(this);
-    menu_->setFont(arial(9));
+    menu_->setFont(arialFont(9));
     createDisplay();
     createLineLabels();
     createCommands();
@@ -162,7 +156,7 @@ void MainWindow::createDisplay()
     currencyLabel_ = new QLabel(tr("Lire"), this);
     currencyLabel_->setObjectName(QStringLiteral("Label2"));
     currencyLabel_->setGeometry(scale.toPixels(kCurrencyLabelRect));
-    currencyLabel_->setFont(arial(7, true));
+    currencyLabel_->setFont(arialFont(7, true));
     currencyLabel_->setAlignment(Qt::AlignCenter);
     showCurrency(Currency::Lire);
 }
@@ -175,7 +169,7 @@ void MainWindow::createLineLabels()
     lineLabel_ = new QLabel(this);
     lineLabel_->setObjectName(QStringLiteral("lblConnessione"));
     lineLabel_->setGeometry(scale.toPixels(kLineLabelRect));
-    lineLabel_->setFont(arial(8, true));
+    lineLabel_->setFont(arialFont(8, true));
     showConnection(notConnectedCaption());
 
     elapsedLabel_ = new QLabel(this);
@@ -193,11 +187,11 @@ void MainWindow::createCommands()
     menuButton_->setObjectName(QStringLiteral("dropdown1"));
     menuButton_->setGeometry(scale.toPixels(kMenuButtonRect));
     menuButton_->setCaption(tr("Menu"));
-    menuButton_->innerButton().setFont(arial(8));
+    menuButton_->innerButton().setFont(arialFont(8));
 
     closeButton_ = makeFlatButton(QStringLiteral("fltbutton1"), tr("Chiudi"), this);
     closeButton_->setGeometry(scale.toPixels(kCloseButtonRect));
-    closeButton_->setFont(arial(8));
+    closeButton_->setFont(arialFont(8));
 }
 
 void MainWindow::createNews()
@@ -217,7 +211,7 @@ void MainWindow::createNews()
     connect(newsPanel_, &NewsPanel::guideRequested, this, [this] { emit guideRequested(kGuideFirstPage); });
     newsPanel_->setObjectName(QStringLiteral("WebBrowser1"));
     newsPanel_->setGeometry(scale.toPixels({0, kStripHeightTwips, kWidthTwips, kNewsHeightTwips}));
-    newsPanel_->setFont(arial(8));
+    newsPanel_->setFont(arialFont(8));
     newsPanel_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     newsPanel_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 }

@@ -118,16 +118,20 @@ void LogPage::showPeriod(int year, int month)
 void LogPage::reload()
 {
     readFailed_ = false;
+    QList<LogRow> firstPage;
     try {
         Database database = Database::open(databasePath_, Database::Access::ReadOnly);
-        showTotal(ConnectionLog(database).monthTotal(year_, month_));
+        const ConnectionLog log(database);
+        showTotal(log.monthTotal(year_, month_));
+        firstPage = log.monthPage(year_, month_, 0, ConnectionLog::kPageRows);
     } catch (const DatabaseError& error) {
         noteReadError(error);
         model_->clear();
         showTotal(std::nullopt);
         return;
     }
-    model_->setSource([this, year = year_, month = month_](qint64 afterId) { return readPage(year, month, afterId); });
+    model_->setSource(std::move(firstPage),
+                      [this, year = year_, month = month_](qint64 afterId) { return readPage(year, month, afterId); });
 }
 
 void LogPage::showTotal(const std::optional<LogTotal>& total)

@@ -48,14 +48,13 @@ QString cellText(const LogRow& row, int column)
 
 } // namespace
 
-void LogTableModel::setSource(PageReader readPage)
+void LogTableModel::setSource(QList<LogRow> firstPage, PageReader readNextPage)
 {
     beginResetModel();
-    readPage_ = std::move(readPage);
-    rows_.clear();
-    complete_ = false;
+    readPage_ = std::move(readNextPage);
+    complete_ = firstPage.size() < ConnectionLog::kPageRows;
+    rows_ = std::move(firstPage);
     endResetModel();
-    fetchMore();
 }
 
 void LogTableModel::clear()

@@ -33,8 +33,9 @@ public:
 
     using QAbstractTableModel::QAbstractTableModel;
 
-    // Shows the rows the reader gives, starting with the first page.
-    void setSource(PageReader readPage);
+    // Shows the period's first page, already read, and then the pages the
+    // reader gives.
+    void setSource(QList<LogRow> firstPage, PageReader readNextPage);
     void clear();
     // Reads the pages not read yet, so that rows() holds the whole period.
     void fetchAll();

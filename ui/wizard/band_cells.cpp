@@ -9,7 +9,7 @@ namespace zrt {
 
 namespace {
 
-QString timeText(TimeOfDay time)
+QString cellTimeText(TimeOfDay time)
 {
     const QString full = QString::fromStdString(formatTimeOfDay(time));
     return time.seconds % 60 == 0 ? full.left(5) : full;
@@ -92,8 +92,8 @@ bool BandCells::shown(BandColumn column, Metering metering, int reductionMinute)
 QString BandCells::text(const BandDraft& band, BandColumn column)
 {
     switch (column) {
-    case BandColumn::Inizio: return timeText(band.inizio);
-    case BandColumn::Fine: return timeText(band.fine);
+    case BandColumn::Inizio: return cellTimeText(band.inizio);
+    case BandColumn::Fine: return cellTimeText(band.fine);
     case BandColumn::Durata: return numberText(band.durata);
     case BandColumn::CostoScatto:
     case BandColumn::CostoMinuto: return numberText(band.costo);

@@ -1,10 +1,12 @@
 #include "main_window_fixture.h"
 
 #include "controls/flat_button.h"
+#include "database/spending_limit_store.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QDialog>
+#include <QMessageBox>
 #include <QCoreApplication>
 #include <QMouseEvent>
 #include <QSignalSpy>
@@ -194,6 +196,46 @@ TEST_F(MainWindowTest, AHangUpRefusalIsShownInAMessageBox)
     QCoreApplication::processEvents();
     ASSERT_EQ(dialogs.warnings.size(), 1);
     EXPECT_TRUE(dialogs.warnings[0].startsWith(QStringLiteral("Impossibile chiudere la connessione: ")));
+}
+
+// A limit of 190 Lire: "Casa" costs 152 at once (80 %) and 305 from its
+// second pulse at 180 s (past 100 %). The cost turns amber, then red; each
+// warning goes to the tray icon, or, with no tray, to a message that does
+// not stop the meter.
+TEST_F(MainWindowTest, TheSpendingLimitColoursTheCostAndWarnsOnce)
+{
+    {
+        Database file = scratch.open();
+        SpendingLimitStore(file).setLimit(190);
+    }
+    for (const MainWindow::Placement placement : {MainWindow::Placement::InTray, MainWindow::Placement::SavedPosition}) {
+        const bool inTray = placement == MainWindow::Placement::InTray;
+        SCOPED_TRACE(inTray ? "in the tray" : "without a tray");
+        {
+            Database file = scratch.open();
+            file.query(QStringLiteral("DELETE FROM Impostazioni WHERE chiave <> 'LimiteMensile'"));
+            file.query(QStringLiteral("DELETE FROM Connessioni"));
+        }
+        QSignalSpy trayMessages(&loaded(placement), &MainWindow::trayMessageRequested);
+        const auto costColour = [this] { return child<SegmentDisplay>("dgt").foreColor(); };
+        EXPECT_EQ(costColour(), rgbValue(0, 0, 0));
+        connect("Casa");
+        second(); // the call is noticed
+        second(); // and metered
+        EXPECT_EQ(costColour(), rgbValue(224, 144, 0));
+        for (int i = 0; i < 180; ++i)
+            second();
+        EXPECT_EQ(costColour(), rgbValue(208, 0, 0));
+        QCoreApplication::processEvents();
+        const int shown = inTray ? int(trayMessages.count()) : int(window().findChildren<QMessageBox*>().size());
+        EXPECT_EQ(shown, 2);
+        if (!inTray) {
+            EXPECT_FALSE(window().findChildren<QMessageBox*>().constFirst()->isModal());
+        }
+        writeSim("connected", "");
+        second();
+        window_.reset();
+    }
 }
 
 } // namespace
