@@ -1,11 +1,12 @@
 #include "month_bar_chart.h"
 
+#include "chart_locale.h"
+
 #include <QBarCategoryAxis>
 #include <QBarSeries>
 #include <QBarSet>
-#include <QGraphicsLayout>
 #include <QCursor>
-#include <QLocale>
+#include <QGraphicsLayout>
 #include <QToolTip>
 #include <QValueAxis>
 
@@ -18,16 +19,11 @@ namespace {
 
 constexpr int kValueTicks = 3;
 
-QLocale italian()
-{
-    return QLocale(QLocale::Italian);
-}
-
 QStringList shortMonthNames()
 {
     QStringList names;
     for (int month = 1; month <= 12; ++month)
-        names.append(italian().standaloneMonthName(month, QLocale::ShortFormat));
+        names.append(chartLocale().standaloneMonthName(month, QLocale::ShortFormat));
     return names;
 }
 
@@ -48,7 +44,7 @@ MonthBarChart::MonthBarChart(const QString& objectName, const QString& axisTitle
     setRenderHint(QPainter::Antialiasing);
     auto* chart = new QChart;
     chart->setLocalizeNumbers(true);
-    chart->setLocale(italian());
+    chart->setLocale(chartLocale());
     chart->layout()->setContentsMargins(0, 0, 0, 0);
     chart->setMargins(QMargins(2, 2, 2, 0));
     chart->setBackgroundRoundness(0);
@@ -113,7 +109,7 @@ QString MonthBarChart::barText(int set, int month) const
 {
     const std::optional<double> value = values_.value(set).at(month);
     const QString valueText = value ? valueText_(*value) : tr("sconosciuto");
-    const QString monthName = italian().standaloneMonthName(month + 1);
+    const QString monthName = chartLocale().standaloneMonthName(month + 1);
     if (setNames_.size() == 1)
         return tr("%1: %2").arg(monthName, valueText);
     return tr("%1, %2: %3").arg(monthName, setNames_.at(set).toLower(), valueText);

@@ -1,8 +1,7 @@
 #include "statistics_charts.h"
 
+#include "chart_locale.h"
 #include "month_bar_chart.h"
-
-#include <QLocale>
 
 #include <cmath>
 
@@ -13,20 +12,15 @@ namespace {
 constexpr double kSecondsPerHour = 3600;
 constexpr double kBytesPerMegabyte = 1000 * 1000;
 
-QLocale italian()
-{
-    return QLocale(QLocale::Italian);
-}
-
 QString lireText(double lire)
 {
-    return StatisticsCharts::tr("%1 Lire").arg(italian().toString(static_cast<qint64>(lire)));
+    return StatisticsCharts::tr("%1 Lire").arg(chartLocale().toString(static_cast<qint64>(lire)));
 }
 
 QString hoursText(double hours)
 {
     const auto minutes = static_cast<qint64>(std::llround(hours * 60));
-    return StatisticsCharts::tr("%1 h %2 min").arg(italian().toString(minutes / 60)).arg(minutes % 60);
+    return StatisticsCharts::tr("%1 h %2 min").arg(chartLocale().toString(minutes / 60)).arg(minutes % 60);
 }
 
 QString callsText(double calls)
@@ -34,12 +28,12 @@ QString callsText(double calls)
     const auto count = static_cast<qint64>(calls);
     if (count == 1)
         return StatisticsCharts::tr("1 chiamata");
-    return StatisticsCharts::tr("%1 chiamate").arg(italian().toString(count));
+    return StatisticsCharts::tr("%1 chiamate").arg(chartLocale().toString(count));
 }
 
 QString megabytesText(double megabytes)
 {
-    return italian().formattedDataSize(std::llround(megabytes * kBytesPerMegabyte), 1, QLocale::DataSizeSIFormat);
+    return chartLocale().formattedDataSize(std::llround(megabytes * kBytesPerMegabyte), 1, QLocale::DataSizeSIFormat);
 }
 
 // The months' figures, one value a month.
