@@ -31,8 +31,8 @@ class TariffEditor;
 
 // The management window: a fixed-size borderless window with its own title
 // strip, gathering the connection log, the dial-up entries with their
-// tariffs, the tariffs with their bands and the VAT rate, an empty
-// statistics page and the information page. It is made once, hidden, at
+// tariffs, the tariffs with their bands and the VAT rate, the year's
+// statistics and the information page. It is made once, hidden, at
 // start-up and lives as long as the program; closing it only hides it, so
 // the page, the period and the selections are there at the next showing.
 class ManagementWindow : public QWidget {
