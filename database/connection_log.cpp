@@ -138,6 +138,13 @@ qint64 saturatingSum(qint64 a, qint64 b)
     return __builtin_add_overflow(a, b, &sum) ? std::numeric_limits<qint64>::max() : sum;
 }
 
+std::optional<qint64> trafficBytes(const LogRow& row)
+{
+    if (!row.byteRicevuti || !row.byteInviati || *row.byteRicevuti < 0 || *row.byteInviati < 0)
+        return std::nullopt;
+    return saturatingSum(*row.byteRicevuti, *row.byteInviati);
+}
+
 qint64 ConnectionLog::open(const LogRowStart& start, const StoredFigures& figures)
 {
     Transaction transaction(database_);

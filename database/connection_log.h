@@ -136,4 +136,8 @@ bool isCredibleCost(qint64 lire);
 // A sum past the largest number stays there.
 qint64 saturatingSum(qint64 a, qint64 b);
 
+// The bytes a logged call received and sent together; unknown unless both
+// are known (a count below zero is not one).
+std::optional<qint64> trafficBytes(const LogRow& row);
+
 } // namespace zrt

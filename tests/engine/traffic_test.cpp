@@ -1,3 +1,4 @@
+#include "engine/byte_amount.h"
 #include "engine/byte_count.h"
 
 #include <gtest/gtest.h>
@@ -44,6 +45,29 @@ TEST(ByteCount, CountsTheGrowthOfASequenceOfReadings)
             count.read(reading);
         EXPECT_EQ(count.bytes(), c.bytes);
     }
+}
+
+TEST(ByteAmount, EachAmountInTheUnitThatKeepsItUnderAThousand)
+{
+    const std::pair<std::int64_t, std::string_view> cases[] = {
+        {0, "0 byte"},
+        {1, "1 byte"},
+        {999, "999 byte"},
+        {1'000, "1,0 kB"},
+        {1'049, "1,0 kB"},
+        {1'050, "1,1 kB"}, // halves round up
+        {12'449, "12,4 kB"},
+        {999'949, "999,9 kB"},
+        {999'950, "1,0 MB"}, // not "1.000,0 kB"
+        {12'400'000, "12,4 MB"},
+        {999'950'000, "1,0 GB"},
+        {1'234'567'890, "1,2 GB"},
+        {1'024'000'000'000, "1.024,0 GB"},
+        {kMost, "9.223.372.036,9 GB"},
+        {-5, "0 byte"},
+    };
+    for (const auto& [bytes, text] : cases)
+        EXPECT_EQ(byteAmountText(bytes), text) << bytes;
 }
 
 } // namespace
