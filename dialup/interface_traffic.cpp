@@ -24,14 +24,6 @@ bool isPlainName(std::string_view name)
         && name.find('\0') == std::string_view::npos;
 }
 
-std::optional<std::uint64_t> readCounter(const std::filesystem::path& path)
-{
-    const std::optional<std::string> text = readTextFile(path, kSystemFileLimit);
-    return text ? parseByteCounter(*text) : std::nullopt;
-}
-
-} // namespace
-
 std::optional<std::uint64_t> parseByteCounter(std::string_view text)
 {
     text = trimmed(text);
@@ -54,6 +46,14 @@ std::optional<TrafficCounters> parseTrafficLine(std::string_view text)
         return std::nullopt;
     return TrafficCounters{*received, *sent};
 }
+
+std::optional<std::uint64_t> readCounter(const std::filesystem::path& path)
+{
+    const std::optional<std::string> text = readTextFile(path, kSystemFileLimit);
+    return text ? parseByteCounter(*text) : std::nullopt;
+}
+
+} // namespace
 
 std::optional<TrafficCounters> readInterfaceTraffic(const std::filesystem::path& sysRoot,
                                                     std::string_view interfaceName)

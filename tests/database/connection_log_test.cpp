@@ -69,30 +69,6 @@ TEST_F(ConnectionLogTest, UnknownFiguresStayUnknownFromOpenToClose)
     EXPECT_EQ(figuresOf(*log_.row(known)), (RowFigures{"11:00:00", "", 0, 0, 0}));
 }
 
-// The traffic goes with the other figures into each write of the row.
-TEST_F(ConnectionLogTest, TrafficIsWrittenAtOpenCheckpointAndClose)
-{
-    const auto withTraffic = [](qint64 secondi, std::optional<qint64> received, std::optional<qint64> sent) {
-        StoredFigures figures = StoredFigures::unpriced(secondi);
-        figures.byteRicevuti = received;
-        figures.byteInviati = sent;
-        return figures;
-    };
-    const auto traffic = [this](qint64 id) {
-        const LogRow row = *log_.row(id);
-        return std::pair(row.byteRicevuti, row.byteInviati);
-    };
-    using Traffic = std::pair<std::optional<qint64>, std::optional<qint64>>;
-    const LogRowStart start{QStringLiteral("Casa"), at("2026-12-07 10:00:00"), kServizioNonDisponibile, std::nullopt,
-                            std::nullopt};
-    const qint64 id = log_.open(start, withTraffic(5, 100, 20));
-    EXPECT_EQ(traffic(id), (Traffic{100, 20}));
-    EXPECT_TRUE(log_.checkpoint(id, withTraffic(30, 9'000'000'000'000LL, 4'000)));
-    EXPECT_EQ(traffic(id), (Traffic{9'000'000'000'000LL, 4'000}));
-    EXPECT_TRUE(log_.close(id, time("10:00:40"), withTraffic(40, std::numeric_limits<qint64>::max(), 0)));
-    EXPECT_EQ(traffic(id), (Traffic{std::numeric_limits<qint64>::max(), 0}));
-}
-
 // A checkpoint or close writes its own row only while it is open, and
 // says whether it did.
 TEST_F(ConnectionLogTest, UpdatesTouchOnlyTheirOwnOpenRow)

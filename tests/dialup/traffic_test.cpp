@@ -15,83 +15,40 @@ namespace zrt::test {
 namespace {
 
 using std::nullopt;
+using Counters = std::optional<TrafficCounters>;
 
 constexpr std::uint64_t kLargest = 18'446'744'073'709'551'615ULL;
 
-TEST(TrafficText, ACounterIsOneWholeNumberWithin64Bits)
-{
-    const std::pair<std::string_view, std::optional<std::uint64_t>> cases[] = {
-        {"0\n", 0},
-        {"123456\n", 123456},
-        {" 42 \r\n", 42},
-        {"18446744073709551615\n", kLargest},
-        {"18446744073709551616\n", nullopt},
-        {"", nullopt},
-        {"\n", nullopt},
-        {"-1\n", nullopt},
-        {"+1\n", nullopt},
-        {"12 34\n", nullopt},
-        {"0x10\n", nullopt},
-        {"1.5\n", nullopt},
-    };
-    for (const auto& [text, counter] : cases)
-        EXPECT_EQ(parseByteCounter(text), counter) << text;
-}
-
-TEST(TrafficText, TheSimulatedLineHoldsReceivedThenSent)
-{
-    const std::pair<std::string_view, std::optional<TrafficCounters>> cases[] = {
-        {"1200 340", TrafficCounters{1200, 340}},
-        {"1200\t340\r\n", TrafficCounters{1200, 340}},
-        {"  0   0  \n", TrafficCounters{0, 0}},
-        {"18446744073709551615 7\n", TrafficCounters{kLargest, 7}},
-        {"1200", nullopt},
-        {"1200 340 5", nullopt},
-        {"1200\n340\n", nullopt},
-        {"1200 -340", nullopt},
-        {"rx tx", nullopt},
-        {"", nullopt},
-    };
-    for (const auto& [text, counters] : cases)
-        EXPECT_EQ(parseTrafficLine(text), counters) << text;
-}
-
+// Each case is a pppd's interface with its rx_bytes and tx_bytes as written.
 TEST(InterfaceTraffic, ThePppLineIsCountedOnItsOwnInterface)
 {
-    FakePppSystem system;
-    system.addCalledPppd(4242, "My ISP", "ppp0");
-    system.addCalledPppd(77, "work", "ppp1");
-    system.addCalledPppd(88, "broken", "ppp2");
-    system.setCounters("ppp0", "5000\n", "700\n");
-    system.setCounters("ppp1", "18446744073709551615\n", "0\n");
-    system.setCounters("ppp2", "5000\n", "lots\n");
-    const PppDialUp dialUp(system.roots(), std::make_unique<PidfdSignaller>());
-
-    EXPECT_EQ(dialUp.trafficOf("My ISP"), (TrafficCounters{5000, 700}));
-    EXPECT_EQ(dialUp.trafficOf("work"), (TrafficCounters{kLargest, 0}));
-    EXPECT_EQ(dialUp.trafficOf("broken"), nullopt);
-    EXPECT_EQ(dialUp.trafficOf("provider"), nullopt);
-
-    // The interface made anew: its counters start again, and read so.
-    system.setCounters("ppp0", "12\n", "3\n");
-    EXPECT_EQ(dialUp.trafficOf("My ISP"), (TrafficCounters{12, 3}));
-}
-
-TEST(InterfaceTraffic, OnlyAPlainInterfaceNameIsLookedUp)
-{
-    FakePppSystem system;
-    system.setCounters("ppp0", "10\n", "20\n");
-    const auto sys = system.roots().sys;
-    const std::pair<std::string_view, std::optional<TrafficCounters>> cases[] = {
-        {"ppp0", TrafficCounters{10, 20}},
-        {"ppp9", nullopt},
-        {"", nullopt},
-        {".", nullopt},
-        {"..", nullopt},
-        {"../net/ppp0", nullopt},
+    const struct {
+        const char* received;
+        const char* sent;
+        Counters counters;
+    } cases[] = {
+        {"5000\n", "700\n", TrafficCounters{5000, 700}},
+        {" 12 \r\n", "3", TrafficCounters{12, 3}},
+        {"18446744073709551615\n", "0\n", TrafficCounters{kLargest, 0}},
+        {"18446744073709551616\n", "0\n", nullopt},
+        {"5000\n", "lots\n", nullopt},
+        {"-1\n", "0\n", nullopt},
+        {"12 34\n", "0\n", nullopt},
+        {"", "0\n", nullopt},
     };
-    for (const auto& [name, counters] : cases)
-        EXPECT_EQ(readInterfaceTraffic(sys, name), counters) << name;
+    FakePppSystem system;
+    for (std::size_t i = 0; i < std::size(cases); ++i)
+        system.addCalledPppd(pid_t(100 + i), "peer" + std::to_string(i), "ppp" + std::to_string(i));
+    const PppDialUp dialUp(system.roots(), std::make_unique<PidfdSignaller>());
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
+        system.setCounters("ppp" + std::to_string(i), cases[i].received, cases[i].sent);
+        EXPECT_EQ(dialUp.trafficOf("peer" + std::to_string(i)), cases[i].counters) << cases[i].received;
+    }
+    system.setCounters("ppp0", "12\n", "3\n"); // the interface made anew reads its new counters
+    EXPECT_EQ(dialUp.trafficOf("peer0"), (TrafficCounters{12, 3}));
+    EXPECT_EQ(dialUp.trafficOf("provider"), nullopt) << "an entry not up";
+    for (const char* name : {"", ".", "..", "../net/ppp0"})
+        EXPECT_EQ(readInterfaceTraffic(system.roots().sys, name), nullopt) << name;
 }
 
 TEST(InterfaceTraffic, TheSimulatedDialerReadsItsBytesFileWhileTheEntryIsUp)
@@ -105,23 +62,21 @@ TEST(InterfaceTraffic, TheSimulatedDialerReadsItsBytesFileWhileTheEntryIsUp)
     write("connected", "My ISP\n");
     EXPECT_EQ(dialUp.trafficOf("My ISP"), nullopt) << "no bytes file";
 
-    const std::pair<std::string, std::optional<TrafficCounters>> files[] = {
+    const std::pair<std::string, Counters> files[] = {
         {"1000 200\n", TrafficCounters{1000, 200}},
-        {"40 5\n", TrafficCounters{40, 5}}, // counters made anew
+        {"40\t5\r\n", TrafficCounters{40, 5}}, // counters made anew
         {"1000\n", nullopt},
-        {"", nullopt},
+        {"1 2 3\n", nullopt},
+        {"1\n2\n", nullopt},
+        {"rx tx\n", nullopt},
         {std::string(70 * 1024, ' ') + "1 2\n", nullopt}, // longer than any such file
     };
     for (const auto& [content, counters] : files) {
         write("bytes", content);
         EXPECT_EQ(dialUp.trafficOf("My ISP"), counters) << content.substr(0, 20);
     }
-
     write("bytes", "1000 200\n");
     EXPECT_EQ(dialUp.trafficOf("provider"), nullopt) << "an entry not up";
-    std::filesystem::remove(folder.path() / "bytes");
-    std::filesystem::create_directory(folder.path() / "bytes");
-    EXPECT_EQ(dialUp.trafficOf("My ISP"), nullopt) << "not a regular file";
 }
 
 } // namespace

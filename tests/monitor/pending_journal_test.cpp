@@ -110,9 +110,6 @@ INSTANTIATE_TEST_SUITE_P(
                     DamagedJournal{"NegativeTraffic",
                                    R"({"version":1,"rows":[)" + QByteArray(kRow).replace("60,", R"(60,"byte_inviati":"-1",)")
                                        + "]}"},
-                    DamagedJournal{"TrafficNotText",
-                                   R"({"version":1,"rows":[)"
-                                       + QByteArray(kRow).replace("60,", R"(60,"byte_ricevuti":1200,)") + "]}"},
                     DamagedJournal{"TooLarge", QByteArray(2 << 20, ' ')}),
     [](const testing::TestParamInfo<DamagedJournal>& journal) { return std::string(journal.param.name); });
 
