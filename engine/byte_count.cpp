@@ -8,7 +8,9 @@ void ByteCount::read(std::optional<std::uint64_t> reading)
 {
     if (!reading)
         return;
-    const std::uint64_t growth = !last_ ? 0 : *reading >= *last_ ? *reading - *last_ : *reading;
+    std::uint64_t growth = 0;
+    if (last_)
+        growth = *reading >= *last_ ? *reading - *last_ : *reading;
     last_ = reading;
     constexpr auto kMost = static_cast<std::uint64_t>(std::numeric_limits<std::int64_t>::max());
     const std::uint64_t before = static_cast<std::uint64_t>(bytes_.value_or(0));

@@ -14,14 +14,15 @@ namespace zrt {
 class ByteCount {
 public:
     ByteCount() = default;
-    // Goes on from a count kept earlier; growth is counted from the next
-    // known reading.
-    explicit ByteCount(std::optional<std::int64_t> counted) : bytes_(counted) {}
+    // Goes on from a count kept earlier (one below zero is none); growth is
+    // counted from the next known reading.
+    explicit ByteCount(std::optional<std::int64_t> counted)
+        : bytes_(counted && *counted >= 0 ? counted : std::nullopt)
+    {
+    }
 
     void read(std::optional<std::uint64_t> reading);
     std::optional<std::int64_t> bytes() const { return bytes_; }
-
-    bool operator==(const ByteCount&) const = default;
 
 private:
     std::optional<std::uint64_t> last_;

@@ -103,9 +103,11 @@ std::optional<std::optional<qint64>> optionalCountField(const QJsonObject& objec
     const QJsonValue value = object.value(key);
     if (value.isUndefined() || value.isNull())
         return std::optional<qint64>();
+    if (!value.isString())
+        return std::nullopt;
     bool whole = false;
     const qint64 count = value.toString().toLongLong(&whole);
-    if (!value.isString() || !whole || count < 0)
+    if (!whole || count < 0)
         return std::nullopt;
     return count;
 }

@@ -34,6 +34,7 @@ TEST(ByteCount, CountsTheGrowthOfASequenceOfReadings)
         {"the largest reading made anew", std::nullopt, {0, std::numeric_limits<std::uint64_t>::max(), 10}, kMost},
         {"kept count goes on from the next reading", 4'000, {9'000, 9'500}, 4'500},
         {"kept count at the most", kMost, {0, 10}, kMost},
+        {"kept count below zero is none", -1, {0, 10}, 10},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
