@@ -10,6 +10,7 @@
 #include "database/tariff_store.h"
 #include "database/text_escaping.h"
 #include "database/vat_store.h"
+#include "engine/byte_amount.h"
 #include "engine/elapsed_time.h"
 #include "engine/italian_number.h"
 
@@ -43,6 +44,27 @@ QString costText(const std::optional<qint64>& costo)
 QString csvCost(const std::optional<qint64>& costo)
 {
     return costo && isCredibleCost(*costo) ? QString::number(*costo) : QString();
+}
+
+// A count of bytes the log does not know, or that is below zero, is left
+// empty.
+std::optional<qint64> knownCount(const std::optional<qint64>& bytes)
+{
+    return bytes && *bytes >= 0 ? bytes : std::nullopt;
+}
+
+// "12,4 MB", or nothing when the traffic is unknown.
+QString trafficText(const std::optional<qint64>& bytes)
+{
+    return bytes ? QString::fromStdString(byteAmountText(*bytes)) : QString();
+}
+
+// What a period's calls received and sent together, when both are known.
+std::optional<qint64> periodTraffic(const CallFigures& figures)
+{
+    if (!figures.bytesReceived || !figures.bytesSent)
+        return std::nullopt;
+    return saturatingSum(*figures.bytesReceived, *figures.bytesSent);
 }
 
 // "2 connections without a tariff", or nothing when every cost is known.
@@ -79,23 +101,26 @@ QString shortDate(const QString& isoDate)
 
 void printCsv(QTextStream& out, const QList<LogRow>& rows, const LogTotal& total)
 {
-    out << "data,inizio,fine,scatti,costo,connessione,servizio\n";
+    out << "data,inizio,fine,scatti,costo,connessione,servizio,byte_ricevuti,byte_inviati\n";
     for (const LogRow& row : rows) {
-        const QStringList fields{csvField(row.data),       csvField(row.inizio),      csvField(row.fine),
-                                 optionalText(row.scatti), csvCost(row.costo),        csvField(row.connessione),
-                                 csvField(row.servizio)};
+        const QStringList fields{csvField(row.data),       csvField(row.inizio),
+                                 csvField(row.fine),       optionalText(row.scatti),
+                                 csvCost(row.costo),       csvField(row.connessione),
+                                 csvField(row.servizio),   optionalText(knownCount(row.byteRicevuti)),
+                                 optionalText(knownCount(row.byteInviati))};
         out << fields.join(QLatin1Char(',')) << '\n';
     }
-    out << "Totale,,,," << total.lire << ',' << unpricedText(total) << ",\n";
+    out << "Totale,,,," << total.lire << ',' << unpricedText(total) << ",,,\n";
 }
 
 void printTable(QTextStream& out, const QList<LogRow>& rows, const LogTotal& total)
 {
-    out << "Data       Ora Inizio Ora Fine Scatti     Spesa Connessione / Servizio\n";
+    out << "Data       Ora Inizio Ora Fine Scatti     Spesa   Traffico Connessione / Servizio\n";
     for (const LogRow& row : rows) {
         out << terminalSafe(shortDate(row.data)) << ' ' << terminalSafe(row.inizio).leftJustified(10) << ' '
             << terminalSafe(row.fine).leftJustified(8) << ' ' << optionalText(row.scatti).rightJustified(6) << ' '
-            << costText(row.costo).rightJustified(9) << ' ' << terminalSafe(row.connessione) << " / "
+            << costText(row.costo).rightJustified(9) << ' ' << trafficText(trafficBytes(row)).rightJustified(10)
+            << ' ' << terminalSafe(row.connessione) << " / "
             << terminalSafe(row.servizio) << '\n';
     }
     out << "Totale Spesa nel periodo: " << groupedLire(total.lire) << unpricedNote(total) << '\n';
@@ -111,7 +136,6 @@ QJsonValue jsonText(const QString& text)
     return text.isEmpty() ? QJsonValue() : QJsonValue(text);
 }
 
-// Traffic is not counted yet: its fields stay unknown.
 QJsonObject connectionJson(const LogRow& row)
 {
     return {{QStringLiteral("date"), row.data},
@@ -123,8 +147,8 @@ QJsonObject connectionJson(const LogRow& row)
              row.costo && isCredibleCost(*row.costo) ? QJsonValue(*row.costo) : QJsonValue()},
             {QStringLiteral("entry"), row.connessione},
             {QStringLiteral("company"), row.servizio},
-            {QStringLiteral("bytes_received"), QJsonValue()},
-            {QStringLiteral("bytes_sent"), QJsonValue()}};
+            {QStringLiteral("bytes_received"), jsonNumber(knownCount(row.byteRicevuti))},
+            {QStringLiteral("bytes_sent"), jsonNumber(knownCount(row.byteInviati))}};
 }
 
 void printJson(QTextStream& out, const QJsonObject& object)
@@ -158,12 +182,13 @@ void printFiguresLine(QTextStream& out, const QString& label, const CallFigures&
     const QString online = QString::fromStdString(elapsedTimeText(figures.seconds));
     out << terminalSafe(label).leftJustified(20) << ' ' << QString::number(figures.calls).rightJustified(8) << ' '
         << online.rightJustified(12) << ' ' << groupedLire(figures.lire).rightJustified(15) << ' '
-        << QString::number(figures.unpriced).rightJustified(11) << '\n';
+        << QString::number(figures.unpriced).rightJustified(11) << ' '
+        << trafficText(periodTraffic(figures)).rightJustified(12) << '\n';
 }
 
 void printStatisticsTable(QTextStream& out, const YearStatistics& statistics)
 {
-    const QString header = QStringLiteral("%1 Chiamate        Durata           Lire Senza costo\n");
+    const QString header = QStringLiteral("%1 Chiamate        Durata           Lire Senza costo     Traffico\n");
     out << header.arg(QStringLiteral("Mese").leftJustified(20));
     for (int month = 1; month <= 12; ++month)
         printFiguresLine(out, QLocale(QLocale::Italian).standaloneMonthName(month), statistics.month(month));
@@ -184,15 +209,14 @@ QJsonObject figuresJson(const CallFigures& figures)
             {QStringLiteral("unpriced_calls"), figures.unpriced}};
 }
 
-// Traffic is not counted yet: its fields stay unknown.
 void printStatisticsJson(QTextStream& out, const YearStatistics& statistics)
 {
     QJsonArray months;
     for (int month = 1; month <= 12; ++month) {
         QJsonObject object = figuresJson(statistics.month(month));
         object.insert(QStringLiteral("month"), month);
-        object.insert(QStringLiteral("bytes_received"), QJsonValue());
-        object.insert(QStringLiteral("bytes_sent"), QJsonValue());
+        object.insert(QStringLiteral("bytes_received"), jsonNumber(statistics.month(month).bytesReceived));
+        object.insert(QStringLiteral("bytes_sent"), jsonNumber(statistics.month(month).bytesSent));
         months.append(object);
     }
     QJsonArray entries;

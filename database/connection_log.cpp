@@ -19,7 +19,8 @@ namespace zrt {
 namespace {
 
 const QString kRowColumns = QStringLiteral(
-    "id, data, Connessione, inizio, fine, scatti, costo, servizio, secondi, inizio_utc, collegamento");
+    "id, data, Connessione, inizio, fine, scatti, costo, servizio, secondi, inizio_utc, collegamento, "
+    "byte_ricevuti, byte_inviati");
 
 std::optional<qint64> optionalInteger(const QVariant& value)
 {
@@ -46,7 +47,8 @@ LogRow readRow(const QSqlQuery& query)
     return {query.value(0).toLongLong(),     query.value(1).toString(),       query.value(2).toString(),
             query.value(3).toString(),       query.value(4).toString(),       optionalInteger(query.value(5)),
             optionalInteger(query.value(6)), query.value(7).toString(),       optionalInteger(query.value(8)),
-            optionalInteger(query.value(9)), optionalText(query.value(10))};
+            optionalInteger(query.value(9)), optionalText(query.value(10)),   optionalInteger(query.value(11)),
+            optionalInteger(query.value(12))};
 }
 
 QList<LogRow> readRows(QSqlQuery& query)
@@ -136,15 +138,22 @@ qint64 saturatingSum(qint64 a, qint64 b)
     return __builtin_add_overflow(a, b, &sum) ? std::numeric_limits<qint64>::max() : sum;
 }
 
+std::optional<qint64> trafficBytes(const LogRow& row)
+{
+    if (!row.byteRicevuti || !row.byteInviati || *row.byteRicevuti < 0 || *row.byteInviati < 0)
+        return std::nullopt;
+    return saturatingSum(*row.byteRicevuti, *row.byteInviati);
+}
+
 qint64 ConnectionLog::open(const LogRowStart& start, const StoredFigures& figures)
 {
     Transaction transaction(database_);
     const QSqlQuery insert = database_.query(
         QStringLiteral("INSERT INTO Connessioni (data, Connessione, inizio, servizio, scatti, costo, secondi, "
-                       "inizio_utc, collegamento) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)"),
+                       "inizio_utc, collegamento, byte_ricevuti, byte_inviati) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
         {isoDate(start.inizio.date), start.connessione, timeText(start.inizio.time), start.servizio,
          nullable(figures.scatti), nullable(figures.costo), figures.secondi, nullable(start.inizioUtc),
-         nullable(start.collegamento)});
+         nullable(start.collegamento), nullable(figures.byteRicevuti), nullable(figures.byteInviati)});
     const qint64 key = insert.lastInsertId().toLongLong();
     transaction.commit();
     return key;
@@ -158,9 +167,11 @@ qint64 ConnectionLog::open(const QString& connessione, LocalDateTime inizio, con
 bool ConnectionLog::checkpoint(qint64 id, const StoredFigures& figures)
 {
     Transaction transaction(database_);
-    const QSqlQuery update = database_.query(QStringLiteral("UPDATE Connessioni SET costo = ?, scatti = ?, secondi = ? "
-                                                            "WHERE id = ? AND fine IS NULL"),
-                                             {nullable(figures.costo), nullable(figures.scatti), figures.secondi, id});
+    const QSqlQuery update = database_.query(
+        QStringLiteral("UPDATE Connessioni SET costo = ?, scatti = ?, secondi = ?, byte_ricevuti = ?, byte_inviati = ? "
+                       "WHERE id = ? AND fine IS NULL"),
+        {nullable(figures.costo), nullable(figures.scatti), figures.secondi, nullable(figures.byteRicevuti),
+         nullable(figures.byteInviati), id});
     const bool changed = update.numRowsAffected() > 0;
     transaction.commit();
     return changed;
@@ -170,9 +181,10 @@ bool ConnectionLog::close(qint64 id, TimeOfDay fine, const StoredFigures& figure
 {
     Transaction transaction(database_);
     const QSqlQuery update = database_.query(
-        QStringLiteral("UPDATE Connessioni SET fine = ?, costo = ?, scatti = ?, secondi = ? "
-                       "WHERE id = ? AND fine IS NULL"),
-        {timeText(fine), nullable(figures.costo), nullable(figures.scatti), figures.secondi, id});
+        QStringLiteral("UPDATE Connessioni SET fine = ?, costo = ?, scatti = ?, secondi = ?, byte_ricevuti = ?, "
+                       "byte_inviati = ? WHERE id = ? AND fine IS NULL"),
+        {timeText(fine), nullable(figures.costo), nullable(figures.scatti), figures.secondi,
+         nullable(figures.byteRicevuti), nullable(figures.byteInviati), id});
     const bool changed = update.numRowsAffected() > 0;
     transaction.commit();
     return changed;

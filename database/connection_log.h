@@ -29,6 +29,8 @@ struct LogRow {
     std::optional<qint64> secondi; // elapsed seconds at the last checkpoint or at the end
     std::optional<qint64> inizioUtc;     // the start in seconds since 1970 UTC; none in older rows
     std::optional<QString> collegamento; // what tells this connection from others, when known
+    std::optional<qint64> byteRicevuti;  // the traffic counted, when it could be
+    std::optional<qint64> byteInviati;
 };
 
 // What a row holds from its connection's start.
@@ -48,11 +50,14 @@ struct LogFigures {
 };
 
 // The figures a row stores: cost and pulses stay unknown while no usable
-// band prices the connection. Known figures convert to them.
+// band prices the connection, the traffic while the line's counters could
+// not be read. Known figures convert to them.
 struct StoredFigures {
     std::optional<qint64> costo;
     std::optional<qint64> scatti;
     qint64 secondi = 0;
+    std::optional<qint64> byteRicevuti;
+    std::optional<qint64> byteInviati;
 
     StoredFigures() = default;
     StoredFigures(std::optional<qint64> costo_, std::optional<qint64> scatti_, qint64 secondi_)
@@ -133,5 +138,9 @@ bool isCredibleCost(qint64 lire);
 
 // A sum past the largest number stays there.
 qint64 saturatingSum(qint64 a, qint64 b);
+
+// The bytes a logged call received and sent together; unknown unless both
+// are known (a count below zero is not one).
+std::optional<qint64> trafficBytes(const LogRow& row);
 
 } // namespace zrt

@@ -18,10 +18,12 @@ namespace {
 
 // The rows of a year grouped by start date and entry. Sums are taken with
 // TOTAL, which never fails on an overflow as SUM does; they are exact up to
-// 2^53 Lire or seconds, far beyond any real year.
+// 2^53 Lire, seconds or bytes, far beyond any real year. The count of the
+// traffic known tells a sum of nothing known from a sum of zero bytes.
 const QString kYearQuery = QStringLiteral(
     "SELECT data, Connessione, COUNT(*), TOTAL(secondi), "
-    "TOTAL(CASE WHEN %1 THEN costo END), SUM(CASE WHEN %1 THEN 0 ELSE 1 END) "
+    "TOTAL(CASE WHEN %1 THEN costo END), SUM(CASE WHEN %1 THEN 0 ELSE 1 END), "
+    "COUNT(byte_ricevuti), TOTAL(byte_ricevuti), COUNT(byte_inviati), TOTAL(byte_inviati) "
     "FROM Connessioni WHERE data >= ? AND data < ? GROUP BY data, Connessione");
 
 const QString kCredibleCost = QStringLiteral("typeof(costo) = 'integer' AND costo BETWEEN 0 AND %1");
@@ -32,6 +34,13 @@ qint64 saturated(double total)
     return total >= kLargest ? std::numeric_limits<qint64>::max() : std::llround(total);
 }
 
+std::optional<qint64> knownTotal(const QSqlQuery& query, int countColumn)
+{
+    if (query.value(countColumn).toLongLong() == 0)
+        return std::nullopt;
+    return saturated(query.value(countColumn + 1).toDouble());
+}
+
 CallFigures readFigures(const QSqlQuery& query)
 {
     CallFigures figures;
@@ -39,6 +48,8 @@ CallFigures readFigures(const QSqlQuery& query)
     figures.seconds = saturated(query.value(3).toDouble());
     figures.lire = saturated(query.value(4).toDouble());
     figures.unpriced = query.value(5).toLongLong();
+    figures.bytesReceived = knownTotal(query, 6);
+    figures.bytesSent = knownTotal(query, 8);
     return figures;
 }
 

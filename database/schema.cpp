@@ -55,7 +55,9 @@ CREATE TABLE Connessioni (
     servizio    TEXT,
     secondi     INTEGER,
     inizio_utc  INTEGER,
-    collegamento TEXT
+    collegamento TEXT,
+    byte_ricevuti INTEGER,
+    byte_inviati  INTEGER
 );
 CREATE INDEX "Connessioni per data" ON Connessioni (data);
 CREATE INDEX "Connessioni aperte" ON Connessioni (id) WHERE fine IS NULL;
@@ -99,6 +101,8 @@ const AddedColumn kAddedColumns[] = {
     {table::kFasce, QStringLiteral("SecondoCosto"), FieldType::Real},
     {table::kConnessioni, QStringLiteral("inizio_utc"), FieldType::Integer},
     {table::kConnessioni, QStringLiteral("collegamento"), FieldType::Text},
+    {table::kConnessioni, QStringLiteral("byte_ricevuti"), FieldType::Integer},
+    {table::kConnessioni, QStringLiteral("byte_inviati"), FieldType::Integer},
 };
 
 const QString kOpenRowsIndex = QStringLiteral("Connessioni aperte");

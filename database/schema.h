@@ -34,8 +34,8 @@ void addField(Database& database, const QString& tableName, const QString& field
 
 // Brings an older file up to date, in one transaction: adds what the
 // program introduced over time and the file lacks (Fasce.SecondoCosto,
-// Connessioni.inizio_utc and Connessioni.collegamento, empty in the
-// existing rows, the index of open log rows, and the table of settings
+// Connessioni.inizio_utc, collegamento, byte_ricevuti and byte_inviati,
+// empty in the existing rows, the index of open log rows, and the table of settings
 // Impostazioni). Returns whether anything
 // changed.
 bool upgradeSchema(Database& database);

@@ -56,6 +56,15 @@ std::optional<ConnectionIdentity> CombinedDialUp::connectionOf(std::string_view 
     return std::nullopt;
 }
 
+std::optional<TrafficCounters> CombinedDialUp::trafficOf(std::string_view name) const
+{
+    for (const auto& part : parts_) {
+        if (part->isEntryConnected(name))
+            return part->trafficOf(name);
+    }
+    return std::nullopt;
+}
+
 std::optional<std::string> CombinedDialUp::takeHangUpRefusal()
 {
     std::optional<std::string> refusals;

@@ -22,6 +22,8 @@ public:
     void hangUpAll() override;
     // The connection of the first dialer that has one for the entry.
     std::optional<ConnectionIdentity> connectionOf(std::string_view name) const override;
+    // The counters of the dialer that has the entry's connection.
+    std::optional<TrafficCounters> trafficOf(std::string_view name) const override;
     std::optional<std::string> takeHangUpRefusal() override;
     // A dialer that cannot be reached matters only while it held a line up:
     // otherwise the others are all there is, as on a machine without it.

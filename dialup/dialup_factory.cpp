@@ -31,7 +31,7 @@ std::unique_ptr<DialUpService> makePppDialUp()
 
 std::unique_ptr<DialUpService> makeNetworkManagerDialUp()
 {
-    return std::make_unique<NetworkManagerDialUp>(QDBusConnection::systemBus());
+    return std::make_unique<NetworkManagerDialUp>(QDBusConnection::systemBus(), PppRoots::fromEnvironment().sys);
 }
 
 std::unique_ptr<DialUpService> makeAutomaticDialUp()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
@@ -22,6 +23,14 @@ struct ConnectionIdentity {
     std::optional<std::string> id;
 
     friend bool operator==(const ConnectionIdentity&, const ConnectionIdentity&) = default;
+};
+
+// The bytes an interface has received and sent since it was made.
+struct TrafficCounters {
+    std::uint64_t received = 0;
+    std::uint64_t sent = 0;
+
+    friend bool operator==(const TrafficCounters&, const TrafficCounters&) = default;
 };
 
 // Whether the facility that reports the connections can be reached.
@@ -73,6 +82,10 @@ public:
     {
         return isEntryConnected(name) ? std::optional(ConnectionIdentity{}) : std::nullopt;
     }
+
+    // The counters of the connection made for this entry while it is up;
+    // nullopt when the backend cannot read them.
+    virtual std::optional<TrafficCounters> trafficOf(std::string_view /*name*/) const { return std::nullopt; }
 
     // The refusals of the hang-ups asked so far, one line each, for the
     // user; each is handed out once.

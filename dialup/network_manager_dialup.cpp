@@ -1,12 +1,14 @@
 #include "network_manager_dialup.h"
 
 #include "dialup_log.h"
+#include "interface_traffic.h"
 #include "name_set.h"
 
 #include "dialup/networkmanager/network_manager_client.h"
 #include "dialup/networkmanager/nm_names.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace zrt {
 
@@ -29,8 +31,9 @@ bool NetworkManagerDialUp::Call::answersTo(std::string_view name) const
     return name == profileName || name == nameAtStart;
 }
 
-NetworkManagerDialUp::NetworkManagerDialUp(const QDBusConnection& bus)
+NetworkManagerDialUp::NetworkManagerDialUp(const QDBusConnection& bus, std::filesystem::path sysRoot)
     : client_(std::make_unique<NetworkManagerClient>(bus))
+    , sysRoot_(std::move(sysRoot))
 {
     QObject::connect(client_.get(), &NetworkManagerClient::changed, client_.get(), [this] {
         rememberNamesAtStart();
@@ -99,6 +102,14 @@ std::optional<ConnectionIdentity> NetworkManagerDialUp::connectionOf(std::string
     if (!call)
         return std::nullopt;
     return ConnectionIdentity{knownText(call->connection->interfaceName), call->connection->path.toStdString()};
+}
+
+std::optional<TrafficCounters> NetworkManagerDialUp::trafficOf(std::string_view name) const
+{
+    const auto connection = connectionOf(name);
+    if (!connection || !connection->interfaceName)
+        return std::nullopt;
+    return readInterfaceTraffic(sysRoot_, *connection->interfaceName);
 }
 
 std::optional<std::string> NetworkManagerDialUp::takeHangUpRefusal()

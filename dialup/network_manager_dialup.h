@@ -5,6 +5,7 @@
 
 #include <QString>
 
+#include <filesystem>
 #include <map>
 #include <memory>
 
@@ -24,7 +25,8 @@ inline constexpr std::string_view kNetworkManagerMissingMessage = "NetworkManage
 // renamed during a call does not end it.
 class NetworkManagerDialUp final : public DialUpService {
 public:
-    explicit NetworkManagerDialUp(const QDBusConnection& bus);
+    // The interfaces' counters are read under `sysRoot`.
+    explicit NetworkManagerDialUp(const QDBusConnection& bus, std::filesystem::path sysRoot = "/sys");
     ~NetworkManagerDialUp() override;
 
     bool isDialUpActive() const override;
@@ -36,6 +38,8 @@ public:
     void hangUpAll() override;
     // Its IP interface and its active connection's object path.
     std::optional<ConnectionIdentity> connectionOf(std::string_view name) const override;
+    // The counters of its IP interface, when NetworkManager names one.
+    std::optional<TrafficCounters> trafficOf(std::string_view name) const override;
     std::optional<std::string> takeHangUpRefusal() override;
     DialUpAvailability availability() const override;
     void watch(std::function<void()> changed) override;
@@ -58,6 +62,7 @@ private:
     void notify() const;
 
     std::unique_ptr<NetworkManagerClient> client_;
+    std::filesystem::path sysRoot_;
     std::map<QString, std::string> namesAtStart_; // by active connection path
     HangUpRefusals refusals_;
     std::function<void()> changed_;

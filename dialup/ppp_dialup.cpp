@@ -1,6 +1,7 @@
 #include "ppp_dialup.h"
 
 #include "dialup_log.h"
+#include "interface_traffic.h"
 #include "name_set.h"
 
 #include <algorithm>
@@ -72,6 +73,12 @@ std::optional<ConnectionIdentity> PppDialUp::connectionOf(std::string_view name)
     if (!link)
         return std::nullopt;
     return ConnectionIdentity{link->interfaceName, std::to_string(link->pid)};
+}
+
+std::optional<TrafficCounters> PppDialUp::trafficOf(std::string_view name) const
+{
+    const auto link = linkOf(name);
+    return link ? readInterfaceTraffic(roots_.sys, link->interfaceName) : std::nullopt;
 }
 
 std::optional<std::string> PppDialUp::takeHangUpRefusal()

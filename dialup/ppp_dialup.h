@@ -27,6 +27,8 @@ public:
     void hangUpAll() override;
     // The ppp interface and the pid of its pppd.
     std::optional<ConnectionIdentity> connectionOf(std::string_view name) const override;
+    // The counters of its ppp interface.
+    std::optional<TrafficCounters> trafficOf(std::string_view name) const override;
     std::optional<std::string> takeHangUpRefusal() override;
     // Watches the kernel's link changes and the peers folder.
     void watch(std::function<void()> changed) override;

@@ -1,6 +1,7 @@
 #include "sim_dialup.h"
 
 #include "dialup_log.h"
+#include "interface_traffic.h"
 #include "name_set.h"
 #include "text_file.h"
 
@@ -101,6 +102,11 @@ std::optional<ConnectionIdentity> SimDialUp::connectionOf(std::string_view name)
     if (found == lines.end())
         return std::nullopt;
     return ConnectionIdentity{std::nullopt, found->id};
+}
+
+std::optional<TrafficCounters> SimDialUp::trafficOf(std::string_view name) const
+{
+    return isEntryConnected(name) ? readTrafficFile(folder_ / "bytes") : std::nullopt;
 }
 
 std::optional<std::string> SimDialUp::takeHangUpRefusal()

@@ -20,7 +20,8 @@ struct SimConnection {
 // FOLDER/connected the entries now up, one a line as NAME or NAME<TAB>ID
 // (the id after the last tab),
 // where ID names the connection so that a redial can be told from the same
-// call. Both are read afresh on every call; one that is not a regular file,
+// call. The optional FOLDER/bytes holds the counters of the line up, as
+// "RX TX" on one line. Both are read afresh on every call; one that is not a regular file,
 // or is longer than kDialerFileLimit, is read as empty.
 class SimDialUp final : public DialUpService {
 public:
@@ -34,6 +35,8 @@ public:
     void hangUpAll() override;
     // No interface; the ID of the line, when it has one.
     std::optional<ConnectionIdentity> connectionOf(std::string_view name) const override;
+    // FOLDER/bytes while the entry is up (see readTrafficFile()).
+    std::optional<TrafficCounters> trafficOf(std::string_view name) const override;
     std::optional<std::string> takeHangUpRefusal() override;
     // Watches the folder and its two files.
     void watch(std::function<void()> changed) override;

@@ -80,6 +80,7 @@ void ConnectionMonitor::meterTick()
     meter_.tick(state_, terms_, now.steadyMs);
     spending_.update(state_.costLire, now.local.date);
     noteCompany();
+    readTraffic();
     checkpointIfDue();
 }
 
@@ -94,6 +95,7 @@ LogWriter::Pending ConnectionMonitor::shutDown()
     const Instant now = services_.clock.now();
     if (meterRunning()) {
         meter_.tick(state_, terms_, now.steadyMs);
+        readTraffic();
         endConnection();
     }
     if (recovered_) // else the rows taken up from the journal are not yet matched to the file
@@ -135,6 +137,11 @@ void ConnectionMonitor::resume(const std::string& entry, const ResumedRow& row, 
     state_.elapsedSeconds = row.figures.secondi + row.gapSeconds;
     state_.steadyZeroMs = now.steadyMs - state_.elapsedSeconds * 1000;
     state_.checkpointedSeconds = row.figures.secondi;
+    // What flowed while no program watched is lost; the count goes on
+    // from what was checkpointed.
+    state_.received = ByteCount(row.figures.byteRicevuti);
+    state_.sent = ByteCount(row.figures.byteInviati);
+    readTraffic();
     refreshTerms(entry);
     meter_.price(state_, terms_);
     meter_.showCost(state_);
@@ -243,6 +250,9 @@ void ConnectionMonitor::beginConnection(const std::string& entry, const Instant&
     state_.collegamento = connectionText(services_.dialUp.connectionOf(entry));
     state_.elapsedSeconds = 0;
     state_.checkpointedSeconds = 0;
+    state_.received = {};
+    state_.sent = {};
+    readTraffic();
     spending_.callStarted(now.local.date);
     meter_.price(state_, terms_);
     state_.servizio = servizioOf(terms_, state_.priced());
@@ -264,6 +274,15 @@ void ConnectionMonitor::noteCompany()
     if (state_.recordId && !writer_.setServizio(*state_.recordId, servizio))
         return;
     state_.servizio = servizio;
+}
+
+// The counters are read while the line is up; a ppp interface is gone by
+// the time the drop is seen, so the last good reading is what counts.
+void ConnectionMonitor::readTraffic()
+{
+    const std::optional<TrafficCounters> counters = services_.dialUp.trafficOf(state_.entry);
+    state_.received.read(counters ? std::optional(counters->received) : std::nullopt);
+    state_.sent.read(counters ? std::optional(counters->sent) : std::nullopt);
 }
 
 void ConnectionMonitor::endConnection()

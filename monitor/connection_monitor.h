@@ -87,6 +87,7 @@ private:
     void beginConnection(const std::string& entry, const Instant& now);
     void endConnection();
     void noteCompany();
+    void readTraffic();
     void checkpointIfDue();
     void recreateRow();
     LogRowStart rowStart() const;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/byte_count.h"
 #include "engine/local_date_time.h"
 
 #include <QString>
@@ -28,6 +29,8 @@ struct ConnectionState {
     std::optional<qint64> pulses;
     std::optional<double> costLire; // VAT included, as last computed
     QString servizio;               // the company pricing it, once one does
+    ByteCount received;             // the traffic counted on its interface
+    ByteCount sent;
     qint64 checkpointedSeconds = 0; // elapsed seconds last written to the row
     bool newsShown = false;         // the news page came up once in this run; never reset
 

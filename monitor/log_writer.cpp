@@ -28,9 +28,12 @@ void logRowGone(qint64 id, const LogRowStart& start)
 
 StoredFigures logFiguresOf(const ConnectionState& state)
 {
-    if (!state.costLire)
-        return StoredFigures::unpriced(state.elapsedSeconds);
-    return {std::llround(*state.costLire), state.pulses, state.elapsedSeconds};
+    StoredFigures figures = state.costLire
+        ? StoredFigures{std::llround(*state.costLire), state.pulses, state.elapsedSeconds}
+        : StoredFigures::unpriced(state.elapsedSeconds);
+    figures.byteRicevuti = state.received.bytes();
+    figures.byteInviati = state.sent.bytes();
+    return figures;
 }
 
 std::optional<qint64> LogWriter::open(const LogRowStart& row, const StoredFigures& figures)

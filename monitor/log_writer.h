@@ -26,7 +26,7 @@ struct RowClosing {
 
 // The figures of a connection as the log stores them: the cost in whole
 // Lire (halves away from zero), whatever currency the display shows, or
-// nothing while no band prices it.
+// nothing while no band prices it; the traffic counted so far.
 StoredFigures logFiguresOf(const ConnectionState& state);
 
 // Writes the connection log for the monitor, each write on its own. A write

@@ -17,7 +17,10 @@ std::optional<LocalDateTime> startOf(const LogRow& row)
 
 StoredFigures checkpointOf(const LogRow& row)
 {
-    return {row.costo, row.scatti, row.secondi.value_or(0)};
+    StoredFigures figures{row.costo, row.scatti, row.secondi.value_or(0)};
+    figures.byteRicevuti = row.byteRicevuti;
+    figures.byteInviati = row.byteInviati;
+    return figures;
 }
 
 // What the last checkpoint of a row says, on the UTC time line.

@@ -31,6 +31,15 @@ QJsonValue optionalNumber(const std::optional<qint64>& value)
     return value ? QJsonValue(static_cast<double>(*value)) : QJsonValue();
 }
 
+// A count of bytes can pass 2^53, so it is kept as text, like the keys.
+QJsonValue optionalCount(const std::optional<qint64>& value)
+{
+    return value ? QJsonValue(QString::number(*value)) : QJsonValue();
+}
+
+const QString kByteRicevuti = QStringLiteral("byte_ricevuti");
+const QString kByteInviati = QStringLiteral("byte_inviati");
+
 QJsonObject rowObject(const RowClosing& row)
 {
     QJsonObject object;
@@ -48,6 +57,8 @@ QJsonObject rowObject(const RowClosing& row)
     object[QStringLiteral("scatti")] = optionalNumber(row.figures.scatti);
     object[QStringLiteral("secondi")] = static_cast<double>(row.figures.secondi);
     object[QStringLiteral("unpriced")] = row.unpriced;
+    object[kByteRicevuti] = optionalCount(row.figures.byteRicevuti);
+    object[kByteInviati] = optionalCount(row.figures.byteInviati);
     return object;
 }
 
@@ -85,6 +96,22 @@ std::optional<std::optional<qint64>> optionalWholeNumber(const QJsonValue& value
     return std::nullopt;
 }
 
+// A count kept as text, null, or missing in journals written before the
+// traffic was counted; nothing at all when it is none of those.
+std::optional<std::optional<qint64>> optionalCountField(const QJsonObject& object, const QString& key)
+{
+    const QJsonValue value = object.value(key);
+    if (value.isUndefined() || value.isNull())
+        return std::optional<qint64>();
+    if (!value.isString())
+        return std::nullopt;
+    bool whole = false;
+    const qint64 count = value.toString().toLongLong(&whole);
+    if (!whole || count < 0)
+        return std::nullopt;
+    return count;
+}
+
 std::optional<RowClosing> rowFrom(const QJsonObject& object)
 {
     RowClosing row;
@@ -104,15 +131,20 @@ std::optional<RowClosing> rowFrom(const QJsonObject& object)
     const auto costo = optionalWholeNumber(object.value(QStringLiteral("costo")));
     const auto scatti = optionalWholeNumber(object.value(QStringLiteral("scatti")));
     const auto secondi = wholeNumber(object.value(QStringLiteral("secondi")));
+    const auto byteRicevuti = optionalCountField(object, kByteRicevuti);
+    const auto byteInviati = optionalCountField(object, kByteInviati);
     const QJsonValue connessione = object.value(QStringLiteral("connessione"));
     const QJsonValue collegamento = object.value(QStringLiteral("collegamento"));
     if (!date || !start || start->seconds >= kSecondsPerDay || !fine || !inizioUtc || !costo || !scatti || !secondi
-        || *secondi < 0 || !connessione.isString() || !(collegamento.isString() || collegamento.isNull()))
+        || *secondi < 0 || !connessione.isString() || !(collegamento.isString() || collegamento.isNull())
+        || !byteRicevuti || !byteInviati)
         return std::nullopt;
     row.start = {connessione.toString(), {*date, *start}, object.value(QStringLiteral("servizio")).toString(),
                  *inizioUtc, collegamento.isString() ? std::optional(collegamento.toString()) : std::nullopt};
     row.fine = *fine;
     row.figures = {*costo, *scatti, *secondi};
+    row.figures.byteRicevuti = *byteRicevuti;
+    row.figures.byteInviati = *byteInviati;
     row.unpriced = object.value(QStringLiteral("unpriced")).toBool();
     return row;
 }

@@ -397,6 +397,14 @@
         <source>Servizio</source>
         <translation>Service</translation>
     </message>
+    <message>
+        <source>Traffico</source>
+        <translation>Traffic</translation>
+    </message>
+    <message>
+        <source>Ricevuti %1, inviati %2</source>
+        <translation>Received %1, sent %2</translation>
+    </message>
 </context>
 <context>
     <name>zrt::LogTotal</name>

@@ -174,8 +174,9 @@ TEST_F(Zrtellixctl, LogListsTheMonthWithItsTotal)
 
     const QStringList lines = output(log + QStringList{"--csv"}).split('\n', Qt::SkipEmptyParts);
     ASSERT_EQ(lines.size(), 4);
-    EXPECT_EQ(lines[1], QStringLiteral("2026-12-01,09:00:00,10:00:00,20,1234000,\"Casa, \"\"mia\"\"\",Telecom Italia 1998"));
-    EXPECT_EQ(lines[3], QStringLiteral("Totale,,,,1234567,,"));
+    EXPECT_EQ(lines[1],
+              QStringLiteral("2026-12-01,09:00:00,10:00:00,20,1234000,\"Casa, \"\"mia\"\"\",Telecom Italia 1998,,"));
+    EXPECT_EQ(lines[3], QStringLiteral("Totale,,,,1234567,,,,"));
 }
 
 // A month with a call no tariff priced and entry names meant to fool a
@@ -207,9 +208,9 @@ TEST_F(Zrtellixctl, LogShowsUnknownCostsAsUnknownAndHostileNamesAsPlainText)
 
     const QStringList lines = output(log + QStringList{"--csv"}).split(QStringLiteral("\n"));
     ASSERT_GE(lines.size(), 5);
-    EXPECT_EQ(lines[2], QStringLiteral("2026-12-02,09:00:00,09:10:00,,,\"'=HYPERLINK(\"\"x\"\")\r\",Non disponibile"));
+    EXPECT_EQ(lines[2], QStringLiteral("2026-12-02,09:00:00,09:10:00,,,\"'=HYPERLINK(\"\"x\"\")\r\",Non disponibile,,"));
     EXPECT_EQ(lines[3], QStringLiteral("2026-12-03,09:00:00,09:10:00,,,\"Casa"));
-    EXPECT_EQ(lines[5], QStringLiteral("Totale,,,,1234,2 connections without a tariff,"));
+    EXPECT_EQ(lines[5], QStringLiteral("Totale,,,,1234,2 connections without a tariff,,,"));
 
     // JSON keeps the names exactly, numbers as numbers and unknown values as null.
     const QJsonObject json = QJsonDocument::fromJson(output(log + QStringList{"--json"}).toUtf8()).object();
@@ -231,6 +232,66 @@ TEST_F(Zrtellixctl, LogShowsUnknownCostsAsUnknownAndHostileNamesAsPlainText)
     EXPECT_EQ(both.status, 2);
 }
 
+// Each call's traffic, read back from every output: known counts as they
+// are, up to the largest the log holds, unknown ones empty or null.
+TEST_F(Zrtellixctl, LogGivesEachCallsTrafficInEveryOutput)
+{
+    const struct {
+        std::optional<qint64> received;
+        std::optional<qint64> sent;
+        const char* table;
+    } calls[] = {
+        {12'000'000, 400'000, "12,4 MB"},
+        {0, 0, "0 byte"},
+        {std::nullopt, std::nullopt, ""},
+        {qint64(1) << 60, 1, "1.152.921.504,6 GB"},
+    };
+    {
+        Database database = scratch_.open();
+        ConnectionLog log(database);
+        for (const auto& call : calls) {
+            StoredFigures figures = LogFigures{100, 1, 60};
+            figures.byteRicevuti = call.received;
+            figures.byteInviati = call.sent;
+            const qint64 id = log.open(QStringLiteral("Casa"), *parseLocalDateTime("2026-12-01 09:00:00"),
+                                       QStringLiteral("Telecom Italia"));
+            log.close(id, *parseTimeOfDay("09:01:00"), figures);
+        }
+    }
+    const QStringList log{"log", "--db", scratch_.path(), "--year", "2026", "--month", "12"};
+    const QStringList table = output(log).split('\n', Qt::SkipEmptyParts);
+    const QStringList csv = output(log + QStringList{"--csv"}).split('\n', Qt::SkipEmptyParts);
+    const QJsonArray json = QJsonDocument::fromJson(output(log + QStringList{"--json"}).toUtf8())
+                                .object()
+                                .value(QStringLiteral("connections"))
+                                .toArray();
+    ASSERT_EQ(csv.size(), int(std::size(calls)) + 2);
+    ASSERT_EQ(json.size(), int(std::size(calls)));
+    EXPECT_TRUE(csv[0].endsWith(QStringLiteral(",servizio,byte_ricevuti,byte_inviati")));
+    EXPECT_TRUE(table[0].contains(QStringLiteral("Traffico")));
+    const auto csvText = [](const std::optional<qint64>& bytes) { return bytes ? QString::number(*bytes) : QString(); };
+    const auto jsonValue = [](const std::optional<qint64>& bytes) { return bytes ? QJsonValue(*bytes) : QJsonValue(); };
+    for (int i = 0; i < int(std::size(calls)); ++i) {
+        SCOPED_TRACE(i);
+        const QStringList fields = csv[i + 1].split(QLatin1Char(','));
+        ASSERT_EQ(fields.size(), 9);
+        EXPECT_EQ(fields[7], csvText(calls[i].received));
+        EXPECT_EQ(fields[8], csvText(calls[i].sent));
+        const QJsonObject connection = json[i].toObject();
+        EXPECT_EQ(connection.value(QStringLiteral("bytes_received")), jsonValue(calls[i].received));
+        EXPECT_EQ(connection.value(QStringLiteral("bytes_sent")), jsonValue(calls[i].sent));
+        const QString traffic = table[i + 1].mid(48).section(QStringLiteral(" Casa / "), 0, 0).trimmed();
+        EXPECT_EQ(traffic, QString::fromUtf8(calls[i].table)) << table[i + 1].toStdString();
+    }
+}
+
+StoredFigures withTraffic(StoredFigures figures, qint64 received, qint64 sent)
+{
+    figures.byteRicevuti = received;
+    figures.byteInviati = sent;
+    return figures;
+}
+
 TEST_F(Zrtellixctl, StatsInJsonSumTheYearByMonthAndEntry)
 {
     {
@@ -242,8 +303,8 @@ TEST_F(Zrtellixctl, StatsInJsonSumTheYearByMonthAndEntry)
             const char* end;
             StoredFigures figures;
         } calls[] = {
-            {"Casa", "2026-03-02 09:00:00", "09:10:00", LogFigures{1000, 8, 600}},
-            {"Casa", "2026-03-09 09:00:00", "09:01:00", LogFigures{250, 2, 60}},
+            {"Casa", "2026-03-02 09:00:00", "09:10:00", withTraffic(LogFigures{1000, 8, 600}, 5'000, 700)},
+            {"Casa", "2026-03-09 09:00:00", "09:01:00", withTraffic(LogFigures{250, 2, 60}, 1'000, 300)},
             {"Ufficio", "2026-03-10 09:00:00", "09:30:00", StoredFigures::unpriced(1800)},
             {"Ufficio", "2026-11-30 22:00:00", "22:02:00", LogFigures{90, 1, 120}},
             {"Casa", "2025-03-02 09:00:00", "09:10:00", LogFigures{7000, 8, 600}},
@@ -262,10 +323,11 @@ TEST_F(Zrtellixctl, StatsInJsonSumTheYearByMonthAndEntry)
 
     const QJsonArray months = json.value(QStringLiteral("months")).toArray();
     ASSERT_EQ(months.size(), 12);
-    const QJsonObject march{{"month", 3},          {"calls", 3},          {"seconds", 2460},
-                            {"cost_lire", 1250},   {"unpriced_calls", 1}, {"bytes_received", QJsonValue()},
-                            {"bytes_sent", QJsonValue()}};
+    const QJsonObject march{{"month", 3},        {"calls", 3},          {"seconds", 2460},
+                            {"cost_lire", 1250}, {"unpriced_calls", 1}, {"bytes_received", 6'000},
+                            {"bytes_sent", 1'000}};
     EXPECT_EQ(months.at(2).toObject(), march);
+    EXPECT_TRUE(months.at(10).toObject().value(QStringLiteral("bytes_received")).isNull()) << "none counted";
     EXPECT_EQ(months.at(10).toObject().value(QStringLiteral("cost_lire")), QJsonValue(90));
     EXPECT_EQ(months.at(0).toObject().value(QStringLiteral("calls")), QJsonValue(0));
     for (int month = 1; month <= 12; ++month)
@@ -281,6 +343,7 @@ TEST_F(Zrtellixctl, StatsInJsonSumTheYearByMonthAndEntry)
 
     const QString table = output({"stats", "--db", scratch_.path(), "--year", "2026"});
     EXPECT_THAT(table.toStdString(), HasSubstr("Totale 2026"));
+    EXPECT_THAT(table.toStdString(), HasSubstr("7,0 kB"));
     EXPECT_EQ(zrtellixctl({"stats", "--db", scratch_.path()}).status, 2) << "the year is required";
 }
 

@@ -56,6 +56,8 @@ TEST_F(ConnectionLogTest, UnknownFiguresStayUnknownFromOpenToClose)
     EXPECT_EQ(figuresOf(row), (RowFigures{"10:00:00", "10:00:40", 40, std::nullopt, std::nullopt}));
     EXPECT_EQ(row.inizioUtc, 1796634000);
     EXPECT_EQ(row.collegamento, QStringLiteral("ppp0 4321"));
+    EXPECT_EQ(row.byteRicevuti, std::nullopt);
+    EXPECT_EQ(row.byteInviati, std::nullopt);
 
     const qint64 known = log_.open(QStringLiteral("Casa"), at("2026-12-07 11:00:00"), QStringLiteral("Telecom"));
     EXPECT_EQ(log_.row(known)->inizioUtc, std::nullopt);

@@ -125,27 +125,47 @@ TEST(DatabaseCreation, AFileThatCouldNotBeFilledLeavesNothingBehind)
               QStringList{QStringLiteral("new.T99")});
 }
 
-// A log of an older version: no inizio_utc, no collegamento, no index of
-// open rows; opening it, even to read, adds them and keeps the rows.
+// Logs of older versions, each lacking some of the columns added since
+// (and the index of open rows); opening one, even to read, adds what it
+// lacks and keeps the rows.
 TEST(SchemaCheck, AnOlderLogGainsItsNewColumnsAtOpen)
 {
-    test::ScratchDatabase scratch;
-    {
-        Database database = scratch.open();
-        runSqlScript(database, QStringLiteral(
-            "DROP TABLE Connessioni;\n"
-            "CREATE TABLE Connessioni (id INTEGER PRIMARY KEY AUTOINCREMENT, data TEXT, Connessione TEXT, "
-            "inizio TEXT, fine TEXT, scatti INTEGER, costo INTEGER, servizio TEXT, secondi INTEGER);\n"
-            "INSERT INTO Connessioni VALUES (7, '2026-12-07', 'Casa', '10:00:00', '10:03:00', 1, 305, 'T', 180);"));
+    const struct {
+        const char* layout;
+        const char* extraColumns;
+        const char* extraValues;
+        std::optional<qint64> inizioUtc;
+    } cases[] = {
+        {"the first", "", "", std::nullopt},
+        {"without traffic", ", inizio_utc INTEGER, collegamento TEXT", ", 1796634000, 'ppp0'", 1796634000},
+    };
+    const QString kColumns[] = {QStringLiteral("inizio_utc"), QStringLiteral("collegamento"),
+                                QStringLiteral("byte_ricevuti"), QStringLiteral("byte_inviati")};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.layout);
+        test::ScratchDatabase scratch;
+        {
+            Database database = scratch.open();
+            runSqlScript(database, QStringLiteral(
+                "DROP TABLE Connessioni;\n"
+                "CREATE TABLE Connessioni (id INTEGER PRIMARY KEY AUTOINCREMENT, data TEXT, Connessione TEXT, "
+                "inizio TEXT, fine TEXT, scatti INTEGER, costo INTEGER, servizio TEXT, secondi INTEGER%1);\n"
+                "INSERT INTO Connessioni VALUES (7, '2026-12-07', 'Casa', '10:00:00', '10:03:00', 1, 305, 'T', 180%2);")
+                .arg(QString::fromUtf8(c.extraColumns), QString::fromUtf8(c.extraValues)));
+            EXPECT_TRUE(needsUpgrade(database));
+        }
+        Database database = Database::open(scratch.path(), Database::Access::ReadOnly);
+        for (const QString& column : kColumns)
+            EXPECT_TRUE(fieldExists(database, table::kConnessioni, column)) << column.toStdString();
+        EXPECT_FALSE(needsUpgrade(database));
+        const std::optional<LogRow> row = ConnectionLog(database).row(7);
+        ASSERT_TRUE(row);
+        EXPECT_EQ(row->costo, 305);
+        EXPECT_EQ(row->secondi, 180);
+        EXPECT_EQ(row->inizioUtc, c.inizioUtc);
+        EXPECT_EQ(row->byteRicevuti, std::nullopt);
+        EXPECT_EQ(row->byteInviati, std::nullopt);
     }
-    Database database = Database::open(scratch.path(), Database::Access::ReadOnly);
-    EXPECT_TRUE(fieldExists(database, table::kConnessioni, QStringLiteral("inizio_utc")));
-    EXPECT_TRUE(fieldExists(database, table::kConnessioni, QStringLiteral("collegamento")));
-    EXPECT_FALSE(needsUpgrade(database));
-    const std::optional<LogRow> row = ConnectionLog(database).row(7);
-    ASSERT_TRUE(row);
-    EXPECT_EQ(row->costo, 305);
-    EXPECT_EQ(row->inizioUtc, std::nullopt);
 }
 
 TEST(SchemaCheck, AFileLackingWhatTheProgramCannotAddIsRefusedByName)

@@ -15,12 +15,15 @@ namespace {
 
 RowClosing sampleRow(std::optional<qint64> id)
 {
-    return {id,
-            {QStringLiteral("Casa \"di\" Mario"), {{2026, 10, 25}, {2 * 3600 + 59 * 60 + 32}},
-             QStringLiteral("Telecom Italia"), 1792889972, QStringLiteral("ppp0 4242")},
-            {3 * 3600 + 1},
-            {std::optional<qint64>(1234), std::optional<qint64>(9), 5400},
-            false};
+    RowClosing row{id,
+                   {QStringLiteral("Casa \"di\" Mario"), {{2026, 10, 25}, {2 * 3600 + 59 * 60 + 32}},
+                    QStringLiteral("Telecom Italia"), 1792889972, QStringLiteral("ppp0 4242")},
+                   {3 * 3600 + 1},
+                   {std::optional<qint64>(1234), std::optional<qint64>(9), 5400},
+                   false};
+    row.figures.byteRicevuti = (qint64(1) << 60) + 1; // beyond what a JSON number holds exactly
+    row.figures.byteInviati = 0;
+    return row;
 }
 
 void expectSameRow(const RowClosing& read, const RowClosing& written)
@@ -35,6 +38,8 @@ void expectSameRow(const RowClosing& read, const RowClosing& written)
     EXPECT_EQ(read.figures.costo, written.figures.costo);
     EXPECT_EQ(read.figures.scatti, written.figures.scatti);
     EXPECT_EQ(read.figures.secondi, written.figures.secondi);
+    EXPECT_EQ(read.figures.byteRicevuti, written.figures.byteRicevuti);
+    EXPECT_EQ(read.figures.byteInviati, written.figures.byteInviati);
     EXPECT_EQ(read.unpriced, written.unpriced);
 }
 
@@ -102,8 +107,26 @@ INSTANTIATE_TEST_SUITE_P(
                                        + "]}"},
                     DamagedJournal{"BadStart",
                                    R"({"version":1,"rows":[)" + QByteArray(kRow).replace("10:00:00", "24:00:00") + "]}"},
+                    DamagedJournal{"NegativeTraffic",
+                                   R"({"version":1,"rows":[)" + QByteArray(kRow).replace("60,", R"(60,"byte_inviati":"-1",)")
+                                       + "]}"},
                     DamagedJournal{"TooLarge", QByteArray(2 << 20, ' ')}),
     [](const testing::TestParamInfo<DamagedJournal>& journal) { return std::string(journal.param.name); });
+
+// Journals kept before the traffic was counted have no traffic fields.
+TEST_F(Journal, ARowWithoutTrafficReadsWithItUnknown)
+{
+    {
+        QFile file(journal.path());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(R"({"version":1,"rows":[)" + kRow + "]}");
+    }
+    const std::vector<RowClosing> read = journal.load();
+    ASSERT_EQ(read.size(), 1U);
+    EXPECT_EQ(read[0].figures.secondi, 60);
+    EXPECT_EQ(read[0].figures.byteRicevuti, std::nullopt);
+    EXPECT_EQ(read[0].figures.byteInviati, std::nullopt);
+}
 
 TEST_F(Journal, IsReplacedWithoutFollowingALinkAndSaysWhenItCannotBeWritten)
 {

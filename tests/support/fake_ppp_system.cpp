@@ -26,6 +26,13 @@ void FakePppSystem::addInterface(std::string_view name, std::string_view flags)
     write(roots().sys / "class" / "net" / name / "flags", flags);
 }
 
+void FakePppSystem::setCounters(std::string_view interfaceName, std::string_view received, std::string_view sent)
+{
+    const fs::path statistics = roots().sys / "class" / "net" / interfaceName / "statistics";
+    write(statistics / "rx_bytes", received);
+    write(statistics / "tx_bytes", sent);
+}
+
 void FakePppSystem::addProcess(pid_t pid, const std::vector<std::string>& arguments)
 {
     std::string cmdline;

@@ -28,6 +28,8 @@ public:
 
     void addPeerFile(std::string_view name);
     void addInterface(std::string_view name, std::string_view flags);
+    // The interface's rx_bytes and tx_bytes, written as they are given.
+    void setCounters(std::string_view interfaceName, std::string_view received, std::string_view sent);
     void addProcess(pid_t pid, const std::vector<std::string>& arguments);
     // A file under the run root, e.g. "ppp0.pid" or "pppd/ppp-work.pid".
     void writeRunFile(std::string_view relativePath, std::string_view content);

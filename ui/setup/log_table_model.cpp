@@ -2,6 +2,8 @@
 
 #include "printing/log_total_text.h"
 
+#include "engine/byte_amount.h"
+
 #include <QDate>
 
 #include <array>
@@ -13,8 +15,8 @@ namespace {
 const std::array<const char*, LogTableModel::ColumnCount> kCaptions{
     QT_TRANSLATE_NOOP("zrt::LogTableModel", "Data"),        QT_TRANSLATE_NOOP("zrt::LogTableModel", "Ora Inizio"),
     QT_TRANSLATE_NOOP("zrt::LogTableModel", "Ora Fine"),    QT_TRANSLATE_NOOP("zrt::LogTableModel", "Scatti"),
-    QT_TRANSLATE_NOOP("zrt::LogTableModel", "Spesa"),       QT_TRANSLATE_NOOP("zrt::LogTableModel", "Connessione"),
-    QT_TRANSLATE_NOOP("zrt::LogTableModel", "Servizio")};
+    QT_TRANSLATE_NOOP("zrt::LogTableModel", "Spesa"),       QT_TRANSLATE_NOOP("zrt::LogTableModel", "Traffico"),
+    QT_TRANSLATE_NOOP("zrt::LogTableModel", "Connessione"), QT_TRANSLATE_NOOP("zrt::LogTableModel", "Servizio")};
 
 QString shortDate(const QString& isoDate)
 {
@@ -32,6 +34,17 @@ QString costText(const std::optional<qint64>& costo)
     return costo && isCredibleCost(*costo) ? QString::number(*costo) : kUnknownFigure;
 }
 
+QString amountText(const std::optional<qint64>& bytes)
+{
+    return bytes ? QString::fromStdString(byteAmountText(*bytes)) : kUnknownFigure;
+}
+
+bool isNumeric(int column)
+{
+    return column == LogTableModel::ScattiColumn || column == LogTableModel::SpesaColumn
+        || column == LogTableModel::TrafficoColumn;
+}
+
 QString cellText(const LogRow& row, int column)
 {
     switch (column) {
@@ -40,6 +53,7 @@ QString cellText(const LogRow& row, int column)
     case LogTableModel::FineColumn: return row.fine;
     case LogTableModel::ScattiColumn: return pulsesText(row.scatti);
     case LogTableModel::SpesaColumn: return costText(row.costo);
+    case LogTableModel::TrafficoColumn: return amountText(trafficBytes(row));
     case LogTableModel::ConnessioneColumn: return row.connessione;
     case LogTableModel::ServizioColumn: return row.servizio;
     }
@@ -104,12 +118,20 @@ QVariant LogTableModel::data(const QModelIndex& index, int role) const
 {
     if (!index.isValid())
         return {};
-    const bool numeric = index.column() == ScattiColumn || index.column() == SpesaColumn;
-    if (role == Qt::TextAlignmentRole && numeric)
+    if (role == Qt::TextAlignmentRole && isNumeric(index.column()))
         return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
+    if (role == Qt::ToolTipRole && index.column() == TrafficoColumn)
+        return trafficTip(rows_.at(index.row()));
     if (role != Qt::DisplayRole)
         return {};
     return cellText(rows_.at(index.row()), index.column());
+}
+
+QVariant LogTableModel::trafficTip(const LogRow& row)
+{
+    if (!trafficBytes(row))
+        return {};
+    return tr("Ricevuti %1, inviati %2").arg(amountText(row.byteRicevuti), amountText(row.byteInviati));
 }
 
 QVariant LogTableModel::headerData(int section, Qt::Orientation orientation, int role) const

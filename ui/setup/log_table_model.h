@@ -10,8 +10,10 @@
 namespace zrt {
 
 // The logged connections of a period, in stored order, as the log page's
-// grid shows them: the date as dd/MM/yyyy, a cost or pulse count the log
-// does not know as "—", everything else as stored. The rows are read a page
+// grid shows them: the date as dd/MM/yyyy, the traffic received and sent
+// together in bytes, kB, MB or GB (each apart in its tooltip), a cost,
+// pulse count or traffic the log does not know as "—", everything else as
+// stored. The rows are read a page
 // at a time as the grid reaches the last one read.
 class LogTableModel : public QAbstractTableModel {
     Q_OBJECT
@@ -23,6 +25,7 @@ public:
         FineColumn,
         ScattiColumn,
         SpesaColumn,
+        TrafficoColumn,
         ConnessioneColumn,
         ServizioColumn,
         ColumnCount
@@ -50,6 +53,8 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
 
 private:
+    static QVariant trafficTip(const LogRow& row);
+
     PageReader readPage_;
     QList<LogRow> rows_;
     bool complete_ = true;

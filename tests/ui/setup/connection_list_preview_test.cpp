@@ -18,7 +18,7 @@ ConnectionListReport reportOf(int rowCount)
     ConnectionListReport report{{}, QStringLiteral("Dicembre 2026"), {rowCount * 127, 0}};
     for (int i = 0; i < rowCount; ++i)
         report.rows.append(LogRow{i + 1, QStringLiteral("2026-12-07"), QStringLiteral("Casa"), QStringLiteral("10:00:00"),
-                                  QStringLiteral("10:01:00"), 1, 127, QStringLiteral("Telecom Italia"), 60, {}, {}});
+                                  QStringLiteral("10:01:00"), 1, 127, QStringLiteral("Telecom Italia"), 60, {}, {}, {}, {}});
     return report;
 }
 

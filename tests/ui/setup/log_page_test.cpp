@@ -19,11 +19,14 @@ protected:
     LogPageTest() : page_(*child<LogPage>("pnl0")) {}
 
     // A call of ten minutes: priced at `costo`, or with none when nothing priced it.
-    void log(const char* startedAt, std::optional<qint64> costo, const char* entry = "Casa")
+    void log(const char* startedAt, std::optional<qint64> costo, const char* entry = "Casa",
+             std::optional<qint64> received = std::nullopt, std::optional<qint64> sent = std::nullopt)
     {
         Database db = database();
         ConnectionLog connections(db);
-        const StoredFigures figures = costo ? StoredFigures(LogFigures{*costo, 3, 600}) : StoredFigures::unpriced(600);
+        StoredFigures figures = costo ? StoredFigures(LogFigures{*costo, 3, 600}) : StoredFigures::unpriced(600);
+        figures.byteRicevuti = received;
+        figures.byteInviati = sent;
         const qint64 id = connections.open(LogRowStart{QString::fromUtf8(entry), *parseLocalDateTime(startedAt),
                                                        costo ? QStringLiteral("Telecom Italia") : kServizioNonDisponibile,
                                                        std::nullopt, std::nullopt},
@@ -31,10 +34,10 @@ protected:
         connections.close(id, TimeOfDay{23 * 3600}, figures);
     }
 
-    QString cell(int row, int column) const
+    QString cell(int row, int column, int role = Qt::DisplayRole) const
     {
         const QAbstractItemModel* model = child<QTableView>("DBGrid1")->model();
-        return model->data(model->index(row, column)).toString();
+        return model->data(model->index(row, column), role).toString();
     }
 
     int rows() const { return child<QTableView>("DBGrid1")->model()->rowCount(); }
@@ -141,6 +144,32 @@ TEST_F(LogPageTest, UnknownCostsShowAsUnknownUntilRicalcolaPricesThem)
     EXPECT_EQ(cell(1, LogTableModel::ServizioColumn), QStringLiteral("Telecom Italia"));
     EXPECT_TRUE(total().endsWith(QStringLiteral(" (1 connessione senza tariffa)"))) << total().toStdString();
     EXPECT_TRUE(messages_.warnings.isEmpty());
+}
+
+// Received and sent shown together, each apart in the tooltip; a call whose
+// counters were never read, or only one way, shows its traffic unknown.
+TEST_F(LogPageTest, TheTrafficColumnShowsBothWaysTogether)
+{
+    const struct {
+        std::optional<qint64> received;
+        std::optional<qint64> sent;
+        const char* text;
+        const char* tip;
+    } cases[] = {
+        {12'000'000, 400'000, "12,4 MB", "Ricevuti 12,0 MB, inviati 400,0 kB"},
+        {700, 299, "999 byte", "Ricevuti 700 byte, inviati 299 byte"},
+        {std::nullopt, std::nullopt, "—", ""},
+        {5'000, std::nullopt, "—", ""},
+    };
+    for (const auto& c : cases)
+        log("2026-12-07 10:00:00", 100, "Casa", c.received, c.sent);
+    page_.showPeriod(2026, 12);
+    EXPECT_EQ(child<QTableView>("DBGrid1")->model()->headerData(LogTableModel::TrafficoColumn, Qt::Horizontal),
+              QStringLiteral("Traffico"));
+    for (int row = 0; row < int(std::size(cases)); ++row) {
+        EXPECT_EQ(cell(row, LogTableModel::TrafficoColumn), QString::fromUtf8(cases[row].text)) << row;
+        EXPECT_EQ(cell(row, LogTableModel::TrafficoColumn, Qt::ToolTipRole), QString::fromUtf8(cases[row].tip)) << row;
+    }
 }
 
 } // namespace
