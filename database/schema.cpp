@@ -61,6 +61,7 @@ CREATE TABLE Connessioni (
 );
 CREATE INDEX "Connessioni per data" ON Connessioni (data);
 CREATE INDEX "Connessioni aperte" ON Connessioni (id) WHERE fine IS NULL;
+CREATE INDEX "Connessioni per giorno" ON Connessioni (data, Connessione, secondi, costo, byte_ricevuti, byte_inviati);
 CREATE TABLE IVA (
     iva INTEGER NOT NULL
 );
@@ -105,7 +106,18 @@ const AddedColumn kAddedColumns[] = {
     {table::kConnessioni, QStringLiteral("byte_inviati"), FieldType::Integer},
 };
 
-const QString kOpenRowsIndex = QStringLiteral("Connessioni aperte");
+struct AddedIndex {
+    QString name;
+    QString definition;
+};
+
+// The open rows, found at start without reading the log; and a month's or a
+// year's figures summed from the index alone, never from the table.
+const AddedIndex kAddedIndexes[] = {
+    {QStringLiteral("Connessioni aperte"), QStringLiteral("ON Connessioni (id) WHERE fine IS NULL")},
+    {QStringLiteral("Connessioni per giorno"),
+     QStringLiteral("ON Connessioni (data, Connessione, secondi, costo, byte_ricevuti, byte_inviati)")},
+};
 
 const char kSettingsTableSql[] = "CREATE TABLE Impostazioni (chiave TEXT PRIMARY KEY, valore TEXT)";
 
@@ -124,6 +136,16 @@ bool hasIndex(const Database& database, const QString& name)
     QSqlQuery found = database.query(
         QStringLiteral("SELECT 1 FROM sqlite_master WHERE type = 'index' AND name = ? COLLATE NOCASE"), {name});
     return Database::nextRow(found);
+}
+
+QList<const AddedIndex*> missingAddedIndexes(const Database& database)
+{
+    QList<const AddedIndex*> missing;
+    for (const AddedIndex& index : kAddedIndexes) {
+        if (!hasIndex(database, index.name))
+            missing.append(&index);
+    }
+    return missing;
 }
 
 QList<const AddedColumn*> missingAddedColumns(const Database& database)
@@ -195,26 +217,24 @@ void checkSchema(const Database& database)
 
 bool needsUpgrade(const Database& database)
 {
-    return !missingAddedColumns(database).isEmpty() || !hasIndex(database, kOpenRowsIndex)
+    return !missingAddedColumns(database).isEmpty() || !missingAddedIndexes(database).isEmpty()
         || !database.hasTable(table::kImpostazioni);
 }
 
 bool upgradeSchema(Database& database)
 {
-    const QList<const AddedColumn*> missing = missingAddedColumns(database);
-    const bool indexMissing = !hasIndex(database, kOpenRowsIndex);
+    const QList<const AddedColumn*> missingColumns = missingAddedColumns(database);
+    const QList<const AddedIndex*> missingIndexes = missingAddedIndexes(database);
     const bool settingsMissing = !database.hasTable(table::kImpostazioni);
-    if (missing.isEmpty() && !indexMissing && !settingsMissing)
+    if (missingColumns.isEmpty() && missingIndexes.isEmpty() && !settingsMissing)
         return false;
     Transaction transaction(database);
-    for (const AddedColumn* column : missing) {
+    for (const AddedColumn* column : missingColumns) {
         database.query(QStringLiteral("ALTER TABLE %1 ADD COLUMN %2 %3")
                            .arg(quotedIdentifier(column->table), quotedIdentifier(column->name), sqlType(column->type)));
     }
-    if (indexMissing) {
-        database.query(QStringLiteral("CREATE INDEX %1 ON Connessioni (id) WHERE fine IS NULL")
-                           .arg(quotedIdentifier(kOpenRowsIndex)));
-    }
+    for (const AddedIndex* index : missingIndexes)
+        database.query(QStringLiteral("CREATE INDEX %1 %2").arg(quotedIdentifier(index->name), index->definition));
     if (settingsMissing)
         database.query(QString::fromLatin1(kSettingsTableSql));
     transaction.commit();

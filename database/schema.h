@@ -33,11 +33,11 @@ enum class FieldType { Integer, Real, Text };
 void addField(Database& database, const QString& tableName, const QString& fieldName, FieldType type);
 
 // Brings an older file up to date, in one transaction: adds what the
-// program introduced over time and the file lacks (Fasce.SecondoCosto,
+// program introduced over time and the file lacks (Fasce.SecondoCosto;
 // Connessioni.inizio_utc, collegamento, byte_ricevuti and byte_inviati,
-// empty in the existing rows, the index of open log rows, and the table of settings
-// Impostazioni). Returns whether anything
-// changed.
+// empty in the existing rows; the indexes of open log rows and of the log's
+// daily figures; the table of settings Impostazioni). Returns whether
+// anything changed.
 bool upgradeSchema(Database& database);
 
 } // namespace zrt
