@@ -869,6 +869,14 @@
         <source>Inviati</source>
         <translation>Sent</translation>
     </message>
+    <message>
+        <source>%1 Euro</source>
+        <translation>%1 euros</translation>
+    </message>
+    <message>
+        <source>Euro</source>
+        <translation>Euros</translation>
+    </message>
 </context>
 <context>
     <name>zrt::StatisticsPage</name>

@@ -105,6 +105,12 @@ void MonthBarChart::setValues(const QList<MonthValues>& values)
     fitAxis(largest);
 }
 
+void MonthBarChart::setUnit(const QString& axisTitle, ValueText valueText)
+{
+    valueAxis_->setTitleText(axisTitle);
+    valueText_ = std::move(valueText);
+}
+
 QString MonthBarChart::barText(int set, int month) const
 {
     const std::optional<double> value = values_.value(set).at(month);

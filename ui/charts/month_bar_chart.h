@@ -29,6 +29,7 @@ public:
 
     // One MonthValues per set. An unknown value draws no bar.
     void setValues(const QList<MonthValues>& values);
+    void setUnit(const QString& axisTitle, ValueText valueText);
 
     // What hovering the bar shows, e.g. "marzo: 1.500 Lire".
     QString barText(int set, int month) const;

@@ -17,6 +17,11 @@ QString lireText(double lire)
     return StatisticsCharts::tr("%1 Lire").arg(chartLocale().toString(static_cast<qint64>(lire)));
 }
 
+QString euroText(double euro)
+{
+    return StatisticsCharts::tr("%1 Euro").arg(chartLocale().toString(euro, 'f', 2));
+}
+
 QString hoursText(double hours)
 {
     const auto minutes = static_cast<qint64>(std::llround(hours * 60));
@@ -75,10 +80,13 @@ MonthBarChart* StatisticsCharts::addChart(const QString& tab, MonthBarChart* cha
     return chart;
 }
 
-void StatisticsCharts::showStatistics(const YearStatistics& statistics)
+void StatisticsCharts::showStatistics(const YearStatistics& statistics, Currency currency)
 {
-    spendingChart_->setValues({monthly(statistics, [](const CallFigures& figures) {
-        return std::optional<double>(static_cast<double>(figures.lire));
+    const bool lire = currency == Currency::Lire;
+    spendingChart_->setUnit(lire ? tr("Lire") : tr("Euro"), lire ? lireText : euroText);
+    const double perLira = lire ? 1 : 1 / kLirePerEuro;
+    spendingChart_->setValues({monthly(statistics, [perLira](const CallFigures& figures) {
+        return std::optional<double>(static_cast<double>(figures.lire) * perLira);
     })});
     hoursChart_->setValues({monthly(statistics, [](const CallFigures& figures) {
         return std::optional<double>(figures.seconds / kSecondsPerHour);

@@ -6,7 +6,7 @@ namespace zrt {
 
 class MonthBarChart;
 
-// The year's spending in Lire, time online in hours, calls and traffic,
+// The year's spending in Lire or Euro, time online in hours, calls and traffic,
 // each a tab of bars by month.
 class StatisticsCharts final : public YearCharts {
     Q_OBJECT
@@ -14,7 +14,7 @@ class StatisticsCharts final : public YearCharts {
 public:
     explicit StatisticsCharts(QWidget* parent = nullptr);
 
-    void showStatistics(const YearStatistics& statistics) override;
+    void showStatistics(const YearStatistics& statistics, Currency currency) override;
     void clearStatistics() override;
 
 private:

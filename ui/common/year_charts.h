@@ -1,6 +1,7 @@
 #pragma once
 
 #include "database/connection_statistics.h"
+#include "engine/currency.h"
 
 #include <QTabWidget>
 #include <QtPlugin>
@@ -13,7 +14,8 @@ class YearCharts : public QTabWidget {
 public:
     using QTabWidget::QTabWidget;
 
-    virtual void showStatistics(const YearStatistics& statistics) = 0;
+    // The spending in the currency the strip shows.
+    virtual void showStatistics(const YearStatistics& statistics, Currency currency) = 0;
     // Figures that could not be read: no bars at all.
     virtual void clearStatistics() = 0;
 };
@@ -27,5 +29,5 @@ public:
 
 } // namespace zrt
 
-#define ZRT_YEAR_CHARTS_FACTORY_IID "it.zrtellix.YearChartsFactory/1.0"
+#define ZRT_YEAR_CHARTS_FACTORY_IID "it.zrtellix.YearChartsFactory/2.0"
 Q_DECLARE_INTERFACE(zrt::YearChartsFactory, ZRT_YEAR_CHARTS_FACTORY_IID)

@@ -441,6 +441,7 @@ void MainWindow::showCurrency(Currency shown)
     menu_->euroItem().setVisible(lire);
     menu_->lireItem().setVisible(!lire);
     currencyLabel_->setText(lire ? tr("Lire") : tr("Euri"));
+    emit currencyChanged(shown);
 }
 
 void MainWindow::newsBoxClicked(bool ticked)

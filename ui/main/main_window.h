@@ -108,6 +108,7 @@ signals:
     // "Chiudi ZR Tellix 99" while no connection is metered.
     void programEndRequested();
     void connectionLogChanged();
+    void currencyChanged(Currency currency);
     // What the tray icon's tooltip should say: the program's name, and a
     // missing tariff while one leaves the cost unknown.
     void toolTipChanged(const QString& text);

@@ -132,6 +132,8 @@ void StartUp::loadSetupWindow(const QString& path)
     });
     connect(mainWindow_.get(), &MainWindow::closeSetupRequested, setupWindow_.get(), &QWidget::hide);
     connect(mainWindow_.get(), &MainWindow::connectionLogChanged, setupWindow_.get(), &ManagementWindow::reloadLog);
+    setupWindow_->setCurrency(mainWindow_->currency());
+    connect(mainWindow_.get(), &MainWindow::currencyChanged, setupWindow_.get(), &ManagementWindow::setCurrency);
 }
 
 // Every entry of the phonebook has a tariff before the monitor needs one.

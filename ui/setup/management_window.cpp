@@ -158,8 +158,8 @@ void ManagementWindow::buildPages(Settings& settings)
     logPage_ = new LogPage(databasePath_, messages_, pages_);
     associationsPage_ = new AssociationsPage(databasePath_, messages_, pages_);
     tariffsPage_ = new TariffsPage(databasePath_, messages_, pages_);
-    auto* statisticsPage = new StatisticsPage(databasePath_, installedChartsPluginPath(), pages_);
-    for (QWidget* page : std::initializer_list<QWidget*>{logPage_, associationsPage_, tariffsPage_, statisticsPage,
+    statisticsPage_ = new StatisticsPage(databasePath_, installedChartsPluginPath(), pages_);
+    for (QWidget* page : std::initializer_list<QWidget*>{logPage_, associationsPage_, tariffsPage_, statisticsPage_,
                                                           new OptionsPage(settings, databasePath_, messages_, pages_),
                                                           new InfoPage(pages_)})
         pages_->addWidget(page);
@@ -178,6 +178,11 @@ void ManagementWindow::buildAssociationList(const QStringList& entries)
 void ManagementWindow::reloadLog()
 {
     logPage_->reload();
+}
+
+void ManagementWindow::setCurrency(Currency currency)
+{
+    statisticsPage_->setCurrency(currency);
 }
 
 void ManagementWindow::showFromMainWindow()

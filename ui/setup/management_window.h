@@ -3,6 +3,8 @@
 #include "setup_pages.h"
 #include "ui/common/user_messages.h"
 
+#include "engine/currency.h"
+
 #include <QPointer>
 #include <QString>
 #include <QStringList>
@@ -23,6 +25,7 @@ class Autostart;
 class AutostartSwitch;
 class LogPage;
 class Settings;
+class StatisticsPage;
 class TariffsPage;
 class TitleStrip;
 class GradientLogo;
@@ -47,6 +50,7 @@ public:
     void buildAssociationList(const QStringList& entries);
     // Re-reads the log month shown, after a connection was logged.
     void reloadLog();
+    void setCurrency(Currency currency);
     // Sets "Avvio Automatico" from the stored setting, then shows the window
     // (restored, if it was minimised).
     void showFromMainWindow();
@@ -87,6 +91,7 @@ private:
     LogPage* logPage_ = nullptr;
     AssociationsPage* associationsPage_ = nullptr;
     TariffsPage* tariffsPage_ = nullptr;
+    StatisticsPage* statisticsPage_ = nullptr;
     QPointer<TariffEditor> tariffEditor_;
 };
 

@@ -125,6 +125,13 @@ void StatisticsPage::loadCharts()
     charts_->show();
 }
 
+void StatisticsPage::setCurrency(Currency currency)
+{
+    currency_ = currency;
+    if (shown_)
+        showYear(year_);
+}
+
 void StatisticsPage::showYear(int year)
 {
     year_ = std::clamp(year, kFirstYear, kLastYear);
@@ -143,7 +150,7 @@ void StatisticsPage::showStatistics(const std::optional<YearStatistics>& statist
     readFailedLabel_->setVisible(!statistics);
     if (charts_) {
         if (statistics)
-            charts_->showStatistics(*statistics);
+            charts_->showStatistics(*statistics, currency_);
         else
             charts_->clearStatistics();
     }

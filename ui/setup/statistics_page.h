@@ -1,6 +1,7 @@
 #pragma once
 
 #include "database/connection_statistics.h"
+#include "engine/currency.h"
 
 #include <QString>
 #include <QWidget>
@@ -28,6 +29,8 @@ public:
 
     void showYear(int year);
     int year() const { return year_; }
+    // The currency of the spending chart: the one the strip shows.
+    void setCurrency(Currency currency);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -39,6 +42,7 @@ private:
     QString databasePath_;
     QString chartsPluginPath_;
     int year_;
+    Currency currency_ = Currency::Lire;
     bool shown_ = false;
     QLabel* yearLabel_;
     QLabel* readFailedLabel_;

@@ -200,6 +200,24 @@ TEST_F(StatisticsChartsTest, HoveringABarShowsItsMonthAndValue)
         EXPECT_EQ(hoverText(chart(bar.chart), bar.set, bar.month), QString::fromUtf8(bar.text)) << bar.chart;
 }
 
+// With the strip in Euro the spending is drawn in Euro, and back in Lire.
+TEST_F(StatisticsChartsTest, TheSpendingFollowsTheStripsCurrency)
+{
+    const struct {
+        Currency currency;
+        qreal march;
+        const char* text;
+    } cases[] = {
+        {Currency::Euro, 1500 / kLirePerEuro, "marzo: 0,77 Euro"},
+        {Currency::Lire, 1500, "marzo: 1.500 Lire"},
+    };
+    for (const auto& c : cases) {
+        window_->setCurrency(c.currency);
+        EXPECT_NEAR(barValues(chart("chartSpesa"), 0).at(2), c.march, 1e-9);
+        EXPECT_EQ(hoverText(chart("chartSpesa"), 0, 2), QString::fromUtf8(c.text));
+    }
+}
+
 TEST(StatisticsCharts, DrawTheTrafficCountedAndNoBarWhereItIsUnknown)
 {
     std::unique_ptr<YearCharts> charts(loadYearCharts(installedChartsPluginPath(), nullptr));
@@ -209,7 +227,7 @@ TEST(StatisticsCharts, DrawTheTrafficCountedAndNoBarWhereItIsUnknown)
     statistics.months[2].bytesReceived = 1'500'000;
     statistics.months[2].bytesSent = 250'000;
     statistics.months[3].bytesReceived = 2'000'000; // what was sent is not known
-    charts->showStatistics(statistics);
+    charts->showStatistics(statistics, Currency::Lire);
 
     const auto* traffic = charts->findChild<QChartView*>(QStringLiteral("chartTraffico"));
     ASSERT_NE(traffic, nullptr);
