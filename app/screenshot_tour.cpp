@@ -28,7 +28,8 @@ struct SetupPicture {
 
 constexpr SetupPicture kSetupPictures[] = {{SetupPage::Log, "setup-log"},
                                            {SetupPage::Associations, "setup-entries"},
-                                           {SetupPage::Tariffs, "setup-tariffs"}};
+                                           {SetupPage::Tariffs, "setup-tariffs"},
+                                           {SetupPage::Statistics, "setup-statistics"}};
 
 QWidget* topLevel(const char* name)
 {

@@ -1,7 +1,7 @@
 #!/bin/sh
 # Takes pictures of the windows under a virtual X server: the intro, the
 # main window idle, metering in Lire and in Euro, its pop-up menu, the
-# management window's first pages and the tariff editor. The windows speak
+# management window's pages and the tariff editor. The windows speak
 # the language of the environment (LANGUAGE, LC_ALL, LANG).
 # Usage: scripts/screenshots.sh [OUTPUT_DIR]   (default: $BUILD_DIR/screenshots)
 set -eu
