@@ -88,8 +88,7 @@ QString limitText(const LogTotal& total, const std::optional<qint64>& limit)
     if (!limit)
         return QStringLiteral("nessuno");
     return QStringLiteral("%1 Lire, usato il %2%")
-        .arg(groupedLire(*limit),
-             QString::fromStdString(formatItalian(limitUsedPercent(total.lire, *limit), pattern::kEuroLarge)));
+        .arg(groupedLire(*limit), QLocale(QLocale::Italian).toString(limitUsedPercent(total.lire, *limit), 'f', 1));
 }
 
 // "2001-03-05" is shown as the short date "05/03/2001".

@@ -389,7 +389,7 @@ TEST_F(Zrtellixctl, LimitIsSetClearedAndShownByStatus)
             EXPECT_TRUE(used.isNull()) << "unknown without a limit, never 0";
         }
     }
-    EXPECT_THAT(output({"status", "--db", scratch_.path()}).toStdString(), HasSubstr("Limite:        20.000 Lire"));
+    EXPECT_THAT(output({"status", "--db", scratch_.path()}).toStdString(), HasSubstr("Limite:        20.000 Lire, usato il 0,0%"));
 }
 
 TEST_F(Zrtellixctl, RepriceGivesTheCallsOfAMonthTheirCost)
