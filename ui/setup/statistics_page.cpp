@@ -120,7 +120,7 @@ void StatisticsPage::loadCharts()
     if (!charts_)
         return;
     charts_->setFont(setupFont());
-    layout_->replaceWidget(monthsTable_, charts_);
+    delete layout_->replaceWidget(monthsTable_, charts_); // the table's old place is ours to free
     charts_->addTab(monthsTable_, tr("Tabella"));
     charts_->show();
 }
